@@ -1,0 +1,77 @@
+// The application state: the grid, the current file, modes, colours, paths and
+// the texts the main window shows. The desktop program only mirrors it.
+#pragma once
+
+#include <string>
+
+#include "base/colour.h"
+#include "base/random.h"
+#include "model/geometry.h"
+#include "model/grid.h"
+#include "solver/solver_state.h"
+
+namespace vextor {
+
+// Texts and visibility of the main window's labels, mirrored by the app.
+struct MainWindowTexts {
+    std::string title;          // Title: the puzzle title
+    std::string gridSize;       // GridSize: "9x9"
+    std::string puzNumNow = "1"; // PuzNumNow: the number box
+    std::string puzNumber;      // puznumber: " of 12"
+    std::string caption;        // window caption
+    std::string overlay;        // Label3, the overlay on the grid
+    bool overlayVisible = false;
+    std::string autoSolveTag = "Auto Solve";
+    std::string autoSolveTooltip = "Auto Solve";
+};
+
+struct AppState {
+    AppState() : rng(Random::fromClock()) {}
+    explicit AppState(std::uint64_t seed) : rng(seed) {}
+
+    Grid grid;
+    int curcell = 0;
+
+    static constexpr int maxrows = kMaxRows;
+    static constexpr int maxcols = kMaxCols;
+    static constexpr int cellwidth = kCellWidth;
+    static constexpr int cellheight = kCellHeight;
+    int maxtries = 0;
+
+    // Files. apppath ends in the path separator.
+    std::string apppath;
+    std::string puzfile;
+    int puznum = 1;
+    int npuzzles = 0;
+    std::string schemefile;
+    std::string retractfile, startupfile, undofile, currentpuzfile, temppuzfile;
+
+    // Colours.
+    Colour blackcol = packColour(0, 0, 0);
+    Colour greycol = packColour(192, 192, 192);
+    Colour whitecol = packColour(254, 254, 254);
+    Colour redcol = packColour(150, 50, 50);
+    Colour greencol = packColour(10, 200, 10);
+    Colour yellowcol = packColour(200, 200, 10);
+    Colour buttoncol = packColour(240, 240, 240);
+
+    // Modes.
+    bool autosolving = false;
+    bool cancelsolve = false;
+    bool editmode = false;
+    bool manualmode = false;
+    bool interactive = false;
+    std::string pendingaction; // cell-pad choice waiting for a cell
+    std::string typedsums;     // clue digits typed in edit mode
+
+    MainWindowTexts texts;
+    WindowFit fit = FitGridWindow(9, 9);
+
+    SolverState solver;
+    Random rng;
+
+    // Sets the working-file paths from apppath.
+    void setWorkingFiles();
+};
+
+} // namespace vextor

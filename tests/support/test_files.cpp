@@ -1,0 +1,56 @@
+#include "support/test_files.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <unistd.h>
+
+namespace vextor::test {
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    std::random_device rd;
+    for (;;) {
+        auto candidate = std::filesystem::temp_directory_path() /
+                         ("vextor-test-" + std::to_string(::getpid()) + "-" +
+                          std::to_string(counter++) + "-" + std::to_string(rd() % 100000));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+std::optional<std::filesystem::path> corpusDir() {
+    const std::filesystem::path dir =
+        std::filesystem::path(VEXTOR_SOURCE_DIR) / ".." / "shared" / "corpus";
+    if (std::filesystem::exists(dir / "published.vxt"))
+        return std::filesystem::canonical(dir);
+    return std::nullopt;
+}
+
+std::filesystem::path resourcesDir() {
+    return std::filesystem::path(VEXTOR_SOURCE_DIR) / "resources";
+}
+
+} // namespace vextor::test
