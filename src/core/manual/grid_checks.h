@@ -1,0 +1,32 @@
+// Whole-grid helpers shared by manual solving and the solver.
+#pragma once
+
+#include <string>
+
+#include "base/user_interface.h"
+#include "model/grid.h"
+
+namespace vextor {
+
+// Choices0 = Choices for every cell.
+void SnapshotChoices(Grid& grid);
+// Choices = Choices0 for every cell.
+void RestoreChoices(Grid& grid);
+
+// True when every cell has at most one candidate and not every cell is empty.
+// Lets pending window events run once before it returns.
+bool IsGridFull(const Grid& grid, UserInterface& ui);
+// The same test without letting events run (for hot loops and queries).
+bool IsGridFullNoEvents(const Grid& grid);
+
+// The characters of s in ascending order, repeated characters kept.
+std::string SortDigits(std::string s);
+
+// The snapshot line of a grid: Choices (or Choices0) of cells 1..ncells, each
+// followed by a comma.
+std::string snapshotLine(const Grid& grid, bool saved = false);
+// Restores Choices of cells 1..ncells from a snapshot line; fields missing at
+// the end leave their cells unchanged.
+void restoreSnapshotLine(Grid& grid, const std::string& line);
+
+} // namespace vextor
