@@ -67,7 +67,6 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
         if (!g[i].Choices.empty())
             g[i].Choices = ShuffleDigits(st, g[i].Choices);
     sv.guesscount = 0;
-    sv.restarts = 0;
     for (;;) {
         TryNextGuess(st, ui, showMessages);
         if (sv.solveresult == SolveResult::GaveUp)
@@ -98,6 +97,8 @@ SolveOutcome RunAutoSolve(AppState& st, UserInterface& ui, bool showMessages) {
     sv.singlescount = -1;
     sv.solveresult = SolveResult::None;
     sv.searchExhausted = false;
+    sv.restarts = 0;
+    sv.guessesApplied = 0;
 
     const SolveOutcome outcome = solve(st, ui, showMessages);
 

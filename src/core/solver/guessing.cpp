@@ -72,12 +72,13 @@ void restoreStartup(AppState& st) {
         restoreSnapshotLine(st.grid, line);
 }
 
-// Step 6: the try limit, then a restart from the start-up snapshot.
+// Step 6: the try limit, then a restart from the start-up snapshot. After
+// an exhausted search there is nothing to ask: the caller ends the solve.
 void limitAndRestart(AppState& st, UserInterface& ui, bool showMessages) {
     SolverState& sv = st.solver;
     if (st.cancelsolve)
         return;
-    if (!sv.nolimit && sv.guesscount >= st.maxtries) {
+    if (!sv.searchExhausted && !sv.nolimit && sv.guesscount >= st.maxtries) {
         if (!showMessages) {
             sv.solveresult = SolveResult::GaveUp;
             return;
@@ -245,6 +246,7 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     Deduce(st, ui);
     ++sv.guesscount;
     ++sv.tries;
+    ++sv.guessesApplied;
     std::string untried = f.candidates;
     untried.erase(std::remove(untried.begin(), untried.end(), option[0]), untried.end());
     sv.retractStack.push_front({sv.tries, f.row, f.col, std::move(untried)});

@@ -55,6 +55,7 @@ struct SolverState {
     int guesscount = 0;         // guesses applied since the start or the last limit question
     bool nolimit = false;       // the user chose to go on without a try limit
     int restarts = 0;           // restarts during the current AutoSolve
+    int guessesApplied = 0;     // guesses applied during the current AutoSolve
     std::vector<int> perm;      // positions 1..n of the last permutation (index 0 unused)
     SolveResult solveresult = SolveResult::None;
     // Set when retracting found no recorded guess left to try: the search
