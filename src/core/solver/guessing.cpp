@@ -178,7 +178,7 @@ std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& lin
         SnapshotChoices(st.grid);
         st.grid[cell].Choices.assign(1, d);
         Deduce(st, ui);
-        if (IsGridValid(st.grid))
+        if (IsGridValid(st.grid) && !HasEmptiedWhiteCell(st.grid))
             option.assign(1, d);
         RestoreChoices(st.grid);
     }

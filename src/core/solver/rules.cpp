@@ -262,6 +262,13 @@ bool IsGridValid(const Grid& g) {
            all(completable, true) && all(completable, false);
 }
 
+bool HasEmptiedWhiteCell(const Grid& g) {
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known && g[i].Choices.empty())
+            return true;
+    return false;
+}
+
 bool IsGridSolved(const Grid& g) {
     bool anyWhite = false;
     for (int i = 1; i <= g.ncells; ++i) {

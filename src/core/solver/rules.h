@@ -38,6 +38,9 @@ void RemoveTripleDigits(AppState& st, const std::string& triple, const std::vect
 // digits are 1..9 and distinct, and a last open cell can take the remainder.
 bool IsGridValid(const Grid& grid);
 
+// A white cell has lost every candidate: no solution can follow.
+bool HasEmptiedWhiteCell(const Grid& grid);
+
 // A real solution: every white cell holds one digit 1..9, no run repeats a
 // digit and every run adds up to its clue.
 bool IsGridSolved(const Grid& grid);
