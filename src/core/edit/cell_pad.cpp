@@ -1,10 +1,10 @@
 #include "edit/cell_pad.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "base/text.h"
 #include "edit/layout_edit.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace vextor {
 
@@ -25,7 +25,9 @@ PadButton at(PadButtonKind kind, int number, std::string caption, int column, in
     return b;
 }
 
-int padNumber(int n) { return n >= kPadFirstNumber && n <= kPadLastNumber ? n : 0; }
+int padNumber(int n) {
+    return n >= kPadFirstNumber && n <= kPadLastNumber ? n : 0;
+}
 
 } // namespace
 

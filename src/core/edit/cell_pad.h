@@ -2,12 +2,12 @@
 // click on a cell opens. Its layout, placement and button logic, in twips.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "model/cell_events.h"
 #include "model/grid.h"
 #include "shell/app_state.h"
+
+#include <string>
+#include <vector>
 
 namespace vextor {
 

@@ -59,7 +59,9 @@ void applyNumber(AppState& st, int cell, int n, int x, int y) {
     }
 }
 
-int wrapNext(const AppState& st, int cell) { return cell + 1 > st.grid.ncells ? 1 : cell + 1; }
+int wrapNext(const AppState& st, int cell) {
+    return cell + 1 > st.grid.ncells ? 1 : cell + 1;
+}
 
 // The cursor position an edit-mode navigation key leads to; 0 for other keys.
 int editTarget(const AppState& st, KeyCode code) {
@@ -270,6 +272,8 @@ void EditKeyUp(AppState& st, const KeyEvent& key) {
     st.typedsums.clear();
 }
 
-void BackgroundClick(AppState& st) { st.pendingaction.clear(); }
+void BackgroundClick(AppState& st) {
+    st.pendingaction.clear();
+}
 
 } // namespace vextor

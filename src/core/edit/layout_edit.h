@@ -2,11 +2,11 @@
 // typed on the grid, the Edit and Clear commands of the Create menu.
 #pragma once
 
-#include <string>
-
 #include "base/user_interface.h"
 #include "model/cell_events.h"
 #include "shell/app_state.h"
+
+#include <string>
 
 namespace vextor {
 

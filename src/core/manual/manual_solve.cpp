@@ -1,11 +1,11 @@
 #include "manual/manual_solve.h"
 
-#include <array>
-#include <fstream>
-
 #include "base/text.h"
 #include "manual/grid_checks.h"
 #include "model/cursor.h"
+
+#include <array>
+#include <fstream>
 
 namespace vextor {
 
@@ -13,7 +13,9 @@ namespace {
 
 constexpr const char* kWellDone = "Well done...";
 
-bool isDigitEntry(const std::string& s) { return s.size() == 1 && s[0] >= '1' && s[0] <= '9'; }
+bool isDigitEntry(const std::string& s) {
+    return s.size() == 1 && s[0] >= '1' && s[0] <= '9';
+}
 
 // The settled cells of a run: how many there are and what they add up to.
 struct RunTotal {
@@ -109,7 +111,9 @@ void writeUndoFile(const AppState& st) {
         out << snapshotLine(st.grid) << "\r\n";
 }
 
-void placeCursorOnFirstWhiteCell(AppState& st) { MoveCursor(st, firstWhiteCell(st.grid)); }
+void placeCursorOnFirstWhiteCell(AppState& st) {
+    MoveCursor(st, firstWhiteCell(st.grid));
+}
 
 int nextWhite(const Grid& g, int from, int step, int limitLow, int limitHigh) {
     for (int i = from; i >= limitLow && i <= limitHigh; i += step)

@@ -2,12 +2,12 @@
 // or the keys, checking the grid, undoing entries, verifying.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "base/user_interface.h"
 #include "model/cell_events.h"
 #include "shell/app_state.h"
+
+#include <string>
+#include <vector>
 
 namespace vextor {
 
