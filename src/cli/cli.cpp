@@ -1,19 +1,158 @@
 #include "cli/cli.h"
 
+#include "cli/command.h"
+#include "files/puzzle_file.h"
+
+#include <algorithm>
+#include <charconv>
+
 namespace vextor::cli {
 
+#define VEXTOR_CLI_COMMAND(name) extern const Command name##Command;
+#include "cli/command_list.inc"
+#undef VEXTOR_CLI_COMMAND
+
 namespace {
-const char* kUsage = "Usage: vextor-cli COMMAND [ARGS]\n"
-                     "Work on Vextor puzzle files.\n";
+
+void printToolHelp(std::ostream& out) {
+    out << "Usage: vextor-cli [--yes] COMMAND [ARGS]\n"
+           "Work on Vextor puzzle files from the command line.\n"
+           "\n"
+           "Commands:\n";
+    std::size_t width = 0;
+    for (const Command* cmd : commands())
+        width = std::max(width, cmd->name.size() + 1 + cmd->usage.size());
+    for (const Command* cmd : commands()) {
+        std::string head = std::string(cmd->name) + " " + std::string(cmd->usage);
+        head.resize(width, ' ');
+        out << "  " << head << "  " << cmd->summary << "\n";
+    }
+    out << "\n"
+           "Options:\n"
+           "  --yes    answer Yes to every question the command asks (default: No)\n"
+           "  --help   show this help; 'vextor-cli help COMMAND' or 'COMMAND --help'\n"
+           "           shows the help of a command\n"
+           "\n"
+           "Exit status: 0 done, 1 the command failed, 2 wrong usage.\n";
 }
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        (args.empty() ? err : out) << kUsage;
-        return args.empty() ? 2 : 0;
+bool isHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+} // namespace
+
+const std::vector<const Command*>& commands() {
+    static const std::vector<const Command*> table = {
+#define VEXTOR_CLI_COMMAND(name) &name##Command,
+#include "cli/command_list.inc"
+#undef VEXTOR_CLI_COMMAND
+    };
+    return table;
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const Command* cmd : commands())
+        if (cmd->name == name)
+            return cmd;
+    return nullptr;
+}
+
+void printCommandHelp(const Command& cmd, std::ostream& out) {
+    out << "Usage: vextor-cli " << cmd.name << " " << cmd.usage << "\n" << cmd.summary << "\n";
+    if (!cmd.details.empty())
+        out << "\n" << cmd.details << "\n";
+}
+
+int usageError(const Command& cmd, const std::string& problem, Context& ctx) {
+    ctx.err << "vextor-cli " << cmd.name << ": " << problem << "\n"
+            << "Usage: vextor-cli " << cmd.name << " " << cmd.usage << "\n";
+    return kUsage;
+}
+
+std::optional<CommandLine>
+parseCommandLine(const Command& cmd, const std::vector<std::string>& args, std::size_t positionals,
+                 std::initializer_list<std::string_view> flags, Context& ctx) {
+    CommandLine line;
+    for (const std::string& arg : args) {
+        // "-1" is a number (record -1 is the empty grid), not an option.
+        const bool option = arg.size() > 1 && arg[0] == '-' && !parseInteger(arg);
+        if (!option) {
+            line.positional.push_back(arg);
+            continue;
+        }
+        if (std::find(flags.begin(), flags.end(), arg) == flags.end()) {
+            usageError(cmd, "unknown option '" + arg + "'", ctx);
+            return std::nullopt;
+        }
+        line.flags.insert(arg);
     }
-    err << "vextor-cli: unknown command '" << args[0] << "'\n" << kUsage;
-    return 2;
+    if (line.positional.size() != positionals) {
+        usageError(
+            cmd, line.positional.size() < positionals ? "missing arguments" : "too many arguments",
+            ctx);
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::optional<int> parseInteger(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n) {
+    st.puzfile = file;
+    return ReadPuzzle(st, ctx.ui, file, n);
+}
+
+int run(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args;
+    bool yes = false;
+    for (const std::string& arg : argsIn) {
+        if (arg == "--yes")
+            yes = true;
+        else
+            args.push_back(arg);
+    }
+    if (args.empty()) {
+        printToolHelp(err);
+        return kUsage;
+    }
+    if (isHelp(args[0])) {
+        printToolHelp(out);
+        return kOk;
+    }
+    if (args[0] == "help") {
+        if (args.size() == 1) {
+            printToolHelp(out);
+            return kOk;
+        }
+        if (const Command* cmd = findCommand(args[1]); cmd && args.size() == 2) {
+            printCommandHelp(*cmd, out);
+            return kOk;
+        }
+        err << "vextor-cli help: no command '" << args[1] << "'\n";
+        return kUsage;
+    }
+    const Command* cmd = findCommand(args[0]);
+    if (!cmd) {
+        err << "vextor-cli: unknown command '" << args[0] << "'\n";
+        printToolHelp(err);
+        return kUsage;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (std::any_of(rest.begin(), rest.end(), isHelp)) {
+        printCommandHelp(*cmd, out);
+        return kOk;
+    }
+    ConsoleUserInterface ui(err, yes);
+    Context ctx{out, err, ui};
+    return cmd->run(*cmd, rest, ctx);
 }
 
 } // namespace vextor::cli

@@ -1,0 +1,70 @@
+// The commands of vextor-cli and what they share.
+//
+// To add a command: define `const Command <name>Command` in its own file
+// (src/cli/<name>_command.cpp) and add one line to command_list.inc.
+#pragma once
+
+#include "cli/console_ui.h"
+#include "shell/app_state.h"
+
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vextor::cli {
+
+// Exit statuses.
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+struct Context {
+    std::ostream& out;
+    std::ostream& err;
+    ConsoleUserInterface& ui;
+};
+
+struct Command;
+using CommandFunction = int (*)(const Command& self, const std::vector<std::string>& args,
+                                Context& ctx);
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;   // arguments, e.g. "FILE N [--solution]"
+    std::string_view summary; // one line for the command list
+    std::string_view details; // further help text, may be empty
+    CommandFunction run;      // args: the words after the command name
+};
+
+// Every command, in the order of the help text.
+const std::vector<const Command*>& commands();
+const Command* findCommand(std::string_view name);
+
+void printCommandHelp(const Command& cmd, std::ostream& out);
+
+// The arguments of a command: positional words and the flags given.
+struct CommandLine {
+    std::vector<std::string> positional;
+    std::set<std::string> flags;
+    bool has(const std::string& flag) const { return flags.count(flag) != 0; }
+};
+// Splits args into positional words and flags; exactly `positionals` words and
+// only the given flags are accepted. Reports a usage error and returns nullopt
+// otherwise.
+std::optional<CommandLine>
+parseCommandLine(const Command& cmd, const std::vector<std::string>& args, std::size_t positionals,
+                 std::initializer_list<std::string_view> flags, Context& ctx);
+// Prints "vextor-cli CMD: problem" and the command's usage line; returns kUsage.
+int usageError(const Command& cmd, const std::string& problem, Context& ctx);
+
+// A whole decimal number, optionally negative, and nothing else.
+std::optional<int> parseInteger(std::string_view text);
+
+// Loads record n of file into st as the program does (puzfile = file); a
+// failure has shown the read-error message. Returns true when loaded.
+bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n);
+
+} // namespace vextor::cli

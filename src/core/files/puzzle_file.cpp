@@ -1,0 +1,415 @@
+#include "files/puzzle_file.h"
+
+#include "base/text.h"
+#include "model/grid_commands.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace vextor {
+
+namespace {
+
+bool isHeader(const std::string& line) {
+    return !line.empty() && line[0] == '#';
+}
+
+// A header line counts as a record when the number after "#" is above 0.
+bool isCountedHeader(const std::string& line) {
+    return isHeader(line) && leadingNumber(std::string_view(line).substr(1)) > 0.0;
+}
+
+bool validSize(const RecordSize& size) {
+    return size.rows >= 1 && size.rows <= kMaxRows && size.cols >= 1 && size.cols <= kMaxCols;
+}
+
+// Reads one row line of a record. A line starting with "#" is the next
+// record's header: the record in hand has fewer row lines than rows.
+bool readRowLine(std::istream& in, std::string& line) {
+    return readRecordLine(in, line) && !isHeader(line);
+}
+
+bool isWhite(const Square& s, Colour whitecol) {
+    return !s.Black && s.BackColor == whitecol;
+}
+
+std::string clueToken(const Square& s) {
+    return plainNumber(s.across) + "," + plainNumber(s.down);
+}
+
+// Steps 3 to 10 of loading record n: false on any fault. The title, the size
+// label and the cells keep what was written before the fault.
+bool loadRecord(AppState& st, const std::string& file, int n) {
+    st.npuzzles = 0;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return false;
+    std::string line;
+    int count = 0;
+    while (readRecordLine(in, line))
+        if (isCountedHeader(line))
+            ++count;
+    if (in.bad())
+        return false;
+    st.npuzzles = count;
+    in.clear();
+    in.seekg(0);
+    if (!in || !FindPuzzle(in, n))
+        return false;
+
+    if (!readRecordLine(in, line))
+        return false;
+    st.texts.title = parseTitle(line);
+    if (!readRowLine(in, line))
+        return false;
+    const RecordSize size = parseSize(line);
+    st.texts.gridSize = plainNumber(size.rows) + "x" + plainNumber(size.cols);
+    if (!validSize(size))
+        return false;
+
+    Grid& g = st.grid;
+    g.resize(size.rows, size.cols, st.whitecol);
+    st.maxtries = 2 * g.rows * g.cols;
+    for (int i = 1; i <= g.ncells; ++i) {
+        Square& s = g[i];
+        s.across = 0;
+        s.down = 0;
+        s.Black = false;
+        s.known = true;
+        s.Choices.clear();
+        s.Choices0.clear();
+        s.Enabled = false;
+        s.tick = 0;
+        s.BackColor = st.whitecol;
+        s.acrosscol = st.blackcol;
+        s.downcol = st.blackcol;
+    }
+
+    int counter = 0;
+    for (int r = 1; r <= g.rows; ++r) {
+        if (!readRowLine(in, line))
+            return false;
+        for (const LayoutToken& t : parseLayout(line)) {
+            if (t.kind == LayoutToken::Kind::White) {
+                if (t.count <= 0)
+                    continue;
+                const int room = g.ncells - counter;
+                const int filled = t.count < room ? t.count : room;
+                for (int k = 0; k < filled; ++k) {
+                    Square& s = g[++counter];
+                    s.known = false;
+                    s.BackColor = st.whitecol;
+                    s.Black = false;
+                }
+                if (t.count > room)
+                    return false;
+                continue;
+            }
+            if (counter >= g.ncells)
+                return false;
+            Square& s = g[++counter];
+            if (t.kind == LayoutToken::Kind::Black) {
+                s.Black = true;
+                s.BackColor = st.blackcol;
+            } else {
+                s.across = t.across;
+                s.BackColor = st.greycol;
+                s.down = t.down;
+            }
+        }
+    }
+    return true;
+}
+
+// The empty 9 x 9 grid asked for with n = -1.
+void loadEmpty(AppState& st) {
+    st.puznum = 1;
+    st.npuzzles = 1;
+    Grid& g = st.grid;
+    g.resize(9, 9, st.whitecol);
+    for (int i = 1; i <= g.ncells; ++i) {
+        Square& s = g[i];
+        s.across = 0;
+        s.down = 0;
+        s.Black = false;
+        s.Choices.clear();
+        s.Choices0.clear();
+        s.Enabled = false;
+        s.BackColor = st.whitecol;
+        s.acrosscol = st.blackcol;
+        s.downcol = st.blackcol;
+        s.known = false;
+    }
+}
+
+} // namespace
+
+bool readRecordLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line))
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+int CountPuzzles(const std::string& file, UserInterface& ui) {
+    BusyPointer busy(ui);
+    std::error_code ec;
+    const auto length = std::filesystem::file_size(file, ec);
+    if (ec || length == 0)
+        return 0;
+    std::ifstream in(file, std::ios::binary);
+    int count = 0;
+    std::string line;
+    while (readRecordLine(in, line))
+        if (isCountedHeader(line))
+            ++count;
+    return count;
+}
+
+std::optional<int> FindPuzzle(std::istream& in, int n) {
+    int counter = 0;
+    std::string line;
+    while (readRecordLine(in, line)) {
+        if (!isHeader(line))
+            continue;
+        ++counter;
+        if (counter >= n)
+            return leadingInt(std::string_view(line).substr(1));
+    }
+    return std::nullopt;
+}
+
+bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n) {
+    bool ok = true;
+    {
+        BusyPointer busy(ui);
+        HiddenGrid hidden(ui);
+        if (n == -1)
+            loadEmpty(st);
+        else
+            ok = loadRecord(st, file, n);
+        if (ok) {
+            st.grid.place();
+            FitGridWindow(st);
+            st.solver.clearLists();
+            st.manualmode = false;
+            st.editmode = false;
+            st.interactive = false;
+            if (n != -1)
+                st.puznum = n;
+            st.texts.puzNumNow = plainNumber(st.puznum);
+            st.texts.puzNumber = " of" + spacedNumber(st.npuzzles);
+            st.texts.caption = st.puzfile;
+        }
+    }
+    if (!ok) {
+        ui.message("Error reading puzzle#" + spacedNumber(n) + " from file " + file);
+        st.puznum = leadingInt(st.texts.puzNumNow);
+    }
+    return ok;
+}
+
+bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
+                  const std::string& file) {
+    const std::string text = recordText(st.grid, st.whitecol, title, n, withSolution);
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    if (!out)
+        return false;
+    out << text;
+    out.flush();
+    return out.good();
+}
+
+std::string titleLine(std::string_view title) {
+    std::string t(title);
+    for (char& ch : t)
+        if (ch == '\r' || ch == '\n')
+            ch = ' ';
+    // A comma or a leading quote would cut the title on reading; a leading "#"
+    // would make the title line count as a record header.
+    const std::string trimmed = trim(t);
+    const bool plain = t.find(',') == std::string::npos && (trimmed.empty() || trimmed[0] != '"') &&
+                       (t.empty() || t[0] != '#');
+    if (plain)
+        return t;
+    std::string quoted = "\"";
+    for (char ch : t) {
+        if (ch == '"')
+            quoted += '"';
+        quoted += ch;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string parseTitle(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    if (i < line.size() && line[i] == '"') {
+        std::string title;
+        for (++i; i < line.size(); ++i) {
+            if (line[i] == '"') {
+                if (i + 1 < line.size() && line[i + 1] == '"') {
+                    title += '"';
+                    ++i;
+                    continue;
+                }
+                break;
+            }
+            title += line[i];
+        }
+        return title;
+    }
+    const std::size_t comma = line.find(',', i);
+    return trim(
+        line.substr(i, comma == std::string_view::npos ? std::string_view::npos : comma - i));
+}
+
+RecordSize parseSize(std::string_view line) {
+    RecordSize size;
+    const std::size_t comma = line.find(',');
+    if (comma != std::string_view::npos) {
+        size.rows = leadingInt(line.substr(0, comma));
+        size.cols = leadingInt(line.substr(comma + 1));
+        return size;
+    }
+    std::vector<std::string> numbers;
+    for (const std::string& piece : split(line, ' '))
+        if (!trim(piece).empty())
+            numbers.push_back(piece);
+    if (!numbers.empty())
+        size.rows = leadingInt(numbers[0]);
+    if (numbers.size() > 1)
+        size.cols = leadingInt(numbers[1]);
+    return size;
+}
+
+std::string sizeLine(int rows, int cols) {
+    return spacedNumber(rows) + "," + spacedNumber(cols);
+}
+
+std::vector<LayoutToken> parseLayout(std::string_view rowLine) {
+    std::vector<LayoutToken> tokens;
+    const std::string_view layout = rowLine.substr(0, rowLine.find('|'));
+    for (const std::string& piece : split(layout, ' ')) {
+        const std::string t = upper(trim(piece));
+        if (t.empty())
+            continue;
+        LayoutToken token;
+        if (t == "X") {
+            token.kind = LayoutToken::Kind::Black;
+        } else if (t.find(',') != std::string::npos) {
+            const auto fields = split(t, ',');
+            token.kind = LayoutToken::Kind::Sum;
+            token.across = leadingInt(fields[0]);
+            token.down = leadingInt(fields[1]);
+        } else {
+            token.kind = LayoutToken::Kind::White;
+            token.count = leadingInt(t);
+        }
+        tokens.push_back(token);
+    }
+    return tokens;
+}
+
+std::vector<std::string> parseSolution(std::string_view rowLine) {
+    const std::size_t bar = rowLine.find('|');
+    if (bar == std::string_view::npos)
+        return {};
+    const std::string part = trim(rowLine.substr(bar + 1));
+    if (part.empty())
+        return {};
+    return split(part, ' ');
+}
+
+void applySolution(Grid& grid, Colour whitecol, const std::vector<std::string>& lines) {
+    const int rows = std::min(grid.rows, static_cast<int>(lines.size()));
+    for (int r = 1; r <= rows; ++r) {
+        const auto tokens = parseSolution(lines[static_cast<std::size_t>(r - 1)]);
+        const int cols = std::min(grid.cols, static_cast<int>(tokens.size()));
+        for (int c = 1; c <= cols; ++c) {
+            Square& s = grid[grid.CellIndex(r, c)];
+            if (isWhite(s, whitecol))
+                s.Choices = tokens[static_cast<std::size_t>(c - 1)];
+        }
+    }
+}
+
+std::vector<std::string> rowLines(const Grid& grid, Colour whitecol, bool withSolution) {
+    // Length of every white run, stored at the run's first cell; runs go on
+    // across row ends.
+    std::vector<int> runLength(static_cast<std::size_t>(grid.ncells) + 1, 0);
+    for (int i = 1; i <= grid.ncells; ++i) {
+        if (!isWhite(grid[i], whitecol) || (i > 1 && isWhite(grid[i - 1], whitecol)))
+            continue;
+        int j = i;
+        while (j <= grid.ncells && isWhite(grid[j], whitecol))
+            ++j;
+        runLength[static_cast<std::size_t>(i)] = j - i;
+    }
+
+    std::vector<std::string> lines;
+    for (int r = 1; r <= grid.rows; ++r) {
+        std::string layout, solution;
+        for (int c = 1; c <= grid.cols; ++c) {
+            const int i = grid.CellIndex(r, c);
+            const Square& s = grid[i];
+            if (s.Black) {
+                layout += "X ";
+                solution += "X ";
+            } else if (s.BackColor == whitecol) {
+                if (const int len = runLength[static_cast<std::size_t>(i)]; len > 0)
+                    layout += plainNumber(len) + " ";
+                solution += s.Choices + " ";
+            } else {
+                layout += clueToken(s) + " ";
+                solution += clueToken(s) + " ";
+            }
+        }
+        lines.push_back(withSolution ? trim(layout) + "|" + trim(solution) : trim(layout));
+    }
+    return lines;
+}
+
+std::string recordText(const Grid& grid, Colour whitecol, std::string_view title, int n,
+                       bool withSolution) {
+    std::string text = "#" + plainNumber(n) + "\r\n";
+    text += titleLine(title) + "\r\n";
+    text += sizeLine(grid.rows, grid.cols) + "\r\n";
+    for (const std::string& line : rowLines(grid, whitecol, withSolution))
+        text += line + "\r\n";
+    return text;
+}
+
+std::optional<PuzzleRecord> readRecord(const std::string& file, int n) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    const auto number = FindPuzzle(in, n);
+    if (!number)
+        return std::nullopt;
+    PuzzleRecord record;
+    record.number = *number;
+    std::string line;
+    if (!readRecordLine(in, line))
+        return std::nullopt;
+    record.title = parseTitle(line);
+    if (!readRowLine(in, line))
+        return std::nullopt;
+    const RecordSize size = parseSize(line);
+    if (!validSize(size))
+        return std::nullopt;
+    record.rows = size.rows;
+    record.cols = size.cols;
+    for (int r = 0; r < size.rows; ++r) {
+        if (!readRowLine(in, line))
+            return std::nullopt;
+        record.lines.push_back(line);
+    }
+    return record;
+}
+
+} // namespace vextor

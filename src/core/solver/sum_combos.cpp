@@ -1,0 +1,168 @@
+#include "solver/sum_combos.h"
+
+#include <vector>
+
+namespace vextor {
+
+SumComboTable::SumComboTable() {
+    for (int mask = 1; mask <= 511; ++mask) {
+        std::string s;
+        int total = 0;
+        for (int b = 0; b < 9; ++b) {
+            if (mask & (1 << b)) {
+                s += static_cast<char>('1' + b);
+                total += b + 1;
+            }
+        }
+        if (s.size() > 1)
+            entries_[s.size() - kMinCount][static_cast<std::size_t>(total - kMinSum)] += s;
+    }
+    // Keep each digit once, at its first appearance.
+    for (auto& row : entries_) {
+        for (auto& entry : row) {
+            std::string distinct;
+            for (char ch : entry)
+                if (distinct.find(ch) == std::string::npos)
+                    distinct += ch;
+            entry = distinct;
+        }
+    }
+}
+
+const SumComboTable& BuildSumCombos() {
+    static const SumComboTable table;
+    return table;
+}
+
+std::string FilterDigits(const std::string& current, const std::string& digits) {
+    if (current.empty())
+        return digits;
+    std::string out;
+    for (char ch : digits)
+        if (current.find(ch) != std::string::npos)
+            out += ch;
+    return out;
+}
+
+void InitCandidates(AppState& st) {
+    Grid& g = st.grid;
+    const auto size = static_cast<std::size_t>(g.ncells) + 1;
+    st.solver.acrossowner.assign(size, 0);
+    st.solver.downowner.assign(size, 0);
+
+    for (int r = 1; r <= g.rows; ++r) {
+        for (int c = 1; c <= g.cols; ++c) {
+            const int i = g.CellIndex(r, c);
+            Square& s = g[i];
+            s.cellsacross.clear();
+            s.cellsdown.clear();
+            s.lenacross = 0;
+            s.lendown = 0;
+            if (s.across != 0) {
+                std::vector<int> run;
+                for (int c2 = c + 1; c2 <= g.cols && !g[g.CellIndex(r, c2)].known; ++c2)
+                    run.push_back(g.CellIndex(r, c2));
+                const std::string& digits = sumcombos(static_cast<int>(run.size()), s.across);
+                for (int j : run)
+                    g[j].Choices = FilterDigits(g[j].Choices, digits);
+                if (run.size() > 1) {
+                    s.lenacross = static_cast<int>(run.size());
+                    s.cellsacross = std::move(run);
+                }
+            }
+            if (s.down != 0) {
+                std::vector<int> run;
+                for (int r2 = r + 1; r2 <= g.rows && !g[g.CellIndex(r2, c)].known; ++r2)
+                    run.push_back(g.CellIndex(r2, c));
+                const std::string& digits = sumcombos(static_cast<int>(run.size()), s.down);
+                for (int j : run)
+                    g[j].Choices = FilterDigits(g[j].Choices, digits);
+                if (run.size() > 1) {
+                    s.lendown = static_cast<int>(run.size());
+                    s.cellsdown = std::move(run);
+                }
+            }
+        }
+    }
+    for (int i = 1; i <= g.ncells; ++i) {
+        Square& s = g[i];
+        if (s.Black) {
+            s.across = 0;
+            s.down = 0;
+            s.cellsacross.clear();
+            s.cellsdown.clear();
+        }
+    }
+    for (int i = 1; i <= g.ncells; ++i)
+        for (int j : g[i].cellsacross)
+            st.solver.acrossowner[static_cast<std::size_t>(j)] = i;
+    for (int i = 1; i <= g.ncells; ++i)
+        for (int j : g[i].cellsdown)
+            st.solver.downowner[static_cast<std::size_t>(j)] = i;
+}
+
+namespace {
+
+// Passes 1 and 2: a run with settled cells narrows its unsettled cells to
+// the digits of the remaining sum, replacing longer candidate strings.
+void narrowByRemainder(Grid& g, const std::vector<int>& run, int clue, bool& changed) {
+    int k = 0, m = 0;
+    for (int j : run) {
+        if (g[j].Choices.size() == 1) {
+            k += g[j].Choices[0] - '0';
+            ++m;
+        }
+    }
+    const int u = static_cast<int>(run.size()) - m;
+    const int rest = clue - k;
+    if (m < 1 || rest <= 0)
+        return;
+    const std::string& digits = sumcombos(u, rest);
+    if (digits.empty())
+        return;
+    for (int j : run) {
+        if (g[j].Choices.size() > digits.size()) {
+            g[j].Choices = digits;
+            changed = true;
+        }
+    }
+}
+
+} // namespace
+
+void ApplyRunCombos(AppState& st) {
+    Grid& g = st.grid;
+    bool changed = false;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsacross.empty())
+            narrowByRemainder(g, g[i].cellsacross, g[i].across, changed);
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsdown.empty())
+            narrowByRemainder(g, g[i].cellsdown, g[i].down, changed);
+    for (int i = 1; i <= g.ncells; ++i) {
+        const auto& run = g[i].cellsacross;
+        if (run.empty())
+            continue;
+        const std::string& digits = sumcombos(static_cast<int>(run.size()), g[i].across);
+        std::string excluded;
+        for (char ch = '1'; ch <= '9'; ++ch)
+            if (digits.find(ch) == std::string::npos)
+                excluded += ch;
+        if (excluded.empty())
+            continue;
+        for (int j : run) {
+            std::string& ch = g[j].Choices;
+            std::string kept;
+            for (char d : ch)
+                if (excluded.find(d) == std::string::npos)
+                    kept += d;
+            if (kept != ch) {
+                ch = kept;
+                changed = true;
+            }
+        }
+    }
+    st.solver.changed = changed;
+}
+
+} // namespace vextor

@@ -1,0 +1,243 @@
+#include "cli/cli.h"
+#include "cli/console_ui.h"
+#include "files/puzzle_file.h"
+#include "model/grid_commands.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace vextor;
+using vextor::test::readFile;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Result runCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    Result r;
+    r.status = cli::run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+// Appends a 4 x 5 puzzle with a run over a row end, a solution with an
+// unsolved cell, and the given title.
+void appendSample(const std::string& path, const std::string& title, int n, bool withSolution) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    BuildGrid(st, ui, 4, 5);
+    auto sum = [&](int i, int a, int d) {
+        st.grid[i].known = true;
+        st.grid[i].BackColor = st.greycol;
+        st.grid[i].across = a;
+        st.grid[i].down = d;
+    };
+    st.grid[1].Black = true;
+    st.grid[1].known = true;
+    st.grid[1].BackColor = st.blackcol;
+    sum(2, 0, 10);
+    sum(3, 0, 17);
+    sum(4, 0, 6);
+    sum(6, 24, 0);
+    sum(16, 7, 0);
+    for (int i : {5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17, 18, 19, 20})
+        st.grid[i].Choices = std::to_string(i % 9 + 1);
+    st.grid[12].Choices = "123";
+    st.grid[13].Choices.clear();
+    ASSERT_TRUE(AppendPuzzle(st, title, n, withSolution, path));
+}
+
+} // namespace
+
+TEST(Cli, ShowReproducesWhatAppendPuzzleWrote) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    appendSample(path, "First, with a comma", 1, true);
+    appendSample(path, "Second", 2, false);
+    appendSample(path, "\"Third\"", 3, true);
+    const std::string file = readFile(path);
+
+    EXPECT_EQ(runCli({"count", path}).out, "3\n");
+    std::string shown;
+    for (const auto& [n, sol] : {std::pair{1, true}, {2, false}, {3, true}}) {
+        std::vector<std::string> args = {"show", path, std::to_string(n)};
+        if (sol)
+            args.push_back("--solution");
+        const Result r = runCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        shown += r.out;
+    }
+    EXPECT_EQ(shown, file);
+
+    // Without --solution only the layout part is printed.
+    const Result layout = runCli({"show", path, "1"});
+    EXPECT_EQ(layout.out.find('|'), std::string::npos);
+    EXPECT_EQ(layout.out.substr(0, 27), "#1\r\n\"First, with a comma\"\r\n");
+
+    // Options may stand anywhere; --yes is accepted everywhere.
+    EXPECT_EQ(runCli({"--yes", "show", "--solution", path, "3"}).out,
+              runCli({"show", path, "3", "--solution"}).out);
+}
+
+TEST(Cli, FailuresAndUsageErrors) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    appendSample(path, "One", 1, false);
+
+    Result r = runCli({"show", path, "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Error reading puzzle# 2 from file " + path + "\n");
+    r = runCli({"show", dir.file("missing.vxt"), "1"});
+    EXPECT_EQ(r.status, 1);
+
+    EXPECT_EQ(runCli({"count", dir.file("missing.vxt")}).out, "0\n");
+    // Record -1 is the empty 9 x 9 grid.
+    r = runCli({"show", path, "-1"});
+    EXPECT_EQ(r.status, 0);
+    std::string empty = "#-1\r\n\r\n 9, 9\r\n81\r\n";
+    for (int row = 2; row <= 9; ++row)
+        empty += "\r\n";
+    EXPECT_EQ(r.out, empty);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {},
+             {"frobnicate"},
+             {"show", path},
+             {"show", path, "one"},
+             {"show", path, "1", "2"},
+             {"show", path, "1", "--bogus"},
+             {"count"},
+             {"count", path, "--solution"},
+             {"help", "frobnicate"},
+         }) {
+        r = runCli(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(r.err, "");
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(Cli, Help) {
+    const Result tool = runCli({"--help"});
+    EXPECT_EQ(tool.status, 0);
+    for (const char* cmd :
+         {"count FILE", "show FILE N [--solution]", "check FILE N", "candidates FILE N", "--yes"})
+        EXPECT_NE(tool.out.find(cmd), std::string::npos) << cmd;
+    EXPECT_EQ(runCli({"help"}).out, tool.out);
+
+    const Result show = runCli({"show", "--help"});
+    EXPECT_EQ(show.status, 0);
+    EXPECT_EQ(show.out.rfind("Usage: vextor-cli show FILE N [--solution]\n", 0), 0u);
+    EXPECT_EQ(runCli({"help", "show"}).out, show.out);
+    EXPECT_EQ(runCli({"show", "x.vxt", "1", "-h"}).out, show.out);
+    EXPECT_NE(runCli({"count", "--help"}).out, show.out);
+}
+
+TEST(Cli, ConsoleUserInterface) {
+    std::ostringstream err;
+    cli::ConsoleUserInterface no(err, false);
+    no.message("Line one\r\nLine two");
+    EXPECT_FALSE(no.askYesNo("Delete?"));
+    EXPECT_EQ(no.askYesNoCancel("Keep?"), Answer::No);
+    EXPECT_FALSE(no.inputBox("p", "t", "d").has_value());
+    EXPECT_EQ(no.pickFile(FileRequest{}), "");
+    {
+        BusyPointer busy(no);
+        no.pumpEvents();
+    }
+    EXPECT_EQ(err.str(), "Line one\nLine two\nDelete? [No]\nKeep? [No]\n");
+
+    std::ostringstream err2;
+    cli::ConsoleUserInterface yes(err2, true);
+    EXPECT_TRUE(yes.askYesNo("Delete?"));
+    EXPECT_EQ(yes.askYesNoCancel("Keep?"), Answer::Yes);
+}
+
+TEST(Cli, ShowReproducesThePublishedCorpus) {
+    const auto corpus = vextor::test::corpusDir();
+    if (!corpus)
+        GTEST_SKIP() << "corpus not present";
+    const std::string file = (*corpus / "published.vxt").string();
+    const std::string nosol = (*corpus / "published-nosol.vxt").string();
+    EXPECT_EQ(runCli({"count", file}).out, "225\n");
+    // The corpus numbers its records 1, 2, ... in order, so the header that
+    // show writes (the N asked for) is the header in the file too.
+    std::string with, without;
+    for (int n = 1; n <= 225; ++n) {
+        const Result r = runCli({"show", file, std::to_string(n), "--solution"});
+        ASSERT_EQ(r.status, 0) << n << r.err;
+        with += r.out;
+        without += runCli({"show", file, std::to_string(n)}).out;
+    }
+    EXPECT_EQ(with, readFile(file));
+    EXPECT_EQ(without, readFile(nosol));
+
+    const std::string oversize = (*corpus / "oversize.vxt").string();
+    for (int n = 1; n <= 13; ++n) {
+        const Result r = runCli({"show", oversize, std::to_string(n)});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err,
+                  "Error reading puzzle# " + std::to_string(n) + " from file " + oversize + "\n");
+    }
+}
+
+TEST(Cli, CheckAndCandidates) {
+    TempDir dir;
+    const std::string tiny = dir.file("tiny.vxt");
+    writeFile(tiny, "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n"
+                    "4,0 2|4,0 1 3\r\n");
+    Result r = runCli({"check", tiny, "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+
+    // Candidates come from the table only: whatever the file's solution says.
+    r = runCli({"candidates", tiny, "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "X 0,3 0,4\n3,0 12 1\n4,0 1 13\n");
+
+    // A clue over a single cell is an error; a run of one cell gets no digits.
+    const std::string bad = dir.file("bad.vxt");
+    writeFile(bad, "#1\r\nBad\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 1 X\r\n");
+    r = runCli({"check", bad, "1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Need at least 2 cells for sum ( 4) down at 3\n");
+    r = runCli({"candidates", bad, "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "X 0,3 0,4\n3,0 12 12\n4,0 - X\n");
+
+    // White cells under no clue are an error.
+    const std::string loose = dir.file("loose.vxt");
+    writeFile(loose, "#1\r\nLoose\r\n 3, 3\r\nX X X\r\nX 2\r\nX X X\r\n");
+    r = runCli({"check", loose, "1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Cell 5 () does not appears to be part of any across or down sums\n");
+
+    // Warnings are shown but do not fail the check.
+    const std::string warn = dir.file("warn.vxt");
+    writeFile(warn, "#1\r\nWarn\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\nX 2\r\n");
+    r = runCli({"check", warn, "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Row at cell 8 across may not have unique digits\n");
+
+    for (const char* cmd : {"check", "candidates"}) {
+        r = runCli({cmd, tiny, "5"});
+        EXPECT_EQ(r.status, 1) << cmd;
+        EXPECT_EQ(r.err, "Error reading puzzle# 5 from file " + tiny + "\n");
+        EXPECT_EQ(runCli({cmd, tiny}).status, 2) << cmd;
+        EXPECT_EQ(runCli({cmd, tiny, "x"}).status, 2) << cmd;
+        EXPECT_EQ(runCli({cmd, "--help"}).status, 0) << cmd;
+    }
+}

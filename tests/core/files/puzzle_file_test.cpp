@@ -1,0 +1,549 @@
+#include "base/text.h"
+#include "files/puzzle_file.h"
+#include "model/grid_commands.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+
+using namespace vextor;
+using vextor::test::readFile;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+const std::string kTinyWithSolution = "#1\r\nTiny\r\n 3, 3\r\n"
+                                      "X 0,3 0,4|X 0,3 0,4\r\n"
+                                      "3,0 2|3,0 2 1\r\n"
+                                      "4,0 2|4,0 1 3\r\n";
+const std::string kTinyLayout = "#1\r\nTiny\r\n 3, 3\r\n"
+                                "X 0,3 0,4\r\n"
+                                "3,0 2\r\n"
+                                "4,0 2\r\n";
+
+void makeBlack(AppState& st, int i) {
+    Square& s = st.grid[i];
+    s.Black = true;
+    s.known = true;
+    s.BackColor = st.blackcol;
+}
+
+void makeSum(AppState& st, int i, int across, int down) {
+    Square& s = st.grid[i];
+    s.Black = false;
+    s.known = true;
+    s.BackColor = st.greycol;
+    s.across = across;
+    s.down = down;
+}
+
+void makeWhite(AppState& st, int i, const std::string& choices = "") {
+    Square& s = st.grid[i];
+    s.Black = false;
+    s.known = false;
+    s.BackColor = st.whitecol;
+    s.Choices = choices;
+}
+
+// The Tiny puzzle, solved, built cell by cell.
+void buildTiny(AppState& st, ScriptedUserInterface& ui) {
+    BuildGrid(st, ui, 3, 3);
+    makeBlack(st, 1);
+    makeSum(st, 2, 0, 3);
+    makeSum(st, 3, 0, 4);
+    makeSum(st, 4, 3, 0);
+    makeWhite(st, 5, "2");
+    makeWhite(st, 6, "1");
+    makeSum(st, 7, 4, 0);
+    makeWhite(st, 8, "1");
+    makeWhite(st, 9, "3");
+}
+
+// Cell kinds of the grid as one letter each: B black, S sum, W white (by
+// colour, as the writer sees them), with clues of sum cells.
+std::string kinds(const AppState& st) {
+    std::string out;
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        const Square& s = st.grid[i];
+        if (s.Black)
+            out += "B";
+        else if (s.BackColor == st.whitecol)
+            out += s.known ? "w" : "W";
+        else
+            out += "S" + std::to_string(s.across) + "," + std::to_string(s.down);
+        out += ' ';
+    }
+    return out;
+}
+
+struct Loaded {
+    AppState st{1};
+    ScriptedUserInterface ui;
+    bool ok = false;
+};
+
+// Loads record n of a file holding `content`.
+std::unique_ptr<Loaded> load(const std::string& content, int n = 1) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    writeFile(path, content);
+    auto l = std::make_unique<Loaded>();
+    l->st.puzfile = path;
+    l->ok = ReadPuzzle(l->st, l->ui, path, n);
+    return l;
+}
+
+std::string errorText(int n, const std::string& path) {
+    return "Error reading puzzle#" + spacedNumber(n) + " from file " + path;
+}
+
+} // namespace
+
+TEST(PuzzleFile, TinyExampleWrittenByteForByte) {
+    TempDir dir;
+    AppState st(1);
+    ScriptedUserInterface ui;
+    buildTiny(st, ui);
+    ASSERT_TRUE(AppendPuzzle(st, "Tiny", 1, true, dir.file("with.vxt")));
+    ASSERT_TRUE(AppendPuzzle(st, "Tiny", 1, false, dir.file("without.vxt")));
+    EXPECT_EQ(readFile(dir.file("with.vxt")), kTinyWithSolution);
+    EXPECT_EQ(readFile(dir.file("without.vxt")), kTinyLayout);
+
+    // Appending again adds a second record after the first.
+    ASSERT_TRUE(AppendPuzzle(st, "Tiny", 2, false, dir.file("without.vxt")));
+    std::string two = kTinyLayout + kTinyLayout;
+    two[kTinyLayout.size() + 1] = '2';
+    EXPECT_EQ(readFile(dir.file("without.vxt")), two);
+    EXPECT_EQ(CountPuzzles(dir.file("without.vxt"), ui), 2);
+
+    EXPECT_FALSE(AppendPuzzle(st, "Tiny", 1, false, dir.file("no-such-folder/x.vxt")));
+}
+
+TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
+    TempDir dir;
+    const std::string path = dir.file("tiny.vxt");
+    writeFile(path, kTinyWithSolution + kTinyWithSolution);
+    AppState st(1);
+    ScriptedUserInterface ui;
+    BuildGrid(st, ui, 10, 10);
+    st.grid[5].tick = st.greencol;
+    st.puzfile = "/the/current/file.vxt";
+    st.editmode = st.manualmode = st.interactive = true;
+    st.solver.choiceList = {"a"};
+    st.solver.retractStack = {"b"};
+    st.solver.scratch = {"c"};
+
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(kinds(st), "B S0,3 S0,4 S3,0 W W S4,0 W W ");
+    EXPECT_EQ(st.grid.ncells, 9);
+    EXPECT_EQ(st.maxtries, 18);
+    EXPECT_EQ(st.npuzzles, 2);
+    EXPECT_EQ(st.puznum, 2);
+    EXPECT_EQ(st.texts.title, "Tiny");
+    EXPECT_EQ(st.texts.gridSize, "3x3");
+    EXPECT_EQ(st.texts.puzNumNow, "2");
+    EXPECT_EQ(st.texts.puzNumber, " of 2");
+    EXPECT_EQ(st.texts.caption, "/the/current/file.vxt");
+    EXPECT_EQ(st.fit.gridWidth, 6450);
+    EXPECT_EQ(st.fit.gridHeight, 3 * 564 + 120);
+    EXPECT_FALSE(st.editmode || st.manualmode || st.interactive);
+    EXPECT_TRUE(st.solver.choiceList.empty() && st.solver.retractStack.empty() &&
+                st.solver.scratch.empty());
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_GE(ui.maxBusyDepth, 1);
+    EXPECT_EQ(ui.hiddenDepth, 0);
+    for (int i = 1; i <= 9; ++i) {
+        const Square& s = st.grid[i];
+        EXPECT_FALSE(s.Enabled);
+        EXPECT_EQ(s.tick, 0u);
+        EXPECT_TRUE(s.Choices.empty()); // the solution part is not read
+        EXPECT_EQ(s.acrosscol, st.blackcol);
+        EXPECT_EQ(s.left, cellLeft(st.grid.colOf(i)));
+        EXPECT_EQ(s.top, cellTop(st.grid.rowOf(i)));
+    }
+    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
+    EXPECT_EQ(st.grid[2].BackColor, st.greycol);
+    EXPECT_TRUE(st.grid[2].known);
+    EXPECT_FALSE(st.grid[5].known);
+
+    // Written back, with the solution restored from the record, it is the same.
+    const auto record = readRecord(path, 2);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->number, 1);
+    applySolution(st.grid, st.whitecol, record->lines);
+    EXPECT_EQ(recordText(st.grid, st.whitecol, st.texts.title, 1, true), kTinyWithSolution);
+}
+
+TEST(PuzzleFile, EmptyNineByNineForMinusOne) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    BuildGrid(st, ui, 5, 7);
+    makeBlack(st, 3);
+    st.grid[4].Choices = "12";
+    st.puzfile = "x.vxt";
+    st.puznum = 4;
+    ASSERT_TRUE(ReadPuzzle(st, ui, "/no/such/file.vxt", -1));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(st.grid.ncells, 81);
+    EXPECT_EQ(st.puznum, 1);
+    EXPECT_EQ(st.npuzzles, 1);
+    EXPECT_EQ(st.texts.puzNumNow, "1");
+    EXPECT_EQ(st.texts.puzNumber, " of 1");
+    EXPECT_EQ(st.texts.caption, "x.vxt");
+    for (int i = 1; i <= 81; ++i) {
+        EXPECT_FALSE(st.grid[i].Black);
+        EXPECT_FALSE(st.grid[i].known);
+        EXPECT_FALSE(st.grid[i].Enabled);
+        EXPECT_EQ(st.grid[i].BackColor, st.whitecol);
+        EXPECT_TRUE(st.grid[i].Choices.empty());
+    }
+}
+
+TEST(PuzzleFile, WhiteCountsRunAcrossRowEnds) {
+    TempDir dir;
+    AppState st(1);
+    ScriptedUserInterface ui;
+    // Row 1: X W W / row 2: W W X / row 3: 5,0 W W  -> one run of 4 from cell 2.
+    BuildGrid(st, ui, 3, 3);
+    makeBlack(st, 1);
+    makeBlack(st, 6);
+    makeSum(st, 7, 5, 0);
+    for (int i : {2, 3, 4, 5, 8, 9})
+        makeWhite(st, i, std::to_string(i));
+    const std::string path = dir.file("runs.vxt");
+    ASSERT_TRUE(AppendPuzzle(st, "Runs", 3, true, path));
+    EXPECT_EQ(readFile(path), "#3\r\nRuns\r\n 3, 3\r\n"
+                              "X 4|X 2 3\r\n"
+                              "X|4 5 X\r\n"
+                              "5,0 2|5,0 8 9\r\n");
+
+    // A whole grid of white cells is one count on the first line.
+    BuildGrid(st, ui, 2, 3);
+    EXPECT_EQ(rowLines(st.grid, st.whitecol, false), (std::vector<std::string>{"6", ""}));
+
+    AppState back(2);
+    ASSERT_TRUE(ReadPuzzle(back, ui, path, 1));
+    EXPECT_EQ(kinds(back), "B W W W W B S5,0 W W ");
+}
+
+TEST(PuzzleFile, LargestGridWrittenCompletely) {
+    TempDir dir;
+    AppState st(1);
+    ScriptedUserInterface ui;
+    BuildGrid(st, ui, 15, 18);
+    // A pattern with every kind, the last cells white and a run over a row end.
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        if (i % 7 == 0)
+            makeBlack(st, i);
+        else if (i % 5 == 0)
+            makeSum(st, i, i % 45, (i * 3) % 45);
+        else
+            makeWhite(st, i, std::to_string(i % 9 + 1));
+    }
+    makeWhite(st, 269, "1");
+    makeWhite(st, 270, "2");
+    ASSERT_FALSE(st.grid[270].Black || st.grid[270].BackColor != st.whitecol);
+    const std::string path = dir.file("big.vxt");
+    ASSERT_TRUE(AppendPuzzle(st, "Big", 1, true, path));
+
+    const auto record = readRecord(path, 1);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(record->lines.size(), 15u);
+    std::size_t tokens = 0;
+    for (const auto& line : record->lines) {
+        EXPECT_EQ(parseSolution(line).size(), 18u);
+        tokens += parseSolution(line).size();
+    }
+    EXPECT_EQ(tokens, 270u);
+
+    AppState back(2);
+    ASSERT_TRUE(ReadPuzzle(back, ui, path, 1));
+    EXPECT_EQ(kinds(back), kinds(st));
+    applySolution(back.grid, back.whitecol, record->lines);
+    EXPECT_EQ(recordText(back.grid, back.whitecol, "Big", 1, true), readFile(path));
+    EXPECT_EQ(back.fit.gridWidth, 18 * 624 + 150);
+}
+
+TEST(PuzzleFile, HeaderCountingAndFinding) {
+    TempDir dir;
+    const std::string path = dir.file("h.vxt");
+    writeFile(path, "note line\r\n#1\r\nA\r\n 3, 3\r\n#0\r\nB\r\n\r\n#x\r\nC\r\n");
+    ScriptedUserInterface ui;
+    EXPECT_EQ(CountPuzzles(path, ui), 1);
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_EQ(CountPuzzles(dir.file("missing.vxt"), ui), 0);
+    writeFile(dir.file("empty.vxt"), "");
+    EXPECT_EQ(CountPuzzles(dir.file("empty.vxt"), ui), 0);
+    EXPECT_TRUE(ui.messages.empty());
+
+    auto find = [&](int n) {
+        std::ifstream in(path, std::ios::binary);
+        const auto number = FindPuzzle(in, n);
+        std::string next;
+        readRecordLine(in, next);
+        return number ? std::to_string(*number) + ":" + next : "none";
+    };
+    EXPECT_EQ(find(1), "1:A");
+    EXPECT_EQ(find(0), "1:A");
+    EXPECT_EQ(find(-5), "1:A");
+    EXPECT_EQ(find(2), "0:B"); // #0 is found although it does not count
+    EXPECT_EQ(find(3), "0:C");
+    EXPECT_EQ(find(4), "none");
+
+    // "#12abc" and "#0.5" count (leading number above 0); "#-1" does not.
+    writeFile(path, "#12abc\n#0.5\n#-1\n# 3\n");
+    EXPECT_EQ(CountPuzzles(path, ui), 3);
+}
+
+TEST(PuzzleFile, ReadErrorsKeepTheCurrentNumber) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    writeFile(path, kTinyLayout);
+    AppState st(1);
+    ScriptedUserInterface ui;
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
+    st.texts.puzNumNow = "1";
+    st.puznum = 1;
+
+    EXPECT_FALSE(ReadPuzzle(st, ui, path, 7));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Error reading puzzle# 7 from file " + path);
+    EXPECT_EQ(st.puznum, 1);
+    EXPECT_EQ(st.npuzzles, 1);
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_EQ(ui.hiddenDepth, 0);
+    EXPECT_EQ(kinds(st), "B S0,3 S0,4 S3,0 W W S4,0 W W ");
+
+    // A missing file: npuzzles ends at 0.
+    EXPECT_FALSE(ReadPuzzle(st, ui, dir.file("gone.vxt"), 2));
+    EXPECT_EQ(ui.messages.back(), errorText(2, dir.file("gone.vxt")));
+    EXPECT_EQ(st.npuzzles, 0);
+    EXPECT_EQ(st.puznum, 1);
+}
+
+TEST(PuzzleFile, SizeLimits) {
+    const auto tooTall = load("#1\r\nTall\r\n 16, 9\r\nX\r\n");
+    EXPECT_FALSE(tooTall->ok);
+    EXPECT_EQ(tooTall->ui.messages.size(), 1u);
+    EXPECT_EQ(tooTall->st.texts.title, "Tall"); // labels changed before the fault stay
+    EXPECT_EQ(tooTall->st.texts.gridSize, "16x9");
+    EXPECT_EQ(tooTall->st.grid.ncells, 0);
+
+    for (const char* size : {" 0, 9", " 9, 0", " 9, 19", "-3, 5", " 5,-3", "", " 7"}) {
+        const auto l = load(std::string("#1\r\nT\r\n") + size + "\r\n3\r\n3\r\n3\r\n");
+        EXPECT_FALSE(l->ok) << size;
+        EXPECT_EQ(l->ui.messages.size(), 1u) << size;
+    }
+    const auto small = load("#1\r\nT\r\n 3, 3\r\nX 2\r\nX 2\r\nX 2\r\n");
+    EXPECT_TRUE(small->ok);
+    EXPECT_EQ(small->st.grid.ncells, 9);
+    const auto biggest = load("#1\r\nT\r\n15,18\r\n270\r\n" + std::string(14, '\n'));
+    EXPECT_TRUE(biggest->ok);
+    EXPECT_EQ(biggest->st.grid.ncells, 270);
+    const auto spaced = load("#1\r\nT\r\n 4 5\r\n20\r\n\r\n\r\n\r\n");
+    EXPECT_TRUE(spaced->ok);
+    EXPECT_EQ(spaced->st.texts.gridSize, "4x5");
+}
+
+TEST(PuzzleFile, TokenReadingRules) {
+    // Lower-case x, several spaces, LF line ends, text after "|" ignored.
+    const auto a = load("#1\nT\n 3, 3\n  x   0,3  0,4 |junk 9 9\n3,0    2\n4,0 2|\n");
+    ASSERT_TRUE(a->ok);
+    EXPECT_EQ(kinds(a->st), "B S0,3 S0,4 S3,0 W W S4,0 W W ");
+
+    // 0,0 is a sum cell without clues; 0 and garbage counts are no cells; a
+    // missing down field reads 0; uncovered cells stay white-coloured but known.
+    const auto b = load("#1\r\nT\r\n 2, 3\r\n0,0 0 abc 7, 2.5\r\n-4\r\n");
+    ASSERT_TRUE(b->ok);
+    EXPECT_EQ(kinds(b->st), "S0,0 S7,0 W W w w ");
+
+    // Counts round half to even: 2.5 -> 2, 3.5 -> 4.
+    const auto c = load("#1\r\nT\r\n 1, 8\r\nX 2.5 X 3.5\r\n");
+    ASSERT_TRUE(c->ok);
+    EXPECT_EQ(kinds(c->st), "B W W B W W W W ");
+}
+
+TEST(PuzzleFile, TitlesWithCommasAndQuotesSurvive) {
+    TempDir dir;
+    AppState st(1);
+    ScriptedUserInterface ui;
+    buildTiny(st, ui);
+    const std::vector<std::string> titles = {
+        "Hard, really", "\"Quoted\" start", "a \"b\", c",        "#5 looks like a header",
+        "  \"  spaced", "trailing,",        "Plain title 12x12", ""};
+    const std::string path = dir.file("titles.vxt");
+    for (std::size_t k = 0; k < titles.size(); ++k)
+        ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, path));
+    EXPECT_EQ(CountPuzzles(path, ui), static_cast<int>(titles.size()));
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        AppState back(2);
+        ASSERT_TRUE(ReadPuzzle(back, ui, path, static_cast<int>(k + 1))) << titles[k];
+        EXPECT_EQ(back.texts.title, titles[k]);
+        EXPECT_EQ(kinds(back), kinds(st));
+    }
+    EXPECT_EQ(titleLine("Plain title 12x12"), "Plain title 12x12");
+    EXPECT_EQ(titleLine("Hard, really"), "\"Hard, really\"");
+    EXPECT_EQ(titleLine("a \"b\", c"), "\"a \"\"b\"\", c\"");
+    EXPECT_EQ(titleLine("two\r\nlines"), "two  lines");
+
+    // Older files: an unquoted comma cuts the title, but the size line is
+    // still read from its own line.
+    const auto old = load("#1\r\nOld, title\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
+    ASSERT_TRUE(old->ok);
+    EXPECT_EQ(old->st.texts.title, "Old");
+    EXPECT_EQ(old->st.texts.gridSize, "3x3");
+    EXPECT_EQ(parseTitle("  padded  "), "padded");
+    EXPECT_EQ(parseTitle("\"unterminated, title"), "unterminated, title");
+    EXPECT_EQ(parseTitle("\"closed\" rest, more"), "closed");
+}
+
+TEST(PuzzleFile, SolutionTokens) {
+    EXPECT_EQ(parseSolution("X 0,3 0,4|X 0,3 0,4"), (std::vector<std::string>{"X", "0,3", "0,4"}));
+    EXPECT_EQ(parseSolution("3,0 2|3,0  1"), (std::vector<std::string>{"3,0", "", "1"}));
+    EXPECT_TRUE(parseSolution("3,0 2").empty());
+    EXPECT_TRUE(parseSolution("3,0 2|").empty());
+
+    // A white cell without candidates writes an empty token.
+    AppState st(1);
+    ScriptedUserInterface ui;
+    buildTiny(st, ui);
+    st.grid[5].Choices.clear();
+    st.grid[9].Choices = "123";
+    EXPECT_EQ(rowLines(st.grid, st.whitecol, true),
+              (std::vector<std::string>{"X 0,3 0,4|X 0,3 0,4", "3,0 2|3,0  1", "4,0 2|4,0 1 123"}));
+    for (int i : {5, 6, 8, 9})
+        st.grid[i].Choices = "x";
+    applySolution(st.grid, st.whitecol, {"X 0,3 0,4|X 0,3 0,4", "3,0 2|3,0  1", "4,0 2"});
+    EXPECT_EQ(st.grid[5].Choices, "");
+    EXPECT_EQ(st.grid[6].Choices, "1");
+    EXPECT_EQ(st.grid[8].Choices, "x"); // no solution part: unchanged
+    EXPECT_EQ(st.grid[2].Choices, "");  // sum cells never take a token
+}
+
+TEST(PuzzleFile, MalformedInputEndsInTheReadError) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"garbage", std::string("#1\r\n\x01\xff\x00\x80 \r\n\x7f\x00,\x02\r\n", 20)},
+        {"huge count", "#1\r\nT\r\n 3, 3\r\n99999999999999999999\r\n\r\n\r\n"},
+        {"huge size", "#1\r\nT\r\n 99999999999999999999, 3\r\n3\r\n3\r\n3\r\n"},
+        {"too many tokens", "#1\r\nT\r\n 3, 3\r\nX X X X\r\nX X X X\r\nX X X X\r\n"},
+        {"one count too many", "#1\r\nT\r\n 3, 3\r\nX 9\r\n\r\n\r\n"},
+        {"negative size", "#1\r\nT\r\n -3, -3\r\nX\r\n"},
+        {"truncated record", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n"},
+        {"no size line", "#1\r\nT\r\n"},
+        {"header only", "#1"},
+        {"fewer row lines, next record follows",
+         "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n#2\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"},
+    };
+    for (const auto& [name, content] : cases) {
+        const auto l = load(content);
+        EXPECT_FALSE(l->ok) << name;
+        ASSERT_EQ(l->ui.messages.size(), 1u) << name;
+        EXPECT_EQ(l->ui.messages[0].rfind("Error reading puzzle# 1 from file ", 0), 0u) << name;
+        EXPECT_EQ(l->ui.busyDepth, 0) << name;
+        EXPECT_EQ(l->ui.hiddenDepth, 0) << name;
+        EXPECT_EQ(l->st.grid.ncells, l->st.grid.rows * l->st.grid.cols) << name;
+    }
+    // The second record of the last case is whole and loads.
+    EXPECT_TRUE(load(cases.back().second, 2)->ok);
+}
+
+TEST(PuzzleFile, RandomDamageNeverBreaksTheReader) {
+    TempDir dir;
+    const std::string path = dir.file("fuzz.vxt");
+    std::mt19937 gen(20261206);
+    const std::string alphabet = "#X x,|0123456789-.\r\n\"";
+    AppState st(1);
+    ScriptedUserInterface ui;
+    int loaded = 0;
+    for (int round = 0; round < 1500; ++round) {
+        std::string text = kTinyWithSolution + kTinyLayout;
+        const int edits = 1 + static_cast<int>(gen() % 6);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t pos = gen() % (text.size() + 1);
+            switch (gen() % 4) {
+            case 0: // replace with a format character
+                if (pos < text.size())
+                    text[pos] = alphabet[gen() % alphabet.size()];
+                break;
+            case 1: // replace with any byte
+                if (pos < text.size())
+                    text[pos] = static_cast<char>(gen() % 256);
+                break;
+            case 2: // insert digits
+                text.insert(pos, std::to_string(gen()));
+                break;
+            default: // cut the text
+                text.resize(pos);
+            }
+        }
+        writeFile(path, text);
+        const int n = static_cast<int>(gen() % 4);
+        if (ReadPuzzle(st, ui, path, n)) {
+            ++loaded;
+            EXPECT_GE(st.grid.rows, 1);
+            EXPECT_LE(st.grid.rows, kMaxRows);
+            EXPECT_LE(st.grid.cols, kMaxCols);
+            // Whatever loaded is written out and read back to the same record.
+            const std::string written = recordText(st.grid, st.whitecol, st.texts.title, 1, false);
+            writeFile(path, written);
+            ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
+            EXPECT_EQ(recordText(st.grid, st.whitecol, st.texts.title, 1, false), written);
+        }
+        EXPECT_EQ(st.grid.ncells, st.grid.rows * st.grid.cols);
+        ASSERT_EQ(ui.busyDepth, 0);
+    }
+    EXPECT_GT(loaded, 0);
+}
+
+TEST(PuzzleFile, PublishedCorpusRoundTrips) {
+    const auto corpus = vextor::test::corpusDir();
+    if (!corpus)
+        GTEST_SKIP() << "corpus not present";
+    const std::string file = (*corpus / "published.vxt").string();
+    const std::string nosol = (*corpus / "published-nosol.vxt").string();
+    ScriptedUserInterface ui;
+    const int count = CountPuzzles(file, ui);
+    ASSERT_EQ(count, 225);
+    // The corpus numbers its records 1..225 and writes them as this program
+    // does, so every record rebuilt from the grid matches the file exactly.
+    std::string all, allLayout;
+    AppState st(1);
+    for (int n = 1; n <= count; ++n) {
+        ASSERT_TRUE(ReadPuzzle(st, ui, file, n)) << n;
+        allLayout += recordText(st.grid, st.whitecol, st.texts.title, n, false);
+        const auto record = readRecord(file, n);
+        ASSERT_TRUE(record) << n;
+        applySolution(st.grid, st.whitecol, record->lines);
+        all += recordText(st.grid, st.whitecol, st.texts.title, n, true);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(st.npuzzles, 225);
+    EXPECT_EQ(all, readFile(file));
+    EXPECT_EQ(allLayout, readFile(nosol));
+}
+
+TEST(PuzzleFile, OversizeCorpusIsRefused) {
+    const auto corpus = vextor::test::corpusDir();
+    if (!corpus)
+        GTEST_SKIP() << "corpus not present";
+    const std::string file = (*corpus / "oversize.vxt").string();
+    ScriptedUserInterface ui;
+    const int count = CountPuzzles(file, ui);
+    ASSERT_EQ(count, 13);
+    AppState st(1);
+    ScriptedUserInterface loadUi;
+    ASSERT_TRUE(ReadPuzzle(st, loadUi, "", -1));
+    for (int n = 1; n <= count; ++n) {
+        EXPECT_FALSE(ReadPuzzle(st, loadUi, file, n)) << n;
+        EXPECT_EQ(loadUi.messages.back(), errorText(n, file));
+        EXPECT_EQ(st.grid.ncells, 81); // the grid stays as it was
+        EXPECT_FALSE(readRecord(file, n));
+    }
+    EXPECT_EQ(loadUi.messages.size(), 13u);
+}
