@@ -1,9 +1,9 @@
 #include "app/about_box.h"
 
+#include "app/qt_support.h"
+
 #include <QEvent>
 #include <QIcon>
-
-#include "app/qt_support.h"
 
 namespace vextor::app {
 

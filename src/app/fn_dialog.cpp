@@ -18,8 +18,8 @@ void FNDialog::resizeEvent(QResizeEvent* event) {
 }
 
 bool FNDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == button_ &&
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    if (watched == button_ && (event->type() == QEvent::MouseButtonPress ||
+                               event->type() == QEvent::MouseButtonRelease)) {
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint p = me->position().toPoint();
         if (event->type() == QEvent::MouseButtonPress)

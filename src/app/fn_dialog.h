@@ -2,13 +2,13 @@
 // Open or Save file dialog and returns the chosen path.
 #pragma once
 
+#include "base/user_interface.h"
+
 #include <QColor>
 #include <QPushButton>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
-
-#include "base/user_interface.h"
 
 namespace vextor::app {
 

@@ -1,12 +1,12 @@
 #include "app/grid_view.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-
 #include "app/qt_support.h"
 #include "model/cell_display.h"
 #include "model/geometry.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace vextor::app {
 

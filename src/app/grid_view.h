@@ -2,9 +2,9 @@
 // application state and reports mouse and key events per cell.
 #pragma once
 
-#include <QWidget>
-
 #include "shell/app_state.h"
+
+#include <QWidget>
 
 namespace vextor::app {
 
@@ -14,8 +14,8 @@ struct CellMouse {
     int cell = 0;
     Qt::MouseButton button = Qt::NoButton;
     Qt::KeyboardModifiers shift;
-    int x = 0; // twips from the cell's left edge
-    int y = 0; // twips from the cell's top edge
+    int x = 0;        // twips from the cell's left edge
+    int y = 0;        // twips from the cell's top edge
     QPoint globalPos; // where a pop-up menu for this event opens
 };
 
@@ -72,3 +72,6 @@ private:
 };
 
 } // namespace vextor::app
+
+Q_DECLARE_METATYPE(vextor::app::CellMouse)
+Q_DECLARE_METATYPE(vextor::app::CellKey)

@@ -1,9 +1,9 @@
 #include "app/help_viewer.h"
 
+#include "app/qt_support.h"
+
 #include <QResizeEvent>
 #include <QUrl>
-
-#include "app/qt_support.h"
 
 namespace vextor::app {
 
@@ -49,7 +49,9 @@ void HelpViewer::navigate() {
     browser_->setSource(QUrl::fromLocalFile(tag_));
 }
 
-QString HelpViewer::address() const { return browser_->source().toString(); }
+QString HelpViewer::address() const {
+    return browser_->source().toString();
+}
 
 void HelpViewer::back() {
     if (address().contains('#'))

@@ -1,8 +1,8 @@
 // vextor: the desktop program for cross-sum puzzles.
-#include <QApplication>
-
 #include "app/app_paths.h"
 #include "app/main_window.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

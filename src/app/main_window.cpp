@@ -1,13 +1,5 @@
 #include "app/main_window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QCursor>
-#include <QIcon>
-#include <QMouseEvent>
-#include <exception>
-
 #include "app/about_box.h"
 #include "app/help_viewer.h"
 #include "app/qt_support.h"
@@ -18,8 +10,18 @@
 #include "model/grid_commands.h"
 #include "shell/startup.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QMouseEvent>
+#include <exception>
+
 // The pictures are built into the program's library; bring them in once.
-static void initIconResources() { Q_INIT_RESOURCE(icons); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace vextor::app {
 
@@ -182,8 +184,7 @@ void MainWindow::buildControls() {
     });
     connect(button("ManualSolve"), &QPushButton::clicked, this,
             [this] { popup(menu("mnumanualsolve")); });
-    connect(button("setcol"), &QPushButton::clicked, this,
-            [this] { popup(menu("mnuColScheme")); });
+    connect(button("setcol"), &QPushButton::clicked, this, [this] { popup(menu("mnuColScheme")); });
     connect(button("help"), &QPushButton::clicked, this, &MainWindow::onHelpButton);
     connect(button("Exitcmd"), &QPushButton::clicked, this, &MainWindow::onExit);
     // AutoSolve and its Cancel button are wired by the solver.
@@ -279,10 +280,10 @@ void MainWindow::buildMenus() {
 
     m = makeMenu("mnuColScheme", "Color Scheme");
     for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
-        QAction* a = addItem(m, QString("mnucolx%1").arg(i),
-                             QString::fromUtf8(kSchemeNames[i].data(),
-                                               static_cast<int>(kSchemeNames[i].size())),
-                             true);
+        QAction* a = addItem(
+            m, QString("mnucolx%1").arg(i),
+            QString::fromUtf8(kSchemeNames[i].data(), static_cast<int>(kSchemeNames[i].size())),
+            true);
         a->setCheckable(true);
         const int index = static_cast<int>(i);
         connect(a, &QAction::triggered, this, [this, index] { onSchemeItem(index); });
@@ -312,7 +313,9 @@ QMenu* MainWindow::menu(const QString& name) const {
     return nullptr;
 }
 
-QLabel* MainWindow::label(const QString& name) const { return findChild<QLabel*>(name); }
+QLabel* MainWindow::label(const QString& name) const {
+    return findChild<QLabel*>(name);
+}
 
 void MainWindow::popup(QMenu* m) {
     if (!m)
@@ -362,8 +365,8 @@ void MainWindow::refresh() {
 void MainWindow::fitWindow() {
     const WindowFit& f = st_.fit;
     grid_->setGeometry(px(kGridAreaLeft), px(kGridAreaTop), px(f.gridWidth), px(f.gridHeight));
-    overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120),
-                          grid_->width() - px(240), px(1200));
+    overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120), grid_->width() - px(240),
+                          px(1200));
     overlay_->raise();
     setFixedSize(windowSizeFor(f));
 }
@@ -385,7 +388,9 @@ void MainWindow::registerSchemeWidget(QWidget* widget) {
     paintPanel(widget, panel_);
 }
 
-void MainWindow::setGridHidden(bool hidden) { grid_->setHidden(hidden); }
+void MainWindow::setGridHidden(bool hidden) {
+    grid_->setHidden(hidden);
+}
 
 void MainWindow::onSchemeItem(int index) {
     for (QAction* a : schemeItems_)

@@ -2,6 +2,10 @@
 // menus. Every command handler calls the core and then mirrors the state.
 #pragma once
 
+#include "app/grid_view.h"
+#include "base/user_interface.h"
+#include "shell/app_state.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,10 +15,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-#include "app/grid_view.h"
-#include "base/user_interface.h"
-#include "shell/app_state.h"
 
 namespace vextor::app {
 

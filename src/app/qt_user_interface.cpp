@@ -1,12 +1,12 @@
 #include "app/qt_user_interface.h"
 
+#include "app/fn_dialog.h"
+#include "app/qt_support.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QInputDialog>
 #include <QMessageBox>
-
-#include "app/fn_dialog.h"
-#include "app/qt_support.h"
 
 namespace vextor::app {
 
@@ -61,10 +61,9 @@ Answer QtUserInterface::askYesNoCancel(const std::string& text) {
     if (refresh_)
         refresh_();
     NormalPointer normal(busyDepth_);
-    const auto r =
-        QMessageBox::question(owner_, kTitle, toDisplay(text),
-                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                              QMessageBox::Yes);
+    const auto r = QMessageBox::question(owner_, kTitle, toDisplay(text),
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         QMessageBox::Yes);
     if (r == QMessageBox::Yes)
         return Answer::Yes;
     if (r == QMessageBox::No)

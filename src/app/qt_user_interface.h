@@ -2,11 +2,11 @@
 // the file picker, the busy cursor and event pumping.
 #pragma once
 
+#include "base/user_interface.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-
-#include "base/user_interface.h"
 
 namespace vextor::app {
 

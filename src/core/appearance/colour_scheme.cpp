@@ -1,10 +1,10 @@
 #include "appearance/colour_scheme.h"
 
+#include "base/text.h"
+
 #include <algorithm>
 #include <fstream>
 #include <vector>
-
-#include "base/text.h"
 
 namespace vextor {
 

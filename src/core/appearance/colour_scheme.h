@@ -2,21 +2,21 @@
 // cells from it; the Color Scheme menu.
 #pragma once
 
+#include "base/user_interface.h"
+#include "shell/app_state.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "base/user_interface.h"
-#include "shell/app_state.h"
 
 namespace vextor {
 
 // The captions of the Color Scheme menu, in menu order; item i reads the file
 // named by its caption plus ".sch".
 constexpr std::array<std::string_view, 24> kSchemeNames = {
-    "bandw", "blue",  "brick", "default", "dessert", "egg",   "gold",       "green",
-    "lilac", "maple", "orange", "plum",   "pumpkin", "rain",  "red",        "rose",
-    "slate", "spruce", "storm", "teal",   "wheat",   "winclassic", "xp",    "custom"};
+    "bandw", "blue",   "brick",  "default", "dessert", "egg",        "gold", "green",
+    "lilac", "maple",  "orange", "plum",    "pumpkin", "rain",       "red",  "rose",
+    "slate", "spruce", "storm",  "teal",    "wheat",   "winclassic", "xp",   "custom"};
 
 // Reads scheme file s (normalised in place: empty -> "default", ".sch" added
 // when it has no dot, any-case "default.sch" -> "default.sch") from the

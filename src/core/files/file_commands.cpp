@@ -1,10 +1,10 @@
 #include "files/file_commands.h"
 
-#include <algorithm>
-
 #include "appearance/colour_scheme.h"
 #include "base/text.h"
 #include "files/puzzle_file.h"
+
+#include <algorithm>
 
 namespace vextor {
 

@@ -1,10 +1,10 @@
 // The main window's commands that choose and browse puzzle files.
 #pragma once
 
-#include <string>
-
 #include "base/user_interface.h"
 #include "shell/app_state.h"
+
+#include <string>
 
 namespace vextor {
 

@@ -1,12 +1,13 @@
 #include "shell/startup.h"
 
-#include <filesystem>
-#include <fstream>
-#include <vector>
-
 #include "appearance/colour_scheme.h"
 #include "base/text.h"
 #include "files/puzzle_file.h"
+#include "solver/sum_combos.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
 
 namespace vextor {
 
@@ -15,7 +16,9 @@ namespace {
 const char* const kConfigName = "vextor.cfg";
 const char* const kDefaultPuzzles = "puzzles.vxt";
 
-std::string configPath(const AppState& st) { return st.apppath + kConfigName; }
+std::string configPath(const AppState& st) {
+    return st.apppath + kConfigName;
+}
 
 void removeQuietly(const std::string& path) {
     std::error_code ec;
@@ -102,6 +105,7 @@ void StartUp(AppState& st, UserInterface& ui, const std::string& programFolder) 
     st.yellowcol = packColour(200, 200, 10);
 
     st.setWorkingFiles();
+    BuildSumCombos();
 
     ReadcfgFile(st, ui);
     if (st.puzfile.empty())

@@ -1,10 +1,10 @@
 // Start-up, the configuration file "vextor.cfg" and the Exit command.
 #pragma once
 
-#include <string>
-
 #include "base/user_interface.h"
 #include "shell/app_state.h"
+
+#include <string>
 
 namespace vextor {
 
