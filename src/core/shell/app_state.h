@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 
 #include "base/colour.h"
@@ -67,6 +68,14 @@ struct AppState {
     bool interactive = false;
     std::string pendingaction; // cell-pad choice waiting for a cell
     std::string typedsums;     // clue digits typed in edit mode
+
+    // Solving by hand: the undo entries ("cell,previous Choices"), newest at
+    // the front, and the target cell of the digit menu as decimal text.
+    std::deque<std::string> undolist;
+    std::string mnucnxTag;
+    // Layout editing: the target cell of the cell menu and the cell pad, the
+    // plain index or "A"/"D" followed by it (which side of a sum cell).
+    std::string mnumainTag;
 
     MainWindowTexts texts;
     WindowFit fit = FitGridWindow(9, 9);
