@@ -1,3 +1,4 @@
+#include "app/app_paths.h"
 #include "app/grid_view.h"
 #include "app/main_window.h"
 #include "app/qt_support.h"
@@ -190,6 +191,7 @@ TEST_F(WindowFixture, NewGridValidatesAndBuildsAnEditableGrid) {
                          "columns= 18 [10,10]");
     EXPECT_EQ(st().grid.rows, 12);
     EXPECT_EQ(st().grid.cols, 15);
+    EXPECT_EQ(text("GridSize"), "12x15");
     EXPECT_TRUE(st().editmode);
     EXPECT_EQ(st().curcell, 1);
     EXPECT_EQ(w->gridView()->width(), px(15 * 624 + 150));
@@ -363,4 +365,33 @@ TEST_F(WindowFixture, GridReportsCellEventsInTwips) {
     EXPECT_EQ(main.mainDigit(), Qt::Key_7);
     EXPECT_TRUE(pad.keypad);
     EXPECT_EQ(pad.mainDigit(), 0);
+}
+
+TEST_F(WindowFixture, OverlayLabelAndAutoSolveTooltipMirrorTheState) {
+    start();
+    QLabel* overlay = w->label("Label3");
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_FALSE(overlay->isVisible());
+    st().texts.overlay = "\r\n\r\nRandom Puzzle output file: /tmp/x.vxt";
+    st().texts.overlayVisible = true;
+    st().texts.autoSolveTooltip = "Cancel AutoSolve";
+    w->refresh();
+    EXPECT_TRUE(overlay->isVisible());
+    EXPECT_EQ(overlay->text(), "\n\nRandom Puzzle output file: /tmp/x.vxt");
+    EXPECT_TRUE(w->gridView()->geometry().contains(overlay->geometry().topLeft()));
+    EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Cancel AutoSolve");
+}
+
+TEST(AppFolder, WritableFolderIsKeptAndMissingFilesAreCopied) {
+    TempDir from, to;
+    writeFile(from.file("default.sch"), "shipped");
+    writeFile(from.file("vextor.htm"), "shipped");
+    writeFile(to.file("vextor.htm"), "kept");
+    copyMissingFiles(QString::fromStdString(from.path().string()),
+                     QString::fromStdString(to.path().string()));
+    EXPECT_EQ(readFile(to.file("default.sch")), "shipped");
+    EXPECT_EQ(readFile(to.file("vextor.htm")), "kept");
+    const QString folder = QString::fromStdString(to.path().string());
+    EXPECT_TRUE(folderWritable(folder));
+    EXPECT_EQ(resolveAppFolder(folder), folder);
 }
