@@ -226,9 +226,12 @@ TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndCleansUp) {
     for (const auto& f : working)
         EXPECT_TRUE(std::filesystem::exists(dir.file(f)));
 
+    QWidget pad; // another window of the program, like the cell pad
+    pad.show();
     ui.yesNoAnswers = {true};
     click("Exitcmd");
     EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(pad.isVisible());
     EXPECT_NE(readFile(dir.file("vextor.cfg")).find("\r\nblue.sch\r\n"), std::string::npos);
     for (const auto& f : working)
         EXPECT_FALSE(std::filesystem::exists(dir.file(f))) << f;
