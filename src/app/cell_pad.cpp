@@ -1,8 +1,8 @@
 #include "app/cell_pad.h"
 
-#include <QMouseEvent>
-
 #include "app/qt_support.h"
+
+#include <QMouseEvent>
 
 namespace vextor::app {
 

@@ -3,12 +3,12 @@
 // buttons and reports their releases; the core decides what they do.
 #pragma once
 
+#include "edit/cell_pad.h"
+
 #include <QPushButton>
 #include <QWidget>
 #include <string>
 #include <vector>
-
-#include "edit/cell_pad.h"
 
 namespace vextor::app {
 

@@ -1,8 +1,5 @@
 #include "app/grid_interaction.h"
 
-#include <QCoreApplication>
-#include <QMenu>
-
 #include "app/cell_pad.h"
 #include "app/main_window.h"
 #include "app/qt_support.h"
@@ -10,6 +7,9 @@
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
 #include "manual/manual_solve.h"
+
+#include <QCoreApplication>
+#include <QMenu>
 
 namespace vextor::app {
 
@@ -143,7 +143,9 @@ void GridInteraction::connectMenuItems() {
     wire("mnublack", [&st] { MakeBlack(st); });
 }
 
-void GridInteraction::focusGrid() { w_.gridView()->setFocus(); }
+void GridInteraction::focusGrid() {
+    w_.gridView()->setFocus();
+}
 
 void GridInteraction::onMouseUp(const CellMouse& event) {
     MouseEvent ev;

@@ -3,10 +3,10 @@
 // Everything it does is a call into the core followed by a refresh.
 #pragma once
 
-#include <QObject>
-
 #include "app/grid_view.h"
 #include "model/cell_events.h"
+
+#include <QObject>
 
 namespace vextor {
 struct PadButton;
