@@ -2,6 +2,7 @@
 // the texts the main window shows. The desktop program only mirrors it.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <string>
 
@@ -55,6 +56,9 @@ struct AppState {
     Colour greencol = packColour(10, 200, 10);
     Colour yellowcol = packColour(200, 200, 10);
     Colour buttoncol = packColour(240, 240, 240);
+    // The colour-scheme table: slot 1 white cells, 2 panels, 3 sum cells,
+    // 5 the about box's button and version label; the others are only kept.
+    std::array<Colour, 14> schemecolours{};
 
     // Modes.
     bool autosolving = false;
