@@ -5,6 +5,7 @@
 #include "app/help_viewer.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
+#include "app/solver_buttons.h"
 #include "appearance/colour_scheme.h"
 #include "files/file_commands.h"
 #include "model/geometry.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     setWindowIcon(QIcon(":/icons/vextor.svg"));
     buildControls();
     buildMenus();
+    wireSolverButtons(*this);
     new GridInteraction(*this); // solving by hand and layout editing on the grid
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
@@ -189,9 +191,6 @@ void MainWindow::buildControls() {
     connect(button("setcol"), &QPushButton::clicked, this, [this] { popup(menu("mnuColScheme")); });
     connect(button("help"), &QPushButton::clicked, this, &MainWindow::onHelpButton);
     connect(button("Exitcmd"), &QPushButton::clicked, this, &MainWindow::onExit);
-    // AutoSolve and its Cancel button are wired by the solver.
-    button("AutoSolve")->setEnabled(false);
-    button("Command9")->setEnabled(false);
 }
 
 QMenu* MainWindow::makeMenu(const QString& name, const QString& caption) {
