@@ -25,15 +25,18 @@ void BuildGrid(AppState& st, UserInterface& ui, int r, int c) {
     st.pendingaction.clear();
 }
 
-void FitGridWindow(AppState& st) { st.fit = FitGridWindow(st.grid.rows, st.grid.cols); }
+void FitGridWindow(AppState& st) {
+    st.fit = FitGridWindow(st.grid.rows, st.grid.cols);
+}
 
 bool NewGridCommand(AppState& st, UserInterface& ui) {
     if (st.autosolving) {
         ui.message("Cancel AutoSolve first");
         return false;
     }
-    const std::string prompt = "Enter grid size as rows,columns\r\nMaximum rows=" +
-                               spacedNumber(st.maxrows) + ", columns=" + spacedNumber(st.maxcols);
+    const std::string prompt =
+        "Enter grid size as rows,columns\r\nMaximum rows=" + spacedNumber(st.maxrows) +
+        ", columns=" + spacedNumber(st.maxcols);
     int rows = 0, cols = 0;
     for (;;) {
         const auto answer = ui.inputBox(prompt, "New Grid", "10,10");
@@ -62,6 +65,9 @@ bool NewGridCommand(AppState& st, UserInterface& ui) {
             BuildGrid(st, ui, rows, cols);
         }
         FitGridWindow(st);
+        // The size label follows the new grid, so it never shows the size of
+        // the puzzle that was replaced.
+        st.texts.gridSize = plainNumber(rows) + "x" + plainNumber(cols);
         st.typedsums.clear();
         st.pendingaction.clear();
         st.curcell = 1;

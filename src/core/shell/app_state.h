@@ -2,6 +2,8 @@
 // the texts the main window shows. The desktop program only mirrors it.
 #pragma once
 
+#include <array>
+#include <deque>
 #include <string>
 
 #include "base/colour.h"
@@ -54,6 +56,9 @@ struct AppState {
     Colour greencol = packColour(10, 200, 10);
     Colour yellowcol = packColour(200, 200, 10);
     Colour buttoncol = packColour(240, 240, 240);
+    // The colour-scheme table: slot 1 white cells, 2 panels, 3 sum cells,
+    // 5 the about box's button and version label; the others are only kept.
+    std::array<Colour, 14> schemecolours{};
 
     // Modes.
     bool autosolving = false;
@@ -63,6 +68,14 @@ struct AppState {
     bool interactive = false;
     std::string pendingaction; // cell-pad choice waiting for a cell
     std::string typedsums;     // clue digits typed in edit mode
+
+    // Solving by hand: the undo entries ("cell,previous Choices"), newest at
+    // the front, and the target cell of the digit menu as decimal text.
+    std::deque<std::string> undolist;
+    std::string mnucnxTag;
+    // Layout editing: the target cell of the cell menu and the cell pad, the
+    // plain index or "A"/"D" followed by it (which side of a sum cell).
+    std::string mnumainTag;
 
     MainWindowTexts texts;
     WindowFit fit = FitGridWindow(9, 9);

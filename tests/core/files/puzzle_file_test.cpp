@@ -136,8 +136,9 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     st.puzfile = "/the/current/file.vxt";
     st.editmode = st.manualmode = st.interactive = true;
     st.solver.choiceList = {"a"};
-    st.solver.retractStack = {"b"};
-    st.solver.scratch = {"c"};
+    st.solver.retractStack = {RetractEntry{1, 2, 3, "b"}};
+    st.solver.retractLines = {"4,5,"};
+    st.solver.scratch = {PairRun{10, 5, 6}};
 
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
     EXPECT_TRUE(ui.messages.empty());
@@ -155,7 +156,7 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     EXPECT_EQ(st.fit.gridHeight, 3 * 564 + 120);
     EXPECT_FALSE(st.editmode || st.manualmode || st.interactive);
     EXPECT_TRUE(st.solver.choiceList.empty() && st.solver.retractStack.empty() &&
-                st.solver.scratch.empty());
+                st.solver.scratch.empty() && st.solver.retractLines.empty());
     EXPECT_EQ(ui.busyDepth, 0);
     EXPECT_GE(ui.maxBusyDepth, 1);
     EXPECT_EQ(ui.hiddenDepth, 0);

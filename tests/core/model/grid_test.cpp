@@ -105,6 +105,7 @@ TEST(NewGrid, ValidationLoop) {
     EXPECT_EQ(st.curcell, 1);
     EXPECT_EQ(st.grid[1].tick, st.greencol);
     EXPECT_EQ(st.fit.gridWidth, 18 * 624 + 150);
+    EXPECT_EQ(st.texts.gridSize, "15x18");
     EXPECT_EQ(ui.busyDepth, 0);
     EXPECT_EQ(ui.hiddenDepth, 0);
     ASSERT_FALSE(ui.log.empty());

@@ -1,0 +1,35 @@
+#include "app/app_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace vextor::app {
+
+bool folderWritable(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath("vextor-probe-XXXXXX"));
+    return probe.open();
+}
+
+void copyMissingFiles(const QString& from, const QString& to) {
+    const QDir source(from);
+    for (const QFileInfo& f : source.entryInfoList(QDir::Files)) {
+        const QString target = QDir(to).filePath(f.fileName());
+        if (!QFileInfo::exists(target))
+            QFile::copy(f.absoluteFilePath(), target);
+    }
+}
+
+QString resolveAppFolder(const QString& programFolder) {
+    if (folderWritable(programFolder))
+        return programFolder;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data))
+        return programFolder;
+    copyMissingFiles(programFolder, data);
+    return data;
+}
+
+} // namespace vextor::app

@@ -1,0 +1,458 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/help_viewer.h"
+#include "app/qt_support.h"
+#include "app/qt_user_interface.h"
+#include "app/solver_buttons.h"
+#include "appearance/colour_scheme.h"
+#include "files/file_commands.h"
+#include "model/geometry.h"
+#include "model/grid_commands.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QMouseEvent>
+#include <exception>
+
+// The pictures are built into the program's library; bring them in once.
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace vextor::app {
+
+namespace {
+
+// Toolbar and navigation buttons: 365 x 300 twips, top edge 48.
+constexpr int kButtonWidth = 365;
+constexpr int kButtonHeight = 300;
+constexpr int kButtonTop = 48;
+
+struct ToolButton {
+    const char* name;
+    const char* tooltip;
+    int left;
+    const char* icon;
+};
+
+const ToolButton kToolbar[] = {
+    {"Command13", "Load Puzzle File", 48, "load"},
+    {"Save", "Save, Backup, Sort Puzzle File", 408, "save"},
+    {"sortcmd", "View Solution, Add, Delete Puzzle", 768, "puzzle"},
+    {"Printcmd", "Print Puzzle", 1128, "print"},
+    {"AutoSolve", "Auto Solve", 1488, "autosolve"},
+    {"Command9", "Cancel Auto Solve", 1848, "cancel"},
+    {"Command11", "Create new Puzzle", 2208, "create"},
+    {"ManualSolve", "Solve Manually", 2568, "manual"},
+    {"setcol", "Set Colors", 2928, "colours"},
+    {"help", "Help", 3288, "help"},
+    {"Exitcmd", "Exit", 3648, "exit"},
+};
+
+const ToolButton kNavigation[] = {
+    {"Command8_0", "Previous Puzzle", 5064, "previous"},
+    {"Command8_1", "First Puzzle", 6144, "first"},
+    {"Command8_2", "Next Puzzle", 5784, "next"},
+    {"Command8_3", "Last Puzzle", 4704, "last"},
+    {"Command8_4", "Random Puzzle", 5424, "random"},
+};
+
+// A window inside the grid margins when the core has not sized it yet.
+QSize windowSizeFor(const WindowFit& fit) {
+    const int right = std::max(kGridAreaLeft + fit.gridWidth, 6144 + kButtonWidth);
+    return QSize(px(right + 48), px(kGridAreaTop + fit.gridHeight + 48));
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                  int width, int height) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(courierFont(pointsToPixels(8)));
+    l->setGeometry(px(left), px(top), px(width), px(height));
+    return l;
+}
+
+} // namespace
+
+MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
+    setObjectName("MainWindow");
+    initIconResources();
+    if (ui) {
+        ui_ = ui;
+    } else {
+        qtUi_ = std::make_unique<QtUserInterface>(
+            this, [this] { refresh(); }, [this](bool hidden) { setGridHidden(hidden); });
+        ui_ = qtUi_.get();
+    }
+    showMenu = [](QMenu* m, const QPoint& at) { m->exec(at); };
+    setWindowIcon(QIcon(":/icons/vextor.svg"));
+    buildControls();
+    buildMenus();
+    wireSolverButtons(*this);
+    // The platform's button face colour is the panel colour of the default scheme.
+    st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
+    BuildGrid(st_, *ui_, 9, 9);
+    FitGridWindow(st_);
+    refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tooltip, int left,
+                                        int top, const QString& icon) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(name);
+    b->setToolTip(tooltip);
+    b->setGeometry(px(left), px(top), px(kButtonWidth), px(kButtonHeight));
+    b->setIcon(QIcon(":/icons/" + icon + ".svg"));
+    b->setIconSize(QSize(px(kButtonHeight) - 4, px(kButtonHeight) - 4));
+    b->setFocusPolicy(Qt::NoFocus);
+    buttons_.push_back(b);
+    return b;
+}
+
+void MainWindow::buildControls() {
+    for (const auto& t : kToolbar)
+        makeToolButton(t.name, t.tooltip, t.left, kButtonTop, t.icon);
+    for (const auto& t : kNavigation)
+        makeToolButton(t.name, t.tooltip, t.left, kButtonTop, t.icon);
+
+    title_ = makeLabel(this, "Title", QString(), 48, 372, 3960, 276);
+    title_->setFont(courierFont(pointsToPixels(9), true));
+    gridSize_ = makeLabel(this, "GridSize", "99x99", 4080, 72, 600, 276);
+    seqLabel_ = makeLabel(this, "Label2", "Seq#", 4080, 400, 600, 276);
+    puzNumber_ = makeLabel(this, "puznumber", QString(), 5424, 400, 1200, 276);
+
+    puzNumNow_ = new QLineEdit("1", this);
+    puzNumNow_->setObjectName("PuzNumNow");
+    puzNumNow_->setFont(courierFont(pointsToPixels(8)));
+    puzNumNow_->setGeometry(px(4704), px(372), px(696), px(276));
+    connect(puzNumNow_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { st_.texts.puzNumNow = text.toStdString(); });
+    connect(puzNumNow_, &QLineEdit::returnPressed, this,
+            [this] { runCommand([this] { PuzNumEnterCommand(st_, *ui_); }); });
+
+    grid_ = new GridView(st_, this);
+    grid_->setObjectName("Picture1");
+    connect(grid_, &GridView::cellMouseDown, this, &MainWindow::onCellMouseDown);
+    connect(grid_, &GridView::cellMouseMove, this, &MainWindow::onCellMouseMove);
+    connect(grid_, &GridView::cellMouseUp, this, &MainWindow::onCellMouseUp);
+    connect(grid_, &GridView::cellKeyUp, this, &MainWindow::onCellKeyUp);
+    connect(grid_, &GridView::backgroundMouseUp, this, [this] { st_.pendingaction.clear(); });
+
+    overlay_ = new QLabel(this);
+    overlay_->setObjectName("Label3");
+    overlay_->setFont(courierFont(pointsToPixels(9), true));
+    overlay_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    overlay_->setWordWrap(true);
+    overlay_->setFrameShape(QFrame::Box);
+    overlay_->setAutoFillBackground(true);
+    overlay_->hide();
+
+    // A developer command of the random layouts, below the grid area.
+    auto* c14 = new QPushButton("CreateNewRandom", this);
+    c14->setObjectName("Command14");
+    c14->setGeometry(px(7464), px(6165), px(1500), px(300));
+    c14->setFont(arialFont(pointsToPixels(8)));
+    c14->setEnabled(false);
+    buttons_.push_back(c14);
+    c14->lower();
+
+    // Buttons that open menus or run commands of this window.
+    connect(button("Command13"), &QPushButton::clicked, this,
+            [this] { runCommand([this] { LoadPuzzleFileCommand(st_, *ui_); }); });
+    for (int i = 0; i < 5; ++i)
+        connect(button(QString("Command8_%1").arg(i)), &QPushButton::clicked, this, [this, i] {
+            runCommand([this, i] { NavigateCommand(st_, *ui_, static_cast<Navigate>(i)); });
+        });
+    connect(button("Save"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzfile")); });
+    connect(button("sortcmd"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzzle")); });
+    connect(button("Printcmd"), &QPushButton::clicked, this, [this] {
+        if (st_.autosolving)
+            ui_->message("Cancel AutoSolve first");
+        else
+            popup(menu("mnuprint"));
+    });
+    connect(button("Command11"), &QPushButton::clicked, this, [this] {
+        if (st_.autosolving)
+            ui_->message("Cancel AutoSolve first");
+        else
+            popup(menu("mnucreate"));
+    });
+    connect(button("ManualSolve"), &QPushButton::clicked, this,
+            [this] { popup(menu("mnumanualsolve")); });
+    connect(button("setcol"), &QPushButton::clicked, this, [this] { popup(menu("mnuColScheme")); });
+    connect(button("help"), &QPushButton::clicked, this, &MainWindow::onHelpButton);
+    connect(button("Exitcmd"), &QPushButton::clicked, this, &MainWindow::onExit);
+}
+
+QMenu* MainWindow::makeMenu(const QString& name, const QString& caption) {
+    auto* m = new QMenu(caption, this);
+    m->setObjectName(name);
+    menus_.push_back(m);
+    return m;
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& caption,
+                             bool enabled) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setEnabled(enabled);
+    return a;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* m = makeMenu("mnumanualsolve", "Manual Solve");
+    addItem(m, "mnusolvemanually", "Solve Manually");
+    addItem(m, "mnusolveinteractive", "Solve Interactively"); // never enabled
+    addItem(m, "mnuundo", "Undo Last Entry");
+    addItem(m, "mnuverifymanualentry", "Verify Manual Solve");
+    m->addSeparator();
+    addItem(m, "mnumanualcancel", "Cancel", true);
+
+    m = makeMenu("mnupuzzle", "Puzzle");
+    addItem(m, "mnuviewsol", "View Solution Stored in Current File");
+    addItem(m, "mnuaddpuz", "Add Puzzle to a File");
+    addItem(m, "mnudeletepuz", "Delete Puzzle from Current File");
+    m->addSeparator();
+    addItem(m, "mnupuzzlecancel", "Cancel", true);
+
+    m = makeMenu("mnupuzfile", "Puzfile");
+    addItem(m, "mnusaveas", "Save Puzzle File As");
+    addItem(m, "mnubackup", "Backup Puzzle File");
+    addItem(m, "mnusortpuz", "Sort Puzzle File");
+    m->addSeparator();
+    addItem(m, "mnupuzfilecancel", "Cancel", true);
+
+    m = makeMenu("mnuhelpabout", "helpabout");
+    QAction* helpItem = addItem(m, "mnuhelp", "Help", true);
+    QAction* aboutItem = addItem(m, "mnuabout", "About", true);
+    m->addSeparator();
+    addItem(m, "mnuhelpcancel", "Cancel", true);
+    connect(helpItem, &QAction::triggered, this, [this] {
+        helpViewer()->showHelp(QString::fromStdString(st_.apppath) + "vextor.htm");
+        QCoreApplication::processEvents();
+    });
+    connect(aboutItem, &QAction::triggered, this, [this] {
+        aboutBox()->showAbout(toQColor(st_.schemecolours[2]), toQColor(st_.schemecolours[5]));
+        QCoreApplication::processEvents();
+    });
+
+    m = makeMenu("mnuprint", "print");
+    addItem(m, "mnuprintcurrent", "Print Current Puzzle");
+    addItem(m, "mnuprintfile", "Print Puzzles from File");
+    m->addSeparator();
+    addItem(m, "mnucan", "Cancel", true);
+
+    m = makeMenu("mnucreate", "Create");
+    addItem(m, "mnuedit", "Edit");
+    QAction* newGrid = addItem(m, "mnunewgrid", "New", true);
+    m->addSeparator();
+    addItem(m, "mnucleargrid", "Clear");
+    addItem(m, "mnucompile", "Compile");
+    m->addSeparator();
+    addItem(m, "mnuautocreate", "Auto");
+    m->addSeparator();
+    addItem(m, "mnucancel1", "Cancel", true);
+    connect(newGrid, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            if (NewGridCommand(st_, *ui_))
+                grid_->setFocus();
+        });
+    });
+
+    // The cell pad's menu: its items act on the cell named by its Tag.
+    m = makeMenu("mnumain", "main");
+    addItem(m, "mnuclear", "Clear");
+    addItem(m, "mnugrey", "Grey");
+    addItem(m, "mnublack", "Black");
+    m->addSeparator();
+    addItem(m, "mnucancel", "Cancel", true);
+
+    // The digit menu of manual solving, filled by it.
+    makeMenu("mnucnx", "cnx");
+
+    m = makeMenu("mnuColScheme", "Color Scheme");
+    for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
+        QAction* a = addItem(
+            m, QString("mnucolx%1").arg(i),
+            QString::fromUtf8(kSchemeNames[i].data(), static_cast<int>(kSchemeNames[i].size())),
+            true);
+        a->setCheckable(true);
+        const int index = static_cast<int>(i);
+        connect(a, &QAction::triggered, this, [this, index] { onSchemeItem(index); });
+        schemeItems_.push_back(a);
+    }
+}
+
+QPushButton* MainWindow::button(const QString& name) const {
+    for (QPushButton* b : buttons_)
+        if (b->objectName() == name)
+            return b;
+    return nullptr;
+}
+
+QAction* MainWindow::action(const QString& name) const {
+    for (QMenu* m : menus_)
+        for (QAction* a : m->actions())
+            if (a->objectName() == name)
+                return a;
+    return nullptr;
+}
+
+QMenu* MainWindow::menu(const QString& name) const {
+    for (QMenu* m : menus_)
+        if (m->objectName() == name)
+            return m;
+    return nullptr;
+}
+
+QLabel* MainWindow::label(const QString& name) const {
+    return findChild<QLabel*>(name);
+}
+
+void MainWindow::popup(QMenu* m) {
+    if (!m)
+        return;
+    showMenu(m, QCursor::pos());
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        ui_->message(std::string("The command stopped on an unexpected error:\r\n") + e.what());
+    } catch (...) {
+        ui_->message("The command stopped on an unexpected error.");
+    }
+    refresh();
+}
+
+void MainWindow::startUp(const QString& programFolder) {
+    runCommand([&] { StartUp(st_, *ui_, programFolder.toStdString()); });
+    const int checked = SchemeIndexOf(st_.schemefile);
+    for (std::size_t i = 0; i < schemeItems_.size(); ++i)
+        schemeItems_[i]->setChecked(static_cast<int>(i) == checked);
+    applyPanels();
+}
+
+void MainWindow::refresh() {
+    const MainWindowTexts& t = st_.texts;
+    setWindowTitle(QString::fromStdString(t.caption));
+    title_->setText(QString::fromStdString(t.title));
+    gridSize_->setText(QString::fromStdString(t.gridSize));
+    puzNumber_->setText(QString::fromStdString(t.puzNumber));
+    const QString number = QString::fromStdString(t.puzNumNow);
+    if (puzNumNow_->text() != number)
+        puzNumNow_->setText(number);
+    overlay_->setText(toDisplay(t.overlay));
+    overlay_->setVisible(t.overlayVisible);
+    if (QPushButton* b = button("AutoSolve"))
+        b->setToolTip(QString::fromStdString(t.autoSolveTooltip));
+    if (toQColor(st_.schemecolours[2]) != panel_ && st_.schemecolours[2] != 0)
+        applyPanels();
+    fitWindow();
+    grid_->update();
+}
+
+void MainWindow::fitWindow() {
+    const WindowFit& f = st_.fit;
+    grid_->setGeometry(px(kGridAreaLeft), px(kGridAreaTop), px(f.gridWidth), px(f.gridHeight));
+    overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120), grid_->width() - px(240),
+                          px(1200));
+    overlay_->raise();
+    setFixedSize(windowSizeFor(f));
+}
+
+void MainWindow::applyPanels() {
+    panel_ = toQColor(st_.schemecolours[2]);
+    if (st_.schemecolours[2] == 0 && st_.schemefile.empty())
+        panel_ = toQColor(st_.buttoncol);
+    paintPanel(this, panel_);
+    grid_->setPanelColour(panel_);
+    for (auto& w : schemeWidgets_)
+        if (w)
+            paintPanel(w, panel_);
+    emit schemeApplied();
+}
+
+void MainWindow::registerSchemeWidget(QWidget* widget) {
+    schemeWidgets_.emplace_back(widget);
+    paintPanel(widget, panel_);
+}
+
+void MainWindow::setGridHidden(bool hidden) {
+    grid_->setHidden(hidden);
+}
+
+void MainWindow::onSchemeItem(int index) {
+    for (QAction* a : schemeItems_)
+        a->setChecked(false);
+    schemeItems_[static_cast<std::size_t>(index)]->setChecked(true);
+    bool applied = false;
+    runCommand([&] { applied = ColourSchemeCommand(st_, *ui_, index); });
+    if (applied)
+        applyPanels();
+}
+
+void MainWindow::onHelpButton() {
+    popup(menu("mnuhelpabout"));
+    if (st_.manualmode && st_.grid.valid(st_.curcell)) {
+        st_.grid[st_.curcell].tick = st_.greencol;
+        grid_->setFocus();
+        grid_->update();
+    }
+}
+
+void MainWindow::onExit() {
+    bool end = false;
+    runCommand([&] { end = ExitCommand(st_, *ui_); });
+    if (!end)
+        return;
+    closeOtherWindows();
+    close();
+}
+
+void MainWindow::closeOtherWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closeOtherWindows();
+    event->accept();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    st_.pendingaction.clear();
+    QWidget::mouseReleaseEvent(event);
+}
+
+HelpViewer* MainWindow::helpViewer() {
+    if (!help_)
+        help_ = new HelpViewer(this);
+    return help_;
+}
+
+AboutBox* MainWindow::aboutBox() {
+    if (!about_)
+        about_ = new AboutBox(this);
+    return about_;
+}
+
+void MainWindow::onCellMouseDown(const CellMouse&) {}
+
+void MainWindow::onCellMouseMove(const CellMouse&) {}
+
+void MainWindow::onCellMouseUp(const CellMouse&) {}
+
+void MainWindow::onCellKeyUp(const CellKey&) {}
+
+} // namespace vextor::app

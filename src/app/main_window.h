@@ -1,0 +1,116 @@
+// The main window: toolbar, navigation, labels, the grid area and the pop-up
+// menus. Every command handler calls the core and then mirrors the state.
+#pragma once
+
+#include "app/grid_view.h"
+#include "base/user_interface.h"
+#include "shell/app_state.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace vextor::app {
+
+class QtUserInterface;
+class HelpViewer;
+class AboutBox;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // ui: the user interface the core talks through; the window's own Qt one
+    // when null (tests pass a scripted one).
+    explicit MainWindow(UserInterface* ui = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up with the program folder: configuration, first puzzle, scheme.
+    void startUp(const QString& programFolder);
+
+    AppState& state() { return st_; }
+    UserInterface& ui() { return *ui_; }
+    GridView* gridView() const { return grid_; }
+
+    // Controls and menu items by their names (Command13, PuzNumNow, mnunewgrid,
+    // mnucolx3, ...); null when there is none.
+    QPushButton* button(const QString& name) const;
+    QAction* action(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    QLabel* label(const QString& name) const;
+    QLineEdit* numberBox() const { return puzNumNow_; }
+
+    // Runs a command: errors become a message instead of ending the program;
+    // afterwards the window mirrors the state.
+    void runCommand(const std::function<void()>& command);
+
+    // Brings the window up to date with the state: texts, caption, size, grid.
+    void refresh();
+    // Paints the panels of this window and of every registered window.
+    void applyPanels();
+    // Windows that follow the colour scheme's panel colour register here.
+    void registerSchemeWidget(QWidget* widget);
+
+    // How pop-up menus are shown; tests replace it to see which menu opens.
+    std::function<void(QMenu*, const QPoint&)> showMenu;
+
+    HelpViewer* helpViewer();
+    AboutBox* aboutBox();
+
+signals:
+    // The colour scheme was applied: windows repaint their panels.
+    void schemeApplied();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    QPushButton* makeToolButton(const QString& name, const QString& tooltip, int left, int top,
+                                const QString& icon);
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
+                     bool enabled = false);
+    QMenu* makeMenu(const QString& name, const QString& caption);
+    void popup(QMenu* menu);
+    void fitWindow();
+    void setGridHidden(bool hidden);
+
+    void onSchemeItem(int index);
+    void onHelpButton();
+    void onExit();
+    void closeOtherWindows();
+
+    // Grid events: manual solving and layout editing act on them.
+    void onCellMouseDown(const CellMouse& event);
+    void onCellMouseMove(const CellMouse& event);
+    void onCellMouseUp(const CellMouse& event);
+    void onCellKeyUp(const CellKey& event);
+
+    AppState st_;
+    std::unique_ptr<QtUserInterface> qtUi_;
+    UserInterface* ui_ = nullptr;
+
+    GridView* grid_ = nullptr;
+    QLineEdit* puzNumNow_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* gridSize_ = nullptr;
+    QLabel* puzNumber_ = nullptr;
+    QLabel* seqLabel_ = nullptr;
+    QLabel* overlay_ = nullptr;
+    std::vector<QPushButton*> buttons_;
+    std::vector<QMenu*> menus_;
+    std::vector<QAction*> schemeItems_;
+    std::vector<QPointer<QWidget>> schemeWidgets_;
+    QColor panel_;
+    HelpViewer* help_ = nullptr;
+    AboutBox* about_ = nullptr;
+};
+
+} // namespace vextor::app

@@ -1,0 +1,215 @@
+// solve: AutoSolve on the records of a puzzle file.
+#include "cli/command.h"
+#include "files/puzzle_file.h"
+#include "solver/autosolve.h"
+
+#include <chrono>
+
+namespace vextor::cli {
+
+namespace {
+
+// Forwards everything to the console, but answers the try-limit question
+// No for a given number of times and Cancel after that, so that every solve
+// ends.
+class RoundsUserInterface : public UserInterface {
+public:
+    RoundsUserInterface(ConsoleUserInterface& inner, int rounds) : inner_(inner), rounds_(rounds) {}
+
+    void message(const std::string& text) override { inner_.message(text); }
+    bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+    Answer askYesNoCancel(const std::string& text) override {
+        const bool goOn = asked_ < rounds_;
+        ++asked_;
+        inner_.message(text + (goOn ? " [No]" : " [Cancel]"));
+        return goOn ? Answer::No : Answer::Cancel;
+    }
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override {
+        return inner_.inputBox(prompt, title, defaultText);
+    }
+    std::string pickFile(const FileRequest& request) override { return inner_.pickFile(request); }
+    void setBusy(bool busy) override { inner_.setBusy(busy); }
+    void pumpEvents() override { inner_.pumpEvents(); }
+
+    void resetRounds() { asked_ = 0; }
+
+private:
+    ConsoleUserInterface& inner_;
+    int rounds_;
+    int asked_ = 0;
+};
+
+const char* outcomeWord(SolveOutcome o) {
+    switch (o) {
+    case SolveOutcome::Solved:
+        return "solved";
+    case SolveOutcome::Guessed:
+        return "guessed";
+    case SolveOutcome::NoSolution:
+        return "no-solution";
+    case SolveOutcome::Invalid:
+        return "invalid";
+    case SolveOutcome::Cancelled:
+        return "cancelled";
+    case SolveOutcome::GaveUp:
+        break;
+    }
+    return "gave-up";
+}
+
+struct SolveOptions {
+    std::string file;
+    std::optional<int> record; // nullopt: all
+    std::optional<std::uint64_t> seed;
+    std::optional<int> tries;
+    int rounds = 50;
+    std::string out;
+};
+
+// Reads the value after an option; false (after a usage error) when missing
+// or not a whole number within [low, high].
+bool numberOption(const Command& self, const std::vector<std::string>& args, std::size_t& i,
+                  long long low, long long high, long long& value, Context& ctx) {
+    if (i + 1 >= args.size()) {
+        usageError(self, args[i] + " needs a value", ctx);
+        return false;
+    }
+    const std::string& text = args[++i];
+    long long v = 0;
+    std::size_t pos = 0;
+    try {
+        v = std::stoll(text, &pos);
+    } catch (...) {
+        pos = 0;
+    }
+    if (pos == 0 || pos != text.size() || v < low || v > high) {
+        usageError(self, "bad value '" + text + "' for " + args[i - 1], ctx);
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+std::optional<SolveOptions> parseOptions(const Command& self, const std::vector<std::string>& args,
+                                         Context& ctx) {
+    SolveOptions o;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        long long v = 0;
+        if (a == "--seed") {
+            if (!numberOption(self, args, i, 0, 0x7fffffffffffffffLL, v, ctx))
+                return std::nullopt;
+            o.seed = static_cast<std::uint64_t>(v);
+        } else if (a == "--tries") {
+            if (!numberOption(self, args, i, 1, 1000000000, v, ctx))
+                return std::nullopt;
+            o.tries = static_cast<int>(v);
+        } else if (a == "--rounds") {
+            if (!numberOption(self, args, i, 0, 1000000, v, ctx))
+                return std::nullopt;
+            o.rounds = static_cast<int>(v);
+        } else if (a == "--out") {
+            if (i + 1 >= args.size()) {
+                usageError(self, "--out needs a file name", ctx);
+                return std::nullopt;
+            }
+            o.out = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            usageError(self, "unknown option '" + a + "'", ctx);
+            return std::nullopt;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.empty() || positional.size() > 2) {
+        usageError(self, positional.empty() ? "missing arguments" : "too many arguments", ctx);
+        return std::nullopt;
+    }
+    o.file = positional[0];
+    if (positional.size() == 2 && positional[1] != "all") {
+        const auto n = parseInteger(positional[1]);
+        if (!n || *n < 1) {
+            usageError(self, "N must be a record number or 'all', not '" + positional[1] + "'",
+                       ctx);
+            return std::nullopt;
+        }
+        o.record = *n;
+    }
+    return o;
+}
+
+int runSolve(const Command& self, const std::vector<std::string>& args, Context& ctx) {
+    const auto opt = parseOptions(self, args, ctx);
+    if (!opt)
+        return kUsage;
+    RoundsUserInterface ui(ctx.ui, opt->rounds);
+    const int count = CountPuzzles(opt->file, ui);
+    int first = 1, last = count;
+    if (opt->record) {
+        first = last = *opt->record;
+    } else if (count == 0) {
+        ctx.err << "vextor-cli solve: no puzzle records in " << opt->file << "\n";
+        return kFailed;
+    }
+
+    AppState st = opt->seed ? AppState(*opt->seed) : AppState();
+    bool allSolved = true;
+    for (int n = first; n <= last; ++n) {
+        if (opt->seed)
+            st.rng.reseed(*opt->seed);
+        ui.resetRounds();
+        st.puzfile = opt->file;
+        if (!ReadPuzzle(st, ui, opt->file, n)) {
+            ctx.out << "#" << n << "\tinvalid\t0\t0\t0\n";
+            allSolved = false;
+            continue;
+        }
+        // As the Auto Solve button does, with the limit of --tries when given.
+        st.maxtries = opt->tries ? *opt->tries : 2 * st.grid.rows * st.grid.cols;
+        const auto start = std::chrono::steady_clock::now();
+        SolveOutcome outcome;
+        {
+            BusyPointer busy(ui);
+            outcome = RunAutoSolve(st, ui, true);
+        }
+        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count();
+        ctx.out << "#" << n << "\t" << outcomeWord(outcome) << "\t" << st.solver.guessesApplied
+                << "\t" << st.solver.restarts << "\t" << micros << "\n";
+        if (outcome != SolveOutcome::Solved && outcome != SolveOutcome::Guessed)
+            allSolved = false;
+        if (!opt->out.empty() && !AppendPuzzle(st, st.texts.title, n, true, opt->out)) {
+            ctx.err << "vextor-cli solve: cannot write " << opt->out << "\n";
+            return kFailed;
+        }
+    }
+    return allSolved ? kOk : kFailed;
+}
+
+} // namespace
+
+extern const Command solveCommand;
+const Command solveCommand{
+    "solve", "FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out OUTFILE]",
+    "Solve records of FILE with AutoSolve.",
+    "Loads each chosen record (default: all) and runs AutoSolve with its\n"
+    "messages shown on standard error. Prints one tab-separated line per\n"
+    "record: #N, the outcome (solved, guessed, no-solution, invalid,\n"
+    "cancelled, gave-up), the guesses applied, the restarts and the solving\n"
+    "time in microseconds.\n"
+    "\n"
+    "  --seed S     seed the random guessing order (the same seed gives the\n"
+    "               same results)\n"
+    "  --tries N    guesses before the try-limit question (default 2 x rows\n"
+    "               x cols)\n"
+    "  --rounds R   answer the try-limit question No R times, then Cancel\n"
+    "               (default 50)\n"
+    "  --out FILE   append each solved record, with its solution, to FILE\n"
+    "\n"
+    "Exit status 0 when every record was solved or guessed, 1 otherwise.",
+    runSolve};
+
+} // namespace vextor::cli

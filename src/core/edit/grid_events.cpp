@@ -1,0 +1,34 @@
+#include "edit/grid_events.h"
+
+#include "edit/layout_edit.h"
+#include "manual/manual_solve.h"
+#include "model/cursor.h"
+
+namespace vextor {
+
+void GridKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
+    if (st.manualmode)
+        ManualKeyUp(st, ui, key);
+    else if (st.editmode)
+        EditKeyUp(st, key);
+}
+
+CellMouseResult GridMouseUp(AppState& st, const MouseEvent& ev) {
+    CellMouseResult result;
+    if (!st.grid.valid(ev.cell) || !st.grid[ev.cell].Enabled)
+        return result;
+    if (st.manualmode && ev.button == MouseButton::Left) {
+        MoveCursor(st, ev.cell);
+    } else if (st.manualmode && ev.button == MouseButton::Right) {
+        st.mnucnxTag = std::to_string(ev.cell);
+        result.popup = CellPopup::DigitMenu;
+    } else if (!st.manualmode && ev.button == MouseButton::Right) {
+        result.anchor = EditRightClick(st, ev.cell, ev.y);
+        result.popup = CellPopup::CellPad;
+    } else {
+        ApplyPending(st, ev.cell, ev.x, ev.y);
+    }
+    return result;
+}
+
+} // namespace vextor

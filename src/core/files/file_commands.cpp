@@ -1,0 +1,75 @@
+#include "files/file_commands.h"
+
+#include "appearance/colour_scheme.h"
+#include "base/text.h"
+#include "files/puzzle_file.h"
+
+#include <algorithm>
+
+namespace vextor {
+
+FileRequest puzzleFileRequest(const AppState& st, const std::string& title, bool save) {
+    FileRequest r;
+    r.title = title;
+    r.fileTypes = "*.vxt;*.txt;*.dat";
+    r.fileTypesName = "Vextor Files";
+    r.defaultDir = st.apppath;
+    r.save = save;
+    return r;
+}
+
+bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return false;
+    }
+    const std::string path = ui.pickFile(puzzleFileRequest(st, "Vextor", false));
+    if (path.empty())
+        return false;
+    BusyPointer busy(ui);
+    st.puzfile = path;
+    st.puznum = 1;
+    ReadPuzzle(st, ui, st.puzfile, 1);
+    ApplyScheme(st);
+    return true;
+}
+
+bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return false;
+    }
+    if (st.puznum == 1 && st.npuzzles == 1)
+        return false;
+    switch (where) {
+    case Navigate::Previous:
+        if (--st.puznum < 1)
+            st.puznum = st.npuzzles;
+        break;
+    case Navigate::First:
+        st.puznum = 1;
+        break;
+    case Navigate::Next:
+        if (++st.puznum > st.npuzzles)
+            st.puznum = 1;
+        break;
+    case Navigate::Last:
+        st.puznum = st.npuzzles;
+        break;
+    case Navigate::Random:
+        st.puznum = std::min(st.rng.draw(st.npuzzles), std::max(st.npuzzles, 1));
+        break;
+    }
+    ReadPuzzle(st, ui, st.puzfile, st.puznum);
+    return true;
+}
+
+bool PuzNumEnterCommand(AppState& st, UserInterface& ui) {
+    const int n = leadingInt(st.texts.puzNumNow);
+    if (n < 1 || n > st.npuzzles)
+        return false;
+    ReadPuzzle(st, ui, st.puzfile, n);
+    return true;
+}
+
+} // namespace vextor

@@ -1,0 +1,29 @@
+// The main window's commands that choose and browse puzzle files.
+#pragma once
+
+#include "base/user_interface.h"
+#include "shell/app_state.h"
+
+#include <string>
+
+namespace vextor {
+
+// The navigation buttons, by their index in the button row.
+enum class Navigate { Previous = 0, First = 1, Next = 2, Last = 3, Random = 4 };
+
+// The picker request used to choose a puzzle file to open.
+FileRequest puzzleFileRequest(const AppState& st, const std::string& title, bool save);
+
+// Load Puzzle File: asks for a file, makes it current and loads record 1.
+// Returns true when a file was chosen.
+bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui);
+
+// First, previous, next, last or a random record of the current file.
+// Returns true when a record was asked for.
+bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where);
+
+// Enter in the number box: loads the typed record when it is between 1 and
+// npuzzles; anything else changes nothing. The box text is st.texts.puzNumNow.
+bool PuzNumEnterCommand(AppState& st, UserInterface& ui);
+
+} // namespace vextor

@@ -1,0 +1,305 @@
+#include "manual/manual_solve.h"
+
+#include "base/text.h"
+#include "manual/grid_checks.h"
+#include "model/cursor.h"
+
+#include <array>
+#include <fstream>
+
+namespace vextor {
+
+namespace {
+
+constexpr const char* kWellDone = "Well done...";
+
+bool isDigitEntry(const std::string& s) {
+    return s.size() == 1 && s[0] >= '1' && s[0] <= '9';
+}
+
+// The settled cells of a run: how many there are and what they add up to.
+struct RunTotal {
+    int settled = 0;
+    int sum = 0;
+};
+
+RunTotal runTotal(const Grid& g, const std::vector<int>& run) {
+    RunTotal t;
+    for (int j : run) {
+        if (g[j].Choices.size() == 1) {
+            ++t.settled;
+            t.sum += leadingInt(g[j].Choices);
+        }
+    }
+    return t;
+}
+
+void colourRun(AppState& st, const std::vector<int>& run, int len, int clue, Colour& colour) {
+    const RunTotal t = runTotal(st.grid, run);
+    const bool complete = t.settled == len;
+    if (complete && t.sum == clue) {
+        colour = st.greencol;
+    } else {
+        colour = st.redcol;
+        if (complete)
+            TickCells(st, run);
+    }
+}
+
+bool markDuplicates(AppState& st, const std::vector<int>& run) {
+    std::array<int, 10> count{};
+    for (int j : run)
+        if (isDigitEntry(st.grid[j].Choices))
+            ++count[static_cast<std::size_t>(st.grid[j].Choices[0] - '0')];
+    bool found = false;
+    for (int d = 1; d <= 9; ++d)
+        if (count[static_cast<std::size_t>(d)] > 1)
+            found = true;
+    if (found)
+        TickCells(st, run);
+    return found;
+}
+
+// A run with exactly one open cell: the digit it needs must be 1..9, not be
+// in the run already and be one of the open cell's candidates.
+bool markSingleOpenCell(AppState& st, const std::vector<int>& run, int clue) {
+    const Grid& g = st.grid;
+    int open = 0, openCell = 0;
+    for (int j : run) {
+        if (g[j].Choices.size() >= 2) {
+            ++open;
+            openCell = j;
+        }
+    }
+    if (open != 1)
+        return false;
+    const int need = clue - runTotal(g, run).sum;
+    bool conflict = false;
+    if (need < 1 || need > 9) {
+        TickCells(st, openCell);
+        return true;
+    }
+    const char needed = static_cast<char>('0' + need);
+    for (int j : run) {
+        if (g[j].Choices.size() == 1 && g[j].Choices[0] == needed) {
+            TickCells(st, run);
+            conflict = true;
+            break;
+        }
+    }
+    if (g[openCell].Choices.find(needed) == std::string::npos) {
+        TickCells(st, openCell);
+        conflict = true;
+    }
+    return conflict;
+}
+
+// On a full grid: every run must hold one digit per cell adding up to its clue.
+bool markWrongTotal(AppState& st, const std::vector<int>& run, int clue) {
+    const RunTotal t = runTotal(st.grid, run);
+    if (t.settled == static_cast<int>(run.size()) && t.sum == clue)
+        return false;
+    TickCells(st, run);
+    return true;
+}
+
+void writeUndoFile(const AppState& st) {
+    // The file is a record of the starting position; nothing reads it back,
+    // so a folder that cannot be written to is not worth a message.
+    std::ofstream out(st.undofile, std::ios::binary | std::ios::trunc);
+    if (out)
+        out << snapshotLine(st.grid) << "\r\n";
+}
+
+void placeCursorOnFirstWhiteCell(AppState& st) {
+    MoveCursor(st, firstWhiteCell(st.grid));
+}
+
+int nextWhite(const Grid& g, int from, int step, int limitLow, int limitHigh) {
+    for (int i = from; i >= limitLow && i <= limitHigh; i += step)
+        if (!g[i].known)
+            return i;
+    return 0;
+}
+
+int manualTarget(const AppState& st, KeyCode code) {
+    const Grid& g = st.grid;
+    const int cur = st.curcell;
+    const int n = g.ncells;
+    int target = 0;
+    switch (code) {
+    case KeyCode::Right:
+        target = nextWhite(g, cur + 1, 1, 1, n);
+        return target != 0 ? target : nextWhite(g, 1, 1, 1, n);
+    case KeyCode::Left:
+        target = nextWhite(g, cur - 1, -1, 1, n);
+        return target != 0 ? target : nextWhite(g, n, -1, 1, n);
+    case KeyCode::Down:
+        return nextWhite(g, cur + g.cols, g.cols, 1, n);
+    case KeyCode::Up:
+        return nextWhite(g, cur - g.cols, -g.cols, 1, n);
+    case KeyCode::Home:
+        return n >= 1 ? 1 : 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void StartManualSolve(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return;
+    }
+    st.pendingaction.clear();
+    st.undolist.clear();
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        Square& s = st.grid[i];
+        s.Choices.clear();
+        s.acrosscol = st.blackcol;
+        s.downcol = st.blackcol;
+        s.tick = 0;
+        if (s.BackColor == st.whitecol)
+            s.Enabled = true;
+    }
+    PrepareManualCandidates(st);
+    ColourRunSums(st);
+    writeUndoFile(st);
+    st.manualmode = true;
+    SnapshotChoices(st.grid);
+    placeCursorOnFirstWhiteCell(st);
+}
+
+void ColourRunSums(AppState& st) {
+    Grid& g = st.grid;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsacross.empty())
+            colourRun(st, g[i].cellsacross, g[i].lenacross, g[i].across, g[i].acrosscol);
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsdown.empty())
+            colourRun(st, g[i].cellsdown, g[i].lendown, g[i].down, g[i].downcol);
+}
+
+void TickCells(AppState& st, const std::vector<int>& cells) {
+    for (int j : cells)
+        TickCells(st, j);
+}
+
+void TickCells(AppState& st, int cell) {
+    if (st.grid.valid(cell))
+        st.grid[cell].tick = st.redcol;
+}
+
+void EnterDigit(AppState& st, int cell, const std::string& digit) {
+    if (!st.grid.valid(cell))
+        return;
+    st.undolist.push_front(std::to_string(cell) + "," + st.grid[cell].Choices);
+    st.grid[cell].Choices = trim(digit);
+}
+
+VerifyResult VerifyEntries(AppState& st, UserInterface& ui) {
+    Grid& g = st.grid;
+    bool conflict = false;
+    for (int i = 1; i <= g.ncells; ++i)
+        g[i].tick = 0;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsacross.empty() && markDuplicates(st, g[i].cellsacross))
+            conflict = true;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsdown.empty() && markDuplicates(st, g[i].cellsdown))
+            conflict = true;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsacross.empty() && markSingleOpenCell(st, g[i].cellsacross, g[i].across))
+            conflict = true;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsdown.empty() && markSingleOpenCell(st, g[i].cellsdown, g[i].down))
+            conflict = true;
+    if (!IsGridFull(g, ui))
+        return conflict ? VerifyResult::Conflict : VerifyResult::Clean;
+    // A full grid is solved only when nothing conflicts and every run adds up;
+    // runs that do not are marked so the missing congratulation is explained.
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsacross.empty() && markWrongTotal(st, g[i].cellsacross, g[i].across))
+            conflict = true;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsdown.empty() && markWrongTotal(st, g[i].cellsdown, g[i].down))
+            conflict = true;
+    return conflict ? VerifyResult::Conflict : VerifyResult::Complete;
+}
+
+void DigitMenuClick(AppState& st, UserInterface& ui, int k) {
+    const int cell = leadingInt(st.mnucnxTag);
+    if (!st.grid.valid(cell))
+        return;
+    if (k == kDigitMenuReset) {
+        Square& s = st.grid[cell];
+        s.Choices = s.Choices0;
+        s.BackColor = st.whitecol;
+        return;
+    }
+    if (k < 0 || k > 8)
+        return; // Cancel, and anything that is not an item
+    EnterDigit(st, cell, std::to_string(k + 1));
+    if (VerifyEntries(st, ui) == VerifyResult::Complete)
+        ui.message(kWellDone);
+}
+
+void UndoLastEntry(AppState& st, UserInterface& ui) {
+    if (!st.manualmode) {
+        ui.message("Undo in Manual Solve mode only");
+        return;
+    }
+    Grid& g = st.grid;
+    if (!st.undolist.empty()) {
+        const std::string entry = st.undolist.front();
+        st.undolist.pop_front();
+        const std::size_t comma = entry.find(',');
+        const int cell = leadingInt(entry.substr(0, comma));
+        if (comma != std::string::npos && g.valid(cell))
+            g[cell].Choices = entry.substr(comma + 1);
+        return;
+    }
+    for (int i = 1; i <= g.ncells; ++i) {
+        g[i].Choices = g[i].Choices0;
+        g[i].acrosscol = st.blackcol;
+        g[i].downcol = st.blackcol;
+        g[i].tick = 0;
+    }
+    ColourRunSums(st);
+    st.curcell = 0; // every tick is already cleared
+    placeCursorOnFirstWhiteCell(st);
+}
+
+void VerifyManualSolve(AppState& st, UserInterface& ui) {
+    if (!st.manualmode) {
+        ui.message("Verify in Manual Solve mode only");
+        return;
+    }
+    const VerifyResult result = VerifyEntries(st, ui);
+    ColourRunSums(st);
+    if (result == VerifyResult::Complete)
+        ui.message(kWellDone);
+}
+
+void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
+    if (key.code == KeyCode::Digit) {
+        if (key.keypad || key.digit < 1 || key.digit > 9)
+            return;
+        st.mnucnxTag = std::to_string(st.curcell);
+        DigitMenuClick(st, ui, key.digit - 1);
+        if (st.grid.valid(st.curcell))
+            st.grid[st.curcell].tick = st.greencol;
+        return;
+    }
+    if (key.code == KeyCode::Delete) {
+        st.mnucnxTag = std::to_string(st.curcell);
+        DigitMenuClick(st, ui, kDigitMenuReset);
+        return;
+    }
+    const int target = manualTarget(st, key.code);
+    if (target != 0)
+        MoveCursor(st, target);
+}
+
+} // namespace vextor

@@ -1,0 +1,63 @@
+// Solving by hand: starting the mode, entering digits through the digit menu
+// or the keys, checking the grid, undoing entries, verifying.
+#pragma once
+
+#include "base/user_interface.h"
+#include "model/cell_events.h"
+#include "shell/app_state.h"
+
+#include <string>
+#include <vector>
+
+namespace vextor {
+
+// VerifyEntries results.
+enum class VerifyResult {
+    Clean = 0,     // no conflict found, the grid is not full yet
+    Conflict = -1, // at least one conflict was marked with red ticks
+    Complete = 99, // full, no conflict, every run adds up to its clue
+};
+
+// Items of the digit menu mnucnx: 0..8 enter the digits 1..9.
+constexpr int kDigitMenuReset = 10;
+constexpr int kDigitMenuCancel = 11;
+
+// Solve Manually: clears every entry, gives each white cell the candidates its
+// runs allow, colours the clues, writes the undo file and puts the cursor on
+// the first white cell (none when there is no white cell).
+void StartManualSolve(AppState& st, UserInterface& ui);
+
+// Rebuilds the runs and gives each white cell the shorter of its two runs'
+// table strings (the across one on a tie), in ascending order.
+void PrepareManualCandidates(AppState& st);
+
+// Clue colours: green for a complete run that adds up, red otherwise; a
+// complete run that does not add up also gets red ticks.
+void ColourRunSums(AppState& st);
+
+// Red ticks on the listed cells.
+void TickCells(AppState& st, const std::vector<int>& cells);
+void TickCells(AppState& st, int cell);
+
+// Records an undo entry and writes the digit into the cell.
+void EnterDigit(AppState& st, int cell, const std::string& digit);
+
+// Marks duplicate digits in a run and impossible single open cells with red
+// ticks (all earlier ticks, the cursor's included, are cleared first).
+// Complete only for a full grid without any conflict whose every run adds up.
+VerifyResult VerifyEntries(AppState& st, UserInterface& ui);
+
+// The digit menu's handler for item k on the cell of mnucnxTag.
+void DigitMenuClick(AppState& st, UserInterface& ui, int k);
+
+// Undo Last Entry: takes back the newest entry; with none left, restarts the
+// puzzle from its starting candidates.
+void UndoLastEntry(AppState& st, UserInterface& ui);
+
+// Verify Manual Solve.
+void VerifyManualSolve(AppState& st, UserInterface& ui);
+
+// Keys in manual mode, acting on curcell.
+void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key);
+
+} // namespace vextor

@@ -1,0 +1,174 @@
+#include "solver/autosolve.h"
+
+#include "manual/grid_checks.h"
+#include "model/runs.h"
+#include "solver/deduce.h"
+#include "solver/guessing.h"
+#include "solver/rules.h"
+#include "solver/sum_combos.h"
+
+namespace vextor {
+
+std::string OutcomeMessage(SolveOutcome outcome) {
+    switch (outcome) {
+    case SolveOutcome::Invalid:
+        return "Invalid puzzle";
+    case SolveOutcome::NoSolution:
+        return kNoValidSolution;
+    case SolveOutcome::Solved:
+        return "Solved without guesswork";
+    case SolveOutcome::Guessed:
+        return "Done, this puzzle may have multiple solutions";
+    case SolveOutcome::Cancelled:
+        return "Cancelled";
+    case SolveOutcome::GaveUp:
+        break;
+    }
+    return {};
+}
+
+namespace {
+
+// Steps 3 to 8 of AutoSolve: everything between the button change and the finish.
+SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
+    Grid& g = st.grid;
+    SolverState& sv = st.solver;
+    ClearRetractData(st);
+    for (int i = 1; i <= g.ncells; ++i) {
+        Square& s = g[i];
+        s.Choices.clear();
+        s.Enabled = false;
+        s.acrosscol = st.blackcol;
+        s.downcol = st.blackcol;
+        s.tick = 0;
+    }
+    InitCandidates(st);
+    long long total = 0;
+    for (int i = 1; i <= g.ncells; ++i)
+        total += static_cast<long long>(g[i].Choices.size());
+    sv.choicestotal = total;
+    if (total == 0)
+        return SolveOutcome::Invalid;
+    if (CheckLayout(st, ui, true))
+        return SolveOutcome::Invalid;
+
+    sv.tries = 0;
+    sv.changed = false;
+    if (!PrepareSolve(st, ui))
+        return SolveOutcome::Invalid;
+    Deduce(st, ui);
+    if (!IsGridValid(g))
+        return SolveOutcome::NoSolution;
+    if (IsGridFull(g, ui))
+        return IsGridSolved(g) ? SolveOutcome::Solved : SolveOutcome::NoSolution;
+
+    WriteStartupSnapshot(st);
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].Choices.empty())
+            g[i].Choices = ShuffleDigits(st, g[i].Choices);
+    sv.guesscount = 0;
+    for (;;) {
+        TryNextGuess(st, ui, showMessages);
+        if (sv.solveresult == SolveResult::GaveUp)
+            return SolveOutcome::GaveUp;
+        if (IsGridFull(g, ui) && IsGridSolved(g))
+            return SolveOutcome::Guessed;
+        if (st.cancelsolve)
+            return SolveOutcome::Cancelled;
+        if (sv.searchExhausted)
+            return SolveOutcome::NoSolution;
+    }
+}
+
+} // namespace
+
+SolveOutcome RunAutoSolve(AppState& st, UserInterface& ui, bool showMessages) {
+    SolverState& sv = st.solver;
+    if (st.autosolving) {
+        st.cancelsolve = true;
+        return SolveOutcome::Cancelled;
+    }
+    st.autosolving = true;
+    st.interactive = false;
+    st.cancelsolve = false;
+    st.texts.autoSolveTag = "Cancel";
+    st.texts.autoSolveTooltip = "Cancel AutoSolve";
+    sv.nolimit = false;
+    sv.singlescount = -1;
+    sv.solveresult = SolveResult::None;
+    sv.searchExhausted = false;
+    sv.restarts = 0;
+    sv.guessesApplied = 0;
+
+    const SolveOutcome outcome = solve(st, ui, showMessages);
+
+    st.autosolving = false;
+    st.cancelsolve = false;
+    st.texts.autoSolveTag = "Auto Solve";
+    st.texts.autoSolveTooltip = "Let computer solve this puzzle";
+    ClearRetractData(st);
+    if (showMessages) {
+        const std::string m = OutcomeMessage(outcome);
+        ui.message(m);
+    }
+    switch (outcome) {
+    case SolveOutcome::Solved:
+    case SolveOutcome::Guessed:
+        sv.solveresult = SolveResult::Solved;
+        break;
+    case SolveOutcome::Cancelled:
+        sv.solveresult = SolveResult::Cancelled;
+        break;
+    default:
+        sv.solveresult = SolveResult::None;
+        break;
+    }
+    return outcome;
+}
+
+void AutoSolveCommand(AppState& st, UserInterface& ui) {
+    if (st.autosolving)
+        return;
+    st.maxtries = 2 * st.grid.rows * st.grid.cols;
+    BusyPointer busy(ui);
+    RunAutoSolve(st, ui, true);
+}
+
+void CancelAutoSolveCommand(AppState& st) {
+    st.cancelsolve = true;
+    st.interactive = false;
+    st.texts.overlayVisible = false;
+}
+
+void SolveInteractivelyCommand(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return;
+    }
+    Grid& g = st.grid;
+    if (!st.interactive) {
+        for (int i = 1; i <= g.ncells; ++i) {
+            Square& s = g[i];
+            s.Choices.clear();
+            s.acrosscol = st.blackcol;
+            s.downcol = st.blackcol;
+            s.tick = 0;
+        }
+        st.solver.searchExhausted = false;
+        if (PrepareSolve(st, ui))
+            Deduce(st, ui);
+        if (!CheckLayout(st, ui, true)) {
+            st.interactive = true;
+            st.cancelsolve = false;
+        }
+        return;
+    }
+    if (IsGridFull(g, ui)) {
+        ui.message("Done");
+        return;
+    }
+    BusyPointer busy(ui);
+    TryNextGuess(st, ui, false);
+}
+
+} // namespace vextor

@@ -1,0 +1,139 @@
+#include "solver/deduce.h"
+
+#include "solver/remainder_rules.h"
+#include "solver/rules.h"
+#include "solver/sum_bounds.h"
+#include "solver/sum_combos.h"
+
+namespace vextor {
+
+int SolverLoopBound(const Grid& grid) {
+    return 100 + 20 * grid.ncells;
+}
+
+namespace {
+
+// Repeats the two-cell complements, equal pairs and triples and settled-digit
+// removal until the removal changes nothing.
+void simpleRules(AppState& st) {
+    const int bound = SolverLoopBound(st.grid);
+    for (int n = 0; n < bound; ++n) {
+        PairRunComplements(st);
+        FindSameChoices(st);
+        RemoveSingles(st);
+        if (!st.solver.changed)
+            return;
+    }
+}
+
+} // namespace
+
+bool PrepareSolve(AppState& st, UserInterface& ui) {
+    Grid& g = st.grid;
+    for (int i = 1; i <= g.ncells; ++i) {
+        g[i].Choices.clear();
+        g[i].Enabled = false;
+    }
+    InitCandidates(st);
+    long long total = 0;
+    for (int i = 1; i <= g.ncells; ++i)
+        total += static_cast<long long>(g[i].Choices.size());
+    st.solver.choicestotal = total;
+    if (total == 0) {
+        ui.message("Invalid puzzle");
+        return false;
+    }
+    st.solver.tries = 0;
+    st.solver.changed = false;
+    const int bound = SolverLoopBound(g);
+    for (int n = 0; n < bound; ++n) {
+        simpleRules(st);
+        st.solver.changed = false;
+        for (int k = 0; k < g.ncells; ++k) {
+            CompleteLastCell(st);
+            if (!st.solver.changed)
+                break;
+        }
+        st.solver.changed = false;
+        CheckMaxSums(st);
+        if (!st.solver.changed)
+            break;
+    }
+    return true;
+}
+
+bool Deduce(AppState& st, UserInterface& ui) {
+    Grid& g = st.grid;
+    SolverState& sv = st.solver;
+    bool contradiction = false;
+    const int bound = SolverLoopBound(g);
+    sv.deduceBoundHits = 0;
+    for (int cycle = 0;; ++cycle) {
+        if (cycle >= bound) {
+            sv.deduceBoundHits = cycle;
+            return contradiction;
+        }
+        bool again = false;
+        {
+            HiddenGrid hidden(ui);
+            sv.singlescount = CountSingles(g);
+            int acc = 0;
+            auto grown = [&] { return CountSingles(g) > sv.singlescount; };
+
+            PairRunComplements(st);
+            acc += sv.changed;
+            if (grown())
+                RemoveSingles(st);
+            contradiction = ApplyRemainderCombos(st);
+            if (contradiction)
+                return true;
+            acc += sv.changed;
+            if (grown())
+                RemoveSingles(st);
+            FindSameChoices(st);
+            acc += sv.changed;
+            if (grown())
+                RemoveSingles(st);
+            TestPairPair(st);
+            acc += sv.changed;
+            if (grown())
+                RemoveSingles(st);
+            TestPairTriple(st);
+            acc += sv.changed;
+            CheckMaxSums(st);
+            acc += sv.changed;
+
+            bool growth = grown();
+            if (growth)
+                RemoveSingles(st);
+            if (growth && acc != 0) {
+                again = true;
+            } else {
+                RemoveSingles(st);
+                sv.changed = false;
+                for (int k = 0; k < g.ncells; ++k) {
+                    contradiction = CompleteLastCell(st);
+                    if (grown())
+                        RemoveSingles(st);
+                    if (!sv.changed)
+                        break;
+                }
+                sv.changed = false;
+                CheckMaxSums(st);
+                if (sv.changed) {
+                    again = true;
+                } else if (grown()) {
+                    RemoveSingles(st);
+                    again = true;
+                }
+            }
+        }
+        // Between cycles the grid is shown and pending events (a Cancel
+        // press among them) are delivered.
+        ui.pumpEvents();
+        if (!again || st.cancelsolve)
+            return contradiction;
+    }
+}
+
+} // namespace vextor

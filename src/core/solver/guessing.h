@@ -1,0 +1,57 @@
+// Guessing with retraction, and the Find Choices command.
+#pragma once
+
+#include "base/user_interface.h"
+#include "shell/app_state.h"
+
+#include <string>
+
+namespace vextor {
+
+// The choice-list line of an open cell: LL,SS,RR,CC,candidates (candidate
+// count, the clues of its two owners added, row, column; each at least two
+// digits), e.g. "02,39,03,05,79".
+std::string ChoiceLine(const AppState& st, int cell);
+
+// Repeats the two-cell complements, the sum bounds and the table narrowing
+// until the narrowing changes nothing, then rebuilds the sorted choice list
+// (st.solver.choiceList) from every cell with more than one candidate.
+void RefineAndListChoices(AppState& st);
+
+// A line of the choice list drawn uniformly among the cells with the fewest
+// candidates; empty when the list is empty.
+std::string PickGuessCell(AppState& st);
+
+// Tries each digit of the line's candidates (field 4) on its cell (fields 2
+// and 3) with a trial deduction; returns the last digit that leaves a valid
+// grid, or an empty string. The grid is left as it was.
+std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& line);
+
+// One guessing step: picks a cell, applies a surviving digit and deduces;
+// retracts to the newest guess with untried digits when none survives;
+// restarts from the start-up snapshot when the retract stack is exhausted or
+// too many guesses were made. With showMessages the try limit asks whether
+// to go on; without, the step gives up (st.solver.solveresult = GaveUp).
+void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages);
+
+// Fills st.solver.perm(1..n) with a random permutation of 1..n.
+void MakePermutation(AppState& st, int n);
+// The characters of s in a random order.
+std::string ShuffleDigits(AppState& st, const std::string& s);
+
+// The text of the try-limit question for a limit of maxtries.
+std::string TryLimitQuestion(int maxtries);
+
+// The Find Choices command: narrows the current candidates (without emptying
+// them first), lists the choices, applies the simple rules and says "Done"
+// when the grid is full.
+void FindChoicesCommand(AppState& st, UserInterface& ui);
+
+// Writes the start-up snapshot (the current candidate strings) to
+// st.startupfile and keeps it in memory for restarts.
+void WriteStartupSnapshot(AppState& st);
+
+// Empties the retract snapshots and the retract stack.
+void ClearRetractData(AppState& st);
+
+} // namespace vextor

@@ -1,0 +1,397 @@
+#include "app/app_paths.h"
+#include "app/grid_view.h"
+#include "app/main_window.h"
+#include "app/qt_support.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using namespace vextor::app;
+using vextor::test::readFile;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+const std::string kThree = "#1\r\nFirst one\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"
+                           "#2\r\nSecond\r\n 3, 4\r\nX 0,3 0,4 X\r\n3,0 2 X\r\n4,0 2 X\r\n"
+                           "#3\r\nThird\r\n 5, 5\r\nX X X X X\r\nX X X X X\r\nX 0,3 0,4 X X\r\n"
+                           "3,0 2 X X\r\n4,0 2 X X\r\n";
+
+// A program folder with the shipped resources, a started window and a
+// scripted user interface that records every message.
+struct WindowFixture : ::testing::Test {
+    TempDir dir;
+    ScriptedUserInterface ui;
+    std::unique_ptr<MainWindow> w;
+    std::vector<QString> shownMenus;
+
+    void SetUp() override {
+        for (const auto& f : std::filesystem::directory_iterator(test::resourcesDir()))
+            if (f.is_regular_file() && f.path().filename() != "puzzles.vxt")
+                std::filesystem::copy_file(f.path(), dir.path() / f.path().filename());
+    }
+    void start() {
+        w = std::make_unique<MainWindow>(&ui);
+        w->showMenu = [this](QMenu* m, const QPoint&) { shownMenus.push_back(m->objectName()); };
+        w->startUp(QString::fromStdString(dir.path().string()));
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void configure(const std::string& scheme, const std::string& puzzles) {
+        writeFile(dir.file("vextor.cfg"),
+                  "01-01-2026 00:00:00\r\n" + scheme + "\r\n" + puzzles + "\r\n");
+    }
+    AppState& st() { return w->state(); }
+    void click(const QString& name) {
+        QPushButton* b = w->button(name);
+        ASSERT_NE(b, nullptr) << name.toStdString();
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QString text(const QString& label) { return w->label(label)->text(); }
+    // The painted colour inside cell i, away from its texts and border.
+    QColor paintedColour(int i) {
+        const QImage img = w->gridView()->grab().toImage();
+        const QRect r = w->gridView()->cellRect(i);
+        return img.pixelColor(r.left() + r.width() / 2, r.bottom() - 3);
+    }
+};
+
+} // namespace
+
+TEST_F(WindowFixture, FreshStartWritesTheConfigurationAndShowsAnEmptyGrid) {
+    start();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Configuration file:\r\n" + dir.folder() +
+                                  "vextor.cfg\r\ncould not be accessed, new file will be created");
+    const std::string cfg = readFile(dir.file("vextor.cfg"));
+    EXPECT_NE(cfg.find("\r\ndefault.sch\r\n" + dir.folder() + "puzzles.vxt\r\n"),
+              std::string::npos);
+    EXPECT_EQ(st().grid.rows, 9);
+    EXPECT_EQ(st().grid.cols, 9);
+    EXPECT_EQ(text("Title"), "");
+    EXPECT_EQ(text("puznumber"), "");
+    EXPECT_EQ(w->numberBox()->text(), "");
+    EXPECT_EQ(w->windowTitle(), "");
+    EXPECT_EQ(text("Label2"), "Seq#");
+    // The grid area takes the width of ten columns and the height of nine rows.
+    EXPECT_EQ(w->gridView()->width(), px(6450));
+    EXPECT_EQ(w->gridView()->height(), px(9 * 564 + 120));
+    EXPECT_EQ(paintedColour(40), QColor(255, 255, 255));
+}
+
+TEST_F(WindowFixture, StartWithThePuzzleFileShowsRecordOneAndNavigates) {
+    writeFile(dir.file("puzzles.vxt"), kThree);
+    configure("default.sch", dir.file("puzzles.vxt"));
+    start();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(text("Title"), "First one");
+    EXPECT_EQ(text("GridSize"), "3x3");
+    EXPECT_EQ(text("puznumber"), " of 3");
+    EXPECT_EQ(w->numberBox()->text(), "1");
+    EXPECT_EQ(w->windowTitle(), QString::fromStdString(dir.file("puzzles.vxt")));
+    EXPECT_EQ(paintedColour(1), QColor(0, 0, 0));
+    EXPECT_EQ(paintedColour(5), QColor(255, 255, 255));
+
+    click("Command8_2"); // Next
+    EXPECT_EQ(text("Title"), "Second");
+    EXPECT_EQ(text("GridSize"), "3x4");
+    click("Command8_0"); // Previous
+    click("Command8_0");
+    EXPECT_EQ(text("Title"), "Third");
+    EXPECT_EQ(w->numberBox()->text(), "3");
+    click("Command8_1"); // First
+    EXPECT_EQ(text("Title"), "First one");
+    click("Command8_3"); // Last
+    EXPECT_EQ(text("Title"), "Third");
+
+    // A number typed into the box, then Enter.
+    w->numberBox()->setFocus();
+    w->numberBox()->selectAll();
+    QTest::keyClicks(w->numberBox(), "2");
+    QTest::keyClick(w->numberBox(), Qt::Key_Return);
+    EXPECT_EQ(text("Title"), "Second");
+    QTest::keyClick(w->numberBox(), Qt::Key_Backspace);
+    QTest::keyClicks(w->numberBox(), "9");
+    QTest::keyClick(w->numberBox(), Qt::Key_Return);
+    EXPECT_EQ(text("Title"), "Second");
+    EXPECT_EQ(w->numberBox()->text(), "9");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Load Puzzle File through the picker.
+    writeFile(dir.file("other.vxt"), kThree.substr(kThree.find("#3")));
+    ui.fileAnswers = {dir.file("other.vxt")};
+    click("Command13");
+    EXPECT_EQ(text("Title"), "Third");
+    EXPECT_EQ(text("puznumber"), " of 1");
+    EXPECT_EQ(st().puzfile, dir.file("other.vxt"));
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(ui.fileRequests[0].title, "Vextor");
+}
+
+TEST_F(WindowFixture, SchemeMenuRecoloursCellsAndPanels) {
+    writeFile(dir.file("puzzles.vxt"), kThree);
+    configure("default.sch", dir.file("puzzles.vxt"));
+    start();
+    QMenu* schemes = w->menu("mnuColScheme");
+    ASSERT_EQ(schemes->actions().size(), 24);
+    EXPECT_EQ(schemes->actions()[0]->text(), "bandw");
+    EXPECT_EQ(schemes->actions()[23]->text(), "custom");
+    EXPECT_TRUE(w->action("mnucolx3")->isChecked()); // default, from the configuration
+
+    w->action("mnucolx19")->trigger(); // teal
+    EXPECT_EQ(st().schemefile, "teal.sch");
+    EXPECT_NE(st().whitecol, packColour(255, 255, 255));
+    EXPECT_EQ(paintedColour(5), toQColor(st().whitecol));
+    EXPECT_EQ(paintedColour(2).rgb(), paintedColour(2).rgb()); // painted at all
+    const QRect sum = w->gridView()->cellRect(4);
+    const QImage img = w->gridView()->grab().toImage();
+    EXPECT_EQ(img.pixelColor(sum.right() - 4, sum.bottom() - 12), toQColor(st().greycol));
+    EXPECT_EQ(w->palette().color(QPalette::Window), toQColor(st().schemecolours[2]));
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(w->action(QString("mnucolx%1").arg(i))->isChecked(), i == 19) << i;
+
+    // A missing file: the message, the colours stay, the check moves.
+    std::filesystem::remove(dir.file("maple.sch"));
+    const Colour white = st().whitecol, grey = st().greycol;
+    w->action("mnucolx9")->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Color Scheme File: maple.sch not found");
+    EXPECT_EQ(st().whitecol, white);
+    EXPECT_EQ(st().greycol, grey);
+    EXPECT_EQ(paintedColour(5), toQColor(white));
+    EXPECT_TRUE(w->action("mnucolx9")->isChecked());
+    EXPECT_FALSE(w->action("mnucolx19")->isChecked());
+
+    // Default: pure white cells again.
+    w->action("mnucolx3")->trigger();
+    EXPECT_EQ(paintedColour(5), QColor(255, 255, 255));
+}
+
+TEST_F(WindowFixture, NewGridValidatesAndBuildsAnEditableGrid) {
+    start();
+    ui.inputAnswers = {"16,10", "4,10", "10,19", "10,4", "12", "12,15"};
+    w->action("mnunewgrid")->trigger();
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "Configuration file:\r\n" + dir.folder() +
+                                   "vextor.cfg\r\ncould not be accessed, new file will be created",
+                               "Incorrect number of rows", "Incorrect number of rows",
+                               "Incorrect number of columns", "Incorrect number of columns",
+                               "Incorrect number of columns"}));
+    EXPECT_EQ(ui.log[1], "input: New Grid: Enter grid size as rows,columns\r\nMaximum rows= 15, "
+                         "columns= 18 [10,10]");
+    EXPECT_EQ(st().grid.rows, 12);
+    EXPECT_EQ(st().grid.cols, 15);
+    EXPECT_EQ(text("GridSize"), "12x15");
+    EXPECT_TRUE(st().editmode);
+    EXPECT_EQ(st().curcell, 1);
+    EXPECT_EQ(w->gridView()->width(), px(15 * 624 + 150));
+    EXPECT_GE(w->width(), w->gridView()->geometry().right());
+    EXPECT_GE(w->height(), w->gridView()->geometry().bottom());
+    // The cursor tick sits in the top-left corner of cell 1.
+    const QImage img = w->gridView()->grab().toImage();
+    const QRect r = w->gridView()->cellRect(1);
+    EXPECT_EQ(img.pixelColor(r.left() + 4, r.top() + 4), toQColor(st().greencol));
+    EXPECT_EQ(img.pixelColor(r.right() - 4, r.bottom() - 4), toQColor(st().whitecol));
+
+    // Cancel keeps the grid.
+    w->action("mnunewgrid")->trigger();
+    EXPECT_EQ(st().grid.cols, 15);
+}
+
+TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndCleansUp) {
+    start();
+    const std::vector<std::string> working = {"retractbackup.vxt", "startupgrid.vxt",
+                                              "undofile.vxt", "currentpuzfile.vxt",
+                                              "temporarypuzfile.vxt"};
+    for (const auto& f : working)
+        writeFile(dir.file(f), "1,\r\n");
+    w->action("mnucolx1")->trigger(); // blue, kept in memory only
+    const std::string before = readFile(dir.file("vextor.cfg"));
+
+    ui.yesNoAnswers = {false};
+    click("Exitcmd");
+    EXPECT_EQ(ui.log.back(), "yesno: Exit?");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(readFile(dir.file("vextor.cfg")), before);
+    for (const auto& f : working)
+        EXPECT_TRUE(std::filesystem::exists(dir.file(f)));
+
+    ui.yesNoAnswers = {true};
+    click("Exitcmd");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_NE(readFile(dir.file("vextor.cfg")).find("\r\nblue.sch\r\n"), std::string::npos);
+    for (const auto& f : working)
+        EXPECT_FALSE(std::filesystem::exists(dir.file(f))) << f;
+}
+
+TEST_F(WindowFixture, CloseBoxEndsWithoutQuestionOrSaving) {
+    start();
+    writeFile(dir.file("undofile.vxt"), "1,\r\n");
+    const std::size_t logged = ui.log.size();
+    w->close();
+    EXPECT_EQ(ui.log.size(), logged);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("undofile.vxt")));
+}
+
+TEST_F(WindowFixture, AutoSolveRefusesPrintCreateAndFileCommands) {
+    writeFile(dir.file("puzzles.vxt"), kThree);
+    configure("default.sch", dir.file("puzzles.vxt"));
+    start();
+    st().autosolving = true;
+    for (const char* b : {"Printcmd", "Command11", "Command13", "Command8_2"})
+        click(b);
+    EXPECT_EQ(ui.messages, std::vector<std::string>(4, "Cancel AutoSolve first"));
+    EXPECT_TRUE(shownMenus.empty());
+    EXPECT_EQ(st().puznum, 1);
+    w->action("mnunewgrid")->trigger();
+    EXPECT_EQ(ui.messages.size(), 5u);
+
+    for (const char* b : {"Save", "sortcmd", "setcol", "ManualSolve", "help"})
+        click(b);
+    EXPECT_EQ(shownMenus, (std::vector<QString>{"mnupuzfile", "mnupuzzle", "mnuColScheme",
+                                                "mnumanualsolve", "mnuhelpabout"}));
+    st().autosolving = false;
+    click("Printcmd");
+    click("Command11");
+    EXPECT_EQ(shownMenus.back(), "mnucreate");
+    EXPECT_EQ(shownMenus[shownMenus.size() - 2], "mnuprint");
+    EXPECT_EQ(ui.messages.size(), 5u);
+}
+
+TEST_F(WindowFixture, ControlsMenusAndTooltips) {
+    start();
+    const std::vector<std::pair<QString, QString>> tips = {
+        {"Command13", "Load Puzzle File"},
+        {"Save", "Save, Backup, Sort Puzzle File"},
+        {"sortcmd", "View Solution, Add, Delete Puzzle"},
+        {"Printcmd", "Print Puzzle"},
+        {"AutoSolve", "Auto Solve"},
+        {"Command9", "Cancel Auto Solve"},
+        {"Command11", "Create new Puzzle"},
+        {"ManualSolve", "Solve Manually"},
+        {"setcol", "Set Colors"},
+        {"help", "Help"},
+        {"Exitcmd", "Exit"},
+        {"Command8_0", "Previous Puzzle"},
+        {"Command8_1", "First Puzzle"},
+        {"Command8_2", "Next Puzzle"},
+        {"Command8_3", "Last Puzzle"},
+        {"Command8_4", "Random Puzzle"}};
+    int left = -1;
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        QPushButton* b = w->button(tips[i].first);
+        ASSERT_NE(b, nullptr) << tips[i].first.toStdString();
+        EXPECT_EQ(b->toolTip(), tips[i].second);
+        EXPECT_FALSE(b->icon().isNull());
+        EXPECT_EQ(b->y(), px(48));
+        if (i < 11) {
+            EXPECT_EQ(b->x(), px(48 + 360 * static_cast<int>(i)));
+            EXPECT_GT(b->x(), left);
+            left = b->x();
+        }
+    }
+    EXPECT_EQ(w->button("Command8_3")->x(), px(4704));
+    EXPECT_EQ(w->button("Command14")->text(), "CreateNewRandom");
+
+    auto captions = [&](const QString& menu) {
+        QStringList out;
+        for (QAction* a : w->menu(menu)->actions())
+            out << (a->isSeparator() ? QString("-") : a->text());
+        return out;
+    };
+    EXPECT_EQ(captions("mnumanualsolve"),
+              QStringList({"Solve Manually", "Solve Interactively", "Undo Last Entry",
+                           "Verify Manual Solve", "-", "Cancel"}));
+    EXPECT_EQ(captions("mnupuzzle"),
+              QStringList({"View Solution Stored in Current File", "Add Puzzle to a File",
+                           "Delete Puzzle from Current File", "-", "Cancel"}));
+    EXPECT_EQ(captions("mnupuzfile"), QStringList({"Save Puzzle File As", "Backup Puzzle File",
+                                                   "Sort Puzzle File", "-", "Cancel"}));
+    EXPECT_EQ(captions("mnuhelpabout"), QStringList({"Help", "About", "-", "Cancel"}));
+    EXPECT_EQ(captions("mnuprint"),
+              QStringList({"Print Current Puzzle", "Print Puzzles from File", "-", "Cancel"}));
+    EXPECT_EQ(captions("mnucreate"),
+              QStringList({"Edit", "New", "-", "Clear", "Compile", "-", "Auto", "-", "Cancel"}));
+    EXPECT_EQ(captions("mnumain"), QStringList({"Clear", "Grey", "Black", "-", "Cancel"}));
+    EXPECT_FALSE(w->action("mnusolveinteractive")->isEnabled());
+    EXPECT_TRUE(w->action("mnunewgrid")->isEnabled());
+    EXPECT_TRUE(w->action("mnuhelp")->isEnabled());
+}
+
+TEST_F(WindowFixture, GridReportsCellEventsInTwips) {
+    writeFile(dir.file("puzzles.vxt"), kThree);
+    configure("default.sch", dir.file("puzzles.vxt"));
+    start();
+    GridView* g = w->gridView();
+    QSignalSpy ups(g, &GridView::cellMouseUp);
+    QSignalSpy downs(g, &GridView::cellMouseDown);
+    QSignalSpy keys(g, &GridView::cellKeyUp);
+
+    // A loaded puzzle's cells are disabled: presses are reported, releases not.
+    const QRect r5 = g->cellRect(5);
+    QTest::mouseClick(g, Qt::RightButton, Qt::ShiftModifier, r5.topLeft() + QPoint(30, 10));
+    EXPECT_EQ(downs.count(), 1);
+    EXPECT_EQ(ups.count(), 0);
+
+    for (int i = 1; i <= st().grid.ncells; ++i)
+        st().grid[i].Enabled = true;
+    QTest::mouseClick(g, Qt::RightButton, Qt::ShiftModifier, r5.topLeft() + QPoint(30, 10));
+    ASSERT_EQ(ups.count(), 1);
+    const auto up = ups.takeFirst().at(0).value<CellMouse>();
+    EXPECT_EQ(up.cell, 5);
+    EXPECT_EQ(up.button, Qt::RightButton);
+    EXPECT_TRUE(up.shift.testFlag(Qt::ShiftModifier));
+    EXPECT_NEAR(up.x, 30 * 15 + (r5.left() * 15 - st().grid[5].left), 15);
+    EXPECT_NEAR(up.y, 10 * 15 + (r5.top() * 15 - st().grid[5].top), 15);
+
+    st().curcell = 6;
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_7);
+    QTest::keyClick(g, Qt::Key_7, Qt::KeypadModifier);
+    ASSERT_EQ(keys.count(), 2);
+    const auto main = keys.at(0).at(0).value<CellKey>();
+    const auto pad = keys.at(1).at(0).value<CellKey>();
+    EXPECT_EQ(main.cell, 6);
+    EXPECT_EQ(main.mainDigit(), Qt::Key_7);
+    EXPECT_TRUE(pad.keypad);
+    EXPECT_EQ(pad.mainDigit(), 0);
+}
+
+TEST_F(WindowFixture, OverlayLabelAndAutoSolveTooltipMirrorTheState) {
+    start();
+    QLabel* overlay = w->label("Label3");
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_FALSE(overlay->isVisible());
+    st().texts.overlay = "\r\n\r\nRandom Puzzle output file: /tmp/x.vxt";
+    st().texts.overlayVisible = true;
+    st().texts.autoSolveTooltip = "Cancel AutoSolve";
+    w->refresh();
+    EXPECT_TRUE(overlay->isVisible());
+    EXPECT_EQ(overlay->text(), "\n\nRandom Puzzle output file: /tmp/x.vxt");
+    EXPECT_TRUE(w->gridView()->geometry().contains(overlay->geometry().topLeft()));
+    EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Cancel AutoSolve");
+}
+
+TEST(AppFolder, WritableFolderIsKeptAndMissingFilesAreCopied) {
+    TempDir from, to;
+    writeFile(from.file("default.sch"), "shipped");
+    writeFile(from.file("vextor.htm"), "shipped");
+    writeFile(to.file("vextor.htm"), "kept");
+    copyMissingFiles(QString::fromStdString(from.path().string()),
+                     QString::fromStdString(to.path().string()));
+    EXPECT_EQ(readFile(to.file("default.sch")), "shipped");
+    EXPECT_EQ(readFile(to.file("vextor.htm")), "kept");
+    const QString folder = QString::fromStdString(to.path().string());
+    EXPECT_TRUE(folderWritable(folder));
+    EXPECT_EQ(resolveAppFolder(folder), folder);
+}

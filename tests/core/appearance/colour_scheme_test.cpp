@@ -1,0 +1,166 @@
+#include "appearance/colour_scheme.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+std::string generalScheme(const std::string& white, const std::string& panel,
+                          const std::string& sum) {
+    std::string s = "1;2;3\r\n" + white + "\r\n" + panel + "\r\n" + sum + "\r\n";
+    for (int k = 4; k < 13; ++k)
+        s += std::to_string(k) + ";" + std::to_string(k) + ";" + std::to_string(k) + "\r\n";
+    return s;
+}
+
+struct SchemeFixture : ::testing::Test {
+    TempDir dir;
+    AppState st{1};
+    ScriptedUserInterface ui;
+    void SetUp() override { st.apppath = dir.folder(); }
+};
+
+} // namespace
+
+TEST_F(SchemeFixture, GeneralFormFillsThirteenSlotsAndNormalisesTheName) {
+    writeFile(dir.file("blue.sch"),
+              generalScheme("0;128;255", " 10 ; 20x;30 trailing", "200;201;202") +
+                  "ignored;line\r\n");
+    st.schemecolours[13] = 77;
+    std::string name = "blue";
+    EXPECT_EQ(LoadColorFile(st, ui, name), 1);
+    EXPECT_EQ(name, "blue.sch");
+    EXPECT_EQ(st.schemecolours[1], 16744448u); // 0;128;255
+    EXPECT_EQ(st.schemecolours[2], packColour(10, 20, 30));
+    EXPECT_EQ(st.schemecolours[3], packColour(200, 201, 202));
+    EXPECT_EQ(st.schemecolours[12], packColour(12, 12, 12));
+    EXPECT_EQ(st.schemecolours[13], 77u); // never filled
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
+    std::string def;
+    for (int k = 0; k < 13; ++k)
+        def += std::to_string(1000 + k) + ";comment " + std::to_string(k) + "\r\n";
+    writeFile(dir.file("default.sch"), def);
+
+    std::string empty;
+    EXPECT_EQ(LoadColorFile(st, ui, empty), 1);
+    EXPECT_EQ(empty, "default.sch");
+    EXPECT_EQ(st.schemecolours[0], 1000u);
+    EXPECT_EQ(st.schemecolours[12], 1012u);
+
+    std::string mixed = "DeFault.SCH";
+    EXPECT_EQ(LoadColorFile(st, ui, mixed), 1);
+    EXPECT_EQ(mixed, "default.sch");
+
+    // A name with a dot is opened as it is.
+    writeFile(dir.file("mine.txt"), generalScheme("1;1;1", "2;2;2", "3;3;3"));
+    std::string mine = "mine.txt";
+    EXPECT_EQ(LoadColorFile(st, ui, mine), 1);
+    EXPECT_EQ(mine, "mine.txt");
+    EXPECT_EQ(st.schemecolours[3], packColour(3, 3, 3));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SchemeFixture, FailuresReportAndFallBackToTheDefaultName) {
+    st.schemefile = "gone.sch";
+    std::string missing = "gone";
+    EXPECT_EQ(LoadColorFile(st, ui, missing), 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Color Scheme File: gone.sch not found");
+    EXPECT_EQ(st.schemefile, "Default.sch");
+
+    // Too few lines: the slots read before the fault keep their new values.
+    writeFile(dir.file("short.sch"), "9;9;9\r\n8;8;8\r\n");
+    std::string shortName = "short";
+    EXPECT_EQ(LoadColorFile(st, ui, shortName), 0);
+    EXPECT_EQ(st.schemecolours[1], packColour(8, 8, 8));
+    EXPECT_EQ(ui.messages.back(), "Color Scheme File: short.sch not found");
+
+    // A line with fewer than three fields.
+    std::string broken = generalScheme("1;2;3", "4;5", "6;7;8");
+    writeFile(dir.file("broken.sch"), broken);
+    std::string brokenName = "broken.sch";
+    EXPECT_EQ(LoadColorFile(st, ui, brokenName), 0);
+    EXPECT_EQ(ui.messages.size(), 3u);
+}
+
+TEST_F(SchemeFixture, ApplySchemeRecoloursCellsByKind) {
+    test::makeGrid(st, {"X 10,0 0,7", "5,3 . 12", ". . ."});
+    st.schemefile = "teal.sch";
+    st.schemecolours[1] = packColour(240, 250, 250);
+    st.schemecolours[2] = packColour(0, 128, 128);
+    st.schemecolours[3] = packColour(130, 200, 200);
+    ApplyScheme(st);
+    EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
+    EXPECT_EQ(st.greycol, packColour(130, 200, 200));
+    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
+    EXPECT_EQ(st.grid[2].BackColor, st.greycol);
+    EXPECT_EQ(st.grid[4].BackColor, st.greycol);
+    EXPECT_EQ(st.grid[5].BackColor, st.whitecol);
+    EXPECT_EQ(st.grid[9].BackColor, st.whitecol);
+
+    // Default and black-and-white always use pure white, light grey and the
+    // button colour, whatever their files say.
+    for (const char* name : {"default.sch", "BANDW.sch"}) {
+        st.schemefile = name;
+        st.schemecolours[1] = st.schemecolours[2] = st.schemecolours[3] = 5;
+        st.buttoncol = packColour(230, 231, 232);
+        ApplyScheme(st);
+        EXPECT_EQ(st.whitecol, packColour(255, 255, 255)) << name;
+        EXPECT_EQ(st.greycol, packColour(192, 192, 192)) << name;
+        EXPECT_EQ(st.schemecolours[2], st.buttoncol) << name;
+        EXPECT_EQ(st.grid[5].BackColor, packColour(255, 255, 255)) << name;
+    }
+}
+
+TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing) {
+    ASSERT_EQ(kSchemeNames[3], "default");
+    ASSERT_EQ(kSchemeNames[21], "winclassic");
+    ASSERT_EQ(kSchemeNames[23], "custom");
+    test::makeGrid(st, {"X 3,0", ". ."});
+    writeFile(dir.file("teal.sch"), generalScheme("240;250;250", "0;128;128", "130;200;200"));
+    EXPECT_TRUE(ColourSchemeCommand(st, ui, 19));
+    EXPECT_EQ(st.schemefile, "teal.sch");
+    EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
+    EXPECT_EQ(st.grid[3].BackColor, packColour(240, 250, 250));
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_GT(ui.maxBusyDepth, 0);
+
+    const Colour white = st.whitecol, grey = st.greycol;
+    EXPECT_FALSE(ColourSchemeCommand(st, ui, 9)); // maple.sch is not there
+    EXPECT_EQ(ui.messages.back(), "Color Scheme File: maple.sch not found");
+    EXPECT_EQ(st.schemefile, "Default.sch");
+    EXPECT_EQ(st.whitecol, white);
+    EXPECT_EQ(st.greycol, grey);
+    EXPECT_EQ(st.grid[3].BackColor, white);
+    EXPECT_EQ(ui.busyDepth, 0);
+
+    EXPECT_EQ(SchemeIndexOf("Teal.SCH"), 19);
+    EXPECT_EQ(SchemeIndexOf("none.sch"), -1);
+}
+
+TEST(ShippedSchemes, EveryMenuItemHasAReadableFile) {
+    TempDir dir;
+    AppState st(1);
+    ScriptedUserInterface ui;
+    st.apppath = test::resourcesDir().string() + "/";
+    test::makeGrid(st, {"X 3,0", ". ."});
+    for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
+        ASSERT_TRUE(ColourSchemeCommand(st, ui, static_cast<int>(i))) << kSchemeNames[i];
+        // Clues and digits are black: white and sum cells must stay light.
+        for (Colour c : {st.whitecol, st.greycol}) {
+            const double luma = 0.299 * redOf(c) + 0.587 * greenOf(c) + 0.114 * blueOf(c);
+            EXPECT_GT(luma, 140.0) << kSchemeNames[i];
+        }
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}

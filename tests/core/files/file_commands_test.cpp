@@ -1,0 +1,121 @@
+#include "files/file_commands.h"
+#include "files/puzzle_file.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+std::string records(int n) {
+    std::string s;
+    for (int i = 1; i <= n; ++i)
+        s += "#" + std::to_string(i) + "\r\nPuzzle " + std::to_string(i) +
+             "\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+    return s;
+}
+
+struct FileCommandFixture : ::testing::Test {
+    TempDir dir;
+    AppState st{7};
+    ScriptedUserInterface ui;
+    void open(int n) {
+        st.apppath = dir.folder();
+        writeFile(dir.file("five.vxt"), records(n));
+        st.puzfile = dir.file("five.vxt");
+        ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, 1));
+    }
+};
+
+} // namespace
+
+TEST_F(FileCommandFixture, LoadAsksThePickerAndLoadsRecordOne) {
+    st.apppath = dir.folder();
+    writeFile(dir.file("other.vxt"), records(3));
+    ui.fileAnswers = {""};
+    EXPECT_FALSE(LoadPuzzleFileCommand(st, ui));
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    const FileRequest& r = ui.fileRequests[0];
+    EXPECT_EQ(r.title, "Vextor");
+    EXPECT_EQ(r.fileTypes, "*.vxt;*.txt;*.dat");
+    EXPECT_EQ(r.fileTypesName, "Vextor Files");
+    EXPECT_EQ(r.defaultDir, dir.folder());
+    EXPECT_FALSE(r.save);
+    EXPECT_TRUE(st.puzfile.empty());
+
+    st.schemefile = "default.sch";
+    st.buttoncol = packColour(1, 2, 3);
+    ui.fileAnswers = {dir.file("other.vxt")};
+    EXPECT_TRUE(LoadPuzzleFileCommand(st, ui));
+    EXPECT_EQ(st.puzfile, dir.file("other.vxt"));
+    EXPECT_EQ(st.texts.title, "Puzzle 1");
+    EXPECT_EQ(st.texts.puzNumber, " of 3");
+    EXPECT_EQ(st.schemecolours[2], packColour(1, 2, 3)); // the scheme was applied
+    EXPECT_EQ(st.grid[5].BackColor, packColour(255, 255, 255));
+    EXPECT_EQ(ui.busyDepth, 0);
+
+    // A file that cannot be read stays current after the read error.
+    ui.fileAnswers = {dir.file("missing.vxt")};
+    EXPECT_TRUE(LoadPuzzleFileCommand(st, ui));
+    EXPECT_EQ(st.puzfile, dir.file("missing.vxt"));
+    EXPECT_EQ(ui.messages.back(), "Error reading puzzle# 1 from file " + dir.file("missing.vxt"));
+}
+
+TEST_F(FileCommandFixture, NavigationWrapsAround) {
+    open(5);
+    EXPECT_TRUE(NavigateCommand(st, ui, Navigate::Previous));
+    EXPECT_EQ(st.puznum, 5);
+    EXPECT_EQ(st.texts.title, "Puzzle 5");
+    EXPECT_TRUE(NavigateCommand(st, ui, Navigate::Next));
+    EXPECT_EQ(st.puznum, 1);
+    EXPECT_TRUE(NavigateCommand(st, ui, Navigate::Last));
+    EXPECT_EQ(st.texts.puzNumNow, "5");
+    EXPECT_TRUE(NavigateCommand(st, ui, Navigate::First));
+    EXPECT_EQ(st.puznum, 1);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_TRUE(NavigateCommand(st, ui, Navigate::Random));
+        EXPECT_GE(st.puznum, 1);
+        EXPECT_LE(st.puznum, 5);
+        EXPECT_EQ(st.texts.title, "Puzzle " + std::to_string(st.puznum));
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FileCommandFixture, SingleRecordAndAutoSolveStopNavigation) {
+    open(1);
+    st.grid[5].Choices = "7";
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(NavigateCommand(st, ui, static_cast<Navigate>(i)));
+    EXPECT_EQ(st.grid[5].Choices, "7"); // nothing was reloaded
+
+    open(5);
+    st.autosolving = true;
+    EXPECT_FALSE(NavigateCommand(st, ui, Navigate::Next));
+    EXPECT_FALSE(LoadPuzzleFileCommand(st, ui));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"Cancel AutoSolve first", "Cancel AutoSolve first"}));
+    EXPECT_TRUE(ui.fileRequests.empty());
+    EXPECT_EQ(st.puznum, 1);
+}
+
+TEST_F(FileCommandFixture, NumberBoxLoadsOnlyNumbersInRange) {
+    open(5);
+    for (const char* text : {"0", "6", "abc", "-2"}) {
+        st.texts.puzNumNow = text;
+        EXPECT_FALSE(PuzNumEnterCommand(st, ui)) << text;
+        EXPECT_EQ(st.texts.puzNumNow, text); // the typed text stays
+        EXPECT_EQ(st.puznum, 1);
+    }
+    st.texts.puzNumNow = " 4x";
+    st.autosolving = true; // the number box does not test it
+    EXPECT_TRUE(PuzNumEnterCommand(st, ui));
+    EXPECT_EQ(st.puznum, 4);
+    EXPECT_EQ(st.texts.title, "Puzzle 4");
+    EXPECT_EQ(st.texts.puzNumNow, "4");
+    EXPECT_TRUE(ui.messages.empty());
+}

@@ -1,0 +1,196 @@
+#include "base/text.h"
+#include "shell/startup.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using vextor::test::readFile;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+const std::string kTwoPuzzles = "#1\r\nTiny\r\n 3, 3\r\n"
+                                "X 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"
+                                "#2\r\nWide one\r\n 3, 12\r\n"
+                                "X 0,3 0,4 X X X X X X X X X\r\n3,0 2 9\r\n4,0 2 9\r\n";
+
+std::string tealScheme() {
+    std::string s = "0;0;0\r\n240;250;250\r\n0;128;128\r\n130;200;200\r\n";
+    for (int k = 4; k < 13; ++k)
+        s += "1;1;1\r\n";
+    return s;
+}
+
+std::vector<std::string> configLines(const std::string& path) {
+    std::vector<std::string> lines;
+    for (auto& l : split(readFile(path), '\n'))
+        if (!l.empty())
+            lines.push_back(l.back() == '\r' ? l.substr(0, l.size() - 1) : l);
+    return lines;
+}
+
+struct StartUpFixture : ::testing::Test {
+    TempDir dir;
+    AppState st{1};
+    ScriptedUserInterface ui;
+    // The shipped default scheme, as in a real program folder.
+    void SetUp() override {
+        std::filesystem::copy_file(test::resourcesDir() / "default.sch", dir.file("default.sch"));
+    }
+    std::string cfg() const { return dir.file("vextor.cfg"); }
+    std::string configMessage(const std::string& tail) const {
+        return "Configuration file:\r\n" + dir.folder() + "vextor.cfg\r\ncould not be accessed, " +
+               tail;
+    }
+};
+
+} // namespace
+
+TEST(StartUpPaths, FolderGetsOneSeparator) {
+    EXPECT_EQ(folderWithSeparator("/opt/vextor"), "/opt/vextor/");
+    EXPECT_EQ(folderWithSeparator("/"), "/");
+    EXPECT_EQ(folderWithSeparator("C:\\"), "C:\\");
+    AppState st(1);
+    ScriptedUserInterface ui;
+    TempDir dir;
+    StartUp(st, ui, dir.path().string() + "/");
+    EXPECT_EQ(st.apppath, dir.folder());
+    EXPECT_EQ(st.retractfile, dir.folder() + "retractbackup.vxt");
+    EXPECT_EQ(st.temppuzfile, dir.folder() + "temporarypuzfile.vxt");
+}
+
+TEST_F(StartUpFixture, FreshFolderWritesTheConfigurationAndShowsTheEmptyGrid) {
+    writeFile(dir.file("retractbackup.vxt"), "1,2,\r\n");
+    st.editmode = st.manualmode = st.interactive = true;
+    StartUp(st, ui, dir.path().string());
+
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], configMessage("new file will be created"));
+    const auto lines = configLines(cfg());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].size(), std::string("12-06-2026 21:40:00").size());
+    EXPECT_EQ(lines[1], "default.sch");
+    EXPECT_EQ(lines[2], dir.folder() + "puzzles.vxt");
+    EXPECT_NE(readFile(cfg()).find("default.sch\r\n"), std::string::npos);
+
+    EXPECT_EQ(st.schemefile, "default.sch");
+    EXPECT_EQ(st.puzfile, dir.folder() + "puzzles.vxt");
+    EXPECT_EQ(st.grid.rows, 9);
+    EXPECT_EQ(st.grid.cols, 9);
+    EXPECT_EQ(st.texts.caption, "");
+    EXPECT_EQ(st.texts.title, "");
+    EXPECT_EQ(st.texts.puzNumNow, "");
+    EXPECT_EQ(st.texts.puzNumber, "");
+    EXPECT_FALSE(st.editmode || st.manualmode || st.interactive);
+    EXPECT_EQ(st.whitecol, packColour(255, 255, 255));
+    EXPECT_EQ(st.greycol, packColour(192, 192, 192));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("retractbackup.vxt")));
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+TEST_F(StartUpFixture, ConfiguredFileAndSchemeAreLoaded) {
+    writeFile(dir.file("mine.vxt"), kTwoPuzzles);
+    writeFile(dir.file("teal.sch"), tealScheme());
+    writeFile(cfg(), "01-02-2026 03:04:05\r\nteal.sch, extra\r\n" + dir.file("mine.vxt") + "\r\n");
+    StartUp(st, ui, dir.path().string());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(st.schemefile, "teal.sch");
+    EXPECT_EQ(st.puzfile, dir.file("mine.vxt"));
+    EXPECT_EQ(st.texts.title, "Tiny");
+    EXPECT_EQ(st.texts.gridSize, "3x3");
+    EXPECT_EQ(st.texts.puzNumNow, "1");
+    EXPECT_EQ(st.texts.puzNumber, " of 2");
+    EXPECT_EQ(st.texts.caption, dir.file("mine.vxt"));
+    EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
+    EXPECT_EQ(st.grid[5].BackColor, packColour(240, 250, 250));
+    EXPECT_EQ(st.grid[2].BackColor, packColour(130, 200, 200));
+    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
+}
+
+TEST_F(StartUpFixture, DamagedOrMissingFilesFallBackQuietlyWhereTheyShould) {
+    // A configuration of two lines is damaged: its scheme is replaced.
+    writeFile(cfg(), "01-02-2026 03:04:05\r\nteal.sch\r\n");
+    writeFile(dir.file("teal.sch"), tealScheme());
+    StartUp(st, ui, dir.path().string());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], configMessage("new file will be created"));
+    EXPECT_EQ(configLines(cfg())[1], "default.sch");
+    EXPECT_EQ(st.whitecol, packColour(255, 255, 255));
+
+    // A configured puzzle file that is missing: the empty grid, no message,
+    // and the path stays for the next Exit.
+    AppState st2(1);
+    ScriptedUserInterface ui2;
+    writeFile(cfg(), "x\r\ndefault.sch\r\n/nowhere/gone.vxt\r\n");
+    StartUp(st2, ui2, dir.path().string());
+    EXPECT_TRUE(ui2.messages.empty());
+    EXPECT_EQ(st2.puzfile, "/nowhere/gone.vxt");
+    EXPECT_EQ(st2.grid.ncells, 81);
+
+    // An unreadable first record: the read error, then the empty grid.
+    AppState st3(1);
+    ScriptedUserInterface ui3;
+    writeFile(dir.file("bad.vxt"), "no records here\r\n");
+    writeFile(cfg(), "x\r\ndefault.sch\r\n" + dir.file("bad.vxt") + "\r\n");
+    StartUp(st3, ui3, dir.path().string());
+    ASSERT_EQ(ui3.messages.size(), 1u);
+    EXPECT_EQ(ui3.messages[0], "Error reading puzzle# 1 from file " + dir.file("bad.vxt"));
+    EXPECT_EQ(st3.grid.ncells, 81);
+    EXPECT_EQ(st3.texts.caption, "");
+}
+
+TEST_F(StartUpFixture, ConfigurationThatCannotBeCreatedStillStarts) {
+    // A folder in the file's place can be neither read nor written as a file.
+    std::filesystem::create_directory(cfg());
+    StartUp(st, ui, dir.path().string());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], configMessage("new file will be created"));
+    EXPECT_EQ(st.schemefile, "default.sch");
+    EXPECT_EQ(st.puzfile, dir.folder() + "puzzles.vxt");
+    EXPECT_EQ(st.grid.ncells, 81);
+}
+
+TEST_F(StartUpFixture, ExitAsksThenSavesAndDeletesTheWorkingFiles) {
+    writeFile(dir.file("mine.vxt"), kTwoPuzzles);
+    writeFile(cfg(), "x\r\ndefault.sch\r\n" + dir.file("mine.vxt") + "\r\n");
+    StartUp(st, ui, dir.path().string());
+    const std::vector<std::string> working = {"retractbackup.vxt", "startupgrid.vxt",
+                                              "undofile.vxt", "currentpuzfile.vxt",
+                                              "temporarypuzfile.vxt"};
+    for (const auto& f : working)
+        writeFile(dir.file(f), "1,\r\n");
+    st.schemefile = "teal.sch";
+    const std::string before = readFile(cfg());
+
+    ui.yesNoAnswers = {false};
+    EXPECT_FALSE(ExitCommand(st, ui));
+    EXPECT_EQ(ui.log.back(), "yesno: Exit?");
+    EXPECT_EQ(readFile(cfg()), before);
+    for (const auto& f : working)
+        EXPECT_TRUE(std::filesystem::exists(dir.file(f))) << f;
+
+    ui.yesNoAnswers = {true};
+    std::filesystem::remove(dir.file("undofile.vxt")); // a missing one is no error
+    EXPECT_TRUE(ExitCommand(st, ui));
+    const auto lines = configLines(cfg());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "teal.sch");
+    EXPECT_EQ(lines[2], dir.file("mine.vxt"));
+    for (const auto& f : working)
+        EXPECT_FALSE(std::filesystem::exists(dir.file(f))) << f;
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(StartUpFixture, SaveReportsAnUnwritableConfiguration) {
+    st.apppath = dir.folder() + "missing-folder/";
+    st.schemefile = "blue.sch";
+    EXPECT_FALSE(SavecfgFile(st, ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Configuration file:\r\n" + st.apppath +
+                                  "vextor.cfg\r\ncould not be accessed, options not saved");
+}
