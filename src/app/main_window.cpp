@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/grid_interaction.h"
 #include "app/help_viewer.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
@@ -94,6 +95,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildControls();
     buildMenus();
     wireSolverButtons(*this);
+    new GridInteraction(*this); // solving by hand and layout editing on the grid
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
     BuildGrid(st_, *ui_, 9, 9);

@@ -1,0 +1,44 @@
+// Solving by hand and drawing layouts in the main window: the grid's mouse
+// and key events, the digit menu, the cell pad and the menu items of both.
+// Everything it does is a call into the core followed by a refresh.
+#pragma once
+
+#include "app/grid_view.h"
+#include "model/cell_events.h"
+
+#include <QObject>
+
+namespace vextor {
+struct PadButton;
+}
+
+namespace vextor::app {
+
+class MainWindow;
+class CellPad;
+
+// The core's view of a key released on the grid.
+KeyEvent toKeyEvent(const CellKey& key);
+MouseButton toMouseButton(Qt::MouseButton button);
+
+class GridInteraction : public QObject {
+    Q_OBJECT
+public:
+    explicit GridInteraction(MainWindow& window);
+    CellPad* pad() const { return pad_; }
+
+private:
+    void buildDigitMenu();
+    void connectMenuItems();
+    void onMouseUp(const CellMouse& event);
+    void onKeyUp(const CellKey& event);
+    void onPadButton(const PadButton& button, Qt::MouseButton mouse);
+    void openPad(int anchor);
+    void repaintPad();
+    void focusGrid();
+
+    MainWindow& w_;
+    CellPad* pad_ = nullptr;
+};
+
+} // namespace vextor::app
