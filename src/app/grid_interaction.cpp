@@ -9,6 +9,7 @@
 #include "manual/manual_solve.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace vextor::app {
@@ -81,6 +82,7 @@ GridInteraction::GridInteraction(MainWindow& window) : QObject(&window), w_(wind
     connect(&w_, &MainWindow::schemeApplied, this, &GridInteraction::repaintPad);
 
     GridView* grid = w_.gridView();
+    grid->installEventFilter(this);
     connect(grid, &GridView::cellMouseUp, this, &GridInteraction::onMouseUp);
     connect(grid, &GridView::cellKeyUp, this, &GridInteraction::onKeyUp);
     // Moving over the grid puts the pad away.
@@ -165,7 +167,22 @@ void GridInteraction::onMouseUp(const CellMouse& event) {
     }
 }
 
+bool GridInteraction::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == w_.gridView()) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat())
+                pressedKeys_.insert(key->key());
+        } else if (event->type() == QEvent::FocusOut) {
+            pressedKeys_.clear();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void GridInteraction::onKeyUp(const CellKey& event) {
+    if (!pressedKeys_.remove(event.key))
+        return;
     const KeyEvent key = toKeyEvent(event);
     w_.runCommand([&] { GridKeyUp(w_.state(), w_.ui(), key); });
 }

@@ -7,6 +7,7 @@
 #include "model/cell_events.h"
 
 #include <QObject>
+#include <QSet>
 
 namespace vextor {
 struct PadButton;
@@ -27,6 +28,9 @@ public:
     explicit GridInteraction(MainWindow& window);
     CellPad* pad() const { return pad_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildDigitMenu();
     void connectMenuItems();
@@ -39,6 +43,10 @@ private:
 
     MainWindow& w_;
     CellPad* pad_ = nullptr;
+    // Keys pressed while the grid had the focus. A release counts only with
+    // its press: the release of the Return that closed a dialog or a menu
+    // must not move the cursor.
+    QSet<int> pressedKeys_;
 };
 
 } // namespace vextor::app

@@ -190,3 +190,13 @@ TEST_F(GridGui, ThePadFollowsTheColourScheme) {
     EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(10, 60, 110));
     EXPECT_EQ(pad()->button(PadButtonKind::Black)->face(), QColor(0, 0, 0));
 }
+
+TEST_F(GridGui, AKeyReleaseWithoutItsPressIsIgnored) {
+    // The release of the Return that closed a dialog reaches the grid alone.
+    trigger("mnuedit");
+    grid()->setFocus();
+    QTest::keyRelease(grid(), Qt::Key_Return);
+    EXPECT_EQ(st().curcell, 1);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(st().curcell, 2);
+}

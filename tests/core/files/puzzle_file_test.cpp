@@ -430,7 +430,7 @@ TEST(PuzzleFile, SolutionTokens) {
 
 TEST(PuzzleFile, MalformedInputEndsInTheReadError) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"garbage", std::string("#1\r\n\x01\xff\x00\x80 \r\n\x7f\x00,\x02\r\n", 20)},
+        {"garbage", std::string("#1\r\n\x01\xff\x00\x80 \r\n\x7f\x00,\x02\r\n", 17)},
         {"huge count", "#1\r\nT\r\n 3, 3\r\n99999999999999999999\r\n\r\n\r\n"},
         {"huge size", "#1\r\nT\r\n 99999999999999999999, 3\r\n3\r\n3\r\n3\r\n"},
         {"too many tokens", "#1\r\nT\r\n 3, 3\r\nX X X X\r\nX X X X\r\nX X X X\r\n"},
