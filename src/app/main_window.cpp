@@ -378,6 +378,11 @@ void MainWindow::fitWindow() {
                           px(1200));
     overlay_->raise();
     setFixedSize(windowSizeFor(f));
+    // The developer button keeps its place below the grid area; it shows only
+    // when it fits whole in the window without covering the grid.
+    if (QPushButton* c14 = button("Command14"))
+        c14->setVisible(rect().contains(c14->geometry()) &&
+                        !grid_->geometry().intersects(c14->geometry()));
 }
 
 void MainWindow::applyPanels() {

@@ -304,7 +304,12 @@ TEST_F(WindowFixture, ControlsMenusAndTooltips) {
         }
     }
     EXPECT_EQ(w->button("Command8_3")->x(), px(4704));
-    EXPECT_EQ(w->button("Command14")->text(), "CreateNewRandom");
+    QPushButton* c14 = w->button("Command14");
+    EXPECT_EQ(c14->text(), "CreateNewRandom");
+    EXPECT_FALSE(c14->isVisible()); // beyond the right edge of a 9 x 9 window
+    st().fit = FitGridWindow(12, 16);
+    w->refresh();
+    EXPECT_FALSE(c14->isVisible()); // the grid area reaches down over it
 
     auto captions = [&](const QString& menu) {
         QStringList out;
