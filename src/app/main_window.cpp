@@ -103,7 +103,15 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Helper objects (event filters, command wiring) go first: the widget part
+    // of the window still sends events while it is torn down, and they must
+    // not see a half-destroyed main window.
+    const QObjectList kids = children();
+    for (QObject* child : kids)
+        if (!child->isWidgetType())
+            delete child;
+}
 
 QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tooltip, int left,
                                         int top, const QString& icon) {
