@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace vextor::app {
@@ -18,14 +19,36 @@ void FNDialog::resizeEvent(QResizeEvent* event) {
 }
 
 bool FNDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == button_ && (event->type() == QEvent::MouseButtonPress ||
-                               event->type() == QEvent::MouseButtonRelease)) {
+    if (watched != button_)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint p = me->position().toPoint();
         if (event->type() == QEvent::MouseButtonPress)
             emit MouseDown(me->button(), me->modifiers(), p.x(), p.y());
-        else
+        else if (event->type() == QEvent::MouseButtonRelease)
             emit MouseUp(me->button(), me->modifiers(), p.x(), p.y());
+        else
+            emit MouseMove(me->button(), me->modifiers(), p.x(), p.y());
+        break;
+    }
+    case QEvent::KeyPress: {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        emit KeyDown(ke->key(), ke->modifiers());
+        if (!ke->text().isEmpty())
+            emit KeyPress(ke->text().at(0).unicode());
+        break;
+    }
+    case QEvent::KeyRelease: {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        emit KeyUp(ke->key(), ke->modifiers());
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include "base/user_interface.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QPushButton>
 #include <QString>
 #include <QVariant>
@@ -30,6 +31,7 @@ public:
     void setCaption(const QString& caption) { button_->setText(caption); }
     QString caption() const { return button_->text(); }
     QPushButton* button() const { return button_; }
+    void setPicture(const QIcon& picture) { button_->setIcon(picture); }
 
     // Shows the Save dialog for mode "SAVE" in any letter case, the Open dialog
     // otherwise. Returns the full path, or an empty string when cancelled. The
@@ -43,7 +45,11 @@ public:
 
 signals:
     void Click();
+    void KeyDown(int key, Qt::KeyboardModifiers shift);
+    void KeyPress(int character);
+    void KeyUp(int key, Qt::KeyboardModifiers shift);
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void MouseMove(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
 protected:

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/grid_interaction.h"
 #include "app/help_viewer.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
@@ -94,6 +95,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildControls();
     buildMenus();
     wireSolverButtons(*this);
+    new GridInteraction(*this); // solving by hand and layout editing on the grid
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
     BuildGrid(st_, *ui_, 9, 9);
@@ -101,7 +103,15 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Helper objects (event filters, command wiring) go first: the widget part
+    // of the window still sends events while it is torn down, and they must
+    // not see a half-destroyed main window.
+    const QObjectList kids = children();
+    for (QObject* child : kids)
+        if (!child->isWidgetType())
+            delete child;
+}
 
 QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tooltip, int left,
                                         int top, const QString& icon) {
@@ -368,6 +378,11 @@ void MainWindow::fitWindow() {
                           px(1200));
     overlay_->raise();
     setFixedSize(windowSizeFor(f));
+    // The developer button keeps its place below the grid area; it shows only
+    // when it fits whole in the window without covering the grid.
+    if (QPushButton* c14 = button("Command14"))
+        c14->setVisible(rect().contains(c14->geometry()) &&
+                        !grid_->geometry().intersects(c14->geometry()));
 }
 
 void MainWindow::applyPanels() {

@@ -226,9 +226,12 @@ TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndCleansUp) {
     for (const auto& f : working)
         EXPECT_TRUE(std::filesystem::exists(dir.file(f)));
 
+    QWidget pad; // another window of the program, like the cell pad
+    pad.show();
     ui.yesNoAnswers = {true};
     click("Exitcmd");
     EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(pad.isVisible());
     EXPECT_NE(readFile(dir.file("vextor.cfg")).find("\r\nblue.sch\r\n"), std::string::npos);
     for (const auto& f : working)
         EXPECT_FALSE(std::filesystem::exists(dir.file(f))) << f;
@@ -301,7 +304,12 @@ TEST_F(WindowFixture, ControlsMenusAndTooltips) {
         }
     }
     EXPECT_EQ(w->button("Command8_3")->x(), px(4704));
-    EXPECT_EQ(w->button("Command14")->text(), "CreateNewRandom");
+    QPushButton* c14 = w->button("Command14");
+    EXPECT_EQ(c14->text(), "CreateNewRandom");
+    EXPECT_FALSE(c14->isVisible()); // beyond the right edge of a 9 x 9 window
+    st().fit = FitGridWindow(12, 16);
+    w->refresh();
+    EXPECT_FALSE(c14->isVisible()); // the grid area reaches down over it
 
     auto captions = [&](const QString& menu) {
         QStringList out;
@@ -394,4 +402,46 @@ TEST(AppFolder, WritableFolderIsKeptAndMissingFilesAreCopied) {
     const QString folder = QString::fromStdString(to.path().string());
     EXPECT_TRUE(folderWritable(folder));
     EXPECT_EQ(resolveAppFolder(folder), folder);
+}
+
+TEST_F(WindowFixture, CluesDigitsAndTicksArePaintedInTheirCorners) {
+    writeFile(dir.file("puzzles.vxt"), kThree);
+    configure("default.sch", dir.file("puzzles.vxt"));
+    start();
+    // Cell 4 holds the across clue 3 only; cell 2 the down clue 3 only.
+    st().grid[5].Choices = "123456789";
+    st().grid[6].Choices = "7";
+    w->refresh();
+    const QImage img = w->gridView()->grab().toImage();
+    auto inkIn = [&](int cell, QRect part) {
+        const QRect r = w->gridView()->cellRect(cell);
+        const QColor back = toQColor(st().grid[cell].BackColor);
+        int ink = 0;
+        part.translate(r.topLeft());
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int x = part.left(); x <= part.right(); ++x)
+                if (qGray(img.pixel(x, y)) < 100 && img.pixelColor(x, y) != back)
+                    ++ink;
+        return ink;
+    };
+    const QRect topRight(px(320), px(20), px(250), px(180));
+    const QRect bottomLeft(px(30), px(340), px(230), px(180));
+    const QRect middle(px(40), px(140), px(530), px(340));
+    EXPECT_GT(inkIn(4, topRight), 0);
+    EXPECT_EQ(inkIn(4, QRect(px(40), px(340), px(180), px(160))), 0);
+    EXPECT_GT(inkIn(2, bottomLeft), 0);
+    EXPECT_EQ(inkIn(2, QRect(px(330), px(30), px(220), px(150))), 0);
+    EXPECT_EQ(inkIn(9, middle), 0); // an empty white cell
+    // Both a settled digit and a list of nine candidates are drawn.
+    const int digit = inkIn(6, middle);
+    EXPECT_GT(digit, 0);
+    EXPECT_GT(inkIn(5, middle), digit);
+    // The tick corner only shows for a non-zero tick.
+    const QRect corner(1, 1, px(156) - 2, px(156) - 2);
+    const QRect r9 = w->gridView()->cellRect(9);
+    EXPECT_NE(img.pixelColor(r9.topLeft() + QPoint(4, 4)), toQColor(st().greencol));
+    st().grid[9].tick = st().greencol;
+    w->refresh();
+    const QImage ticked = w->gridView()->grab().toImage();
+    EXPECT_EQ(ticked.pixelColor(r9.topLeft() + corner.center()), toQColor(st().greencol));
 }

@@ -1,0 +1,225 @@
+#include "app/grid_interaction.h"
+
+#include "app/cell_pad.h"
+#include "app/main_window.h"
+#include "app/qt_support.h"
+#include "edit/cell_pad.h"
+#include "edit/grid_events.h"
+#include "edit/layout_edit.h"
+#include "manual/manual_solve.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace vextor::app {
+
+KeyEvent toKeyEvent(const CellKey& key) {
+    KeyEvent k;
+    k.shift = key.shift.testFlag(Qt::ShiftModifier);
+    switch (key.key) {
+    case Qt::Key_Left:
+        k.code = KeyCode::Left;
+        break;
+    case Qt::Key_Right:
+        k.code = KeyCode::Right;
+        break;
+    case Qt::Key_Up:
+        k.code = KeyCode::Up;
+        break;
+    case Qt::Key_Down:
+        k.code = KeyCode::Down;
+        break;
+    case Qt::Key_Home:
+        k.code = KeyCode::Home;
+        break;
+    case Qt::Key_End:
+        k.code = KeyCode::End;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        k.code = KeyCode::Enter;
+        break;
+    case Qt::Key_Delete:
+        k.code = KeyCode::Delete;
+        break;
+    case Qt::Key_Comma:
+        k.code = KeyCode::Comma;
+        break;
+    case Qt::Key_X:
+        k.code = KeyCode::X;
+        break;
+    case Qt::Key_C:
+        k.code = KeyCode::C;
+        break;
+    default:
+        if (key.key >= Qt::Key_0 && key.key <= Qt::Key_9) {
+            k.code = KeyCode::Digit;
+            k.digit = key.key - Qt::Key_0;
+            k.keypad = key.keypad;
+        }
+        break;
+    }
+    return k;
+}
+
+MouseButton toMouseButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    default:
+        return MouseButton::Middle;
+    }
+}
+
+GridInteraction::GridInteraction(MainWindow& window) : QObject(&window), w_(window) {
+    setObjectName("GridInteraction");
+    pad_ = new CellPad(&w_);
+    pad_->hide();
+    connect(pad_, &CellPad::buttonReleased, this, &GridInteraction::onPadButton);
+    connect(&w_, &MainWindow::schemeApplied, this, &GridInteraction::repaintPad);
+
+    GridView* grid = w_.gridView();
+    grid->installEventFilter(this);
+    connect(grid, &GridView::cellMouseUp, this, &GridInteraction::onMouseUp);
+    connect(grid, &GridView::cellKeyUp, this, &GridInteraction::onKeyUp);
+    // Moving over the grid puts the pad away.
+    connect(grid, &GridView::cellMouseMove, this, [this](const CellMouse&) {
+        if (pad_->isVisible())
+            pad_->hide();
+    });
+    buildDigitMenu();
+    connectMenuItems();
+}
+
+void GridInteraction::buildDigitMenu() {
+    QMenu* m = w_.menu("mnucnx");
+    if (!m)
+        return;
+    m->clear();
+    auto add = [&](int k, const QString& caption) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(QString("xx%1").arg(k));
+        connect(a, &QAction::triggered, this, [this, k] {
+            w_.runCommand([this, k] { DigitMenuClick(w_.state(), w_.ui(), k); });
+        });
+    };
+    for (int k = 0; k <= 8; ++k)
+        add(k, QString::number(k + 1));
+    add(kDigitMenuReset, "Reset");
+    add(kDigitMenuCancel, "Cancel");
+}
+
+void GridInteraction::connectMenuItems() {
+    auto wire = [this](const char* name, std::function<void()> command) {
+        QAction* a = w_.action(name);
+        if (!a)
+            return;
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, command] { w_.runCommand(command); });
+    };
+    AppState& st = w_.state();
+    UserInterface& ui = w_.ui();
+    wire("mnusolvemanually", [this, &st, &ui] {
+        pad_->hide();
+        StartManualSolve(st, ui);
+        focusGrid();
+    });
+    wire("mnuundo", [this, &st, &ui] {
+        UndoLastEntry(st, ui);
+        focusGrid();
+    });
+    wire("mnuverifymanualentry", [this, &st, &ui] {
+        VerifyManualSolve(st, ui);
+        focusGrid();
+    });
+    wire("mnuedit", [this, &st, &ui] {
+        if (EditCommand(st, ui))
+            focusGrid();
+    });
+    wire("mnucleargrid", [&st, &ui] { ClearGridCommand(st, ui); });
+    wire("mnuclear", [&st] { MakeWhite(st); });
+    wire("mnugrey", [&st] { MakeSum(st); });
+    wire("mnublack", [&st] { MakeBlack(st); });
+}
+
+void GridInteraction::focusGrid() {
+    w_.gridView()->setFocus();
+}
+
+void GridInteraction::onMouseUp(const CellMouse& event) {
+    MouseEvent ev;
+    ev.button = toMouseButton(event.button);
+    ev.shift = event.shift.testFlag(Qt::ShiftModifier);
+    ev.cell = event.cell;
+    ev.x = event.x;
+    ev.y = event.y;
+    CellMouseResult result;
+    w_.runCommand([&] { result = GridMouseUp(w_.state(), ev); });
+    if (result.popup == CellPopup::DigitMenu) {
+        w_.showMenu(w_.menu("mnucnx"), event.globalPos);
+        QCoreApplication::processEvents();
+        w_.refresh();
+    } else if (result.popup == CellPopup::CellPad) {
+        openPad(result.anchor);
+    }
+}
+
+bool GridInteraction::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == w_.gridView()) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat())
+                pressedKeys_.insert(key->key());
+        } else if (event->type() == QEvent::FocusOut) {
+            pressedKeys_.clear();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void GridInteraction::onKeyUp(const CellKey& event) {
+    if (!pressedKeys_.remove(event.key))
+        return;
+    const KeyEvent key = toKeyEvent(event);
+    w_.runCommand([&] { GridKeyUp(w_.state(), w_.ui(), key); });
+}
+
+void GridInteraction::openPad(int anchor) {
+    GridView* grid = w_.gridView();
+    const QRect cell = grid->cellRect(anchor);
+    if (cell.isNull())
+        return;
+    // The pad goes 380 twips below the Tag's top (the height of a caption bar
+    // in the window-frame position the Tag once held); taking that off the
+    // anchor's real screen position puts the pad right over the anchor cell.
+    const QPoint at = grid->mapToGlobal(cell.topLeft());
+    const std::string tag =
+        PadTag(at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel - kPadTopOffset);
+    pad_->open(tag, toQColor(w_.state().whitecol));
+}
+
+void GridInteraction::onPadButton(const PadButton& button, Qt::MouseButton mouse) {
+    PadOutcome out;
+    w_.runCommand([&] { out = PadButtonUp(w_.state(), button, toMouseButton(mouse)); });
+    const AppState& st = w_.state();
+    if (out.paintWhite != 0)
+        pad_->paintNumber(out.paintWhite, toQColor(st.whitecol));
+    if (out.paintRed != 0)
+        pad_->paintNumber(out.paintRed, toQColor(st.redcol));
+    if (out.hide) {
+        pad_->hide();
+        focusGrid();
+    }
+}
+
+void GridInteraction::repaintPad() {
+    const AppState& st = w_.state();
+    if (st.schemecolours[2] == 0)
+        return; // no scheme yet: the pad keeps its own light grey
+    pad_->applyScheme(toQColor(st.schemecolours[2]), toQColor(st.greycol));
+}
+
+} // namespace vextor::app

@@ -1,0 +1,52 @@
+// Solving by hand and drawing layouts in the main window: the grid's mouse
+// and key events, the digit menu, the cell pad and the menu items of both.
+// Everything it does is a call into the core followed by a refresh.
+#pragma once
+
+#include "app/grid_view.h"
+#include "model/cell_events.h"
+
+#include <QObject>
+#include <QSet>
+
+namespace vextor {
+struct PadButton;
+}
+
+namespace vextor::app {
+
+class MainWindow;
+class CellPad;
+
+// The core's view of a key released on the grid.
+KeyEvent toKeyEvent(const CellKey& key);
+MouseButton toMouseButton(Qt::MouseButton button);
+
+class GridInteraction : public QObject {
+    Q_OBJECT
+public:
+    explicit GridInteraction(MainWindow& window);
+    CellPad* pad() const { return pad_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildDigitMenu();
+    void connectMenuItems();
+    void onMouseUp(const CellMouse& event);
+    void onKeyUp(const CellKey& event);
+    void onPadButton(const PadButton& button, Qt::MouseButton mouse);
+    void openPad(int anchor);
+    void repaintPad();
+    void focusGrid();
+
+    MainWindow& w_;
+    CellPad* pad_ = nullptr;
+    // Keys pressed while the grid had the focus. A release counts only with
+    // its press: the release of the Return that closed a dialog or a menu
+    // must not move the cursor.
+    QSet<int> pressedKeys_;
+};
+
+} // namespace vextor::app

@@ -1,0 +1,202 @@
+// Solving by hand and drawing layouts through the real widgets.
+#include "app/cell_pad.h"
+#include "app/grid_interaction.h"
+#include "app/main_window.h"
+#include "app/qt_support.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using namespace vextor::app;
+using vextor::test::makeGrid;
+using vextor::test::ScriptedUserInterface;
+
+namespace {
+
+struct GridGui : ::testing::Test {
+    vextor::test::TempDir dir;
+    ScriptedUserInterface ui;
+    MainWindow w{&ui};
+    QStringList menusShown;
+    QString pick; // the item the next pop-up menu chooses
+
+    void SetUp() override {
+        AppState& st = w.state();
+        st.apppath = dir.folder();
+        st.setWorkingFiles();
+        w.showMenu = [this](QMenu* m, const QPoint&) {
+            menusShown << m->objectName();
+            for (QAction* a : m->actions())
+                if (!pick.isEmpty() && a->objectName() == pick)
+                    a->trigger();
+        };
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    }
+    GridView* grid() { return w.gridView(); }
+    AppState& st() { return w.state(); }
+    CellPad* pad() { return w.findChild<CellPad*>("Form2"); }
+    QPoint at(int cell, int xTwips, int yTwips) {
+        return grid()->cellRect(cell).topLeft() + QPoint(px(xTwips), px(yTwips));
+    }
+    void puzzle() {
+        // Solved by 1 3 / 2 4.
+        makeGrid(st(), {"X 0,3 0,7 X X", "4,0 . . X X", "6,0 . . X X", "X X X X X", "X X X X X"});
+        w.refresh();
+    }
+    void trigger(const char* name) {
+        QAction* a = w.action(name);
+        ASSERT_NE(a, nullptr) << name;
+        ASSERT_TRUE(a->isEnabled()) << name;
+        a->trigger();
+    }
+};
+
+} // namespace
+
+TEST_F(GridGui, RightClickOpensTheDigitMenuAndTheDigitLands) {
+    puzzle();
+    trigger("mnusolvemanually");
+    ASSERT_TRUE(st().manualmode);
+    EXPECT_EQ(st().curcell, 7);
+    ASSERT_NE(w.menu("mnucnx")->findChild<QAction*>("xx8"), nullptr);
+    pick = "xx2"; // "3"
+    QTest::mouseClick(grid(), Qt::RightButton, {}, at(8, 300, 300));
+    EXPECT_EQ(menusShown, QStringList{"mnucnx"});
+    EXPECT_EQ(st().grid[8].Choices, "3");
+    EXPECT_EQ(st().undolist.front(), "8,13");
+    EXPECT_EQ(st().curcell, 7); // the cursor stays
+    pick = "xx10";              // Reset
+    QTest::mouseClick(grid(), Qt::RightButton, {}, at(8, 300, 300));
+    EXPECT_EQ(st().grid[8].Choices, "13");
+    EXPECT_FALSE(pad()->isVisible());
+}
+
+TEST_F(GridGui, ArrowKeysMoveTheGreenTickAndDigitsSolve) {
+    puzzle();
+    trigger("mnusolvemanually");
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Right);
+    EXPECT_EQ(st().curcell, 8);
+    EXPECT_EQ(st().grid[8].tick, st().greencol);
+    EXPECT_EQ(st().grid[7].tick, 0u);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    EXPECT_EQ(st().curcell, 13);
+    QTest::keyClick(grid(), Qt::Key_4, Qt::KeypadModifier); // keypad digits do nothing
+    EXPECT_EQ(st().grid[13].Choices, "1245");
+    QTest::keyClick(grid(), Qt::Key_4);
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QTest::keyClick(grid(), Qt::Key_2);
+    QTest::keyClick(grid(), Qt::Key_Up);
+    QTest::keyClick(grid(), Qt::Key_1);
+    QTest::keyClick(grid(), Qt::Key_Right);
+    EXPECT_TRUE(ui.messages.empty());
+    QTest::keyClick(grid(), Qt::Key_3);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Well done..."});
+    trigger("mnuverifymanualentry");
+    EXPECT_EQ(st().grid[6].acrosscol, st().greencol);
+    trigger("mnuundo");
+    EXPECT_EQ(st().grid[8].Choices, "13");
+}
+
+TEST_F(GridGui, ThePadOpensOverTheClickedCellAndSetsClues) {
+    trigger("mnuedit");
+    ASSERT_TRUE(st().editmode);
+    const int cell = st().grid.CellIndex(2, 3);
+    QTest::mouseClick(grid(), Qt::RightButton, {}, at(cell, 400, 100));
+    ASSERT_TRUE(pad()->isVisible());
+    EXPECT_EQ(st().mnumainTag, "A" + std::to_string(cell));
+    EXPECT_EQ(st().curcell, cell);
+    const QPoint corner = grid()->mapToGlobal(grid()->cellRect(cell).topLeft());
+    EXPECT_LE((pad()->pos() - corner).manhattanLength(), 2);
+    EXPECT_EQ(pad()->size(), QSize(220, 107));
+    QTest::mouseClick(pad()->numberButton(17), Qt::LeftButton);
+    EXPECT_FALSE(pad()->isVisible());
+    EXPECT_EQ(st().grid[cell].across, 17);
+    EXPECT_EQ(st().grid[cell].BackColor, st().greycol);
+
+    // A right-button pair: the first number turns red and the pad stays.
+    QTest::mouseClick(grid(), Qt::RightButton, {}, at(cell, 100, 450));
+    ASSERT_TRUE(pad()->isVisible());
+    EXPECT_EQ(pad()->numberButton(12)->face(), toQColor(st().whitecol));
+    QTest::mouseClick(pad()->numberButton(12), Qt::RightButton);
+    EXPECT_TRUE(pad()->isVisible());
+    EXPECT_EQ(pad()->numberButton(12)->face(), toQColor(st().redcol));
+    QTest::mouseClick(pad()->numberButton(7), Qt::RightButton);
+    EXPECT_FALSE(pad()->isVisible());
+    EXPECT_EQ(st().grid[cell].across, 12);
+    EXPECT_EQ(st().grid[cell].down, 7);
+    EXPECT_EQ(pad()->numberButton(12)->face(), toQColor(st().whitecol));
+
+    // In the last row and column the pad is placed from two cells up and left.
+    const int corner2 = st().grid.ncells;
+    QTest::mouseClick(grid(), Qt::RightButton, {}, at(corner2, 300, 300));
+    const int anchor = st().grid.CellIndex(st().grid.rows - 2, st().grid.cols - 2);
+    EXPECT_LE(
+        (pad()->pos() - grid()->mapToGlobal(grid()->cellRect(anchor).topLeft())).manhattanLength(),
+        2);
+    QTest::mouseClick(pad()->button(PadButtonKind::Black), Qt::LeftButton);
+    EXPECT_TRUE(st().grid[corner2].Black);
+}
+
+TEST_F(GridGui, MovingOverTheGridHidesThePadAndTypedCluesApply) {
+    trigger("mnuedit");
+    QTest::mouseClick(grid(), Qt::RightButton, {}, at(1, 300, 300));
+    ASSERT_TRUE(pad()->isVisible());
+    QTest::mouseMove(grid(), at(40, 300, 300));
+    QTest::mouseMove(grid(), at(41, 300, 300));
+    EXPECT_FALSE(pad()->isVisible());
+
+    st().typedsums.clear();
+    grid()->setFocus();
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, at(11, 300, 300));
+    EXPECT_EQ(st().curcell, 11);
+    QTest::keyClick(grid(), Qt::Key_2);
+    QTest::keyClick(grid(), Qt::Key_3);
+    QTest::keyClick(grid(), Qt::Key_Comma);
+    QTest::keyClick(grid(), Qt::Key_9);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(st().grid[11].across, 23);
+    EXPECT_EQ(st().grid[11].down, 9);
+    EXPECT_EQ(st().curcell, 12);
+    QTest::keyClick(grid(), Qt::Key_X);
+    EXPECT_TRUE(st().grid[12].Black);
+    EXPECT_EQ(st().curcell, 13);
+}
+
+TEST_F(GridGui, EditAndClearFromTheCreateMenu) {
+    puzzle();
+    trigger("mnusolvemanually");
+    trigger("mnuedit");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cannot edit in ManualSolve mode"});
+    ui.yesNoAnswers = {true};
+    trigger("mnucleargrid");
+    EXPECT_EQ(st().grid[2].down, -1);
+    EXPECT_EQ(st().grid[7].Choices, "");
+    EXPECT_FALSE(w.action("mnusolveinteractive")->isEnabled());
+}
+
+TEST_F(GridGui, ThePadFollowsTheColourScheme) {
+    st().schemecolours[2] = packColour(10, 60, 110);
+    st().greycol = packColour(150, 150, 90);
+    w.applyPanels();
+    EXPECT_EQ(pad()->button(PadButtonKind::Grey)->face(), QColor(150, 150, 90));
+    EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(10, 60, 110));
+    EXPECT_EQ(pad()->button(PadButtonKind::Black)->face(), QColor(0, 0, 0));
+}
+
+TEST_F(GridGui, AKeyReleaseWithoutItsPressIsIgnored) {
+    // The release of the Return that closed a dialog reaches the grid alone.
+    trigger("mnuedit");
+    grid()->setFocus();
+    QTest::keyRelease(grid(), Qt::Key_Return);
+    EXPECT_EQ(st().curcell, 1);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(st().curcell, 2);
+}
