@@ -149,10 +149,6 @@ void MainWindow::buildControls() {
 
     grid_ = new GridView(st_, this);
     grid_->setObjectName("Picture1");
-    connect(grid_, &GridView::cellMouseDown, this, &MainWindow::onCellMouseDown);
-    connect(grid_, &GridView::cellMouseMove, this, &MainWindow::onCellMouseMove);
-    connect(grid_, &GridView::cellMouseUp, this, &MainWindow::onCellMouseUp);
-    connect(grid_, &GridView::cellKeyUp, this, &MainWindow::onCellKeyUp);
     connect(grid_, &GridView::backgroundMouseUp, this, [this] { st_.pendingaction.clear(); });
 
     overlay_ = new QLabel(this);
@@ -461,13 +457,5 @@ AboutBox* MainWindow::aboutBox() {
         about_ = new AboutBox(this);
     return about_;
 }
-
-void MainWindow::onCellMouseDown(const CellMouse&) {}
-
-void MainWindow::onCellMouseMove(const CellMouse&) {}
-
-void MainWindow::onCellMouseUp(const CellMouse&) {}
-
-void MainWindow::onCellKeyUp(const CellKey&) {}
 
 } // namespace vextor::app

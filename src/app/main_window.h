@@ -87,12 +87,6 @@ private:
     void onExit();
     void closeOtherWindows();
 
-    // Grid events: manual solving and layout editing act on them.
-    void onCellMouseDown(const CellMouse& event);
-    void onCellMouseMove(const CellMouse& event);
-    void onCellMouseUp(const CellMouse& event);
-    void onCellKeyUp(const CellKey& event);
-
     AppState st_;
     std::unique_ptr<QtUserInterface> qtUi_;
     UserInterface* ui_ = nullptr;

@@ -2,6 +2,8 @@
 #include "app/grid_view.h"
 #include "app/main_window.h"
 #include "app/qt_support.h"
+#include "base/text.h"
+#include "files/puzzle_file.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -35,10 +37,16 @@ struct WindowFixture : ::testing::Test {
     std::unique_ptr<MainWindow> w;
     std::vector<QString> shownMenus;
 
+    // Every shipped file but the sample puzzles, which a test adds when it
+    // wants them.
     void SetUp() override {
         for (const auto& f : std::filesystem::directory_iterator(test::resourcesDir()))
             if (f.is_regular_file() && f.path().filename() != "puzzles.vxt")
                 std::filesystem::copy_file(f.path(), dir.path() / f.path().filename());
+    }
+    void addSamples() {
+        std::filesystem::copy_file(test::resourcesDir() / "puzzles.vxt",
+                                   dir.path() / "puzzles.vxt");
     }
     void start() {
         w = std::make_unique<MainWindow>(&ui);
@@ -87,6 +95,23 @@ TEST_F(WindowFixture, FreshStartWritesTheConfigurationAndShowsAnEmptyGrid) {
     EXPECT_EQ(w->gridView()->width(), px(6450));
     EXPECT_EQ(w->gridView()->height(), px(9 * 564 + 120));
     EXPECT_EQ(paintedColour(40), QColor(255, 255, 255));
+}
+
+TEST_F(WindowFixture, FirstStartOpensTheShippedSamples) {
+    addSamples();
+    start();
+    ASSERT_EQ(ui.messages.size(), 1u); // only the new configuration
+    const auto lines = split(readFile(dir.file("puzzles.vxt")), '\n');
+    ASSERT_GT(lines.size(), 3u);
+    std::string titleLine = lines[1];
+    if (!titleLine.empty() && titleLine.back() == '\r')
+        titleLine.pop_back();
+    EXPECT_EQ(text("Title").toStdString(), parseTitle(titleLine));
+    EXPECT_EQ(w->numberBox()->text(), "1");
+    EXPECT_EQ(text("puznumber").toStdString(),
+              " of " + std::to_string(CountPuzzles(dir.file("puzzles.vxt"), ui)));
+    EXPECT_GT(st().npuzzles, 1);
+    EXPECT_EQ(w->windowTitle().toStdString(), dir.file("puzzles.vxt"));
 }
 
 TEST_F(WindowFixture, StartWithThePuzzleFileShowsRecordOneAndNavigates) {
