@@ -30,12 +30,12 @@ QString objectNameOf(const PadButton& b) {
 
 } // namespace
 
-PadButtonWidget::PadButtonWidget(const PadButton& spec, QWidget* parent)
-    : QPushButton(QString::fromStdString(spec.caption), parent), spec_(spec) {
-    setObjectName(objectNameOf(spec));
-    setGeometry(px(spec.left), px(spec.top), px(spec.left + spec.width) - px(spec.left),
-                px(spec.top + spec.height) - px(spec.top));
-    setFont(arialFont(spec.kind == PadButtonKind::Number ? 11 : 10));
+PadButtonWidget::PadButtonWidget(const PadButton& def, QWidget* parent)
+    : QPushButton(QString::fromStdString(def.caption), parent), def_(def) {
+    setObjectName(objectNameOf(def));
+    setGeometry(px(def.left), px(def.top), px(def.left + def.width) - px(def.left),
+                px(def.top + def.height) - px(def.top));
+    setFont(arialFont(def.kind == PadButtonKind::Number ? 11 : 10));
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -57,14 +57,14 @@ void PadButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     setDown(false);
     event->accept();
     if (rect().contains(event->position().toPoint()))
-        emit releasedWith(spec_, event->button());
+        emit releasedWith(def_, event->button());
 }
 
 CellPad::CellPad(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName("Form2");
     setFixedSize(px(kPadWidth), px(kPadHeight));
-    for (const PadButton& spec : padButtons()) {
-        auto* b = new PadButtonWidget(spec, this);
+    for (const PadButton& def : padButtons()) {
+        auto* b = new PadButtonWidget(def, this);
         connect(b, &PadButtonWidget::releasedWith, this, &CellPad::buttonReleased);
         buttons_.push_back(b);
     }
@@ -90,14 +90,14 @@ void CellPad::open(const std::string& tag, const QColor& numberFace) {
 
 PadButtonWidget* CellPad::numberButton(int n) const {
     for (PadButtonWidget* b : buttons_)
-        if (b->spec().kind == PadButtonKind::Number && b->spec().number == n)
+        if (b->def().kind == PadButtonKind::Number && b->def().number == n)
             return b;
     return nullptr;
 }
 
 PadButtonWidget* CellPad::button(PadButtonKind kind) const {
     for (PadButtonWidget* b : buttons_)
-        if (b->spec().kind == kind)
+        if (b->def().kind == kind)
             return b;
     return nullptr;
 }
@@ -111,7 +111,7 @@ void CellPad::applyScheme(const QColor& panel, const QColor& grey) {
     paintPanel(this, panel);
     button(PadButtonKind::Grey)->setFace(grey);
     for (PadButtonWidget* b : buttons_) {
-        const PadButtonKind k = b->spec().kind;
+        const PadButtonKind k = b->def().kind;
         if (k != PadButtonKind::Black && k != PadButtonKind::Grey)
             b->setFace(panel);
     }

@@ -16,20 +16,20 @@ namespace vextor::app {
 class PadButtonWidget : public QPushButton {
     Q_OBJECT
 public:
-    PadButtonWidget(const PadButton& spec, QWidget* parent);
-    const PadButton& spec() const { return spec_; }
+    PadButtonWidget(const PadButton& def, QWidget* parent);
+    const PadButton& def() const { return def_; }
     void setFace(const QColor& colour);
     QColor face() const { return face_; }
 
 signals:
-    void releasedWith(const vextor::PadButton& spec, Qt::MouseButton button);
+    void releasedWith(const vextor::PadButton& def, Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    PadButton spec_;
+    PadButton def_;
     QColor face_;
 };
 
@@ -52,7 +52,7 @@ public:
     void applyScheme(const QColor& panel, const QColor& grey);
 
 signals:
-    void buttonReleased(const vextor::PadButton& spec, Qt::MouseButton button);
+    void buttonReleased(const vextor::PadButton& def, Qt::MouseButton button);
 
 protected:
     void showEvent(QShowEvent* event) override;
