@@ -50,9 +50,32 @@ template <bool Max> int sumOfBound(const Grid& g, const std::vector<int>& run, c
     return total;
 }
 
+// The bound of an open cell without one digit is its first or second bound
+// (largest and next smaller value, or smallest and next larger value, with 0
+// or 99 standing for none). So for a cell under test the bound sums of all
+// its digits follow from one walk over the run: the sum of first bounds,
+// less a correction for the cells whose first bound is the digit itself.
+template <bool Max> struct CellBounds {
+    int first = Max ? 0 : 99;
+    int second = Max ? 0 : 99;
+    void add(int v) {
+        if (Max ? v > first : v < first) {
+            second = first;
+            first = v;
+        } else if (Max ? (v < first && v > second) : (v > first && v < second)) {
+            second = v;
+        }
+    }
+};
+
 // Passes 1 to 4: every open cell keeps the digits that can still meet the clue.
 template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
     Grid& g = st.grid;
+    struct Correction {
+        int value;
+        int amount;
+    };
+    std::vector<Correction> corrections;
     for (int i = 1; i <= g.ncells; ++i) {
         const Square& s = g[i];
         const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
@@ -66,9 +89,27 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
             // The cell under test counts neither as settled nor as open.
             std::string c = std::move(g[k].Choices);
             g[k].Choices.clear();
+            int base = 0;
+            corrections.clear();
+            for (int j : run) {
+                const std::string& cj = g[j].Choices;
+                if (cj.size() == 1) {
+                    base += cj[0] - '0';
+                } else if (cj.size() > 1) {
+                    CellBounds<Max> b;
+                    for (char ch : cj)
+                        b.add(ch - '0');
+                    base += b.first;
+                    corrections.push_back({b.first, b.first - b.second});
+                }
+            }
             std::string keep;
             for (char d : c) {
-                const int total = (d - '0') + sumOfBound<Max>(g, run, d);
+                const int dv = d - '0';
+                int total = dv + base;
+                for (const Correction& corr : corrections)
+                    if (corr.value == dv)
+                        total -= corr.amount;
                 if (Max ? total >= clue : total <= clue)
                     keep += d;
                 else
@@ -91,21 +132,20 @@ void pairPass(AppState& st, bool acrossRuns) {
         int rest = acrossRuns ? s.across : s.down;
         const int len = acrossRuns ? s.lenacross : s.lendown;
         int settled = 0;
-        std::string t[3];
-        int nt = 0;
         for (int j : run) {
             const std::string& c = g[j].Choices;
             if (c.size() == 1) {
                 rest -= c[0] - '0';
                 ++settled;
-            } else {
-                if (nt < 3)
-                    t[nt] = SortDigits(c);
-                ++nt;
             }
         }
-        if (len - settled != 3 || nt != 3)
+        if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
             continue;
+        std::string t[3];
+        int nt = 0;
+        for (int j : run)
+            if (g[j].Choices.size() != 1)
+                t[nt++] = SortDigits(g[j].Choices);
         const std::string* pair = nullptr;
         const std::string* third = nullptr;
         if (t[0] == t[1] && t[0].size() == 2) {

@@ -214,6 +214,25 @@ TEST(Deduce, LetsEventsRunOncePerCycleAndStopsOnCancel) {
     EXPECT_EQ(cancelling.pumpCount, 1);
 }
 
+TEST(Deduce, ACycleThatNeverSettlesEndsAtTheBound) {
+    // Between cycles the interface undoes every settled cell, so each cycle
+    // finds new work: without a bound the loop would never end.
+    AppState st(1);
+    ScriptedUserInterface ui;
+    makeGrid(st, kUnique);
+    ASSERT_TRUE(PrepareSolve(st, ui));
+    const auto reopen = [&] {
+        st.grid[5].Choices = st.grid[6].Choices = "12";
+        st.grid[8].Choices = st.grid[9].Choices = "13";
+    };
+    reopen();
+    ui.onPump = reopen;
+    Deduce(st, ui);
+    EXPECT_EQ(ui.pumpCount, SolverLoopBound(st.grid));
+    EXPECT_EQ(st.solver.deduceBoundHits, SolverLoopBound(st.grid));
+    EXPECT_EQ(ui.hiddenDepth, 0);
+}
+
 TEST(SolveInteractively, PreparesThenGuessesStepByStep) {
     AppState st(4);
     ScriptedUserInterface ui;
