@@ -20,8 +20,11 @@ CellMouseResult GridMouseUp(AppState& st, const MouseEvent& ev) {
     if (st.manualmode && ev.button == MouseButton::Left) {
         MoveCursor(st, ev.cell);
     } else if (st.manualmode && ev.button == MouseButton::Right) {
-        st.mnucnxTag = std::to_string(ev.cell);
-        result.popup = CellPopup::DigitMenu;
+        // Only white cells take digits; a right click elsewhere opens nothing.
+        if (!st.grid[ev.cell].known && !st.grid[ev.cell].Black) {
+            st.mnucnxTag = std::to_string(ev.cell);
+            result.popup = CellPopup::DigitMenu;
+        }
     } else if (!st.manualmode && ev.button == MouseButton::Right) {
         result.anchor = EditRightClick(st, ev.cell, ev.y);
         result.popup = CellPopup::CellPad;

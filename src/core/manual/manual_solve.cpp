@@ -230,7 +230,10 @@ VerifyResult VerifyEntries(AppState& st, UserInterface& ui) {
 
 void DigitMenuClick(AppState& st, UserInterface& ui, int k) {
     const int cell = leadingInt(st.mnucnxTag);
-    if (!st.grid.valid(cell))
+    // Digits and Reset belong to white cells only: writing them into a black or
+    // sum cell (reachable with Home or the arrow keys) would repaint it white
+    // and the layout would be saved wrongly.
+    if (!st.grid.valid(cell) || st.grid[cell].known || st.grid[cell].Black)
         return;
     if (k == kDigitMenuReset) {
         Square& s = st.grid[cell];

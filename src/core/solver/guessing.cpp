@@ -15,7 +15,7 @@ namespace vextor {
 namespace {
 
 // A number in "00" form: at least two digits, with a leading zero.
-void appendTwoDigits(std::string& out, int v) {
+void appendTwoDigits(std::string& out, long long v) {
     if (v >= 0 && v < 10)
         out += '0';
     out += std::to_string(v);
@@ -115,7 +115,8 @@ std::string ChoiceLine(const AppState& st, int i) {
     };
     const int ao = owner(st.solver.acrossowner, i);
     const int dO = owner(st.solver.downowner, i);
-    const int ss = (g.valid(ao) ? g[ao].across : 0) + (g.valid(dO) ? g[dO].down : 0);
+    const long long ss =
+        static_cast<long long>(g.valid(ao) ? g[ao].across : 0) + (g.valid(dO) ? g[dO].down : 0);
     std::string line;
     line.reserve(24);
     appendTwoDigits(line, static_cast<int>(s.Choices.size()));

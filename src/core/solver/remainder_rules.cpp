@@ -2,6 +2,7 @@
 
 #include "solver/sum_combos.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ namespace {
 
 inline int digitValue(char ch) {
     return ch - '0';
+}
+
+// A remainder as a table sum: values far outside the table stay outside it.
+inline int clampSum(long long rest) {
+    return static_cast<int>(std::clamp(rest, -1000LL, 1000LL));
 }
 
 inline void eraseChar(std::string& s, char ch) {
@@ -40,12 +46,12 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
         }
         if (u < 2 || k == 0)
             continue;
-        const int rest = clue - k;
+        const long long rest = static_cast<long long>(clue) - k;
         if (u < 3 && rest < 3) {
             contradiction = true;
             continue;
         }
-        const std::string& digits = sumcombos(u, rest);
+        const std::string& digits = sumcombos(u, clampSum(rest));
         if (digits.empty())
             continue;
         for (int j : run) {

@@ -88,7 +88,7 @@ bool CompleteLastCell(AppState& st) {
         }
         if (open != 1)
             return true;
-        const int rest = clue - settled;
+        const long long rest = static_cast<long long>(clue) - settled;
         std::string& c = g[last].Choices;
         if (rest >= 1 && rest <= 9 && c.find(static_cast<char>('0' + rest)) != std::string::npos) {
             c.assign(1, static_cast<char>('0' + rest));
@@ -124,7 +124,7 @@ void PairRunComplements(AppState& st) {
     auto complements = [](int clue, const std::string& from) {
         std::string out;
         for (char d : from) {
-            const int v = clue - digitValue(d);
+            const long long v = static_cast<long long>(clue) - digitValue(d);
             if (v >= 1 && v <= 9)
                 out += static_cast<char>('0' + v);
         }
@@ -244,7 +244,7 @@ bool IsGridValid(const Grid& g) {
         }
         if (open != 1)
             return true;
-        const int rest = clue - sum;
+        const long long rest = static_cast<long long>(clue) - sum;
         if (rest < 1 || rest > 9)
             return false;
         const char r = static_cast<char>('0' + rest);

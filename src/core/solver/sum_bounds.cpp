@@ -129,7 +129,7 @@ void pairPass(AppState& st, bool acrossRuns) {
         const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
         if (run.empty())
             continue;
-        int rest = acrossRuns ? s.across : s.down;
+        long long rest = acrossRuns ? s.across : s.down;
         const int len = acrossRuns ? s.lenacross : s.lendown;
         int settled = 0;
         for (int j : run) {
@@ -163,7 +163,7 @@ void pairPass(AppState& st, bool acrossRuns) {
         const int p = ((*pair)[0] - '0') + ((*pair)[1] - '0');
         if (p >= rest)
             continue;
-        const int r = rest - p;
+        const long long r = rest - p;
         if (r > 9) // only a run without a solution gets here: leave it
             continue;
         const std::string thirdText = *third;

@@ -114,10 +114,10 @@ void narrowByRemainder(Grid& g, const std::vector<int>& run, int clue, bool& cha
         }
     }
     const int u = static_cast<int>(run.size()) - m;
-    const int rest = clue - k;
+    const long long rest = static_cast<long long>(clue) - k;
     if (m < 1 || rest <= 0)
         return;
-    const std::string& digits = sumcombos(u, rest);
+    const std::string& digits = sumcombos(u, rest > 1000 ? 1000 : static_cast<int>(rest));
     if (digits.empty())
         return;
     for (int j : run) {

@@ -296,6 +296,24 @@ TEST_F(SmallPuzzle, DigitKeysEnterOnlyFromTheMainKeyboard) {
     EXPECT_EQ(st.undolist.size(), 2u);
 }
 
+TEST_F(SmallPuzzle, DigitsNeverLandInBlackOrSumCells) {
+    start();
+    key(KeyCode::Home); // cell 1 is black
+    ASSERT_EQ(st.curcell, 1);
+    GridKeyUp(st, ui, KeyEvent::mainDigit(5));
+    key(KeyCode::Delete);
+    EXPECT_TRUE(st.grid[1].Choices.empty());
+    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
+    put(4, 3); // the sum cell 4,0
+    st.mnucnxTag = "4";
+    DigitMenuClick(st, ui, kDigitMenuReset);
+    EXPECT_TRUE(st.grid[4].Choices.empty());
+    EXPECT_EQ(st.grid[4].BackColor, st.greycol); // still saved as a sum cell
+    EXPECT_TRUE(st.undolist.empty());
+    const CellMouseResult r = GridMouseUp(st, MouseEvent{MouseButton::Right, false, 2, 100, 100});
+    EXPECT_EQ(r.popup, CellPopup::None);
+}
+
 TEST_F(SmallPuzzle, MouseInManualMode) {
     start();
     st.pendingaction = "Black";

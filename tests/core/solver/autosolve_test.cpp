@@ -25,19 +25,19 @@ const std::vector<std::string> kTwoSolutions = {"X 0,3 0,3", "3,0 . .", "3,0 . .
 
 const char* kGuessed = "Done, this puzzle may have multiple solutions";
 
-// A random 9 x 9 puzzle that AutoSolve cannot finish without at least
+// A random 7 x 7 puzzle that AutoSolve cannot finish without at least
 // minGuesses guesses (checked, not assumed).
 void puzzleNeedingGuesses(AppState& st, std::uint64_t& seed, int minGuesses) {
     for (seed = 1;; ++seed) {
         AppState probe(seed);
         ScriptedUserInterface ui;
-        makeRandomPuzzle(probe, 9, 9, seed, 0.85);
+        makeRandomPuzzle(probe, 7, 7, seed, 0.75);
         RunAutoSolve(probe, ui, false);
         if (probe.solver.guessesApplied >= minGuesses)
             break;
         ASSERT_LT(seed, 200u) << "no random puzzle needs guessing";
     }
-    makeRandomPuzzle(st, 9, 9, seed, 0.85);
+    makeRandomPuzzle(st, 7, 7, seed, 0.75);
 }
 
 } // namespace
@@ -187,7 +187,7 @@ TEST(AutoSolve, SeededRunsRepeat) {
     for (int run = 0; run < 2; ++run) {
         AppState st(99);
         ScriptedUserInterface ui;
-        makeRandomPuzzle(st, 9, 9, seed, 0.85);
+        makeRandomPuzzle(st, 7, 7, seed, 0.75);
         RunAutoSolve(st, ui, false);
         const std::string result = snapshotLine(st.grid) + std::to_string(st.solver.guessesApplied);
         if (run == 0)
@@ -313,6 +313,8 @@ TEST(AutoSolve, PathologicalGridsEnd) {
     std::vector<std::vector<std::string>> grids = {
         {"X 0,50 0,3", "60,0 . .", "3,0 . ."},
         {"X 0,-4 0,3", "-3,0 . .", "3,0 . ."},
+        {"X 0,2147483647 0,-2147483648", "3,0 . .", "4,0 . ."},
+        {"X 0,3 0,4", "-2147483648,0 . .", "2147483647,0 . ."},
         {"X 0,3 0,3 0,3 0,3 0,3 0,3 0,3 0,3 0,3 0,3", "55,0 . . . . . . . . . .",
          "55,0 . . . . . . . . . ."},
     };
