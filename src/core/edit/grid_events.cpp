@@ -7,6 +7,8 @@
 namespace vextor {
 
 void GridKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
+    if (st.autosolving)
+        return; // the solver owns the grid while it runs
     if (st.manualmode)
         ManualKeyUp(st, ui, key);
     else if (st.editmode)
@@ -15,7 +17,7 @@ void GridKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
 
 CellMouseResult GridMouseUp(AppState& st, const MouseEvent& ev) {
     CellMouseResult result;
-    if (!st.grid.valid(ev.cell) || !st.grid[ev.cell].Enabled)
+    if (st.autosolving || !st.grid.valid(ev.cell) || !st.grid[ev.cell].Enabled)
         return result;
     if (st.manualmode && ev.button == MouseButton::Left) {
         MoveCursor(st, ev.cell);

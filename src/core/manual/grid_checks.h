@@ -1,10 +1,10 @@
 // Whole-grid helpers shared by manual solving and the solver.
 #pragma once
 
-#include <string>
-
 #include "base/user_interface.h"
 #include "model/grid.h"
+
+#include <string>
 
 namespace vextor {
 

@@ -12,6 +12,7 @@ namespace vextor {
 namespace {
 
 constexpr const char* kWellDone = "Well done...";
+constexpr const char* kCancelAutoSolveFirst = "Cancel AutoSolve first";
 
 bool isDigitEntry(const std::string& s) {
     return s.size() == 1 && s[0] >= '1' && s[0] <= '9';
@@ -149,7 +150,7 @@ int manualTarget(const AppState& st, KeyCode code) {
 
 void StartManualSolve(AppState& st, UserInterface& ui) {
     if (st.autosolving) {
-        ui.message("Cancel AutoSolve first");
+        ui.message(kCancelAutoSolveFirst);
         return;
     }
     st.pendingaction.clear();
@@ -229,6 +230,8 @@ VerifyResult VerifyEntries(AppState& st, UserInterface& ui) {
 }
 
 void DigitMenuClick(AppState& st, UserInterface& ui, int k) {
+    if (st.autosolving)
+        return; // the solver owns the grid
     const int cell = leadingInt(st.mnucnxTag);
     // Digits and Reset belong to white cells only: writing them into a black or
     // sum cell (reachable with Home or the arrow keys) would repaint it white
@@ -249,6 +252,10 @@ void DigitMenuClick(AppState& st, UserInterface& ui, int k) {
 }
 
 void UndoLastEntry(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message(kCancelAutoSolveFirst);
+        return;
+    }
     if (!st.manualmode) {
         ui.message("Undo in Manual Solve mode only");
         return;
@@ -275,6 +282,10 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
 }
 
 void VerifyManualSolve(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message(kCancelAutoSolveFirst);
+        return;
+    }
     if (!st.manualmode) {
         ui.message("Verify in Manual Solve mode only");
         return;
@@ -285,7 +296,16 @@ void VerifyManualSolve(AppState& st, UserInterface& ui) {
         ui.message(kWellDone);
 }
 
+bool RemarkCursor(AppState& st) {
+    if (!st.manualmode || !st.grid.valid(st.curcell))
+        return false;
+    st.grid[st.curcell].tick = st.greencol;
+    return true;
+}
+
 void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
+    if (st.autosolving)
+        return;
     if (key.code == KeyCode::Digit) {
         if (key.keypad || key.digit < 1 || key.digit > 9)
             return;

@@ -28,7 +28,7 @@ constexpr int kDigitMenuCancel = 11;
 void StartManualSolve(AppState& st, UserInterface& ui);
 
 // Rebuilds the runs and gives each white cell the shorter of its two runs'
-// table strings (the across one on a tie), in ascending order.
+// table strings (the down one on a tie), in ascending order.
 void PrepareManualCandidates(AppState& st);
 
 // Clue colours: green for a complete run that adds up, red otherwise; a
@@ -47,15 +47,20 @@ void EnterDigit(AppState& st, int cell, const std::string& digit);
 // Complete only for a full grid without any conflict whose every run adds up.
 VerifyResult VerifyEntries(AppState& st, UserInterface& ui);
 
-// The digit menu's handler for item k on the cell of mnucnxTag.
+// The digit menu's handler for item k on the cell of mnucnxTag. Like the keys
+// below, it does nothing while AutoSolve runs: the solver owns the grid then.
 void DigitMenuClick(AppState& st, UserInterface& ui, int k);
 
 // Undo Last Entry: takes back the newest entry; with none left, restarts the
-// puzzle from its starting candidates.
+// puzzle from its starting candidates. Refused while AutoSolve runs.
 void UndoLastEntry(AppState& st, UserInterface& ui);
 
-// Verify Manual Solve.
+// Verify Manual Solve. Refused while AutoSolve runs.
 void VerifyManualSolve(AppState& st, UserInterface& ui);
+
+// After the Help button's menu: in manual mode the cursor cell gets its green
+// tick back. Returns true when it did (the grid then takes the focus).
+bool RemarkCursor(AppState& st);
 
 // Keys in manual mode, acting on curcell.
 void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key);
