@@ -95,6 +95,7 @@ void ApplyScheme(AppState& st) {
     }
     st.whitecol = slot[1];
     st.greycol = slot[3];
+    ++st.schemesApplied;
     Grid& g = st.grid;
     for (int i = 1; i <= g.ncells; ++i) {
         Square& c = g[i];

@@ -28,8 +28,8 @@ int LoadColorFile(AppState& st, UserInterface& ui, std::string& s);
 
 // whitecol and greycol from the table (pure white and light grey, with the
 // button colour for panels, for the default and black-and-white schemes), and
-// every cell recoloured by its kind. Panels are painted by the program from
-// slot 2, dialogs from slots 2 and 5.
+// every cell recoloured by its kind; counts the call in st.schemesApplied.
+// Panels are painted by the program from slot 2, dialogs from slots 2 and 5.
 void ApplyScheme(AppState& st);
 
 // Color Scheme menu item i: schemefile = its caption + ".sch", load it and,

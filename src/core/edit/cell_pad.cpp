@@ -80,6 +80,10 @@ PadPosition PadPositionFromTag(const std::string& tag) {
 
 PadOutcome PadButtonUp(AppState& st, const PadButton& button, MouseButton mouse) {
     PadOutcome out;
+    if (st.autosolving) {
+        out.hide = true; // the solver owns the grid: the pad only goes away
+        return out;
+    }
     auto apply = [&](std::string action) {
         st.pendingaction = std::move(action);
         Command10Click(st);

@@ -109,6 +109,14 @@ bool applyTypedSums(AppState& st) {
 
 } // namespace
 
+namespace {
+// The cell of mnumainTag for a layout change; none while AutoSolve runs, as
+// the solver owns the grid then.
+int editableCell(const AppState& st) {
+    return st.autosolving ? 0 : mnumainCell(st);
+}
+} // namespace
+
 int mnumainCell(const AppState& st) {
     std::string tag = trim(st.mnumainTag);
     if (!tag.empty() && (tag[0] == 'A' || tag[0] == 'D'))
@@ -118,7 +126,7 @@ int mnumainCell(const AppState& st) {
 }
 
 void MakeBlack(AppState& st) {
-    const int cell = mnumainCell(st);
+    const int cell = editableCell(st);
     if (cell == 0)
         return;
     Square& s = st.grid[cell];
@@ -130,13 +138,13 @@ void MakeBlack(AppState& st) {
 }
 
 void MakeWhite(AppState& st) {
-    const int cell = mnumainCell(st);
+    const int cell = editableCell(st);
     if (cell != 0)
         makeWhiteCell(st, cell);
 }
 
 void MakeSum(AppState& st) {
-    const int cell = mnumainCell(st);
+    const int cell = editableCell(st);
     if (cell == 0)
         return;
     makeWhiteCell(st, cell);
@@ -171,6 +179,10 @@ bool EditCommand(AppState& st, UserInterface& ui) {
 }
 
 bool ClearGridCommand(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return false;
+    }
     if (!ui.askYesNo("Clear grid?"))
         return false;
     BusyPointer busy(ui);
@@ -192,7 +204,7 @@ bool ClearGridCommand(AppState& st, UserInterface& ui) {
 }
 
 void ApplyPending(AppState& st, int cell, int x, int y) {
-    if (!st.grid.valid(cell))
+    if (st.autosolving || !st.grid.valid(cell))
         return;
     MoveCursor(st, cell);
     const std::string action = trim(st.pendingaction);
@@ -213,9 +225,16 @@ void ApplyPending(AppState& st, int cell, int x, int y) {
 }
 
 void Command10Click(AppState& st) {
+    if (st.autosolving)
+        return;
     const int cell = mnumainCell(st);
     std::string action = trim(st.pendingaction);
-    if (action.empty() || cell == 0)
+    if (cell == 0) {
+        // A Tag left over from a larger grid: nothing stays armed for a later click.
+        st.pendingaction.clear();
+        return;
+    }
+    if (action.empty())
         return;
     if (action != "Black" && action != "Sum" && action != "Clear" &&
         action.find(',') == std::string::npos) {
@@ -229,7 +248,7 @@ void Command10Click(AppState& st) {
 }
 
 int EditRightClick(AppState& st, int cell, int y) {
-    if (!st.grid.valid(cell))
+    if (st.autosolving || !st.grid.valid(cell))
         return 0;
     st.mnumainTag = (y <= 350 ? "A" : "D") + std::to_string(cell);
     MoveCursor(st, cell);
@@ -237,6 +256,8 @@ int EditRightClick(AppState& st, int cell, int y) {
 }
 
 void EditKeyUp(AppState& st, const KeyEvent& key) {
+    if (st.autosolving)
+        return;
     const int target = editTarget(st, key.code);
     if (target != 0) {
         if (!st.typedsums.empty() && !applyTypedSums(st))
@@ -264,8 +285,11 @@ void EditKeyUp(AppState& st, const KeyEvent& key) {
         }
         break;
     case KeyCode::Comma:
-        st.typedsums += ',';
-        return;
+        if (!key.keypad) {
+            st.typedsums += ',';
+            return;
+        }
+        break;
     default:
         break;
     }

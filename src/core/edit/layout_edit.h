@@ -15,7 +15,8 @@ namespace vextor {
 int mnumainCell(const AppState& st);
 
 // The handlers of the cell menu mnumain, on the cell of its Tag.
-// None of them touches Choices.
+// None of them touches Choices. Like every other change of the layout below,
+// they do nothing while AutoSolve runs: the solver owns the grid then.
 void MakeBlack(AppState& st);
 void MakeWhite(AppState& st);
 void MakeSum(AppState& st); // a sum cell whose clues are not given yet (-1)
@@ -26,7 +27,7 @@ bool EditCommand(AppState& st, UserInterface& ui);
 
 // Create > Clear: after "Clear grid?" is answered Yes, removes every digit
 // and turns every clue into "not given" (-1), black cells included; the
-// layout stays. Returns true when cleared.
+// layout stays. Refused while AutoSolve runs. Returns true when cleared.
 bool ClearGridCommand(AppState& st, UserInterface& ui);
 
 // The left-click handling of a cell outside manual mode (and of clicks with
@@ -35,7 +36,8 @@ bool ClearGridCommand(AppState& st, UserInterface& ui);
 void ApplyPending(AppState& st, int cell, int x, int y);
 
 // The hidden button the cell pad presses: applies pendingaction to the cell
-// of mnumainTag, an unpaired number going to the side the Tag names.
+// of mnumainTag, an unpaired number going to the side the Tag names. A Tag
+// that names no cell (the grid has shrunk since) clears pendingaction.
 void Command10Click(AppState& st);
 
 // A right click outside manual mode: sets mnumainTag ("A" in the upper

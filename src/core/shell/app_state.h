@@ -59,10 +59,14 @@ struct AppState {
     // The colour-scheme table: slot 1 white cells, 2 panels, 3 sum cells,
     // 5 the about box's button and version label; the others are only kept.
     std::array<Colour, 14> schemecolours{};
+    // How many times a scheme was applied (ApplyScheme): the windows repaint
+    // their panels when it changes, not when a failed load left slots behind.
+    int schemesApplied = 0;
 
     // Modes.
     bool autosolving = false;
     bool cancelsolve = false;
+    bool shuttingdown = false; // the program is closing: no more messages
     bool editmode = false;
     bool manualmode = false;
     bool interactive = false;

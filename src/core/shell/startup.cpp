@@ -135,6 +135,9 @@ void StartUp(AppState& st, UserInterface& ui, const std::string& programFolder) 
 bool ExitCommand(AppState& st, UserInterface& ui) {
     if (!ui.askYesNo("Exit?"))
         return false;
+    st.shuttingdown = true;
+    if (st.autosolving)
+        st.cancelsolve = true; // the solver's loop ends at its next check
     SavecfgFile(st, ui);
     DeleteWorkingFiles(st);
     return true;

@@ -34,6 +34,7 @@ void DeleteWorkingFiles(const AppState& st);
 
 // The Exit button: asks "Exit?"; on Yes saves the configuration and deletes
 // the working files, and returns true: the program then closes its windows.
+// A running AutoSolve is cancelled and shuttingdown is set.
 bool ExitCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor

@@ -71,26 +71,20 @@ TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
 }
 
 TEST_F(SchemeFixture, FailuresReportAndFallBackToTheDefaultName) {
-    st.schemefile = "gone.sch";
-    std::string missing = "gone";
-    EXPECT_EQ(LoadColorFile(st, ui, missing), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Color Scheme File: gone.sch not found");
-    EXPECT_EQ(st.schemefile, "Default.sch");
-
-    // Too few lines: the slots read before the fault keep their new values.
+    // Missing, too few lines, a line with fewer than three fields.
     writeFile(dir.file("short.sch"), "9;9;9\r\n8;8;8\r\n");
-    std::string shortName = "short";
-    EXPECT_EQ(LoadColorFile(st, ui, shortName), 0);
-    EXPECT_EQ(st.schemecolours[1], packColour(8, 8, 8));
-    EXPECT_EQ(ui.messages.back(), "Color Scheme File: short.sch not found");
-
-    // A line with fewer than three fields.
-    std::string broken = generalScheme("1;2;3", "4;5", "6;7;8");
-    writeFile(dir.file("broken.sch"), broken);
-    std::string brokenName = "broken.sch";
-    EXPECT_EQ(LoadColorFile(st, ui, brokenName), 0);
+    writeFile(dir.file("broken.sch"), generalScheme("1;2;3", "4;5", "6;7;8"));
+    for (const char* name : {"gone", "short", "broken"}) {
+        st.schemefile = name;
+        std::string s = name;
+        EXPECT_EQ(LoadColorFile(st, ui, s), 0);
+        EXPECT_EQ(ui.messages.back(), "Color Scheme File: " + s + " not found");
+        EXPECT_EQ(st.schemefile, "Default.sch");
+    }
     EXPECT_EQ(ui.messages.size(), 3u);
+    // The slots read before the fault keep their new values.
+    EXPECT_EQ(st.schemecolours[1], packColour(1, 2, 3));
+    EXPECT_EQ(st.schemesApplied, 0);
 }
 
 TEST_F(SchemeFixture, ApplySchemeRecoloursCellsByKind) {
@@ -100,6 +94,7 @@ TEST_F(SchemeFixture, ApplySchemeRecoloursCellsByKind) {
     st.schemecolours[2] = packColour(0, 128, 128);
     st.schemecolours[3] = packColour(130, 200, 200);
     ApplyScheme(st);
+    EXPECT_EQ(st.schemesApplied, 1);
     EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
     EXPECT_EQ(st.greycol, packColour(130, 200, 200));
     EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
@@ -134,6 +129,7 @@ TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing)
     EXPECT_EQ(st.grid[3].BackColor, packColour(240, 250, 250));
     EXPECT_EQ(ui.busyDepth, 0);
     EXPECT_GT(ui.maxBusyDepth, 0);
+    EXPECT_EQ(st.schemesApplied, 1);
 
     const Colour white = st.whitecol, grey = st.greycol;
     EXPECT_FALSE(ColourSchemeCommand(st, ui, 9)); // maple.sch is not there
@@ -143,6 +139,7 @@ TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing)
     EXPECT_EQ(st.greycol, grey);
     EXPECT_EQ(st.grid[3].BackColor, white);
     EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_EQ(st.schemesApplied, 1); // the panels keep their colour
 
     EXPECT_EQ(SchemeIndexOf("Teal.SCH"), 19);
     EXPECT_EQ(SchemeIndexOf("none.sch"), -1);

@@ -26,32 +26,34 @@ struct Pad : ::testing::Test {
         BuildGrid(st, ui, 6, 7);
         st.mnumainTag = "A10";
     }
+    PadOutcome press(PadButtonKind kind, MouseButton b = MouseButton::Left) {
+        return PadButtonUp(st, find(buttons, kind), b);
+    }
     PadOutcome press(int n, MouseButton b) {
         return PadButtonUp(st, find(buttons, PadButtonKind::Number, n), b);
     }
+    std::pair<int, int> clues() const { return {st.grid[10].across, st.grid[10].down}; }
 };
 
 } // namespace
 
 TEST_F(Pad, ButtonsFillTenColumnsAndFiveRows) {
     ASSERT_EQ(buttons.size(), 48u);
-    const PadButton& exit = find(buttons, PadButtonKind::Exit);
-    EXPECT_EQ(exit.caption, "Exit");
-    EXPECT_EQ(exit.left, 24);
-    EXPECT_EQ(exit.width, 648);
-    const PadButton& three = find(buttons, PadButtonKind::Number, 3);
-    EXPECT_EQ(three.left, 672);
-    EXPECT_EQ(three.top, 24);
-    EXPECT_EQ(find(buttons, PadButtonKind::Number, 10).left, 24 + 9 * 324);
-    EXPECT_EQ(find(buttons, PadButtonKind::Number, 11).left, 24);
-    EXPECT_EQ(find(buttons, PadButtonKind::Number, 11).top, 336);
-    EXPECT_EQ(find(buttons, PadButtonKind::Number, 40).top, 960);
-    const PadButton& last = find(buttons, PadButtonKind::Number, 45);
-    EXPECT_EQ(last.left, 24 + 4 * 324);
-    EXPECT_EQ(last.top, 1272);
+    EXPECT_EQ(find(buttons, PadButtonKind::Exit).caption, "Exit");
+    EXPECT_EQ(find(buttons, PadButtonKind::Exit).width, 648);
     EXPECT_EQ(find(buttons, PadButtonKind::C).caption, "C");
-    EXPECT_EQ(find(buttons, PadButtonKind::C).left, 24 + 5 * 324);
-    EXPECT_EQ(find(buttons, PadButtonKind::White).left, 24 + 8 * 324);
+    const struct {
+        PadButtonKind kind;
+        int n, column, row;
+    } places[] = {{PadButtonKind::Exit, 0, 0, 0},    {PadButtonKind::Number, 3, 2, 0},
+                  {PadButtonKind::Number, 10, 9, 0}, {PadButtonKind::Number, 11, 0, 1},
+                  {PadButtonKind::Number, 40, 9, 3}, {PadButtonKind::Number, 45, 4, 4},
+                  {PadButtonKind::C, 0, 5, 4},       {PadButtonKind::White, 0, 8, 4}};
+    for (const auto& p : places) {
+        const PadButton& b = find(buttons, p.kind, p.n);
+        EXPECT_EQ(b.left, 24 + p.column * 324) << b.caption;
+        EXPECT_EQ(b.top, 24 + p.row * 312) << b.caption;
+    }
     for (const PadButton& b : buttons) {
         EXPECT_LE(b.left + b.width, kPadWidth);
         EXPECT_LE(b.top + b.height, kPadHeight);
@@ -61,11 +63,11 @@ TEST_F(Pad, ButtonsFillTenColumnsAndFiveRows) {
 
 TEST_F(Pad, AnchorShiftsInTheLastRowsAndColumns) {
     const Grid& g = st.grid; // 6 x 7
-    EXPECT_EQ(PadAnchorCell(g, g.CellIndex(2, 3)), g.CellIndex(2, 3));
-    EXPECT_EQ(PadAnchorCell(g, g.CellIndex(6, 7)), g.CellIndex(4, 5));
-    EXPECT_EQ(PadAnchorCell(g, g.CellIndex(5, 6)), g.CellIndex(4, 5));
-    EXPECT_EQ(PadAnchorCell(g, g.CellIndex(6, 1)), g.CellIndex(4, 1));
-    EXPECT_EQ(PadAnchorCell(g, g.CellIndex(1, 7)), g.CellIndex(1, 5));
+    const std::pair<std::pair<int, int>, std::pair<int, int>> cases[] = {
+        {{2, 3}, {2, 3}}, {{6, 7}, {4, 5}}, {{5, 6}, {4, 5}}, {{6, 1}, {4, 1}}, {{1, 7}, {1, 5}}};
+    for (auto [from, to] : cases)
+        EXPECT_EQ(PadAnchorCell(g, g.CellIndex(from.first, from.second)),
+                  g.CellIndex(to.first, to.second));
     EXPECT_EQ(PadAnchorCell(g, 0), 0);
 }
 
@@ -78,15 +80,12 @@ TEST_F(Pad, TagCarriesTheAnchorPosition) {
 }
 
 TEST_F(Pad, LeftNumberSetsTheClueOfTheTagSide) {
-    PadOutcome out = press(17, MouseButton::Left);
-    EXPECT_TRUE(out.hide);
-    EXPECT_EQ(st.grid[10].across, 17);
-    EXPECT_EQ(st.grid[10].down, 0);
+    EXPECT_TRUE(press(17, MouseButton::Left).hide);
+    EXPECT_EQ(clues(), std::pair(17, 0));
     EXPECT_TRUE(st.pendingaction.empty());
     st.mnumainTag = "D10";
     press(4, MouseButton::Left);
-    EXPECT_EQ(st.grid[10].down, 4);
-    EXPECT_EQ(st.grid[10].across, 17);
+    EXPECT_EQ(clues(), std::pair(17, 4));
 }
 
 TEST_F(Pad, RightButtonsPickAPair) {
@@ -99,41 +98,49 @@ TEST_F(Pad, RightButtonsPickAPair) {
     EXPECT_TRUE(out.hide);
     EXPECT_EQ(out.paintWhite, 12);
     EXPECT_EQ(out.paintRed, 0);
-    EXPECT_EQ(st.grid[10].across, 12);
-    EXPECT_EQ(st.grid[10].down, 7);
+    EXPECT_EQ(clues(), std::pair(12, 7));
     EXPECT_TRUE(st.pendingaction.empty());
-    // A pair still pending starts over with the new number.
-    st.pendingaction = "20,5";
-    out = press(9, MouseButton::Right);
-    EXPECT_FALSE(out.hide);
-    EXPECT_EQ(out.paintWhite, 20);
-    EXPECT_EQ(out.paintRed, 9);
-    EXPECT_EQ(st.pendingaction, "9");
-    // Words read as no number.
-    st.pendingaction = "Black";
-    out = press(30, MouseButton::Right);
-    EXPECT_EQ(st.pendingaction, "30");
-    EXPECT_EQ(out.paintRed, 30);
+    // A pair still pending starts over with the new number; words read as no number.
+    for (auto [pending, white] : {std::pair{"20,5", 20}, {"Black", 0}}) {
+        st.pendingaction = pending;
+        out = press(9, MouseButton::Right);
+        EXPECT_FALSE(out.hide);
+        EXPECT_EQ(out.paintWhite, white);
+        EXPECT_EQ(out.paintRed, 9);
+        EXPECT_EQ(st.pendingaction, "9");
+    }
 }
 
 TEST_F(Pad, KindButtonsAndExit) {
-    PadOutcome out = PadButtonUp(st, find(buttons, PadButtonKind::Black), MouseButton::Right);
-    EXPECT_TRUE(out.hide);
+    EXPECT_TRUE(press(PadButtonKind::Black, MouseButton::Right).hide);
     EXPECT_TRUE(st.grid[10].Black);
-    PadButtonUp(st, find(buttons, PadButtonKind::Grey), MouseButton::Left);
+    press(PadButtonKind::Grey);
     EXPECT_EQ(st.grid[10].BackColor, st.greycol);
-    EXPECT_EQ(st.grid[10].across, -1);
+    EXPECT_EQ(clues(), std::pair(-1, -1));
     EXPECT_EQ(st.mnumainTag, "10"); // applying puts the plain index in the Tag...
     st.mnumainTag = "A10";          // ...and every opening of the pad sets it again
-    PadButtonUp(st, find(buttons, PadButtonKind::C), MouseButton::Left);
-    EXPECT_EQ(st.grid[10].across, 0);
-    EXPECT_EQ(st.grid[10].down, -1);
-    PadButtonUp(st, find(buttons, PadButtonKind::White), MouseButton::Left);
+    press(PadButtonKind::C);
+    EXPECT_EQ(clues(), std::pair(0, -1));
+    press(PadButtonKind::White);
     EXPECT_EQ(st.grid[10].BackColor, st.whitecol);
     EXPECT_FALSE(st.grid[10].known);
     st.pendingaction = "12";
-    out = PadButtonUp(st, find(buttons, PadButtonKind::Exit), MouseButton::Left);
-    EXPECT_TRUE(out.hide);
+    EXPECT_TRUE(press(PadButtonKind::Exit).hide);
     EXPECT_TRUE(st.pendingaction.empty());
     EXPECT_TRUE(st.grid[10].BackColor == st.whitecol);
+}
+
+TEST_F(Pad, ButtonsOnlyHideThePadWhileAutoSolveRuns) {
+    st.autosolving = true;
+    st.pendingaction = "12";
+    for (PadButtonKind k : {PadButtonKind::Black, PadButtonKind::Grey, PadButtonKind::C}) {
+        const PadOutcome out = press(k);
+        EXPECT_TRUE(out.hide);
+        EXPECT_EQ(out.paintRed + out.paintWhite, 0);
+    }
+    press(17, MouseButton::Left);
+    press(5, MouseButton::Right);
+    EXPECT_EQ(st.pendingaction, "12");
+    EXPECT_EQ(st.grid[10].BackColor, st.whitecol);
+    EXPECT_EQ(clues(), std::pair(0, 0));
 }

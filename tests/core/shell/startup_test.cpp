@@ -167,16 +167,19 @@ TEST_F(StartUpFixture, ExitAsksThenSavesAndDeletesTheWorkingFiles) {
     st.schemefile = "teal.sch";
     const std::string before = readFile(cfg());
 
+    st.autosolving = true; // Exit is reached while AutoSolve lets events run
     ui.yesNoAnswers = {false};
     EXPECT_FALSE(ExitCommand(st, ui));
     EXPECT_EQ(ui.log.back(), "yesno: Exit?");
     EXPECT_EQ(readFile(cfg()), before);
+    EXPECT_FALSE(st.cancelsolve || st.shuttingdown);
     for (const auto& f : working)
         EXPECT_TRUE(std::filesystem::exists(dir.file(f))) << f;
 
     ui.yesNoAnswers = {true};
     std::filesystem::remove(dir.file("undofile.vxt")); // a missing one is no error
     EXPECT_TRUE(ExitCommand(st, ui));
+    EXPECT_TRUE(st.cancelsolve && st.shuttingdown); // the solver's loop ends
     const auto lines = configLines(cfg());
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], "teal.sch");
