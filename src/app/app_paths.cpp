@@ -14,8 +14,11 @@ bool folderWritable(const QString& folder) {
 }
 
 void copyMissingFiles(const QString& from, const QString& to) {
+    // Only what the program reads from its folder: the schemes, the help page
+    // and the sample puzzles.
     const QDir source(from);
-    for (const QFileInfo& f : source.entryInfoList(QDir::Files)) {
+    const QStringList wanted{"*.sch", "vextor.htm", "puzzles.vxt"};
+    for (const QFileInfo& f : source.entryInfoList(wanted, QDir::Files)) {
         const QString target = QDir(to).filePath(f.fileName());
         if (!QFileInfo::exists(target))
             QFile::copy(f.absoluteFilePath(), target);

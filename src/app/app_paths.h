@@ -11,7 +11,8 @@ namespace vextor::app {
 // (schemes, help page, sample puzzles) are copied there when missing.
 QString resolveAppFolder(const QString& programFolder);
 
-// Copies every regular file of `from` into `to` that `to` does not hold yet.
+// Copies the colour schemes (*.sch), vextor.htm and puzzles.vxt of `from` into
+// `to` where `to` does not hold them yet; other files stay behind.
 void copyMissingFiles(const QString& from, const QString& to);
 
 // True when a file can be created in the folder.

@@ -79,8 +79,9 @@ CellPad::CellPad(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWind
     paintPanel(this, kPadGrey);
 }
 
-void CellPad::open(const std::string& tag, const QColor& numberFace) {
+void CellPad::open(const std::string& tag, const QPoint& at, const QColor& numberFace) {
     tag_ = tag;
+    at_ = at;
     numberFace_ = numberFace;
     if (isVisible())
         hide(); // showing again places the pad anew
@@ -118,8 +119,7 @@ void CellPad::applyScheme(const QColor& panel, const QColor& grey) {
 }
 
 void CellPad::showEvent(QShowEvent* event) {
-    const PadPosition at = PadPositionFromTag(tag_);
-    move(px(at.left), px(at.top));
+    move(at_);
     for (int n = kPadFirstNumber; n <= kPadLastNumber; ++n) {
         PadButtonWidget* b = numberButton(n);
         if (b->face() != numberFace_)

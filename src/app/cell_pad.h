@@ -39,9 +39,10 @@ public:
     explicit CellPad(QWidget* parent);
 
     // Sets the Tag (the anchor position, see PadTag) and shows the pad
-    // without making it modal. On showing, the pad moves to the Tag's position
+    // without making it modal. On showing, the pad moves to `at` (the anchor
+    // cell's top-left corner on the screen, where the Tag's position points)
     // and paints its number buttons with numberFace.
-    void open(const std::string& tag, const QColor& numberFace);
+    void open(const std::string& tag, const QPoint& at, const QColor& numberFace);
     const std::string& tag() const { return tag_; }
 
     PadButtonWidget* numberButton(int n) const; // Dig(n - 1); null outside 3..45
@@ -60,6 +61,7 @@ protected:
 private:
     std::vector<PadButtonWidget*> buttons_;
     std::string tag_;
+    QPoint at_;
     QColor numberFace_;
 };
 

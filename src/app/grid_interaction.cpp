@@ -17,6 +17,7 @@ namespace vextor::app {
 KeyEvent toKeyEvent(const CellKey& key) {
     KeyEvent k;
     k.shift = key.shift.testFlag(Qt::ShiftModifier);
+    k.keypad = key.keypad;
     switch (key.key) {
     case Qt::Key_Left:
         k.code = KeyCode::Left;
@@ -56,7 +57,6 @@ KeyEvent toKeyEvent(const CellKey& key) {
         if (key.key >= Qt::Key_0 && key.key <= Qt::Key_9) {
             k.code = KeyCode::Digit;
             k.digit = key.key - Qt::Key_0;
-            k.keypad = key.keypad;
         }
         break;
     }
@@ -136,10 +136,14 @@ void GridInteraction::connectMenuItems() {
         focusGrid();
     });
     wire("mnuedit", [this, &st, &ui] {
+        pad_->hide();
         if (EditCommand(st, ui))
             focusGrid();
     });
-    wire("mnucleargrid", [&st, &ui] { ClearGridCommand(st, ui); });
+    wire("mnucleargrid", [this, &st, &ui] {
+        pad_->hide();
+        ClearGridCommand(st, ui);
+    });
     wire("mnuclear", [&st] { MakeWhite(st); });
     wire("mnugrey", [&st] { MakeSum(st); });
     wire("mnublack", [&st] { MakeBlack(st); });
@@ -195,10 +199,12 @@ void GridInteraction::openPad(int anchor) {
     // The pad goes 380 twips below the Tag's top (the height of a caption bar
     // in the window-frame position the Tag once held); taking that off the
     // anchor's real screen position puts the pad right over the anchor cell.
+    // The Tag keeps the record in twips; the pad itself goes to the real
+    // position, which may lie outside the Tag's range on other monitors.
     const QPoint at = grid->mapToGlobal(cell.topLeft());
     const std::string tag =
         PadTag(at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel - kPadTopOffset);
-    pad_->open(tag, toQColor(w_.state().whitecol));
+    pad_->open(tag, at, toQColor(w_.state().whitecol));
 }
 
 void GridInteraction::onPadButton(const PadButton& button, Qt::MouseButton mouse) {
@@ -217,7 +223,7 @@ void GridInteraction::onPadButton(const PadButton& button, Qt::MouseButton mouse
 
 void GridInteraction::repaintPad() {
     const AppState& st = w_.state();
-    if (st.schemecolours[2] == 0)
+    if (st.schemesApplied == 0)
         return; // no scheme yet: the pad keeps its own light grey
     pad_->applyScheme(toQColor(st.schemecolours[2]), toQColor(st.greycol));
 }

@@ -98,7 +98,7 @@ void GridView::paintCell(QPainter& p, int i) const {
     }
     if (!d.line1.empty() && !s.Black) {
         p.setFont(courierFont(pointsToPixels(d.pointSize), d.bold));
-        p.setPen(QColor(0, 0, 0));
+        p.setPen(textColourFor(back)); // readable on dark schemes too
         QString text = QString::fromStdString(d.line1);
         if (!d.line2.empty())
             text += '\n' + QString::fromStdString(d.line2);
@@ -141,11 +141,9 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
 void GridView::mouseReleaseEvent(QMouseEvent* event) {
     const int cell = pressedCell_;
     pressedCell_ = 0;
-    if (!st_.grid.valid(cell)) {
-        emit backgroundMouseUp();
-        return;
-    }
-    if (!st_.grid[cell].Enabled)
+    // A release outside every cell belongs to the grid area, a control: it
+    // leaves a pending cell-pad choice armed.
+    if (!st_.grid.valid(cell) || !st_.grid[cell].Enabled)
         return;
     emit cellMouseUp(mouseAt(cell, event));
 }

@@ -51,8 +51,6 @@ signals:
     // Not raised for cells whose Enabled is off.
     void cellMouseUp(const vextor::app::CellMouse& event);
     void cellKeyUp(const vextor::app::CellKey& event);
-    // A mouse release on the grid area outside every cell.
-    void backgroundMouseUp();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,13 +1,16 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/cell_pad.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
 #include "app/solver_buttons.h"
 #include "appearance/colour_scheme.h"
+#include "edit/layout_edit.h"
 #include "files/file_commands.h"
+#include "manual/manual_solve.h"
 #include "model/geometry.h"
 #include "model/grid_commands.h"
 #include "shell/startup.h"
@@ -80,22 +83,53 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 
 } // namespace
 
+class ShutdownQuietUi : public UserInterface {
+public:
+    ShutdownQuietUi(UserInterface& target, const AppState& st) : target_(target), st_(st) {}
+    void message(const std::string& text) override {
+        if (!st_.shuttingdown)
+            target_.message(text);
+    }
+    bool askYesNo(const std::string& text) override {
+        return !st_.shuttingdown && target_.askYesNo(text);
+    }
+    Answer askYesNoCancel(const std::string& text) override {
+        return st_.shuttingdown ? Answer::Cancel : target_.askYesNoCancel(text);
+    }
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override {
+        if (st_.shuttingdown)
+            return std::nullopt;
+        return target_.inputBox(prompt, title, defaultText);
+    }
+    std::string pickFile(const FileRequest& request) override {
+        return st_.shuttingdown ? std::string() : target_.pickFile(request);
+    }
+    void setBusy(bool busy) override { target_.setBusy(busy); }
+    void pumpEvents() override { target_.pumpEvents(); }
+    void setGridHidden(bool hidden) override { target_.setGridHidden(hidden); }
+
+private:
+    UserInterface& target_;
+    const AppState& st_;
+};
+
 MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     setObjectName("MainWindow");
     initIconResources();
-    if (ui) {
-        ui_ = ui;
-    } else {
+    if (!ui) {
         qtUi_ = std::make_unique<QtUserInterface>(
             this, [this] { refresh(); }, [this](bool hidden) { setGridHidden(hidden); });
-        ui_ = qtUi_.get();
+        ui = qtUi_.get();
     }
+    quietUi_ = std::make_unique<ShutdownQuietUi>(*ui, st_);
+    ui_ = quietUi_.get();
     showMenu = [](QMenu* m, const QPoint& at) { m->exec(at); };
     setWindowIcon(QIcon(":/icons/vextor.svg"));
     buildControls();
     buildMenus();
     wireSolverButtons(*this);
-    new GridInteraction(*this); // solving by hand and layout editing on the grid
+    interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
     BuildGrid(st_, *ui_, 9, 9);
@@ -111,6 +145,10 @@ MainWindow::~MainWindow() {
     for (QObject* child : kids)
         if (!child->isWidgetType())
             delete child;
+    // The grid area reads the state, which as a member goes before the
+    // widget part deletes its children.
+    delete grid_;
+    grid_ = nullptr;
 }
 
 QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tooltip, int left,
@@ -144,12 +182,13 @@ void MainWindow::buildControls() {
     puzNumNow_->setGeometry(px(4704), px(372), px(696), px(276));
     connect(puzNumNow_, &QLineEdit::textEdited, this,
             [this](const QString& text) { st_.texts.puzNumNow = text.toStdString(); });
-    connect(puzNumNow_, &QLineEdit::returnPressed, this,
-            [this] { runCommand([this] { PuzNumEnterCommand(st_, *ui_); }); });
+    connect(puzNumNow_, &QLineEdit::returnPressed, this, [this] {
+        hidePad();
+        runCommand([this] { PuzNumEnterCommand(st_, *ui_); });
+    });
 
     grid_ = new GridView(st_, this);
     grid_->setObjectName("Picture1");
-    connect(grid_, &GridView::backgroundMouseUp, this, [this] { st_.pendingaction.clear(); });
 
     overlay_ = new QLabel(this);
     overlay_->setObjectName("Label3");
@@ -170,10 +209,13 @@ void MainWindow::buildControls() {
     c14->lower();
 
     // Buttons that open menus or run commands of this window.
-    connect(button("Command13"), &QPushButton::clicked, this,
-            [this] { runCommand([this] { LoadPuzzleFileCommand(st_, *ui_); }); });
+    connect(button("Command13"), &QPushButton::clicked, this, [this] {
+        hidePad();
+        runCommand([this] { LoadPuzzleFileCommand(st_, *ui_); });
+    });
     for (int i = 0; i < 5; ++i)
         connect(button(QString("Command8_%1").arg(i)), &QPushButton::clicked, this, [this, i] {
+            hidePad();
             runCommand([this, i] { NavigateCommand(st_, *ui_, static_cast<Navigate>(i)); });
         });
     connect(button("Save"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzfile")); });
@@ -266,6 +308,7 @@ void MainWindow::buildMenus() {
     m->addSeparator();
     addItem(m, "mnucancel1", "Cancel", true);
     connect(newGrid, &QAction::triggered, this, [this] {
+        hidePad();
         runCommand([this] {
             if (NewGridCommand(st_, *ui_))
                 grid_->setFocus();
@@ -345,13 +388,16 @@ void MainWindow::startUp(const QString& programFolder) {
     const int checked = SchemeIndexOf(st_.schemefile);
     for (std::size_t i = 0; i < schemeItems_.size(); ++i)
         schemeItems_[i]->setChecked(static_cast<int>(i) == checked);
-    applyPanels();
 }
 
 void MainWindow::refresh() {
     const MainWindowTexts& t = st_.texts;
     setWindowTitle(QString::fromStdString(t.caption));
-    title_->setText(QString::fromStdString(t.title));
+    // A long title is cut short with an ellipsis; the tool tip shows it whole.
+    const QString title = QString::fromStdString(t.title);
+    const QString shown = title_->fontMetrics().elidedText(title, Qt::ElideRight, title_->width());
+    title_->setText(shown);
+    title_->setToolTip(shown == title ? QString() : title);
     gridSize_->setText(QString::fromStdString(t.gridSize));
     puzNumber_->setText(QString::fromStdString(t.puzNumber));
     const QString number = QString::fromStdString(t.puzNumNow);
@@ -361,7 +407,7 @@ void MainWindow::refresh() {
     overlay_->setVisible(t.overlayVisible);
     if (QPushButton* b = button("AutoSolve"))
         b->setToolTip(QString::fromStdString(t.autoSolveTooltip));
-    if (toQColor(st_.schemecolours[2]) != panel_ && st_.schemecolours[2] != 0)
+    if (st_.schemesApplied != schemesShown_)
         applyPanels();
     fitWindow();
     grid_->update();
@@ -382,9 +428,8 @@ void MainWindow::fitWindow() {
 }
 
 void MainWindow::applyPanels() {
-    panel_ = toQColor(st_.schemecolours[2]);
-    if (st_.schemecolours[2] == 0 && st_.schemefile.empty())
-        panel_ = toQColor(st_.buttoncol);
+    schemesShown_ = st_.schemesApplied;
+    panel_ = toQColor(st_.schemesApplied > 0 ? st_.schemecolours[2] : st_.buttoncol);
     paintPanel(this, panel_);
     grid_->setPanelColour(panel_);
     for (auto& w : schemeWidgets_)
@@ -406,16 +451,12 @@ void MainWindow::onSchemeItem(int index) {
     for (QAction* a : schemeItems_)
         a->setChecked(false);
     schemeItems_[static_cast<std::size_t>(index)]->setChecked(true);
-    bool applied = false;
-    runCommand([&] { applied = ColourSchemeCommand(st_, *ui_, index); });
-    if (applied)
-        applyPanels();
+    runCommand([&] { ColourSchemeCommand(st_, *ui_, index); });
 }
 
 void MainWindow::onHelpButton() {
     popup(menu("mnuhelpabout"));
-    if (st_.manualmode && st_.grid.valid(st_.curcell)) {
-        st_.grid[st_.curcell].tick = st_.greencol;
+    if (RemarkCursor(st_)) {
         grid_->setFocus();
         grid_->update();
     }
@@ -436,13 +477,24 @@ void MainWindow::closeOtherWindows() {
             w->close();
 }
 
+void MainWindow::hidePad() {
+    if (interaction_)
+        interaction_->pad()->hide();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A running AutoSolve ends at its next check, without an outcome box.
+    st_.shuttingdown = true;
+    if (st_.autosolving)
+        st_.cancelsolve = true;
     closeOtherWindows();
     event->accept();
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    st_.pendingaction.clear();
+    // Only the window's own background counts, not a label or other control.
+    if (!childAt(event->position().toPoint()))
+        BackgroundClick(st_);
     QWidget::mouseReleaseEvent(event);
 }
 

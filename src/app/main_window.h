@@ -21,6 +21,8 @@ namespace vextor::app {
 class QtUserInterface;
 class HelpViewer;
 class AboutBox;
+class GridInteraction;
+class ShutdownQuietUi;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -51,8 +53,11 @@ public:
 
     // Brings the window up to date with the state: texts, caption, size, grid.
     void refresh();
-    // Paints the panels of this window and of every registered window.
+    // Paints the panels of this window and of every registered window from the
+    // scheme last applied; refresh calls it whenever the core applied a scheme.
     void applyPanels();
+    // Puts the cell pad away: its target cell is stale after the grid changed.
+    void hidePad();
     // Windows that follow the colour scheme's panel colour register here.
     void registerSchemeWidget(QWidget* widget);
 
@@ -89,7 +94,12 @@ private:
 
     AppState st_;
     std::unique_ptr<QtUserInterface> qtUi_;
+    // Passes everything on to the interface in use, but stays silent once the
+    // program is shutting down (an AutoSolve that ends then has no outcome box).
+    std::unique_ptr<ShutdownQuietUi> quietUi_;
     UserInterface* ui_ = nullptr;
+    GridInteraction* interaction_ = nullptr;
+    int schemesShown_ = 0; // st_.schemesApplied when the panels were last painted
 
     GridView* grid_ = nullptr;
     QLineEdit* puzNumNow_ = nullptr;

@@ -16,8 +16,7 @@ void wireSolverButtons(MainWindow& w) {
     if (QPushButton* b = w.button("AutoSolve")) {
         b->setEnabled(true);
         QObject::connect(b, &QPushButton::clicked, &w, [&w] {
-            if (w.state().autosolving)
-                return;
+            w.hidePad(); // the solver owns the grid from now on
             w.runCommand([&w] { AutoSolveCommand(w.state(), w.ui()); });
         });
     }

@@ -182,13 +182,31 @@ TEST_F(GridGui, EditAndClearFromTheCreateMenu) {
     EXPECT_FALSE(w.action("mnusolveinteractive")->isEnabled());
 }
 
-TEST_F(GridGui, ThePadFollowsTheColourScheme) {
-    st().schemecolours[2] = packColour(10, 60, 110);
-    st().greycol = packColour(150, 150, 90);
-    w.applyPanels();
+TEST_F(GridGui, ThePadAndThePanelsFollowOnlyAnAppliedScheme) {
+    // custom.sch: a pure black panel colour, which the pad takes as well.
+    auto scheme = [](int lines) {
+        std::string s = "0;0;0\r\n240;250;250\r\n0;0;0\r\n150;150;90\r\n";
+        for (int k = 4; k < lines; ++k)
+            s += "1;1;1\r\n";
+        return s;
+    };
+    vextor::test::writeFile(dir.file("custom.sch"), scheme(13));
+    trigger("mnucolx23");
     EXPECT_EQ(pad()->button(PadButtonKind::Grey)->face(), QColor(150, 150, 90));
-    EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(10, 60, 110));
+    EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(0, 0, 0));
     EXPECT_EQ(pad()->button(PadButtonKind::Black)->face(), QColor(0, 0, 0));
+    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
+    // Five lines: refused, though slot 2 was read; nothing is repainted, also
+    // not by the message box's refresh or by later ones.
+    vextor::test::writeFile(dir.file("custom.sch"),
+                            "0;0;0\r\n1;2;3\r\n10;60;110\r\n4;5;6\r\n7;8;9\r\n");
+    ui.onMessage = [this](const std::string&) { w.refresh(); };
+    trigger("mnucolx23");
+    w.refresh();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Color Scheme File: custom.sch not found"});
+    EXPECT_EQ(st().schemecolours[2], packColour(10, 60, 110));
+    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
+    EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(0, 0, 0));
 }
 
 TEST_F(GridGui, AKeyReleaseWithoutItsPressIsIgnored) {
