@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace vextor {
 
@@ -182,6 +183,10 @@ std::optional<int> FindPuzzle(std::istream& in, int n) {
 }
 
 bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n) {
+    // A solve still running on the grid (reached through its event pumping)
+    // must stop before it touches the replaced cells.
+    if (st.autosolving)
+        st.cancelsolve = true;
     bool ok = true;
     {
         BusyPointer busy(ui);
@@ -213,7 +218,16 @@ bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n)
 
 bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
                   const std::string& file) {
-    const std::string text = recordText(st.grid, st.whitecol, title, n, withSolution);
+    std::string text = recordText(st.grid, st.whitecol, title, n, withSolution);
+    // A last line without its line end would swallow the new header.
+    {
+        std::ifstream in(file, std::ios::binary | std::ios::ate);
+        if (in && in.tellg() > 0) {
+            in.seekg(-1, std::ios::end);
+            if (in.get() != '\n')
+                text.insert(0, "\r\n");
+        }
+    }
     std::ofstream out(file, std::ios::binary | std::ios::app);
     if (!out)
         return false;

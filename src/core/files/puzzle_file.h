@@ -36,8 +36,9 @@ std::optional<int> FindPuzzle(std::istream& in, int n);
 bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n);
 
 // Appends the current grid as record n (with the solution part when
-// withSolution), creating the file when missing. Returns false when the file
-// cannot be written.
+// withSolution), creating the file when missing; a line end is written first
+// when the file's last line has none. Returns false when the file cannot be
+// written.
 bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
                   const std::string& file);
 

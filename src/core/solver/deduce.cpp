@@ -130,7 +130,11 @@ bool Deduce(AppState& st, UserInterface& ui) {
         }
         // Between cycles the grid is shown and pending events (a Cancel
         // press among them) are delivered.
+        const unsigned generation = g.generation;
         ui.pumpEvents();
+        // A grid replaced meanwhile (a puzzle loaded) ends every solve on it.
+        if (g.generation != generation)
+            st.cancelsolve = true;
         if (!again || st.cancelsolve)
             return contradiction;
     }

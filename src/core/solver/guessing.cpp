@@ -175,10 +175,14 @@ std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& lin
     std::string option;
     if (cell == 0)
         return option;
+    const unsigned generation = st.grid.generation;
     for (char d : f.candidates) {
         SnapshotChoices(st.grid);
         st.grid[cell].Choices.assign(1, d);
         Deduce(st, ui);
+        if (st.grid.generation != generation)
+            return {}; // the grid was replaced: its cells are not ours
+
         if (IsGridValid(st.grid) && !HasEmptiedWhiteCell(st.grid))
             option.assign(1, d);
         RestoreChoices(st.grid);
@@ -244,7 +248,10 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     const int cell = cellOf(g, f.row, f.col);
     SnapshotChoices(g);
     g[cell].Choices = option;
+    const unsigned generation = g.generation;
     Deduce(st, ui);
+    if (g.generation != generation)
+        return;
     ++sv.guesscount;
     ++sv.tries;
     ++sv.guessesApplied;

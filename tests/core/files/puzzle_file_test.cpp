@@ -122,6 +122,15 @@ TEST(PuzzleFile, TinyExampleWrittenByteForByte) {
     EXPECT_EQ(readFile(dir.file("without.vxt")), two);
     EXPECT_EQ(CountPuzzles(dir.file("without.vxt"), ui), 2);
 
+    // A last line without its line end gets one before the new record.
+    for (const std::string end : {"", "\n", "\r\n"}) {
+        const std::string path = dir.file("open" + std::to_string(end.size()) + ".vxt");
+        writeFile(path, "note" + end);
+        ASSERT_TRUE(AppendPuzzle(st, "Tiny", 1, false, path));
+        EXPECT_EQ(readFile(path), "note" + (end.empty() ? "\r\n" : end) + kTinyLayout);
+        EXPECT_EQ(CountPuzzles(path, ui), 1);
+    }
+
     EXPECT_FALSE(AppendPuzzle(st, "Tiny", 1, false, dir.file("no-such-folder/x.vxt")));
 }
 
