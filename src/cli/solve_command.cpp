@@ -156,7 +156,9 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
 
     AppState st = opt->seed ? AppState(*opt->seed) : AppState();
     bool allSolved = true;
-    for (int n = first; n <= last; ++n) {
+    // Counted wide: a last record of INT_MAX must not overflow the counter.
+    for (long long k = first; k <= last; ++k) {
+        const int n = static_cast<int>(k);
         if (opt->seed)
             st.rng.reseed(*opt->seed);
         ui.resetRounds();

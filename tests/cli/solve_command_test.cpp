@@ -72,6 +72,9 @@ TEST(SolveCommand, OneLinePerRecordAndExitStatus) {
     r = solve({file, "2"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(withoutTimes(r.out).size(), 1u);
+    r = solve({file, "2147483647"}); // the largest record number ends the loop
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(withoutTimes(r.out), std::vector<std::string>{"#2147483647\tinvalid\t0\t0"});
 
     EXPECT_EQ(solve({file, "x"}).status, 2);
     EXPECT_EQ(solve({file, "--tries"}).status, 2);

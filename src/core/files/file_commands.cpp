@@ -18,11 +18,20 @@ FileRequest puzzleFileRequest(const AppState& st, const std::string& title, bool
     return r;
 }
 
-bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
-    if (st.autosolving) {
+namespace {
+
+// Commands that replace the grid refuse while AutoSolve works on it.
+bool refusedWhileSolving(const AppState& st, UserInterface& ui) {
+    if (st.autosolving)
         ui.message("Cancel AutoSolve first");
+    return st.autosolving;
+}
+
+} // namespace
+
+bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
+    if (refusedWhileSolving(st, ui))
         return false;
-    }
     const std::string path = ui.pickFile(puzzleFileRequest(st, "Vextor", false));
     if (path.empty())
         return false;
@@ -35,10 +44,8 @@ bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
 }
 
 bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where) {
-    if (st.autosolving) {
-        ui.message("Cancel AutoSolve first");
+    if (refusedWhileSolving(st, ui))
         return false;
-    }
     if (st.puznum == 1 && st.npuzzles == 1)
         return false;
     switch (where) {
@@ -65,6 +72,8 @@ bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where) {
 }
 
 bool PuzNumEnterCommand(AppState& st, UserInterface& ui) {
+    if (refusedWhileSolving(st, ui))
+        return false;
     const int n = leadingInt(st.texts.puzNumNow);
     if (n < 1 || n > st.npuzzles)
         return false;

@@ -24,6 +24,7 @@ bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where);
 
 // Enter in the number box: loads the typed record when it is between 1 and
 // npuzzles; anything else changes nothing. The box text is st.texts.puzNumNow.
+// Like Load and the navigation, it refuses while AutoSolve runs.
 bool PuzNumEnterCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace vextor {
 
@@ -146,8 +147,12 @@ void loadEmpty(AppState& st) {
 } // namespace
 
 bool readRecordLine(std::istream& in, std::string& line) {
+    const bool atStart = in.tellg() == std::streampos(0);
     if (!std::getline(in, line))
         return false;
+    // A UTF-8 byte-order mark before the first line is not part of it.
+    if (atStart && line.starts_with("\xEF\xBB\xBF"))
+        line.erase(0, 3);
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return true;
@@ -182,6 +187,10 @@ std::optional<int> FindPuzzle(std::istream& in, int n) {
 }
 
 bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n) {
+    // A solve still running on the grid (reached through its event pumping)
+    // must stop before it touches the replaced cells.
+    if (st.autosolving)
+        st.cancelsolve = true;
     bool ok = true;
     {
         BusyPointer busy(ui);
@@ -213,7 +222,16 @@ bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n)
 
 bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
                   const std::string& file) {
-    const std::string text = recordText(st.grid, st.whitecol, title, n, withSolution);
+    std::string text = recordText(st.grid, st.whitecol, title, n, withSolution);
+    // A last line without its line end would swallow the new header.
+    {
+        std::ifstream in(file, std::ios::binary | std::ios::ate);
+        if (in && in.tellg() > 0) {
+            in.seekg(-1, std::ios::end);
+            if (in.get() != '\n')
+                text.insert(0, "\r\n");
+        }
+    }
     std::ofstream out(file, std::ios::binary | std::ios::app);
     if (!out)
         return false;
@@ -325,15 +343,51 @@ std::vector<std::string> parseSolution(std::string_view rowLine) {
     return split(part, ' ');
 }
 
+namespace {
+
+bool isDigits(const std::string& t) {
+    return std::all_of(t.begin(), t.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+}
+
+// Whether the tokens, laid from column offset + 1 on, agree with the kinds
+// of the row's cells: "X" on black cells, a,d on sum cells, digits (or
+// nothing) on white cells.
+bool tokensFit(const Grid& grid, Colour whitecol, int r, int offset,
+               const std::vector<std::string>& tokens) {
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        const int c = offset + static_cast<int>(k) + 1;
+        if (c > grid.cols)
+            return false;
+        const Square& s = grid[grid.CellIndex(r, c)];
+        const std::string t = upper(tokens[k]);
+        const bool fits = s.Black                ? t == "X"
+                          : isWhite(s, whitecol) ? isDigits(t)
+                                                 : t.find(',') != std::string::npos;
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void applySolution(Grid& grid, Colour whitecol, const std::vector<std::string>& lines) {
     const int rows = std::min(grid.rows, static_cast<int>(lines.size()));
     for (int r = 1; r <= rows; ++r) {
         const auto tokens = parseSolution(lines[static_cast<std::size_t>(r - 1)]);
-        const int cols = std::min(grid.cols, static_cast<int>(tokens.size()));
-        for (int c = 1; c <= cols; ++c) {
-            Square& s = grid[grid.CellIndex(r, c)];
-            if (isWhite(s, whitecol))
-                s.Choices = tokens[static_cast<std::size_t>(c - 1)];
+        const int n = static_cast<int>(tokens.size());
+        // Trimming loses an empty token at either end of a solution part:
+        // with fewer tokens than cells, lay them from the right when only
+        // that matches the row's cell kinds.
+        int offset = 0;
+        if (n < grid.cols && !tokensFit(grid, whitecol, r, 0, tokens) &&
+            tokensFit(grid, whitecol, r, grid.cols - n, tokens))
+            offset = grid.cols - n;
+        for (int k = 0; k < n && offset + k < grid.cols; ++k) {
+            Square& s = grid[grid.CellIndex(r, offset + k + 1)];
+            const std::string& t = tokens[static_cast<std::size_t>(k)];
+            if (isWhite(s, whitecol) && isDigits(t))
+                s.Choices = t;
         }
     }
 }

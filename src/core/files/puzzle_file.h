@@ -36,15 +36,17 @@ std::optional<int> FindPuzzle(std::istream& in, int n);
 bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n);
 
 // Appends the current grid as record n (with the solution part when
-// withSolution), creating the file when missing. Returns false when the file
-// cannot be written.
+// withSolution), creating the file when missing; a line end is written first
+// when the file's last line has none. Returns false when the file cannot be
+// written.
 bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
                   const std::string& file);
 
 // ---- Pure record text: no grid state, no files -----------------------------
 
-// One line of a text stream: up to LF, a CR before the LF dropped. False at
-// the end of the input.
+// One line of a text stream: up to LF, a CR before the LF dropped, a UTF-8
+// byte-order mark at the start of the stream dropped. False at the end of
+// the input.
 bool readRecordLine(std::istream& in, std::string& line);
 
 // The title as written on a record's title line: unchanged, except that a
@@ -83,9 +85,12 @@ std::vector<LayoutToken> parseLayout(std::string_view rowLine);
 std::vector<std::string> parseSolution(std::string_view rowLine);
 
 // Writes the solution parts of a record's row lines into the grid: each white
-// cell of a row gets the token at its column as Choices. Tokens are matched
-// to the cells of their row from the left; a row line without a solution
-// part, and cells past its last token, leave their cells unchanged.
+// cell of a row gets the token at its column as Choices, when that token is
+// a digit string (or empty). Tokens are matched to the cells of their row
+// from the left, or from the right when a row has fewer tokens than cells
+// and only that matches the kinds of its cells (an empty token lost at the
+// start); a row line without a solution part, and cells without a token,
+// stay unchanged.
 void applySolution(Grid& grid, Colour whitecol, const std::vector<std::string>& lines);
 
 // The row lines of the grid as a record holds them: the white-cell counts run

@@ -1,8 +1,8 @@
 #include "model/grid.h"
 
-#include <string>
-
 #include "model/geometry.h"
+
+#include <string>
 
 namespace vextor {
 
@@ -17,6 +17,7 @@ std::string runString(const std::vector<int>& run) {
 }
 
 void Grid::resize(int r, int c, Colour newCellColour) {
+    ++generation;
     rows = r;
     cols = c;
     ncells = r * c;

@@ -1,9 +1,9 @@
 // The grid of cells 1..ncells, numbered row by row from the top-left cell.
 #pragma once
 
-#include <vector>
-
 #include "model/square.h"
+
+#include <vector>
 
 namespace vextor {
 
@@ -17,6 +17,9 @@ public:
     int rows = 0;
     int cols = 0;
     int ncells = 0;
+    // Goes up by one whenever the grid is resized (every load or new grid),
+    // so work that spans event pumping can tell the grid was replaced.
+    unsigned generation = 0;
 
     // Cell i, 1 <= i <= ncells.
     Square& operator[](int i) { return cells_[static_cast<std::size_t>(i)]; }

@@ -6,6 +6,8 @@ namespace vextor {
 
 void BuildGrid(AppState& st, UserInterface& ui, int r, int c) {
     BusyPointer busy(ui);
+    if (st.autosolving)
+        st.cancelsolve = true; // the running solve must not touch the new cells
     st.maxtries = 3 * r * c;
     Grid& g = st.grid;
     g.resize(r, c, st.whitecol);

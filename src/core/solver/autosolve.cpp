@@ -56,10 +56,19 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
     sv.changed = false;
     if (!PrepareSolve(st, ui))
         return SolveOutcome::Invalid;
+    // Events run inside Deduce and IsGridFull; a puzzle loaded meanwhile
+    // replaced the grid, and nothing of this solve may touch it any more.
+    const unsigned generation = g.generation;
+    const auto replaced = [&] { return g.generation != generation; };
     Deduce(st, ui);
+    if (replaced())
+        return SolveOutcome::Cancelled;
     if (!IsGridValid(g))
         return SolveOutcome::NoSolution;
-    if (IsGridFull(g, ui))
+    const bool full = IsGridFull(g, ui);
+    if (replaced())
+        return SolveOutcome::Cancelled;
+    if (full)
         return IsGridSolved(g) ? SolveOutcome::Solved : SolveOutcome::NoSolution;
 
     WriteStartupSnapshot(st);
@@ -71,7 +80,12 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
         TryNextGuess(st, ui, showMessages);
         if (sv.solveresult == SolveResult::GaveUp)
             return SolveOutcome::GaveUp;
-        if (IsGridFull(g, ui) && IsGridSolved(g))
+        if (replaced())
+            return SolveOutcome::Cancelled;
+        const bool solved = IsGridFull(g, ui) && !replaced() && IsGridSolved(g);
+        if (replaced())
+            return SolveOutcome::Cancelled;
+        if (solved)
             return SolveOutcome::Guessed;
         if (st.cancelsolve)
             return SolveOutcome::Cancelled;
@@ -155,15 +169,23 @@ void SolveInteractivelyCommand(AppState& st, UserInterface& ui) {
             s.tick = 0;
         }
         st.solver.searchExhausted = false;
+        st.cancelsolve = false; // a cancel left from before must not cut this deduction short
+        const unsigned generation = g.generation;
         if (PrepareSolve(st, ui))
             Deduce(st, ui);
+        if (st.grid.generation != generation)
+            return; // the grid was replaced while events ran
         if (!CheckLayout(st, ui, true)) {
             st.interactive = true;
             st.cancelsolve = false;
         }
         return;
     }
-    if (IsGridFull(g, ui)) {
+    const unsigned generation = g.generation;
+    const bool full = IsGridFull(g, ui);
+    if (g.generation != generation)
+        return; // a puzzle was loaded while events ran: no step on it
+    if (full) {
         ui.message("Done");
         return;
     }

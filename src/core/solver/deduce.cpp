@@ -14,10 +14,10 @@ int SolverLoopBound(const Grid& grid) {
 namespace {
 
 // Repeats the two-cell complements, equal pairs and triples and settled-digit
-// removal until the removal changes nothing.
-void simpleRules(AppState& st) {
-    const int bound = SolverLoopBound(st.grid);
-    for (int n = 0; n < bound; ++n) {
+// removal until the removal changes nothing; every pass uses up one unit of
+// the budget the caller shares with its own loop.
+void simpleRules(AppState& st, int& budget) {
+    while (budget-- > 0) {
         PairRunComplements(st);
         FindSameChoices(st);
         RemoveSingles(st);
@@ -45,9 +45,11 @@ bool PrepareSolve(AppState& st, UserInterface& ui) {
     }
     st.solver.tries = 0;
     st.solver.changed = false;
-    const int bound = SolverLoopBound(g);
-    for (int n = 0; n < bound; ++n) {
-        simpleRules(st);
+    // One budget for the outer loop and its inner simple-rules loop, so the
+    // bounds do not multiply.
+    int budget = SolverLoopBound(g);
+    while (budget-- > 0) {
+        simpleRules(st, budget);
         st.solver.changed = false;
         for (int k = 0; k < g.ncells; ++k) {
             CompleteLastCell(st);
@@ -130,7 +132,11 @@ bool Deduce(AppState& st, UserInterface& ui) {
         }
         // Between cycles the grid is shown and pending events (a Cancel
         // press among them) are delivered.
+        const unsigned generation = g.generation;
         ui.pumpEvents();
+        // A grid replaced meanwhile (a puzzle loaded) ends every solve on it.
+        if (g.generation != generation)
+            st.cancelsolve = true;
         if (!again || st.cancelsolve)
             return contradiction;
     }

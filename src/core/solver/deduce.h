@@ -18,7 +18,9 @@ bool PrepareSolve(AppState& st, UserInterface& ui);
 
 // Applies every rule, cycle after cycle, until a cycle settles no further
 // cell and the sum bounds change nothing. Lets pending window events run
-// once per cycle and stops early when a cancel has been requested. Returns
+// once per cycle and stops early when a cancel has been requested; a grid
+// replaced while events ran sets st.cancelsolve, and callers must then leave
+// the grid alone. Returns
 // the contradiction flag as it stands at the end; callers judge the grid
 // with IsGridValid.
 bool Deduce(AppState& st, UserInterface& ui);

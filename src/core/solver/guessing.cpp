@@ -51,22 +51,20 @@ std::string retractLine(const RetractEntry& e) {
            e.untried;
 }
 
-// Restores the grid from the start-up snapshot: the file when it can be
-// read, else the copy kept by this session (when there is one).
+// Restores the grid from the start-up snapshot: the copy kept in memory by
+// the AutoSolve of this puzzle; without one (Solve Interactively after a
+// load) the file, when it can be read. The file may be stale (an unwritable
+// folder, a second instance), so it never overrides the copy in memory.
 void restoreStartup(AppState& st) {
-    std::string line;
-    bool read = false;
-    if (!st.startupfile.empty()) {
+    std::string line = st.solver.startupSnapshot;
+    bool read = !line.empty();
+    if (!read && !st.startupfile.empty()) {
         std::ifstream in(st.startupfile, std::ios::binary);
         if (in && std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
             read = true;
         }
-    }
-    if (!read && !st.solver.startupSnapshot.empty()) {
-        line = st.solver.startupSnapshot;
-        read = true;
     }
     if (read)
         restoreSnapshotLine(st.grid, line);
@@ -175,10 +173,14 @@ std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& lin
     std::string option;
     if (cell == 0)
         return option;
+    const unsigned generation = st.grid.generation;
     for (char d : f.candidates) {
         SnapshotChoices(st.grid);
         st.grid[cell].Choices.assign(1, d);
         Deduce(st, ui);
+        if (st.grid.generation != generation)
+            return {}; // the grid was replaced: its cells are not ours
+
         if (IsGridValid(st.grid) && !HasEmptiedWhiteCell(st.grid))
             option.assign(1, d);
         RestoreChoices(st.grid);
@@ -189,6 +191,8 @@ std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& lin
 void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     SolverState& sv = st.solver;
     Grid& g = st.grid;
+    // The flag tells the caller that this step found the search exhausted.
+    sv.searchExhausted = false;
     if (sv.tries > 2 * g.ncells) {
         limitAndRestart(st, ui, showMessages);
         return;
@@ -244,7 +248,10 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     const int cell = cellOf(g, f.row, f.col);
     SnapshotChoices(g);
     g[cell].Choices = option;
+    const unsigned generation = g.generation;
     Deduce(st, ui);
+    if (g.generation != generation)
+        return;
     ++sv.guesscount;
     ++sv.tries;
     ++sv.guessesApplied;

@@ -58,8 +58,8 @@ struct SolverState {
     int guessesApplied = 0;     // guesses applied during the current AutoSolve
     std::vector<int> perm;      // positions 1..n of the last permutation (index 0 unused)
     SolveResult solveresult = SolveResult::None;
-    // Set when retracting found no recorded guess left to try: the search
-    // from the last restart point is exhausted.
+    // Set by a guessing step whose retracting found no recorded guess left
+    // to try: the search from the last restart point is exhausted.
     bool searchExhausted = false;
     // Deduction cycles of the last Deduce call that stopped at its bound
     // (0 when it ended on its own).
@@ -72,7 +72,9 @@ struct SolverState {
     std::vector<PairRun> scratch;          // the two-cell runs, in order of listing
     std::string startupSnapshot;           // the grid after the first deduction
 
+    // A loaded puzzle empties the lists and forgets the start-up snapshot.
     void clearLists() {
+        startupSnapshot.clear();
         choiceList.clear();
         retractStack.clear();
         retractLines.clear();

@@ -1,9 +1,12 @@
 #include "files/file_commands.h"
 #include "files/puzzle_file.h"
+#include "solver/autosolve.h"
+#include "support/random_puzzle.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace vextor;
 using vextor::test::ScriptedUserInterface;
@@ -112,10 +115,50 @@ TEST_F(FileCommandFixture, NumberBoxLoadsOnlyNumbersInRange) {
         EXPECT_EQ(st.puznum, 1);
     }
     st.texts.puzNumNow = " 4x";
-    st.autosolving = true; // the number box does not test it
     EXPECT_TRUE(PuzNumEnterCommand(st, ui));
     EXPECT_EQ(st.puznum, 4);
     EXPECT_EQ(st.texts.title, "Puzzle 4");
     EXPECT_EQ(st.texts.puzNumNow, "4");
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Loads reached through the solver's event pumping. The number box refuses;
+// a load that gets through anyway, to a smaller or a larger grid, ends the
+// solve without it touching the new cells.
+TEST_F(FileCommandFixture, LoadWhileAutoSolveRuns) {
+    open(5);
+    const std::string small = st.puzfile, big = dir.file("big.vxt");
+    AppState b(3);
+    vextor::test::makeRandomPuzzle(b, 12, 12, 5);
+    ASSERT_TRUE(AppendPuzzle(b, "Big", 1, false, big));
+    for (const auto& [from, to] : {std::pair{small, big}, std::pair{big, small}}) {
+        for (bool direct : {false, true}) {
+            ASSERT_TRUE(ReadPuzzle(st, ui, from, 1));
+            st.puzfile = from;
+            ui.messages.clear();
+            bool once = false;
+            ui.onPump = [&, to = to] {
+                if (std::exchange(once, true))
+                    return;
+                st.texts.puzNumNow = "1";
+                if (direct)
+                    ReadPuzzle(st, ui, to, 1);
+                else
+                    EXPECT_FALSE(PuzNumEnterCommand(st, ui));
+            };
+            const SolveOutcome out = RunAutoSolve(st, ui, false);
+            ui.onPump = nullptr;
+            ASSERT_TRUE(once);
+            EXPECT_FALSE(st.autosolving);
+            if (!direct) {
+                EXPECT_EQ(ui.messages, std::vector<std::string>{"Cancel AutoSolve first"});
+                EXPECT_NE(out, SolveOutcome::Cancelled);
+                continue;
+            }
+            EXPECT_EQ(out, SolveOutcome::Cancelled);
+            EXPECT_EQ(st.grid.rows, to == big ? 12 : 3);
+            for (int i = 1; i <= st.grid.ncells; ++i)
+                EXPECT_EQ(st.grid[i].Choices, "") << i; // the solve left the new cells alone
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #include "base/text.h"
 #include "files/puzzle_file.h"
 #include "model/grid_commands.h"
+#include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -121,6 +122,15 @@ TEST(PuzzleFile, TinyExampleWrittenByteForByte) {
     two[kTinyLayout.size() + 1] = '2';
     EXPECT_EQ(readFile(dir.file("without.vxt")), two);
     EXPECT_EQ(CountPuzzles(dir.file("without.vxt"), ui), 2);
+
+    // A last line without its line end gets one before the new record.
+    for (const std::string end : {"", "\n", "\r\n"}) {
+        const std::string path = dir.file("open" + std::to_string(end.size()) + ".vxt");
+        writeFile(path, "note" + end);
+        ASSERT_TRUE(AppendPuzzle(st, "Tiny", 1, false, path));
+        EXPECT_EQ(readFile(path), "note" + (end.empty() ? "\r\n" : end) + kTinyLayout);
+        EXPECT_EQ(CountPuzzles(path, ui), 1);
+    }
 
     EXPECT_FALSE(AppendPuzzle(st, "Tiny", 1, false, dir.file("no-such-folder/x.vxt")));
 }
@@ -426,6 +436,32 @@ TEST(PuzzleFile, SolutionTokens) {
     EXPECT_EQ(st.grid[6].Choices, "1");
     EXPECT_EQ(st.grid[8].Choices, "x"); // no solution part: unchanged
     EXPECT_EQ(st.grid[2].Choices, "");  // sum cells never take a token
+
+    // A row starting with an empty white cell loses that token to trimming:
+    // the rest lines up from the right, and no "X" lands in a white cell.
+    vextor::test::makeGrid(st, {"X 0,3 0,4", "3,0 . .", ". . X"});
+    st.grid[8].Choices = "2";
+    const auto lines = rowLines(st.grid, st.whitecol, true);
+    EXPECT_EQ(lines[2], "X|2 X");
+    st.grid[8].Choices = "x";
+    applySolution(st.grid, st.whitecol, lines);
+    EXPECT_EQ(st.grid[7].Choices, "");
+    EXPECT_EQ(st.grid[8].Choices, "2");
+}
+
+TEST(PuzzleFile, ByteOrderMarkBeforeTheFirstRecord) {
+    TempDir dir;
+    ScriptedUserInterface ui;
+    const std::string path = dir.file("bom.vxt");
+    writeFile(path, "\xEF\xBB\xBF" + kTinyWithSolution);
+    EXPECT_EQ(CountPuzzles(path, ui), 1);
+    std::istringstream in("\xEF\xBB\xBF#4\r\n");
+    EXPECT_EQ(FindPuzzle(in, 1), 4);
+    AppState st(1);
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
+    EXPECT_EQ(st.texts.title, "Tiny");
+    ASSERT_TRUE(readRecord(path, 1));
+    EXPECT_EQ(readRecord(path, 1)->lines.size(), 3u);
 }
 
 TEST(PuzzleFile, MalformedInputEndsInTheReadError) {

@@ -178,6 +178,20 @@ TEST(TryNextGuess, ExhaustedSearchRestartsFromTheStartupSnapshot) {
     EXPECT_EQ(snapshotLine(st.grid, true), snapshotLine(st.grid));
 }
 
+TEST(TryNextGuess, RestartPrefersTheSnapshotInMemoryToAStaleFile) {
+    vextor::test::TempDir dir;
+    AppState st(3);
+    ScriptedUserInterface ui;
+    prepare(st, ui, kTwoSolutions);
+    st.apppath = dir.folder();
+    st.setWorkingFiles();
+    vextor::test::writeFile(st.startupfile, ",,,,34,43,,43,34,\r\n"); // another puzzle's
+    st.solver.startupSnapshot = ",,,,12,12,,12,12,";
+    st.solver.tries = 2 * st.grid.ncells + 1;
+    TryNextGuess(st, ui, true);
+    EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
+}
+
 TEST(TryNextGuess, TooManyTriesForceARestartWithoutAGuess) {
     AppState st(3);
     ScriptedUserInterface ui;
@@ -241,6 +255,7 @@ TEST(TryNextGuess, WithoutMessagesTheLimitGivesUp) {
     st.maxtries = 10;
     st.solver.guesscount = 10;
     st.solver.tries = 2 * st.grid.ncells + 1;
+    st.solver.searchExhausted = true; // left by an earlier step: does not skip the limit
     const std::string before = snapshotLine(st.grid);
     TryNextGuess(st, ui, false);
     EXPECT_EQ(st.solver.solveresult, SolveResult::GaveUp);
