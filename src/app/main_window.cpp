@@ -14,6 +14,7 @@
 #include "model/geometry.h"
 #include "model/grid_commands.h"
 #include "shell/startup.h"
+#include "shell/toolbar_commands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -221,15 +222,11 @@ void MainWindow::buildControls() {
     connect(button("Save"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzfile")); });
     connect(button("sortcmd"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzzle")); });
     connect(button("Printcmd"), &QPushButton::clicked, this, [this] {
-        if (st_.autosolving)
-            ui_->message("Cancel AutoSolve first");
-        else
+        if (PrintButtonAllowed(st_, *ui_))
             popup(menu("mnuprint"));
     });
     connect(button("Command11"), &QPushButton::clicked, this, [this] {
-        if (st_.autosolving)
-            ui_->message("Cancel AutoSolve first");
-        else
+        if (CreateButtonAllowed(st_, *ui_))
             popup(menu("mnucreate"));
     });
     connect(button("ManualSolve"), &QPushButton::clicked, this,
@@ -484,9 +481,7 @@ void MainWindow::hidePad() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A running AutoSolve ends at its next check, without an outcome box.
-    st_.shuttingdown = true;
-    if (st_.autosolving)
-        st_.cancelsolve = true;
+    BeginShutdown(st_);
     closeOtherWindows();
     event->accept();
 }

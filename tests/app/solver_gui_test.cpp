@@ -5,6 +5,7 @@
 #include "support/grid_builder.h"
 #include "support/random_puzzle.h"
 #include "support/scripted_ui.h"
+#include "support/test_files.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -96,4 +97,31 @@ TEST_F(SolverWindow, FindChoicesAndSolveInteractivelyRunThroughTheCore) {
     EXPECT_TRUE(IsGridSolved(st().grid));
     interactive->trigger();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Done"});
+}
+
+TEST_F(SolverWindow, ClosingWhileAutoSolveRunsEndsItWithoutAnOutcomeBox) {
+    vextor::test::TempDir dir;
+    for (const bool exitButton : {false, true}) {
+        SetUp();
+        st().apppath = dir.folder();
+        st().setWorkingFiles();
+        vextor::test::makeRandomPuzzle(st(), 9, 9, 1, 0.85);
+        ui.messages.clear();
+        ui.yesNoAnswers = {true};
+        int pumps = 0;
+        ui.onPump = [&] {
+            if (++pumps != 2)
+                return;
+            if (exitButton)
+                QTest::mouseClick(w->button("Exitcmd"), Qt::LeftButton);
+            else
+                w->close();
+        };
+        click("AutoSolve");
+        EXPECT_FALSE(w->isVisible()) << exitButton;
+        EXPECT_FALSE(st().autosolving);
+        EXPECT_EQ(st().solver.solveresult, SolveResult::Cancelled) << exitButton;
+        EXPECT_TRUE(ui.messages.empty()) << exitButton;
+    }
+    EXPECT_EQ(ui.log.back(), "yesno: Exit?");
 }

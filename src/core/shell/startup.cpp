@@ -132,12 +132,16 @@ void StartUp(AppState& st, UserInterface& ui, const std::string& programFolder) 
     ApplyScheme(st);
 }
 
-bool ExitCommand(AppState& st, UserInterface& ui) {
-    if (!ui.askYesNo("Exit?"))
-        return false;
+void BeginShutdown(AppState& st) {
     st.shuttingdown = true;
     if (st.autosolving)
         st.cancelsolve = true; // the solver's loop ends at its next check
+}
+
+bool ExitCommand(AppState& st, UserInterface& ui) {
+    if (!ui.askYesNo("Exit?"))
+        return false;
+    BeginShutdown(st);
     SavecfgFile(st, ui);
     DeleteWorkingFiles(st);
     return true;

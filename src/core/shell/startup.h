@@ -32,9 +32,13 @@ bool SavecfgFile(const AppState& st, UserInterface& ui);
 // Deletes the five working files; missing files are no error.
 void DeleteWorkingFiles(const AppState& st);
 
+// The program starts to close (the Exit button's Yes, the close box): sets
+// shuttingdown, after which no message is shown, and cancels a running AutoSolve.
+void BeginShutdown(AppState& st);
+
 // The Exit button: asks "Exit?"; on Yes saves the configuration and deletes
 // the working files, and returns true: the program then closes its windows.
-// A running AutoSolve is cancelled and shuttingdown is set.
+// Yes also begins the shutdown (BeginShutdown).
 bool ExitCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor
