@@ -408,7 +408,11 @@ TEST_F(WindowFixture, OverlayLabelAndAutoSolveTooltipMirrorTheState) {
     st().texts.overlay = "\r\n\r\nRandom Puzzle output file: /tmp/x.vxt";
     st().texts.overlayVisible = true;
     st().texts.autoSolveTooltip = "Cancel AutoSolve";
+    st().texts.title = std::string(200, 'T');
     w->refresh();
+    // A long title is cut short; the tool tip holds it whole.
+    EXPECT_TRUE(w->label("Title")->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(w->label("Title")->toolTip(), QString(200, 'T'));
     EXPECT_TRUE(overlay->isVisible());
     EXPECT_EQ(overlay->text(), "\n\nRandom Puzzle output file: /tmp/x.vxt");
     EXPECT_TRUE(w->gridView()->geometry().contains(overlay->geometry().topLeft()));
@@ -419,11 +423,15 @@ TEST(AppFolder, WritableFolderIsKeptAndMissingFilesAreCopied) {
     TempDir from, to;
     writeFile(from.file("default.sch"), "shipped");
     writeFile(from.file("vextor.htm"), "shipped");
+    writeFile(from.file("puzzles.vxt"), "shipped");
+    writeFile(from.file("vextor.cfg"), "the program folder's own");
     writeFile(to.file("vextor.htm"), "kept");
     copyMissingFiles(QString::fromStdString(from.path().string()),
                      QString::fromStdString(to.path().string()));
     EXPECT_EQ(readFile(to.file("default.sch")), "shipped");
+    EXPECT_EQ(readFile(to.file("puzzles.vxt")), "shipped");
     EXPECT_EQ(readFile(to.file("vextor.htm")), "kept");
+    EXPECT_FALSE(std::filesystem::exists(to.file("vextor.cfg")));
     const QString folder = QString::fromStdString(to.path().string());
     EXPECT_TRUE(folderWritable(folder));
     EXPECT_EQ(resolveAppFolder(folder), folder);
@@ -461,6 +469,16 @@ TEST_F(WindowFixture, CluesDigitsAndTicksArePaintedInTheirCorners) {
     const int digit = inkIn(6, middle);
     EXPECT_GT(digit, 0);
     EXPECT_GT(inkIn(5, middle), digit);
+    // Candidates on a dark cell are drawn light.
+    st().grid[5].BackColor = packColour(20, 20, 60);
+    w->refresh();
+    const QImage dark = w->gridView()->grab().toImage();
+    const QRect r5 = w->gridView()->cellRect(5);
+    int light = 0;
+    for (int y = r5.top() + px(140); y < r5.top() + px(480); ++y)
+        for (int x = r5.left() + px(40); x < r5.left() + px(570); ++x)
+            light += qGray(dark.pixel(x, y)) > 160;
+    EXPECT_GT(light, 0);
     // The tick corner only shows for a non-zero tick.
     const QRect corner(1, 1, px(156) - 2, px(156) - 2);
     const QRect r9 = w->gridView()->cellRect(9);

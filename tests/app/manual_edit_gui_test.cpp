@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace vextor;
@@ -168,6 +169,65 @@ TEST_F(GridGui, MovingOverTheGridHidesThePadAndTypedCluesApply) {
     QTest::keyClick(grid(), Qt::Key_X);
     EXPECT_TRUE(st().grid[12].Black);
     EXPECT_EQ(st().curcell, 13);
+    // The keypad's comma throws the typed clue away like any other keypad key.
+    for (int k : {Qt::Key_1, Qt::Key_Comma, Qt::Key_7, Qt::Key_Return})
+        QTest::keyClick(grid(), Qt::Key(k),
+                        k == Qt::Key_Comma ? Qt::KeypadModifier : Qt::NoModifier);
+    EXPECT_EQ(st().grid[13].across, 7);
+}
+
+TEST_F(GridGui, ThePadGoesAwayWhenItsTargetGoesStale) {
+    trigger("mnuedit");
+    ui.defaultYesNo = true; // Clear grid?
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"mnunewgrid",
+         [&] {
+             ui.inputAnswers = {"5,5"};
+             trigger("mnunewgrid");
+         }},
+        {"mnuedit", [&] { trigger("mnuedit"); }},
+        {"mnucleargrid", [&] { trigger("mnucleargrid"); }},
+        {"Command13", [&] { QTest::mouseClick(w.button("Command13"), Qt::LeftButton); }},
+        {"AutoSolve", [&] { QTest::mouseClick(w.button("AutoSolve"), Qt::LeftButton); }}};
+    for (const auto& [name, command] : ways) {
+        QTest::mouseClick(grid(), Qt::RightButton, {}, at(1, 300, 300));
+        ASSERT_TRUE(pad()->isVisible()) << name;
+        command();
+        EXPECT_FALSE(pad()->isVisible()) << name;
+    }
+}
+
+TEST_F(GridGui, ThePadOpensAtTheCellAlsoOutsideTheTagsRange) {
+    trigger("mnuedit");
+    for (QPoint where : {QPoint(-400, 30), QPoint(7000, 30)}) {
+        w.move(where);
+        QTest::mouseClick(grid(), Qt::RightButton, {}, at(11, 300, 300));
+        ASSERT_TRUE(pad()->isVisible());
+        const QPoint corner = grid()->mapToGlobal(grid()->cellRect(11).topLeft());
+        EXPECT_LE((pad()->pos() - corner).manhattanLength(), 2) << where.x();
+    }
+}
+
+TEST_F(GridGui, OnlyTheWindowBackgroundDisarmsThePadChoice) {
+    trigger("mnuedit");
+    st().pendingaction = "Black";
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, QPoint(grid()->width() - 3, 3)); // no cell
+    QTest::mouseClick(w.label("Title"), Qt::LeftButton);
+    EXPECT_EQ(st().pendingaction, "Black");
+    const QPoint background(2, w.height() - 2);
+    ASSERT_EQ(w.childAt(background), nullptr);
+    QTest::mouseClick(&w, Qt::LeftButton, {}, background);
+    EXPECT_TRUE(st().pendingaction.empty());
+}
+
+TEST_F(GridGui, TheHelpButtonGivesTheCursorItsTickBack) {
+    puzzle();
+    trigger("mnusolvemanually");
+    st().grid[7].tick = 0;
+    QTest::mouseClick(w.button("help"), Qt::LeftButton);
+    EXPECT_EQ(menusShown, QStringList{"mnuhelpabout"});
+    EXPECT_EQ(st().grid[7].tick, st().greencol);
+    EXPECT_TRUE(grid()->hasFocus());
 }
 
 TEST_F(GridGui, EditAndClearFromTheCreateMenu) {
