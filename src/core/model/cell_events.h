@@ -24,7 +24,7 @@ enum class KeyCode {
 struct KeyEvent {
     KeyCode code = KeyCode::Other;
     int digit = 0;       // 0..9 for KeyCode::Digit
-    bool keypad = false; // the digit came from the numeric keypad
+    bool keypad = false; // the key is on the numeric keypad (digits, comma, ...)
     bool shift = false;
 
     static KeyEvent of(KeyCode c) { return KeyEvent{c, 0, false, false}; }
