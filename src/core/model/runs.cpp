@@ -6,68 +6,20 @@
 
 namespace vextor {
 
-namespace {
-
-// The cells to the right of (r, c) (across) or below it (down), up to the
-// first known cell or the grid edge.
-std::vector<int> scanRun(const Grid& g, int r, int c, bool across) {
+std::vector<int> collectRun(const Grid& g, int r, int c, bool across) {
     std::vector<int> run;
     if (across) {
-        for (int c2 = c + 1; c2 <= g.cols; ++c2) {
-            const int j = g.CellIndex(r, c2);
-            if (g[j].known)
-                break;
-            run.push_back(j);
-        }
+        for (int c2 = c + 1; c2 <= g.cols && !g[g.CellIndex(r, c2)].known; ++c2)
+            run.push_back(g.CellIndex(r, c2));
     } else {
-        for (int r2 = r + 1; r2 <= g.rows; ++r2) {
-            const int j = g.CellIndex(r2, c);
-            if (g[j].known)
-                break;
-            run.push_back(j);
-        }
+        for (int r2 = r + 1; r2 <= g.rows && !g[g.CellIndex(r2, c)].known; ++r2)
+            run.push_back(g.CellIndex(r2, c));
     }
     return run;
 }
 
-} // namespace
-
 void FindRuns(Grid& g) {
-    for (int r = 1; r <= g.rows; ++r) {
-        for (int c = 1; c <= g.cols; ++c) {
-            const int i = g.CellIndex(r, c);
-            Square& s = g[i];
-            s.cellsacross.clear();
-            s.cellsdown.clear();
-            s.lenacross = 0;
-            s.lendown = 0;
-            if (s.across != 0) {
-                auto run = scanRun(g, r, c, true);
-                if (run.size() > 1) {
-                    s.lenacross = static_cast<int>(run.size());
-                    s.cellsacross = std::move(run);
-                }
-            }
-            if (s.down != 0) {
-                auto run = scanRun(g, r, c, false);
-                if (run.size() > 1) {
-                    s.lendown = static_cast<int>(run.size());
-                    s.cellsdown = std::move(run);
-                }
-            }
-        }
-    }
-    for (int i = 1; i <= g.ncells; ++i) {
-        Square& s = g[i];
-        if (s.Black) {
-            s.across = 0;
-            s.down = 0;
-            s.cellsacross.clear();
-            s.cellsdown.clear();
-            s.lenacross = 0;
-            s.lendown = 0;
-        }
-    }
+    ScanRuns(g, [](const std::vector<int>&, int) {});
 }
 
 void FlagCell(AppState& st, UserInterface& ui, int cell, const std::string& message,

@@ -1,5 +1,7 @@
 #include "solver/sum_combos.h"
 
+#include "model/runs.h"
+
 #include <vector>
 
 namespace vextor {
@@ -50,49 +52,11 @@ void InitCandidates(AppState& st) {
     st.solver.acrossowner.assign(size, 0);
     st.solver.downowner.assign(size, 0);
 
-    for (int r = 1; r <= g.rows; ++r) {
-        for (int c = 1; c <= g.cols; ++c) {
-            const int i = g.CellIndex(r, c);
-            Square& s = g[i];
-            s.cellsacross.clear();
-            s.cellsdown.clear();
-            s.lenacross = 0;
-            s.lendown = 0;
-            if (s.across != 0) {
-                std::vector<int> run;
-                for (int c2 = c + 1; c2 <= g.cols && !g[g.CellIndex(r, c2)].known; ++c2)
-                    run.push_back(g.CellIndex(r, c2));
-                const std::string& digits = sumcombos(static_cast<int>(run.size()), s.across);
-                for (int j : run)
-                    g[j].Choices = FilterDigits(g[j].Choices, digits);
-                if (run.size() > 1) {
-                    s.lenacross = static_cast<int>(run.size());
-                    s.cellsacross = std::move(run);
-                }
-            }
-            if (s.down != 0) {
-                std::vector<int> run;
-                for (int r2 = r + 1; r2 <= g.rows && !g[g.CellIndex(r2, c)].known; ++r2)
-                    run.push_back(g.CellIndex(r2, c));
-                const std::string& digits = sumcombos(static_cast<int>(run.size()), s.down);
-                for (int j : run)
-                    g[j].Choices = FilterDigits(g[j].Choices, digits);
-                if (run.size() > 1) {
-                    s.lendown = static_cast<int>(run.size());
-                    s.cellsdown = std::move(run);
-                }
-            }
-        }
-    }
-    for (int i = 1; i <= g.ncells; ++i) {
-        Square& s = g[i];
-        if (s.Black) {
-            s.across = 0;
-            s.down = 0;
-            s.cellsacross.clear();
-            s.cellsdown.clear();
-        }
-    }
+    ScanRuns(g, [&g](const std::vector<int>& run, int clue) {
+        const std::string& digits = sumcombos(static_cast<int>(run.size()), clue);
+        for (int j : run)
+            g[j].Choices = FilterDigits(g[j].Choices, digits);
+    });
     for (int i = 1; i <= g.ncells; ++i)
         for (int j : g[i].cellsacross)
             st.solver.acrossowner[static_cast<std::size_t>(j)] = i;
