@@ -2,7 +2,7 @@
 // application state and reports mouse and key events per cell.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <QWidget>
 

@@ -12,7 +12,7 @@
 #include "files/file_commands.h"
 #include "manual/manual_solve.h"
 #include "model/geometry.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 #include "shell/startup.h"
 #include "shell/toolbar_commands.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/grid_view.h"
 #include "base/user_interface.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "cli/console_ui.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <optional>
 #include <ostream>

@@ -1,6 +1,7 @@
 // check and candidates: the layout of a record and its first candidates.
 #include "cli/command.h"
 #include "model/runs.h"
+#include "state/layout_check.h"
 #include "solver/sum_combos.h"
 
 namespace vextor::cli {

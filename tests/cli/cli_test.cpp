@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 #include "cli/console_ui.h"
 #include "files/puzzle_file.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 

@@ -1,7 +1,7 @@
 // Builds grids for tests from rows of cell tokens.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <string>
 #include <vector>

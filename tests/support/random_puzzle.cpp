@@ -1,6 +1,6 @@
 #include "support/random_puzzle.h"
 
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "model/runs.h"
 
 #include <algorithm>

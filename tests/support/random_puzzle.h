@@ -2,7 +2,7 @@
 // filled with random distinct digits, with the clues computed from them.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 
 #include "model/cell_events.h"
 #include "model/grid.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <string>
 #include <vector>

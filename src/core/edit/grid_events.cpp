@@ -2,7 +2,7 @@
 
 #include "edit/layout_edit.h"
 #include "manual/manual_solve.h"
-#include "model/cursor.h"
+#include "state/cursor.h"
 
 namespace vextor {
 

@@ -4,7 +4,7 @@
 
 #include "base/user_interface.h"
 #include "model/cell_events.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace vextor {
 

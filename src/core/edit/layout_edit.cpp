@@ -2,7 +2,7 @@
 
 #include "base/text.h"
 #include "edit/cell_pad.h"
-#include "model/cursor.h"
+#include "state/cursor.h"
 
 namespace vextor {
 

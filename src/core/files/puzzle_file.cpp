@@ -1,7 +1,7 @@
 #include "files/puzzle_file.h"
 
 #include "base/text.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 
 #include <algorithm>
 #include <filesystem>

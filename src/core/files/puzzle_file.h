@@ -8,7 +8,7 @@
 
 #include "base/user_interface.h"
 #include "model/grid.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <istream>
 #include <optional>

@@ -1,5 +1,5 @@
 // The starting candidates of solving by hand.
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "manual/manual_solve.h"
 #include "model/runs.h"
 #include "solver/sum_combos.h"

@@ -1,8 +1,8 @@
 #include "manual/manual_solve.h"
 
 #include "base/text.h"
-#include "manual/grid_checks.h"
-#include "model/cursor.h"
+#include "model/grid_checks.h"
+#include "state/cursor.h"
 
 #include <array>
 #include <fstream>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/user_interface.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace vextor {
 

@@ -1,7 +1,8 @@
 #include "solver/autosolve.h"
 
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "model/runs.h"
+#include "state/layout_check.h"
 #include "solver/deduce.h"
 #include "solver/guessing.h"
 #include "solver/rules.h"

@@ -1,7 +1,7 @@
 #include "solver/guessing.h"
 
 #include "base/text.h"
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "solver/deduce.h"
 #include "solver/rules.h"
 #include "solver/sum_bounds.h"

@@ -2,7 +2,7 @@
 // its cells are settled.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace vextor {
 

@@ -1,6 +1,6 @@
 #include "solver/rules.h"
 
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 
 namespace vextor {
 

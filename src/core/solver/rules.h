@@ -3,7 +3,7 @@
 // candidate string.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <string>
 #include <vector>

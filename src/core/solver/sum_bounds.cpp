@@ -1,6 +1,6 @@
 #include "solver/sum_bounds.h"
 
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 
 #include <string>
 

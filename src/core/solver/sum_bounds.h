@@ -1,7 +1,7 @@
 // Sum bounds: candidates that cannot reach, or must overshoot, a run's clue.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
 // The sum-combination table and the first candidate strings of the white cells.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 #include <array>
 #include <string>

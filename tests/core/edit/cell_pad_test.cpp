@@ -1,5 +1,5 @@
 #include "edit/cell_pad.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 #include "support/scripted_ui.h"
 
 #include <algorithm>

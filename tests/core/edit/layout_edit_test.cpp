@@ -1,6 +1,6 @@
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 

@@ -1,6 +1,6 @@
 #include "base/text.h"
 #include "files/puzzle_file.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"

@@ -2,6 +2,7 @@
 // and exactly one solution each.
 #include "files/puzzle_file.h"
 #include "model/runs.h"
+#include "state/layout_check.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/cell_display.h"
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 #include "support/scripted_ui.h"
 
 using namespace vextor;

@@ -1,4 +1,5 @@
 #include "model/runs.h"
+#include "state/layout_check.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 

@@ -1,6 +1,6 @@
 // AutoSolve on whole puzzles: outcomes, messages, the button, cancelling,
 // interactive solving, and random puzzles.
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "solver/autosolve.h"
 #include "solver/deduce.h"
 #include "solver/guessing.h"

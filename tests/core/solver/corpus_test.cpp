@@ -1,7 +1,7 @@
 // Acceptance: the published puzzles of the shared corpus solve to their
 // stored unique solutions.
 #include "files/puzzle_file.h"
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "solver/autosolve.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"

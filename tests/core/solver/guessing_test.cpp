@@ -1,6 +1,6 @@
 // Guessing with retraction: the choice list, the guess step, retracting,
 // restarting and the try limit.
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "solver/deduce.h"
 #include "solver/guessing.h"
 #include "solver/rules.h"

@@ -1,5 +1,5 @@
 // The deduction rules on small hand-made runs: exact candidate strings, in order.
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 #include "model/runs.h"
 #include "solver/remainder_rules.h"
 #include "solver/rules.h"

@@ -1,4 +1,4 @@
-#include "model/grid_commands.h"
+#include "state/grid_commands.h"
 
 #include "base/text.h"
 

@@ -1,4 +1,4 @@
-#include "model/cursor.h"
+#include "state/cursor.h"
 
 namespace vextor {
 

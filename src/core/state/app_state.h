@@ -2,26 +2,26 @@
 // the texts the main window shows. The desktop program only mirrors it.
 #pragma once
 
-#include <array>
-#include <deque>
-#include <string>
-
 #include "base/colour.h"
 #include "base/random.h"
 #include "model/geometry.h"
 #include "model/grid.h"
-#include "solver/solver_state.h"
+#include "state/solver_state.h"
+
+#include <array>
+#include <deque>
+#include <string>
 
 namespace vextor {
 
 // Texts and visibility of the main window's labels, mirrored by the app.
 struct MainWindowTexts {
-    std::string title;          // Title: the puzzle title
-    std::string gridSize;       // GridSize: "9x9"
+    std::string title;           // Title: the puzzle title
+    std::string gridSize;        // GridSize: "9x9"
     std::string puzNumNow = "1"; // PuzNumNow: the number box
-    std::string puzNumber;      // puznumber: " of 12"
-    std::string caption;        // window caption
-    std::string overlay;        // Label3, the overlay on the grid
+    std::string puzNumber;       // puznumber: " of 12"
+    std::string caption;         // window caption
+    std::string overlay;         // Label3, the overlay on the grid
     bool overlayVisible = false;
     std::string autoSolveTag = "Auto Solve";
     std::string autoSolveTooltip = "Auto Solve";

@@ -1,7 +1,7 @@
 // The selected cell (curcell) and its green tick.
 #pragma once
 
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace vextor {
 

@@ -1,4 +1,4 @@
-#include "manual/grid_checks.h"
+#include "model/grid_checks.h"
 
 #include <algorithm>
 

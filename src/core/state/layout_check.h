@@ -1,0 +1,21 @@
+// The layout check: errors and warnings about the runs FindRuns recorded.
+#pragma once
+
+#include "base/colour.h"
+#include "base/user_interface.h"
+#include "state/app_state.h"
+
+#include <string>
+
+namespace vextor {
+
+// Checks the layout that FindRuns (or an equivalent rebuild) recorded.
+// Returns true when the layout failed: on the first error the check stops.
+// Warnings never fail. With show, every error and warning is shown through
+// FlagCell; without it nothing is shown.
+bool CheckLayout(AppState& st, UserInterface& ui, bool show);
+
+// Marks the cell with a tick of the colour while the message is shown.
+void FlagCell(AppState& st, UserInterface& ui, int cell, const std::string& message, Colour colour);
+
+} // namespace vextor
