@@ -25,12 +25,6 @@ bool validSize(const RecordSize& size) {
     return size.rows >= 1 && size.rows <= kMaxRows && size.cols >= 1 && size.cols <= kMaxCols;
 }
 
-// Reads one row line of a record. A line starting with "#" is the next
-// record's header: the record in hand has fewer row lines than rows.
-bool readRowLine(std::istream& in, std::string& line) {
-    return readRecordLine(in, line) && !isHeader(line);
-}
-
 bool isWhite(const Square& s, Colour whitecol) {
     return !s.Black && s.BackColor == whitecol;
 }
@@ -39,32 +33,16 @@ std::string clueToken(const Square& s) {
     return plainNumber(s.across) + "," + plainNumber(s.down);
 }
 
-// Steps 3 to 10 of loading record n: false on any fault. The title, the size
-// label and the cells keep what was written before the fault.
-bool loadRecord(AppState& st, const std::string& file, int n) {
-    st.npuzzles = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+// Steps 6 to 10 of loading a record from its lines: false on any fault. The
+// title, the size label and the cells keep what was written before the fault.
+bool loadRecordLines(AppState& st, const RecordLines& record) {
+    const std::vector<std::string>& lines = record.lines;
+    if (lines.empty())
         return false;
-    std::string line;
-    int count = 0;
-    while (readRecordLine(in, line))
-        if (isCountedHeader(line))
-            ++count;
-    if (in.bad())
+    st.texts.title = parseTitle(lines[0]);
+    if (lines.size() < 2)
         return false;
-    st.npuzzles = count;
-    in.clear();
-    in.seekg(0);
-    if (!in || !FindPuzzle(in, n))
-        return false;
-
-    if (!readRecordLine(in, line))
-        return false;
-    st.texts.title = parseTitle(line);
-    if (!readRowLine(in, line))
-        return false;
-    const RecordSize size = parseSize(line);
+    const RecordSize size = parseSize(lines[1]);
     st.texts.gridSize = plainNumber(size.rows) + "x" + plainNumber(size.cols);
     if (!validSize(size))
         return false;
@@ -85,13 +63,19 @@ bool loadRecord(AppState& st, const std::string& file, int n) {
         s.BackColor = st.whitecol;
         s.acrosscol = st.blackcol;
         s.downcol = st.blackcol;
+        // Runs found on the cells that were here before name other cells.
+        s.cellsacross.clear();
+        s.cellsdown.clear();
+        s.lenacross = 0;
+        s.lendown = 0;
     }
 
     int counter = 0;
     for (int r = 1; r <= g.rows; ++r) {
-        if (!readRowLine(in, line))
+        const std::size_t at = static_cast<std::size_t>(r) + 1;
+        if (at >= lines.size())
             return false;
-        for (const LayoutToken& t : parseLayout(line)) {
+        for (const LayoutToken& t : parseLayout(lines[at])) {
             if (t.kind == LayoutToken::Kind::White) {
                 if (t.count <= 0)
                     continue;
@@ -120,7 +104,20 @@ bool loadRecord(AppState& st, const std::string& file, int n) {
             }
         }
     }
-    return true;
+    // Row lines that leave cells without a token (a blank row line, a count of
+    // 0) are damaged: such cells would be neither white nor sum cells, and the
+    // record would be written back as a different puzzle.
+    return counter == g.ncells;
+}
+
+// Steps 3 to 10 of loading record n through a reader.
+bool loadFrom(AppState& st, PuzzleFileReader& reader, int n) {
+    st.npuzzles = 0;
+    if (!reader.ok())
+        return false;
+    st.npuzzles = reader.count();
+    const auto record = reader.record(n);
+    return record && loadRecordLines(st, *record);
 }
 
 // The empty 9 x 9 grid asked for with n = -1.
@@ -186,11 +183,16 @@ std::optional<int> FindPuzzle(std::istream& in, int n) {
     return std::nullopt;
 }
 
-bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n) {
+namespace {
+
+// ReadPuzzle around the loading of record n by `load`.
+template <class Load>
+bool readPuzzleWith(AppState& st, UserInterface& ui, const std::string& file, int n, Load&& load) {
     // A solve still running on the grid (reached through its event pumping)
     // must stop before it touches the replaced cells.
     if (st.autosolving)
         st.cancelsolve = true;
+    const unsigned generation = st.grid.generation;
     bool ok = true;
     {
         BusyPointer busy(ui);
@@ -198,14 +200,18 @@ bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n)
         if (n == -1)
             loadEmpty(st);
         else
-            ok = loadRecord(st, file, n);
-        if (ok) {
+            ok = load();
+        // Cells replaced by a load that failed later are placed all the same,
+        // and the modes that worked on the old cells end with them.
+        if (ok || st.grid.generation != generation) {
             st.grid.place();
             FitGridWindow(st);
             st.solver.clearLists();
             st.manualmode = false;
             st.editmode = false;
             st.interactive = false;
+        }
+        if (ok) {
             if (n != -1)
                 st.puznum = n;
             st.texts.puzNumNow = plainNumber(st.puznum);
@@ -218,6 +224,19 @@ bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n)
         st.puznum = leadingInt(st.texts.puzNumNow);
     }
     return ok;
+}
+
+} // namespace
+
+bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n) {
+    return readPuzzleWith(st, ui, file, n, [&] {
+        PuzzleFileReader reader(file);
+        return loadFrom(st, reader, n);
+    });
+}
+
+bool ReadPuzzle(AppState& st, UserInterface& ui, PuzzleFileReader& reader, int n) {
+    return readPuzzleWith(st, ui, reader.file(), n, [&] { return loadFrom(st, reader, n); });
 }
 
 bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
@@ -245,11 +264,9 @@ std::string titleLine(std::string_view title) {
     for (char& ch : t)
         if (ch == '\r' || ch == '\n')
             ch = ' ';
-    // A comma or a leading quote would cut the title on reading; a leading "#"
-    // would make the title line count as a record header.
-    const std::string trimmed = trim(t);
-    const bool plain = t.find(',') == std::string::npos && (trimmed.empty() || trimmed[0] != '"') &&
-                       (t.empty() || t[0] != '#');
+    // Reading cuts a title at a comma, trims it and takes a leading quote as
+    // quoting; a leading "#" would make the title line count as a header.
+    const bool plain = parseTitle(t) == t && (t.empty() || t[0] != '#');
     if (plain)
         return t;
     std::string quoted = "\"";
@@ -438,32 +455,26 @@ std::string recordText(const Grid& grid, Colour whitecol, std::string_view title
     return text;
 }
 
-std::optional<PuzzleRecord> readRecord(const std::string& file, int n) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+std::optional<PuzzleRecord> readRecord(PuzzleFileReader& reader, int n) {
+    const auto text = reader.record(n);
+    if (!text || text->lines.size() < 2)
         return std::nullopt;
-    const auto number = FindPuzzle(in, n);
-    if (!number)
+    const RecordSize size = parseSize(text->lines[1]);
+    const auto rows = static_cast<std::size_t>(size.rows);
+    if (!validSize(size) || text->lines.size() < 2 + rows)
         return std::nullopt;
     PuzzleRecord record;
-    record.number = *number;
-    std::string line;
-    if (!readRecordLine(in, line))
-        return std::nullopt;
-    record.title = parseTitle(line);
-    if (!readRowLine(in, line))
-        return std::nullopt;
-    const RecordSize size = parseSize(line);
-    if (!validSize(size))
-        return std::nullopt;
+    record.number = text->number;
+    record.title = parseTitle(text->lines[0]);
     record.rows = size.rows;
     record.cols = size.cols;
-    for (int r = 0; r < size.rows; ++r) {
-        if (!readRowLine(in, line))
-            return std::nullopt;
-        record.lines.push_back(line);
-    }
+    record.lines.assign(text->lines.begin() + 2, text->lines.begin() + 2 + size.rows);
     return record;
+}
+
+std::optional<PuzzleRecord> readRecord(const std::string& file, int n) {
+    PuzzleFileReader reader(file);
+    return readRecord(reader, n);
 }
 
 } // namespace vextor

