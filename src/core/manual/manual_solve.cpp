@@ -27,7 +27,7 @@ struct RunTotal {
 RunTotal runTotal(const Grid& g, const std::vector<int>& run) {
     RunTotal t;
     for (int j : run) {
-        if (g[j].Choices.size() == 1) {
+        if (g.valid(j) && g[j].Choices.size() == 1) {
             ++t.settled;
             t.sum += leadingInt(g[j].Choices);
         }
@@ -50,7 +50,7 @@ void colourRun(AppState& st, const std::vector<int>& run, int len, int clue, Col
 bool markDuplicates(AppState& st, const std::vector<int>& run) {
     std::array<int, 10> count{};
     for (int j : run)
-        if (isDigitEntry(st.grid[j].Choices))
+        if (st.grid.valid(j) && isDigitEntry(st.grid[j].Choices))
             ++count[static_cast<std::size_t>(st.grid[j].Choices[0] - '0')];
     bool found = false;
     for (int d = 1; d <= 9; ++d)
@@ -67,7 +67,7 @@ bool markSingleOpenCell(AppState& st, const std::vector<int>& run, int clue) {
     const Grid& g = st.grid;
     int open = 0, openCell = 0;
     for (int j : run) {
-        if (g[j].Choices.size() >= 2) {
+        if (g.valid(j) && g[j].Choices.size() >= 2) {
             ++open;
             openCell = j;
         }
@@ -82,7 +82,7 @@ bool markSingleOpenCell(AppState& st, const std::vector<int>& run, int clue) {
     }
     const char needed = static_cast<char>('0' + need);
     for (int j : run) {
-        if (g[j].Choices.size() == 1 && g[j].Choices[0] == needed) {
+        if (g.valid(j) && g[j].Choices.size() == 1 && g[j].Choices[0] == needed) {
             TickCells(st, run);
             conflict = true;
             break;
@@ -201,6 +201,7 @@ void EnterDigit(AppState& st, int cell, const std::string& digit) {
 
 VerifyResult VerifyEntries(AppState& st, UserInterface& ui) {
     Grid& g = st.grid;
+    const unsigned generation = g.generation;
     bool conflict = false;
     for (int i = 1; i <= g.ncells; ++i)
         g[i].tick = 0;
@@ -216,7 +217,12 @@ VerifyResult VerifyEntries(AppState& st, UserInterface& ui) {
     for (int i = 1; i <= g.ncells; ++i)
         if (!g[i].cellsdown.empty() && markSingleOpenCell(st, g[i].cellsdown, g[i].down))
             conflict = true;
-    if (!IsGridFull(g, ui))
+    const bool full = IsGridFull(g, ui);
+    // The events let through may have loaded another puzzle: its cells are
+    // not the ones checked, and nothing is marked on them.
+    if (g.generation != generation)
+        return VerifyResult::Clean;
+    if (!full)
         return conflict ? VerifyResult::Conflict : VerifyResult::Clean;
     // A full grid is solved only when nothing conflicts and every run adds up;
     // runs that do not are marked so the missing congratulation is explained.
@@ -290,7 +296,10 @@ void VerifyManualSolve(AppState& st, UserInterface& ui) {
         ui.message("Verify in Manual Solve mode only");
         return;
     }
+    const unsigned generation = st.grid.generation;
     const VerifyResult result = VerifyEntries(st, ui);
+    if (st.grid.generation != generation)
+        return; // another puzzle was loaded meanwhile
     ColourRunSums(st);
     if (result == VerifyResult::Complete)
         ui.message(kWellDone);
@@ -309,9 +318,10 @@ void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
     if (key.code == KeyCode::Digit) {
         if (key.keypad || key.digit < 1 || key.digit > 9)
             return;
+        const unsigned generation = st.grid.generation;
         st.mnucnxTag = std::to_string(st.curcell);
         DigitMenuClick(st, ui, key.digit - 1);
-        if (st.grid.valid(st.curcell))
+        if (st.grid.generation == generation && st.grid.valid(st.curcell))
             st.grid[st.curcell].tick = st.greencol;
         return;
     }

@@ -45,6 +45,9 @@ void EnterDigit(AppState& st, int cell, const std::string& digit);
 // Marks duplicate digits in a run and impossible single open cells with red
 // ticks (all earlier ticks, the cursor's included, are cleared first).
 // Complete only for a full grid without any conflict whose every run adds up.
+// It lets window events run once; when they replaced the grid (a puzzle was
+// loaded), it stops there with Clean and callers must not touch the new cells.
+// Run lists are only followed inside the grid.
 VerifyResult VerifyEntries(AppState& st, UserInterface& ui);
 
 // The digit menu's handler for item k on the cell of mnucnxTag. Like the keys
