@@ -75,9 +75,7 @@ parseCommandLine(const Command& cmd, const std::vector<std::string>& args, std::
                  std::initializer_list<std::string_view> flags, Context& ctx) {
     CommandLine line;
     for (const std::string& arg : args) {
-        // "-1" is a number (record -1 is the empty grid), not an option.
-        const bool option = arg.size() > 1 && arg[0] == '-' && !parseInteger(arg);
-        if (!option) {
+        if (!isOptionWord(arg)) {
             line.positional.push_back(arg);
             continue;
         }
@@ -103,6 +101,25 @@ std::optional<int> parseInteger(std::string_view text) {
     if (ec != std::errc() || ptr != end || text.empty())
         return std::nullopt;
     return value;
+}
+
+bool isOptionWord(std::string_view arg) {
+    // "-1" is a number (record -1 is the empty grid), and so is "-99999999999":
+    // too large, but the number check is the one to say so.
+    if (arg.size() < 2 || arg[0] != '-')
+        return false;
+    return !std::all_of(arg.begin() + 1, arg.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+}
+
+std::optional<int> parseRecordNumber(const Command& cmd, const std::string& text, Context& ctx) {
+    // "-0" reads as 0 and is refused with it.
+    const auto n = parseInteger(text);
+    if (n && (*n >= 1 || *n == -1))
+        return n;
+    usageError(cmd,
+               "N must be a record number (1 or more) or -1 for the empty grid, not '" + text + "'",
+               ctx);
+    return std::nullopt;
 }
 
 bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n) {

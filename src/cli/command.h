@@ -63,6 +63,15 @@ int usageError(const Command& cmd, const std::string& problem, Context& ctx);
 // A whole decimal number, optionally negative, and nothing else.
 std::optional<int> parseInteger(std::string_view text);
 
+// Whether a word is an option: it starts with "-" and is not "-" followed by
+// digits only (those are numbers, right or wrong, for the number's own check).
+bool isOptionWord(std::string_view arg);
+
+// The record number N of every command: 1 or more names a record, -1 the empty
+// 9 x 9 grid. Anything else is a usage error with one message for every
+// command (printed here); nullopt then.
+std::optional<int> parseRecordNumber(const Command& cmd, const std::string& text, Context& ctx);
+
 // Loads record n of file into st as the program does (puzfile = file); a
 // failure has shown the read-error message. Returns true when loaded.
 bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n);

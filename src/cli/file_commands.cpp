@@ -19,9 +19,9 @@ int runShow(const Command& self, const std::vector<std::string>& args, Context& 
     const auto line = parseCommandLine(self, args, 2, {"--solution"}, ctx);
     if (!line)
         return kUsage;
-    const auto n = parseInteger(line->positional[1]);
+    const auto n = parseRecordNumber(self, line->positional[1], ctx);
     if (!n)
-        return usageError(self, "N must be a whole number, not '" + line->positional[1] + "'", ctx);
+        return kUsage;
     AppState st;
     const std::string& file = line->positional[0];
     if (!loadPuzzle(st, ctx, file, *n))

@@ -1,8 +1,8 @@
 // check and candidates: the layout of a record and its first candidates.
 #include "cli/command.h"
 #include "model/runs.h"
-#include "state/layout_check.h"
 #include "solver/sum_combos.h"
+#include "state/layout_check.h"
 
 namespace vextor::cli {
 
@@ -14,9 +14,9 @@ int loadFromArgs(const Command& self, const std::vector<std::string>& args, AppS
     const auto line = parseCommandLine(self, args, 2, {}, ctx);
     if (!line)
         return kUsage;
-    const auto n = parseInteger(line->positional[1]);
+    const auto n = parseRecordNumber(self, line->positional[1], ctx);
     if (!n)
-        return usageError(self, "N must be a whole number, not '" + line->positional[1] + "'", ctx);
+        return kUsage;
     return loadPuzzle(st, ctx, line->positional[0], *n) ? kOk : kFailed;
 }
 

@@ -116,7 +116,7 @@ std::optional<SolveOptions> parseOptions(const Command& self, const std::vector<
                 return std::nullopt;
             }
             o.out = args[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
+        } else if (isOptionWord(a)) {
             usageError(self, "unknown option '" + a + "'", ctx);
             return std::nullopt;
         } else {
@@ -129,12 +129,9 @@ std::optional<SolveOptions> parseOptions(const Command& self, const std::vector<
     }
     o.file = positional[0];
     if (positional.size() == 2 && positional[1] != "all") {
-        const auto n = parseInteger(positional[1]);
-        if (!n || *n < 1) {
-            usageError(self, "N must be a record number or 'all', not '" + positional[1] + "'",
-                       ctx);
+        const auto n = parseRecordNumber(self, positional[1], ctx);
+        if (!n)
             return std::nullopt;
-        }
         o.record = *n;
     }
     return o;
@@ -145,7 +142,10 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
     if (!opt)
         return kUsage;
     RoundsUserInterface ui(ctx.ui, opt->rounds);
-    const int count = CountPuzzles(opt->file, ui);
+    // One pass over the file finds every record; each is then read from its
+    // place instead of counting and searching the file again.
+    PuzzleFileReader reader(opt->file);
+    const int count = reader.count();
     int first = 1, last = count;
     if (opt->record) {
         first = last = *opt->record;
@@ -163,7 +163,7 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
             st.rng.reseed(*opt->seed);
         ui.resetRounds();
         st.puzfile = opt->file;
-        if (!ReadPuzzle(st, ui, opt->file, n)) {
+        if (!ReadPuzzle(st, ui, reader, n)) {
             ctx.out << "#" << n << "\tinvalid\t0\t0\t0\n";
             allSolved = false;
             continue;
@@ -197,11 +197,11 @@ extern const Command solveCommand;
 const Command solveCommand{
     "solve", "FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out OUTFILE]",
     "Solve records of FILE with AutoSolve.",
-    "Loads each chosen record (default: all) and runs AutoSolve with its\n"
-    "messages shown on standard error. Prints one tab-separated line per\n"
-    "record: #N, the outcome (solved, guessed, no-solution, invalid,\n"
-    "cancelled, gave-up), the guesses applied, the restarts and the solving\n"
-    "time in microseconds.\n"
+    "Loads each chosen record (default: all; N = -1 is the empty 9 x 9 grid)\n"
+    "and runs AutoSolve with its messages shown on standard error. Prints one\n"
+    "tab-separated line per record: #N, the outcome (solved, guessed,\n"
+    "no-solution, invalid, cancelled, gave-up), the guesses applied, the\n"
+    "restarts and the solving time in microseconds.\n"
     "\n"
     "  --seed S     seed the random guessing order (the same seed gives the\n"
     "               same results)\n"
