@@ -12,9 +12,9 @@
 #include "files/file_commands.h"
 #include "manual/manual_solve.h"
 #include "model/geometry.h"
-#include "state/grid_commands.h"
 #include "shell/startup.h"
 #include "shell/toolbar_commands.h"
+#include "state/grid_commands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -382,9 +382,13 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 
 void MainWindow::startUp(const QString& programFolder) {
     runCommand([&] { StartUp(st_, *ui_, programFolder.toStdString()); });
-    const int checked = SchemeIndexOf(st_.schemefile);
+    schemeInUse_ = SchemeIndexOf(st_.schemefile);
+    markSchemeInUse();
+}
+
+void MainWindow::markSchemeInUse() {
     for (std::size_t i = 0; i < schemeItems_.size(); ++i)
-        schemeItems_[i]->setChecked(static_cast<int>(i) == checked);
+        schemeItems_[i]->setChecked(static_cast<int>(i) == schemeInUse_);
 }
 
 void MainWindow::refresh() {
@@ -445,10 +449,13 @@ void MainWindow::setGridHidden(bool hidden) {
 }
 
 void MainWindow::onSchemeItem(int index) {
-    for (QAction* a : schemeItems_)
-        a->setChecked(false);
-    schemeItems_[static_cast<std::size_t>(index)]->setChecked(true);
-    runCommand([&] { ColourSchemeCommand(st_, *ui_, index); });
+    bool applied = false;
+    runCommand([&] { applied = ColourSchemeCommand(st_, *ui_, index); });
+    // A scheme that could not be read leaves the colours as they were, and
+    // the check mark with the scheme they come from.
+    if (applied)
+        schemeInUse_ = index;
+    markSchemeInUse();
 }
 
 void MainWindow::onHelpButton() {

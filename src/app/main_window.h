@@ -88,6 +88,7 @@ private:
     void setGridHidden(bool hidden);
 
     void onSchemeItem(int index);
+    void markSchemeInUse();
     void onHelpButton();
     void onExit();
     void closeOtherWindows();
@@ -100,6 +101,7 @@ private:
     UserInterface* ui_ = nullptr;
     GridInteraction* interaction_ = nullptr;
     int schemesShown_ = 0; // st_.schemesApplied when the panels were last painted
+    int schemeInUse_ = -1; // the Color Scheme item whose colours are shown
 
     GridView* grid_ = nullptr;
     QLineEdit* puzNumNow_ = nullptr;

@@ -141,8 +141,10 @@ void BeginShutdown(AppState& st) {
 bool ExitCommand(AppState& st, UserInterface& ui) {
     if (!ui.askYesNo("Exit?"))
         return false;
-    BeginShutdown(st);
+    // Saved before the shutdown begins: from then on no message is shown, and
+    // the person must learn that the options could not be saved.
     SavecfgFile(st, ui);
+    BeginShutdown(st);
     DeleteWorkingFiles(st);
     return true;
 }

@@ -36,9 +36,9 @@ void DeleteWorkingFiles(const AppState& st);
 // shuttingdown, after which no message is shown, and cancels a running AutoSolve.
 void BeginShutdown(AppState& st);
 
-// The Exit button: asks "Exit?"; on Yes saves the configuration and deletes
-// the working files, and returns true: the program then closes its windows.
-// Yes also begins the shutdown (BeginShutdown).
+// The Exit button: asks "Exit?"; on Yes saves the configuration (a failure is
+// reported), begins the shutdown (BeginShutdown) and deletes the working
+// files, and returns true: the program then closes its windows.
 bool ExitCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor
