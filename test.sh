@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vextor and runs every test; then runs the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer, with the standard library's
+# checks (_GLIBCXX_ASSERTIONS) on. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh full

@@ -78,23 +78,3 @@ TEST(PuzzleFileReader, FindsWhatFindPuzzleFinds) {
     EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).ok());
     EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).record(1));
 }
-
-TEST(PuzzleFileReader, LoadsEveryRecordAsReadPuzzleDoes) {
-    TempDir dir;
-    const std::string path = dir.file("p.vxt");
-    writeFile(path,
-              "#1\r\nA\r\n 1, 2\r\nX 1\r\n#2\r\nB\r\n 9, 9\r\nX\r\n#3\r\nC\r\n 1, 1\r\nX\r\n");
-    PuzzleFileReader reader(path);
-    for (int n : {1, 2, 3, 4, -1}) {
-        AppState byName(1), byReader(1);
-        ScriptedUserInterface ui1, ui2;
-        byName.puzfile = byReader.puzfile = path;
-        EXPECT_EQ(ReadPuzzle(byName, ui1, path, n), ReadPuzzle(byReader, ui2, reader, n)) << n;
-        EXPECT_EQ(ui1.messages, ui2.messages) << n;
-        EXPECT_EQ(byName.npuzzles, byReader.npuzzles) << n;
-        EXPECT_EQ(byName.texts.puzNumber, byReader.texts.puzNumber) << n;
-        EXPECT_EQ(recordText(byName.grid, byName.whitecol, byName.texts.title, n, false),
-                  recordText(byReader.grid, byReader.whitecol, byReader.texts.title, n, false))
-            << n;
-    }
-}
