@@ -33,6 +33,14 @@ std::string clueToken(const Square& s) {
     return plainNumber(s.across) + "," + plainNumber(s.down);
 }
 
+// Runs found on the cells that were here before name other cells.
+void dropRuns(Square& s) {
+    s.cellsacross.clear();
+    s.cellsdown.clear();
+    s.lenacross = 0;
+    s.lendown = 0;
+}
+
 // Steps 6 to 10 of loading a record from its lines: false on any fault. The
 // title, the size label and the cells keep what was written before the fault.
 bool loadRecordLines(AppState& st, const RecordLines& record) {
@@ -63,11 +71,7 @@ bool loadRecordLines(AppState& st, const RecordLines& record) {
         s.BackColor = st.whitecol;
         s.acrosscol = st.blackcol;
         s.downcol = st.blackcol;
-        // Runs found on the cells that were here before name other cells.
-        s.cellsacross.clear();
-        s.cellsdown.clear();
-        s.lenacross = 0;
-        s.lendown = 0;
+        dropRuns(s);
     }
 
     int counter = 0;
@@ -138,6 +142,7 @@ void loadEmpty(AppState& st) {
         s.acrosscol = st.blackcol;
         s.downcol = st.blackcol;
         s.known = false;
+        dropRuns(s);
     }
 }
 

@@ -64,6 +64,13 @@ TEST_F(ManualFixture, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error reading puzzle# 3 from file " + path,
                                                      "Verify in Manual Solve mode only",
                                                      "Undo in Manual Solve mode only"}));
+
+    // The empty grid drops the run lists as well.
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
+    StartManualSolve(st, ui);
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, -1));
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].cellsacross.empty() && st.grid[i].cellsdown.empty()) << i;
 }
 
 TEST_F(ManualFixture, ALoadWhileVerifyingStopsTheCheck) {
