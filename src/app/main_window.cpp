@@ -131,7 +131,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildControls();
     buildMenus();
     wireSolverButtons(*this);
-    wireFileMenu(*this); // the puzzle-file commands
+    wireFileMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
