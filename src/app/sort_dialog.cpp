@@ -125,14 +125,23 @@ SortOptions SortDialog::options() const {
 }
 
 void SortDialog::onSort() {
+    // A click that arrives while the sort lets events run is not a new sort.
+    if (running_)
+        return;
+    running_ = true;
     SortOptions o = options();
     w_.runCommand([&] { SortPuzzleFile(w_.ui(), o); });
     start_->setText(QString::fromStdString(o.start));
+    running_ = false;
 }
 
 void SortDialog::onConvert() {
+    if (running_)
+        return;
+    running_ = true;
     const SortOptions o = options();
     w_.runCommand([&] { ConvertCommand(w_.ui(), o.input, o.output); });
+    running_ = false;
 }
 
 } // namespace vextor::app

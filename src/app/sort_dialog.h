@@ -45,6 +45,7 @@ private:
     QRadioButton* ascending_;  // Option1
     QRadioButton* descending_; // Option2
     QCheckBox* resequence_;    // Check1
+    bool running_ = false;     // Sort or Convert is at work (it lets events run)
 };
 
 } // namespace vextor::app

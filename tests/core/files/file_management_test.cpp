@@ -269,17 +269,3 @@ TEST_F(Files, BackupNames) {
     EXPECT_EQ(ui.messages.back(), "Error backing to file:\r\n" + path("gone/missing;01.vxt"));
     EXPECT_FALSE(fs::exists(path("gone/missing;01.vxt")));
 }
-
-TEST_F(Files, ConfirmOverwriteAsksOnlyForNonEmptyFiles) {
-    writeFile(path("full.vxt"), "x");
-    writeFile(path("empty.vxt"), "");
-    EXPECT_TRUE(ConfirmOverwrite(ui, path("missing.vxt")));
-    EXPECT_TRUE(ConfirmOverwrite(ui, path("empty.vxt")));
-    EXPECT_TRUE(ui.log.empty());
-    ui.yesNoAnswers = {false, true};
-    EXPECT_FALSE(ConfirmOverwrite(ui, path("full.vxt")));
-    EXPECT_TRUE(ConfirmOverwrite(ui, path("full.vxt")));
-    EXPECT_EQ(ui.log[0], "yesno: OverWrite file: " + path("full.vxt") + " ?");
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_TRUE(FileExists(path("empty.vxt")));
-}
