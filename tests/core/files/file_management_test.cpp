@@ -248,6 +248,7 @@ TEST_F(Files, BackupNames) {
     }
     // A dot in a folder name is no extension; a ";" there is no counter.
     EXPECT_EQ(BackupName("/x;5.d/puzzles"), "/x;5.d/puzzles;01");
+    EXPECT_EQ(BackupName("/x/puzzles;.vxt"), "/x/puzzles;01.vxt"); // an empty counter
     for (int n = 1; n <= 99; ++n) {
         const std::string nn = (n < 10 ? "0" : "") + std::to_string(n);
         writeFile(path("puzzles;" + nn + ".vxt"), "");

@@ -68,6 +68,9 @@ TEST_F(Sorting, KeysOrdersAndTies) {
     EXPECT_EQ(sort(x + y + z), z + y + x);
     o.key = SortKey::Header;
     EXPECT_EQ(sort(rec("3", "Same") + rec("12", "same")), rec("12", "same") + rec("3", "Same"));
+    // Items equal but for letter case keep their order in the file.
+    EXPECT_EQ(sort(rec("1", "ABC") + rec("1", "abc")), rec("1", "ABC") + rec("1", "abc"));
+    EXPECT_EQ(sort(rec("1", "abc") + rec("1", "ABC")), rec("1", "abc") + rec("1", "ABC"));
     // A shorter title sorts first: the separator comes before every character.
     EXPECT_EQ(sort(rec("1", "Abc d") + rec("2", "Abc")), rec("2", "Abc") + rec("1", "Abc d"));
 }
