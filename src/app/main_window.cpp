@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/cell_pad.h"
+#include "app/file_menu.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
 #include "app/qt_support.h"
@@ -130,6 +131,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildControls();
     buildMenus();
     wireSolverButtons(*this);
+    wireFileMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
