@@ -91,6 +91,8 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
         const auto append = [&](const std::string& title) {
             if (ncreate > 0 && !AppendPuzzle(st, title, record, form.storeSolution, output)) {
                 failure = "Cannot write to file:\r\n" + output;
+                --sum.made; // not added after all
+                --record;
                 return false;
             }
             return true;
@@ -109,6 +111,8 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
             for (;;) {
                 const CompileResult result = CompileGrid(st, ui, false, true);
                 compileUnable = result == CompileResult::Unable;
+                if (result == CompileResult::Invalid)
+                    sum.failed = true;
                 ++attempts;
                 if (ncreate > 0)
                     st.texts.caption = progressCaption(sum.made + 1, ncreate);
@@ -124,10 +128,8 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                 if (sum.made >= ncreate)
                     break;
                 // Every later attempt on a layout found invalid fails the same way.
-                if (result == CompileResult::Invalid) {
-                    sum.failed = true;
+                if (result == CompileResult::Invalid)
                     break;
-                }
                 ui.pumpEvents();
                 if (st.cancelsolve) {
                     sum.cancelled = true;

@@ -6,6 +6,8 @@
 #include "state/grid_commands.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace vextor {
@@ -111,7 +113,10 @@ void BreakLongRuns(AppState& st) {
     }
 }
 
-void RandomLayout(AppState& st) {
+namespace {
+
+// Steps 1 to 12 of RandomLayout: the colours of a new layout.
+void drawColours(AppState& st) {
     Grid& g = st.grid;
     sizeOrders(st);
     auto& colorder = st.creator.colorder;
@@ -175,9 +180,15 @@ void RandomLayout(AppState& st) {
             break;
         paint(cell, st.greycol);
     }
-    // 12-13.
     if (colourOf(g.ncells) == st.greycol)
         paint(g.ncells, st.blackcol);
+}
+
+} // namespace
+
+void RandomLayout(AppState& st) {
+    Grid& g = st.grid;
+    drawColours(st);
     ApplyColours(st);
     PruneClues(g);
     FindCreationRuns(g);
@@ -265,12 +276,261 @@ bool AdjustGreyCells(AppState& st, UserInterface& ui, bool showMessages) {
     return true;
 }
 
+namespace {
+
+enum Kind : unsigned char { kWhite, kGrey, kBlack };
+
+// The repair steps of AdjustGreyCells, with the clean-up that follows each
+// of them in CreateRandomPuzzle, on the cell kinds alone. Between steps the
+// records are the colours applied (every sum cell marked -1 both ways), so
+// the kinds decide everything: a white cell found uncovered turns grey
+// without clues and the clean-up blackens it at once; a black cell heading
+// a headless run turns grey with a mark and stays.
+class KindRepairs {
+public:
+    KindRepairs(int rows, int cols)
+        : rows_(rows), cols_(cols), n_(rows * cols), kind(static_cast<std::size_t>(n_) + 1),
+          covered_(static_cast<std::size_t>(n_) + 1), area_(static_cast<std::size_t>(n_) + 1) {
+        stack_.reserve(static_cast<std::size_t>(n_));
+    }
+
+    // One step: false after a repair (or on a blocked layout), true when the
+    // layout is valid.
+    bool step() {
+        std::fill(covered_.begin(), covered_.end(), 0);
+        for (int i = 1, c = 1; i <= n_; ++i, c = c == cols_ ? 1 : c + 1) {
+            if (at(i) != kGrey)
+                continue;
+            int len = 0;
+            for (int j = i + 1; j <= i + cols_ - c && at(j) == kWhite; ++j)
+                ++len;
+            if (len < 2) {
+                if (c > cols_ - 2) {
+                    set(i, kBlack);
+                } else {
+                    set(i + 1, kWhite);
+                    set(i + 2, kWhite);
+                }
+                return false;
+            }
+            for (int j = i + 1; j <= i + len; ++j)
+                covered_[static_cast<std::size_t>(j)] = 1;
+            len = 0;
+            for (int j = i + cols_; j <= n_ && at(j) == kWhite; j += cols_)
+                ++len;
+            if (len < 2) {
+                if (i + 2 * cols_ > n_) {
+                    set(i, kBlack);
+                } else {
+                    set(i + cols_, kWhite);
+                    set(i + 2 * cols_, kWhite);
+                }
+                return false;
+            }
+            for (int j = i + cols_, m = 0; m < len; j += cols_, ++m)
+                covered_[static_cast<std::size_t>(j)] = 1;
+        }
+        for (int i = 1; i <= n_; ++i) {
+            if (at(i) == kWhite && !covered_[static_cast<std::size_t>(i)]) {
+                set(i, kBlack); // grey without clues, blackened by the clean-up
+                return false;
+            }
+        }
+        for (int i = 1, r = 1, c = 1; i <= n_;
+             ++i, r += c == cols_ ? 1 : 0, c = c == cols_ ? 1 : c + 1) {
+            if (at(i) != kBlack)
+                continue;
+            if ((r <= rows_ - 2 && at(i + cols_) == kWhite && at(i + 2 * cols_) == kWhite) ||
+                (c <= cols_ - 2 && at(i + 1) == kWhite && at(i + 2) == kWhite)) {
+                set(i, kGrey);
+                return false;
+            }
+        }
+        return !blocked();
+    }
+
+    // BreakLongRuns on the kinds: the runs of the sum cells (every one marked
+    // both ways) as FindRuns records them, then the blackening.
+    void breakLongRuns() {
+        std::vector<int>& hits = stack_;
+        hits.clear();
+        for (int i = 1; i <= n_; ++i) {
+            if (at(i) != kGrey)
+                continue;
+            const int c = (i - 1) % cols_ + 1;
+            int len = 0;
+            for (int j = i + 1; j <= i + cols_ - c && at(j) == kWhite; ++j)
+                ++len;
+            if (len >= 2 && len >= cols_ - 2) {
+                hits.push_back(i + len);
+                hits.push_back(i + len - static_cast<int>(roundHalfEven(cols_ / 2.0)));
+            }
+            len = 0;
+            for (int j = i + cols_; j <= n_ && at(j) == kWhite; j += cols_)
+                ++len;
+            if (len >= 2 && len >= rows_ - 2) {
+                hits.push_back(i + len * cols_);
+                hits.push_back(i + len * cols_ - static_cast<int>(roundHalfEven(rows_ / 2.0)));
+            }
+        }
+        for (int cell : hits)
+            if (cell >= 1 && cell <= n_)
+                set(cell, kBlack);
+    }
+
+    // A hash of the kinds, for finding a repeated state quickly.
+    std::uint64_t hash() const {
+        std::uint64_t h = 0x9e3779b97f4a7c15ULL;
+        const std::size_t size = kind.size();
+        std::size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, kind.data() + i, 8);
+            h = (h ^ w) * 0xff51afd7ed558ccdULL;
+            h ^= h >> 32;
+        }
+        for (; i < size; ++i)
+            h = (h ^ kind[i]) * 0x100000001b3ULL;
+        return h;
+    }
+
+    unsigned char at(int i) const { return kind[static_cast<std::size_t>(i)]; }
+    void set(int i, Kind k) { kind[static_cast<std::size_t>(i)] = k; }
+
+private:
+    // The white cells form two or more areas.
+    bool blocked() {
+        std::fill(area_.begin(), area_.end(), 0);
+        int areas = 0;
+        for (int i = 1; i <= n_; ++i) {
+            if (at(i) != kWhite || area_[static_cast<std::size_t>(i)])
+                continue;
+            if (++areas > 1)
+                return true;
+            stack_.clear();
+            stack_.push_back(i);
+            area_[static_cast<std::size_t>(i)] = 1;
+            while (!stack_.empty()) {
+                const int cell = stack_.back();
+                stack_.pop_back();
+                const int c = (cell - 1) % cols_ + 1;
+                const int next[4] = {cell > cols_ ? cell - cols_ : 0,
+                                     cell + cols_ <= n_ ? cell + cols_ : 0, c > 1 ? cell - 1 : 0,
+                                     c < cols_ ? cell + 1 : 0};
+                for (int m : next) {
+                    if (m == 0 || at(m) != kWhite || area_[static_cast<std::size_t>(m)])
+                        continue;
+                    area_[static_cast<std::size_t>(m)] = 1;
+                    stack_.push_back(m);
+                }
+            }
+        }
+        return false;
+    }
+
+    int rows_, cols_, n_;
+
+public:
+    std::vector<unsigned char> kind; // index 0 unused
+
+private:
+    std::vector<unsigned char> covered_;
+    std::vector<unsigned char> area_;
+    std::vector<int> stack_;
+};
+
+// The repair loop of one layout, step by step on the cell records as
+// AdjustGreyCells works. True when the layout became valid in time.
+bool repairOnRecords(AppState& st, UserInterface& ui, unsigned generation) {
+    Grid& g = st.grid;
+    std::vector<std::vector<Colour>> seen;
+    for (int steps = 1;; ++steps) {
+        const bool valid = AdjustGreyCells(st, ui, false);
+        for (int i = 1; i <= g.ncells; ++i)
+            if (g[i].BackColor == st.greycol && g[i].across == 0 && g[i].down == 0)
+                g[i].BackColor = st.blackcol;
+        ApplyColours(st);
+        ui.pumpEvents();
+        if (g.generation != generation || steps > st.maxtries)
+            return false;
+        if (valid)
+            return true;
+        // The repairs depend on the colours alone: colours seen before in
+        // this layout mean it goes round in a circle and is never valid.
+        std::vector<Colour> colours(static_cast<std::size_t>(g.ncells));
+        for (int i = 1; i <= g.ncells; ++i)
+            colours[static_cast<std::size_t>(i - 1)] = g[i].BackColor;
+        if (std::find(seen.begin(), seen.end(), colours) != seen.end())
+            return false;
+        seen.push_back(std::move(colours));
+    }
+}
+
+// The states a layout went through, with their hashes.
+struct RepairTrail {
+    std::vector<std::uint64_t> hashes;
+    std::vector<std::vector<unsigned char>> states;
+};
+
+// RandomLayout and the repair loop on the cell kinds (KindRepairs); the grid
+// gets the final colours and records. Events run once per layout.
+bool repairOnKinds(AppState& st, UserInterface& ui, KindRepairs& sim, RepairTrail& seen) {
+    Grid& g = st.grid;
+    drawColours(st);
+    for (int i = 1; i <= g.ncells; ++i) {
+        const Colour k = g[i].BackColor;
+        sim.set(i, k == st.whitecol ? kWhite : k == st.greycol ? kGrey : kBlack);
+    }
+    sim.breakLongRuns();
+    seen.hashes.clear();
+    seen.states.clear();
+    bool valid = false;
+    for (int steps = 1;; ++steps) {
+        valid = sim.step();
+        if (steps > st.maxtries) {
+            valid = false;
+            break;
+        }
+        if (valid)
+            break;
+        const std::uint64_t h = sim.hash();
+        bool repeated = false;
+        for (std::size_t m = 0; m < seen.hashes.size() && !repeated; ++m)
+            repeated = seen.hashes[m] == h && seen.states[m] == sim.kind;
+        if (repeated)
+            break;
+        seen.hashes.push_back(h);
+        seen.states.push_back(sim.kind);
+    }
+    for (int i = 1; i <= g.ncells; ++i) {
+        const unsigned char k = sim.at(i);
+        g[i].BackColor = k == kWhite ? st.whitecol : k == kGrey ? st.greycol : st.blackcol;
+    }
+    ApplyColours(st);
+    ui.pumpEvents();
+    if (valid) {
+        // As the last step left them: the runs and the white area.
+        PruneClues(g);
+        FindCreationRuns(g);
+        std::vector<int> region;
+        FindChains(st, region);
+    }
+    return valid;
+}
+
+} // namespace
+
 RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layouts) {
     Grid& g = st.grid;
     const unsigned generation = g.generation;
     st.maxtries = rounded(g.ncells / 2.0);
+    // The kinds stand for the colours only when the colours differ.
+    const bool byKinds = !st.creator.literalRepairs && st.whitecol != st.greycol &&
+                         st.whitecol != st.blackcol && st.greycol != st.blackcol &&
+                         st.redcol != st.whitecol;
+    KindRepairs sim(g.rows, g.cols);
+    RepairTrail seen;
     int drawn = 0;
-    std::vector<std::vector<Colour>> seen;
     if (layouts)
         *layouts = 0;
     while (drawn < kMaxRandomLayouts) {
@@ -279,33 +539,15 @@ RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layo
         ++drawn;
         if (layouts)
             *layouts = drawn;
-        RandomLayout(st);
-        // The repairs depend on the colours alone: colours seen before in
-        // this layout mean it goes round in a circle and is never valid.
-        seen.clear();
         bool valid = false;
-        for (int steps = 1;; ++steps) {
-            valid = AdjustGreyCells(st, ui, false);
-            for (int i = 1; i <= g.ncells; ++i)
-                if (g[i].BackColor == st.greycol && g[i].across == 0 && g[i].down == 0)
-                    g[i].BackColor = st.blackcol;
-            ApplyColours(st);
-            ui.pumpEvents();
-            if (g.generation != generation)
-                return RandomPuzzleResult::Cancelled;
-            if (steps > st.maxtries) {
-                valid = false;
-                break;
-            }
-            if (valid)
-                break;
-            std::vector<Colour> colours(static_cast<std::size_t>(g.ncells));
-            for (int i = 1; i <= g.ncells; ++i)
-                colours[static_cast<std::size_t>(i - 1)] = g[i].BackColor;
-            if (std::find(seen.begin(), seen.end(), colours) != seen.end())
-                break;
-            seen.push_back(std::move(colours));
+        if (byKinds) {
+            valid = repairOnKinds(st, ui, sim, seen);
+        } else {
+            RandomLayout(st);
+            valid = repairOnRecords(st, ui, generation);
         }
+        if (g.generation != generation)
+            return RandomPuzzleResult::Cancelled;
         if (!valid)
             continue;
         for (int i = 1; i <= g.ncells; ++i) {

@@ -29,6 +29,10 @@ struct CreatorState {
     // calls so that the many repair steps of a layout allocate nothing.
     std::vector<int> areaOf;
     std::vector<char> covered;
+    // Random layouts are repaired on the cell records step by step, as
+    // AdjustGreyCells works, instead of on the cell kinds (tests compare the
+    // two; the records are also used when scheme colours coincide).
+    bool literalRepairs = false;
     // Puzzles asked for by the last Auto command.
     int ncreate = 0;
 };

@@ -151,7 +151,9 @@ TEST(RandomLayout, CreatedPuzzlesAreSoundAndRepeatable) {
             for (int i = 1; i <= copy.ncells; ++i)
                 ASSERT_EQ(copy[i].cellsacross, st.grid[i].cellsacross);
             EXPECT_EQ(puzzleFault(st), "") << size << "x" << size << " seed " << seed;
+            // Again, repairing on the cell records step by step: the same.
             AppState again(seed);
+            again.creator.literalRepairs = true;
             BuildGrid(again, ui, size, size);
             int layoutsAgain = 0;
             CreateRandomPuzzle(again, ui, &layoutsAgain);
