@@ -115,56 +115,85 @@ void BreakLongRuns(AppState& st) {
 
 namespace {
 
-// Steps 1 to 12 of RandomLayout: the colours of a new layout.
-void drawColours(AppState& st) {
-    Grid& g = st.grid;
+enum Kind : unsigned char { kWhite, kGrey, kBlack };
+
+// Draws on the cells' colours.
+struct ColourCanvas {
+    AppState& st;
+    Colour colourOf(Kind k) const {
+        return k == kWhite ? st.whitecol : k == kGrey ? st.greycol : st.blackcol;
+    }
+    void begin() {
+        for (int i = 1; i <= st.grid.ncells; ++i) {
+            st.grid[i].Choices.clear();
+            st.grid[i].BackColor = st.whitecol;
+        }
+    }
+    void set(int cell, Kind k) {
+        if (st.grid.valid(cell))
+            st.grid[cell].BackColor = colourOf(k);
+    }
+    bool is(int cell, Kind k) const {
+        return st.grid.valid(cell) && st.grid[cell].BackColor == colourOf(k);
+    }
+};
+
+// Draws on cell kinds (index 0 unused).
+struct KindCanvas {
+    std::vector<unsigned char>& kind;
+    int n;
+    void begin() { std::fill(kind.begin(), kind.end(), kWhite); }
+    void set(int cell, Kind k) {
+        if (cell >= 1 && cell <= n)
+            kind[static_cast<std::size_t>(cell)] = k;
+    }
+    bool is(int cell, Kind k) const {
+        return cell >= 1 && cell <= n && kind[static_cast<std::size_t>(cell)] == k;
+    }
+};
+
+// Steps 1 to 12 of RandomLayout: the kinds of a new layout.
+template <class Canvas> void drawLayout(AppState& st, Canvas& canvas) {
+    const Grid& g = st.grid;
     sizeOrders(st);
     auto& colorder = st.creator.colorder;
     auto& roworder = st.creator.roworder;
-    const auto paint = [&](int cell, Colour colour) {
-        if (g.valid(cell))
-            g[cell].BackColor = colour;
-    };
-    const auto colourOf = [&](int cell) { return g.valid(cell) ? g[cell].BackColor : 0; };
     // 1-3.
-    for (int i = 1; i <= g.ncells; ++i) {
-        g[i].Choices.clear();
-        g[i].BackColor = st.whitecol;
-    }
+    canvas.begin();
     for (int c = 1; c <= g.cols; ++c)
         colorder[static_cast<std::size_t>(c)] = c;
     for (int r = 1; r <= g.rows; ++r)
         roworder[static_cast<std::size_t>(r)] = r;
     for (int c = 1; c <= g.cols; ++c)
-        paint(g.CellIndex(1, c), st.greycol);
+        canvas.set(g.CellIndex(1, c), kGrey);
     // 4. Black cells in row 1, each with its partner turned half a turn.
     ShuffleColumns(st);
     const double f = DensityFactor(g.ncells);
     for (int k = 1; k <= rounded(g.cols / f); ++k) {
         const int c = colorder[static_cast<std::size_t>(k)];
-        paint(g.CellIndex(1, c), st.blackcol);
-        paint(g.CellIndex(g.rows, g.cols - c + 1), st.blackcol);
+        canvas.set(g.CellIndex(1, c), kBlack);
+        canvas.set(g.CellIndex(g.rows, g.cols - c + 1), kBlack);
     }
     // 5-7. Column 1.
-    paint(1, st.blackcol);
-    paint(g.ncells, st.blackcol);
+    canvas.set(1, kBlack);
+    canvas.set(g.ncells, kBlack);
     for (int r = 2; r <= g.rows; ++r)
-        paint(g.CellIndex(r, 1), st.greycol);
+        canvas.set(g.CellIndex(r, 1), kGrey);
     ShuffleRows(st);
     for (int k = 1; k <= rounded(g.rows / f); ++k)
-        paint(g.CellIndex(roworder[static_cast<std::size_t>(k)], 1), st.blackcol);
+        canvas.set(g.CellIndex(roworder[static_cast<std::size_t>(k)], 1), kBlack);
     // 8-10. Sum cells next to black cells of the edges.
-    if (g.ncells >= 2 && g.cols + 1 <= g.ncells && colourOf(1) == st.blackcol &&
-        colourOf(2) == st.blackcol && colourOf(g.cols + 1) == st.blackcol)
-        paint(2, st.greycol);
+    if (g.ncells >= 2 && g.cols + 1 <= g.ncells && canvas.is(1, kBlack) && canvas.is(2, kBlack) &&
+        canvas.is(g.cols + 1, kBlack))
+        canvas.set(2, kGrey);
     if (g.rows >= 2)
         for (int c = 4; c <= g.cols - 2; ++c)
-            if (colourOf(g.CellIndex(1, c)) == st.blackcol)
-                paint(g.CellIndex(2, c), st.greycol);
+            if (canvas.is(g.CellIndex(1, c), kBlack))
+                canvas.set(g.CellIndex(2, c), kGrey);
     if (g.cols >= 2)
         for (int r = 4; r <= g.rows - 2; ++r)
-            if (colourOf(g.CellIndex(r, 1)) == st.blackcol)
-                paint(g.CellIndex(r, 2), st.greycol);
+            if (canvas.is(g.CellIndex(r, 1), kBlack))
+                canvas.set(g.CellIndex(r, 2), kGrey);
     // 11. Interior sum cells: the whole part of f * ncells / 10 of them.
     ShuffleCells(st, g.ncells);
     const double limit = f * g.ncells / 10;
@@ -178,17 +207,18 @@ void drawColours(AppState& st) {
         ++count;
         if (count > limit)
             break;
-        paint(cell, st.greycol);
+        canvas.set(cell, kGrey);
     }
-    if (colourOf(g.ncells) == st.greycol)
-        paint(g.ncells, st.blackcol);
+    if (canvas.is(g.ncells, kGrey))
+        canvas.set(g.ncells, kBlack);
 }
 
 } // namespace
 
 void RandomLayout(AppState& st) {
     Grid& g = st.grid;
-    drawColours(st);
+    ColourCanvas canvas{st};
+    drawLayout(st, canvas);
     ApplyColours(st);
     PruneClues(g);
     FindCreationRuns(g);
@@ -278,8 +308,6 @@ bool AdjustGreyCells(AppState& st, UserInterface& ui, bool showMessages) {
 
 namespace {
 
-enum Kind : unsigned char { kWhite, kGrey, kBlack };
-
 // The repair steps of AdjustGreyCells, with the clean-up that follows each
 // of them in CreateRandomPuzzle, on the cell kinds alone. Between steps the
 // records are the colours applied (every sum cell marked -1 both ways), so
@@ -294,46 +322,54 @@ public:
         stack_.reserve(static_cast<std::size_t>(n_));
     }
 
-    // One step: false after a repair (or on a blocked layout), true when the
-    // layout is valid.
-    bool step() {
-        std::fill(covered_.begin(), covered_.end(), 0);
-        for (int i = 1, c = 1; i <= n_; ++i, c = c == cols_ ? 1 : c + 1) {
+    enum class Step { Repaired, Blocked, Valid };
+
+    // A new layout: the short-run scan starts at the first cell.
+    void restart() { resume_ = 1; }
+
+    // One step. A short-run repair at cell i leaves the cells before i
+    // without short runs (it only whitens cells after i or blackens i, which
+    // lengthens runs or changes none), so the next scan resumes at i.
+    Step step() {
+        for (int i = resume_, c = (resume_ - 1) % cols_ + 1; i <= n_;
+             ++i, c = c == cols_ ? 1 : c + 1) {
             if (at(i) != kGrey)
                 continue;
-            int len = 0;
-            for (int j = i + 1; j <= i + cols_ - c && at(j) == kWhite; ++j)
-                ++len;
-            if (len < 2) {
+            if (acrossRun(i, c) < 2) {
                 if (c > cols_ - 2) {
                     set(i, kBlack);
                 } else {
                     set(i + 1, kWhite);
                     set(i + 2, kWhite);
                 }
-                return false;
+                resume_ = i;
+                return Step::Repaired;
             }
-            for (int j = i + 1; j <= i + len; ++j)
-                covered_[static_cast<std::size_t>(j)] = 1;
-            len = 0;
-            for (int j = i + cols_; j <= n_ && at(j) == kWhite; j += cols_)
-                ++len;
-            if (len < 2) {
+            if (downRun(i) < 2) {
                 if (i + 2 * cols_ > n_) {
                     set(i, kBlack);
                 } else {
                     set(i + cols_, kWhite);
                     set(i + 2 * cols_, kWhite);
                 }
-                return false;
+                resume_ = i;
+                return Step::Repaired;
             }
-            for (int j = i + cols_, m = 0; m < len; j += cols_, ++m)
+        }
+        resume_ = 1;
+        std::fill(covered_.begin(), covered_.end(), 0);
+        for (int i = 1, c = 1; i <= n_; ++i, c = c == cols_ ? 1 : c + 1) {
+            if (at(i) != kGrey)
+                continue;
+            for (int j = i + 1, end = i + acrossRun(i, c); j <= end; ++j)
+                covered_[static_cast<std::size_t>(j)] = 1;
+            for (int j = i + cols_, m = downRun(i); m > 0; j += cols_, --m)
                 covered_[static_cast<std::size_t>(j)] = 1;
         }
         for (int i = 1; i <= n_; ++i) {
             if (at(i) == kWhite && !covered_[static_cast<std::size_t>(i)]) {
                 set(i, kBlack); // grey without clues, blackened by the clean-up
-                return false;
+                return Step::Repaired;
             }
         }
         for (int i = 1, r = 1, c = 1; i <= n_;
@@ -343,10 +379,10 @@ public:
             if ((r <= rows_ - 2 && at(i + cols_) == kWhite && at(i + 2 * cols_) == kWhite) ||
                 (c <= cols_ - 2 && at(i + 1) == kWhite && at(i + 2) == kWhite)) {
                 set(i, kGrey);
-                return false;
+                return Step::Repaired;
             }
         }
-        return !blocked();
+        return blocked() ? Step::Blocked : Step::Valid;
     }
 
     // BreakLongRuns on the kinds: the runs of the sum cells (every one marked
@@ -395,6 +431,20 @@ public:
     }
 
     unsigned char at(int i) const { return kind[static_cast<std::size_t>(i)]; }
+
+    // The white cells right of cell i (in column c) and below it.
+    int acrossRun(int i, int c) const {
+        int len = 0;
+        for (int j = i + 1; j <= i + cols_ - c && at(j) == kWhite; ++j)
+            ++len;
+        return len;
+    }
+    int downRun(int i) const {
+        int len = 0;
+        for (int j = i + cols_; j <= n_ && at(j) == kWhite; j += cols_)
+            ++len;
+        return len;
+    }
     void set(int i, Kind k) { kind[static_cast<std::size_t>(i)] = k; }
 
 private:
@@ -429,6 +479,7 @@ private:
     }
 
     int rows_, cols_, n_;
+    int resume_ = 1;
 
 public:
     std::vector<unsigned char> kind; // index 0 unused
@@ -472,27 +523,37 @@ struct RepairTrail {
     std::vector<std::vector<unsigned char>> states;
 };
 
-// RandomLayout and the repair loop on the cell kinds (KindRepairs); the grid
-// gets the final colours and records. Events run once per layout.
+// The kinds onto the grid: colours, then the records from them.
+void paintKinds(AppState& st, const KindRepairs& sim) {
+    Grid& g = st.grid;
+    for (int i = 1; i <= g.ncells; ++i) {
+        const unsigned char k = sim.at(i);
+        g[i].Choices.clear();
+        g[i].BackColor = k == kWhite ? st.whitecol : k == kGrey ? st.greycol : st.blackcol;
+    }
+    ApplyColours(st);
+}
+
+// RandomLayout and the repair loop on the cell kinds (KindRepairs). A valid
+// layout is painted onto the grid; events run once per layout.
 bool repairOnKinds(AppState& st, UserInterface& ui, KindRepairs& sim, RepairTrail& seen) {
     Grid& g = st.grid;
-    drawColours(st);
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Colour k = g[i].BackColor;
-        sim.set(i, k == st.whitecol ? kWhite : k == st.greycol ? kGrey : kBlack);
-    }
+    KindCanvas canvas{sim.kind, g.ncells};
+    drawLayout(st, canvas);
     sim.breakLongRuns();
+    sim.restart();
     seen.hashes.clear();
     seen.states.clear();
     bool valid = false;
     for (int steps = 1;; ++steps) {
-        valid = sim.step();
-        if (steps > st.maxtries) {
-            valid = false;
+        const KindRepairs::Step step = sim.step();
+        // A blocked layout stays as it is: every later step is the same.
+        if (steps > st.maxtries || step == KindRepairs::Step::Blocked)
+            break;
+        if (step == KindRepairs::Step::Valid) {
+            valid = true;
             break;
         }
-        if (valid)
-            break;
         const std::uint64_t h = sim.hash();
         bool repeated = false;
         for (std::size_t m = 0; m < seen.hashes.size() && !repeated; ++m)
@@ -502,13 +563,9 @@ bool repairOnKinds(AppState& st, UserInterface& ui, KindRepairs& sim, RepairTrai
         seen.hashes.push_back(h);
         seen.states.push_back(sim.kind);
     }
-    for (int i = 1; i <= g.ncells; ++i) {
-        const unsigned char k = sim.at(i);
-        g[i].BackColor = k == kWhite ? st.whitecol : k == kGrey ? st.greycol : st.blackcol;
-    }
-    ApplyColours(st);
     ui.pumpEvents();
     if (valid) {
+        paintKinds(st, sim);
         // As the last step left them: the runs and the white area.
         PruneClues(g);
         FindCreationRuns(g);
@@ -533,9 +590,15 @@ RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layo
     int drawn = 0;
     if (layouts)
         *layouts = 0;
+    // When creation stops, the grid shows the last layout drawn.
+    const auto stop = [&](RandomPuzzleResult result) {
+        if (byKinds && drawn > 0 && g.generation == generation)
+            paintKinds(st, sim);
+        return result;
+    };
     while (drawn < kMaxRandomLayouts) {
         if (st.cancelsolve || g.generation != generation)
-            return RandomPuzzleResult::Cancelled;
+            return stop(RandomPuzzleResult::Cancelled);
         ++drawn;
         if (layouts)
             *layouts = drawn;
@@ -547,7 +610,7 @@ RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layo
             valid = repairOnRecords(st, ui, generation);
         }
         if (g.generation != generation)
-            return RandomPuzzleResult::Cancelled;
+            return stop(RandomPuzzleResult::Cancelled);
         if (!valid)
             continue;
         for (int i = 1; i <= g.ncells; ++i) {
@@ -563,6 +626,7 @@ RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layo
         if (white && CompileGrid(st, ui, false, false) == CompileResult::Compiled)
             return RandomPuzzleResult::Made;
     }
+    stop(RandomPuzzleResult::GaveUp);
     ui.message("Unable to create a random puzzle of " + plainNumber(g.rows) + "x" +
                plainNumber(g.cols) + " after" + spacedNumber(drawn) + " layouts");
     return RandomPuzzleResult::GaveUp;
