@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/cell_pad.h"
+#include "app/create_commands.h"
 #include "app/file_menu.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
@@ -38,6 +39,9 @@ namespace {
 constexpr int kButtonWidth = 365;
 constexpr int kButtonHeight = 300;
 constexpr int kButtonTop = 48;
+// Gap between the grid area and the CreateNewRandom button below it.
+constexpr int kBelowGrid = 60;
+constexpr int kCommand14Width = 1500;
 
 struct ToolButton {
     const char* name;
@@ -71,7 +75,9 @@ const ToolButton kNavigation[] = {
 // A window inside the grid margins when the core has not sized it yet.
 QSize windowSizeFor(const WindowFit& fit) {
     const int right = std::max(kGridAreaLeft + fit.gridWidth, 6144 + kButtonWidth);
-    return QSize(px(right + 48), px(kGridAreaTop + fit.gridHeight + 48));
+    // Below the grid area: the CreateNewRandom button.
+    return QSize(px(right + 48),
+                 px(kGridAreaTop + fit.gridHeight + kBelowGrid + kButtonHeight + 48));
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
@@ -132,6 +138,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
+    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
@@ -202,14 +209,12 @@ void MainWindow::buildControls() {
     overlay_->setAutoFillBackground(true);
     overlay_->hide();
 
-    // A developer command of the random layouts, below the grid area.
+    // A new random 10 x 10 puzzle; placed below the grid area by fitWindow.
     auto* c14 = new QPushButton("CreateNewRandom", this);
     c14->setObjectName("Command14");
-    c14->setGeometry(px(7464), px(6165), px(1500), px(300));
     c14->setFont(arialFont(pointsToPixels(8)));
     c14->setEnabled(false);
     buttons_.push_back(c14);
-    c14->lower();
 
     // Buttons that open menus or run commands of this window.
     connect(button("Command13"), &QPushButton::clicked, this, [this] {
@@ -423,11 +428,9 @@ void MainWindow::fitWindow() {
                           px(1200));
     overlay_->raise();
     setFixedSize(windowSizeFor(f));
-    // The developer button keeps its place below the grid area; it shows only
-    // when it fits whole in the window without covering the grid.
     if (QPushButton* c14 = button("Command14"))
-        c14->setVisible(rect().contains(c14->geometry()) &&
-                        !grid_->geometry().intersects(c14->geometry()));
+        c14->setGeometry(px(kGridAreaLeft), grid_->geometry().bottom() + 1 + px(kBelowGrid),
+                         px(kCommand14Width), px(kButtonHeight));
 }
 
 void MainWindow::applyPanels() {

@@ -6,6 +6,7 @@
 #include "base/random.h"
 #include "model/geometry.h"
 #include "model/grid.h"
+#include "state/creator_state.h"
 #include "state/solver_state.h"
 
 #include <array>
@@ -85,6 +86,7 @@ struct AppState {
     WindowFit fit = FitGridWindow(9, 9);
 
     SolverState solver;
+    CreatorState creator;
     Random rng;
 
     // Sets the working-file paths from apppath.

@@ -1,0 +1,56 @@
+// Puzzle creation: random puzzles by size, and compiling a large layout.
+#include "create/compile.h"
+#include "create/random_layout.h"
+#include "state/grid_commands.h"
+#include "support/random_puzzle.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace vextor;
+
+namespace {
+
+class SilentUserInterface : public UserInterface {
+public:
+    void message(const std::string&) override {}
+    bool askYesNo(const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&) override { return Answer::No; }
+    std::optional<std::string> inputBox(const std::string&, const std::string&,
+                                        const std::string&) override {
+        return std::nullopt;
+    }
+    std::string pickFile(const FileRequest&) override { return {}; }
+    void setBusy(bool) override {}
+    void pumpEvents() override {}
+};
+
+void BM_CreateRandomPuzzle(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    AppState st(1);
+    SilentUserInterface ui;
+    long long layouts = 0;
+    for (auto _ : state) {
+        BuildGrid(st, ui, size, size);
+        int n = 0;
+        benchmark::DoNotOptimize(CreateRandomPuzzle(st, ui, &n));
+        layouts += n;
+    }
+    state.counters["layouts"] =
+        benchmark::Counter(static_cast<double>(layouts), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CreateRandomPuzzle)->Arg(7)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_CompileGrid15x18(benchmark::State& state) {
+    AppState st(1);
+    SilentUserInterface ui;
+    test::makeRandomPuzzle(st, 15, 18, 3);
+    const Grid layout = st.grid;
+    const bool randomDigits = state.range(0) != 0;
+    for (auto _ : state) {
+        st.grid = layout;
+        benchmark::DoNotOptimize(CompileGrid(st, ui, false, randomDigits));
+    }
+}
+BENCHMARK(BM_CompileGrid15x18)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace

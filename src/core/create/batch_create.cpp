@@ -1,0 +1,215 @@
+#include "create/batch_create.h"
+
+#include "base/text.h"
+#include "create/compile.h"
+#include "create/random_layout.h"
+#include "files/puzzle_file.h"
+#include "state/grid_commands.h"
+
+#include <chrono>
+
+namespace vextor {
+
+void SelectCurrentTemplate(CreateDialogForm& f) {
+    f.randomTemplate = false;
+    f.sizeBoxesEnabled = false;
+    f.sizeChecksEnabled = false;
+    f.fixedSize = false;
+    f.randomSize = false;
+}
+
+void SelectRandomTemplate(CreateDialogForm& f) {
+    f.randomTemplate = true;
+    f.sizeChecksEnabled = true;
+    f.fixedSize = false;
+    f.randomSize = false;
+    f.sizeBoxesEnabled = false;
+}
+
+void FixedSizeReleased(CreateDialogForm& f) {
+    if (f.fixedSize) {
+        f.sizeBoxesEnabled = true;
+        f.randomSize = false;
+    } else {
+        f.randomSize = true;
+        f.sizeBoxesEnabled = false;
+    }
+}
+
+void RandomSizeReleased(CreateDialogForm& f) {
+    if (f.randomSize) {
+        f.fixedSize = false;
+        f.sizeBoxesEnabled = false;
+    }
+}
+
+std::string CreateDialogProblem(const CreateDialogForm& f) {
+    if (!f.randomTemplate)
+        return {};
+    const double rows = leadingNumber(f.rows);
+    const double cols = leadingNumber(f.cols);
+    if (rows > 10 || rows < 1 || cols > 10 || cols < 1)
+        return "Maximum rows or columns are limted to 10 for this option";
+    if (!f.fixedSize && !f.randomSize)
+        return "Select Grid Size";
+    if (f.fixedSize && !f.randomSize &&
+        (roundHalfEven(rows) < kMinRandomSide || roundHalfEven(cols) < kMinRandomSide))
+        return "Random layouts need at least" + spacedNumber(kMinRandomSide) + " rows and" +
+               spacedNumber(kMinRandomSide) + " columns";
+    return {};
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long microsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+}
+
+std::string progressCaption(int next, int ncreate) {
+    return "Generating Puzzle" + spacedNumber(next) + " of" + spacedNumber(ncreate);
+}
+
+} // namespace
+
+BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& form,
+                      const std::function<void(const CreatedPuzzle&)>& onPuzzle) {
+    BatchSummary sum;
+    Grid& g = st.grid;
+    st.cancelsolve = false;
+    const int ncreate = leadingInt(form.count);
+    st.creator.ncreate = ncreate;
+    const std::string output = form.fileNow;
+    int record = CountPuzzles(output, ui);
+    st.texts.title = form.title;
+    bool compileUnable = false;
+    std::string failure; // a message shown after the finish
+    {
+        CreationRunning running(st);
+        BusyPointer busy(ui);
+        const auto append = [&](const std::string& title) {
+            if (ncreate > 0 && !AppendPuzzle(st, title, record, form.storeSolution, output)) {
+                failure = "Cannot write to file:\r\n" + output;
+                --sum.made; // not added after all
+                --record;
+                return false;
+            }
+            return true;
+        };
+        const auto report = [&](int layouts, Clock::time_point start) {
+            if (onPuzzle)
+                onPuzzle({record, g.rows, g.cols, layouts, microsSince(start)});
+        };
+        const std::string overlayHead = form.randomTemplate ? "\r\n\r\nRandom Puzzle output file: "
+                                                            : "\r\n\r\nFixed Puzzle output file: ";
+        st.texts.overlay = overlayHead + output;
+        st.texts.overlayVisible = ncreate >= 1;
+        if (!form.randomTemplate) {
+            int attempts = 0;
+            Clock::time_point start = Clock::now();
+            for (;;) {
+                const CompileResult result = CompileGrid(st, ui, false, true);
+                compileUnable = result == CompileResult::Unable;
+                if (result == CompileResult::Invalid)
+                    sum.failed = true;
+                ++attempts;
+                if (ncreate > 0)
+                    st.texts.caption = progressCaption(sum.made + 1, ncreate);
+                if (result == CompileResult::Compiled) {
+                    ++sum.made;
+                    ++record;
+                    if (!append(st.texts.title))
+                        break;
+                    report(attempts, start);
+                    attempts = 0;
+                    start = Clock::now();
+                }
+                if (sum.made >= ncreate)
+                    break;
+                // Every later attempt on a layout found invalid fails the same way.
+                if (result == CompileResult::Invalid)
+                    break;
+                ui.pumpEvents();
+                if (st.cancelsolve) {
+                    sum.cancelled = true;
+                    break;
+                }
+            }
+        } else {
+            HiddenGrid hidden(ui);
+            BuildCreationGrid(st, ui, leadingInt(form.rows), leadingInt(form.cols));
+            ui.pumpEvents();
+            do {
+                ui.pumpEvents();
+                if (form.randomSize) {
+                    const int size = st.rng.draw(4) + 6;
+                    BuildCreationGrid(st, ui, size, size);
+                }
+                if (ncreate > 0)
+                    st.texts.caption = progressCaption(sum.made + 1, ncreate);
+                if (st.cancelsolve) {
+                    sum.cancelled = true;
+                    break;
+                }
+                const Clock::time_point start = Clock::now();
+                int layouts = 0;
+                const RandomPuzzleResult made = CreateRandomPuzzle(st, ui, &layouts);
+                if (made == RandomPuzzleResult::Cancelled) {
+                    sum.cancelled = true;
+                    break;
+                }
+                if (made == RandomPuzzleResult::GaveUp) {
+                    sum.failed = true;
+                    break;
+                }
+                ++sum.made;
+                ++record;
+                if (!append(st.texts.title + " " + dateTimeNow()))
+                    break;
+                report(layouts, start);
+            } while (sum.made < ncreate);
+        }
+        st.texts.caption = st.puzfile;
+        st.texts.overlayVisible = false;
+        st.cancelsolve = false;
+        FitGridWindow(st);
+    }
+    if (!failure.empty()) {
+        sum.failed = true;
+        ui.message(failure);
+    }
+    if (sum.cancelled)
+        ui.message("Cancelled");
+    if (ncreate < 1) {
+        if (sum.made >= 1)
+            ui.message("Puzzle created");
+        else if (compileUnable && !form.randomTemplate)
+            ui.message("Unable to compile");
+    } else {
+        ui.message(spacedNumber(sum.made) + " Puzzles added to file: " + output);
+    }
+    return sum;
+}
+
+void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
+                       const std::function<void(CreateDialogForm&)>& showDialog) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return;
+    }
+    form.fileNow = st.puzfile;
+    form.caption = "Creat Puzzles";
+    form.acceptCaption = "Create";
+    form.templateVisible = true;
+    form.countVisible = true;
+    form.tag = "X";
+    if (showDialog)
+        showDialog(form);
+    ui.pumpEvents();
+    if (form.tag != "Y")
+        return;
+    RunBatch(st, ui, form);
+}
+
+} // namespace vextor
