@@ -33,6 +33,15 @@ public:
         });
     }
 
+    void addPuzzle() {
+        w_.hidePad(); // the grid is reloaded
+        w_.runCommand([this] {
+            AddPuzzleCommand(w_.state(), w_.ui(), form_, [this](CreateDialogForm& f) {
+                dialog()->showForm(f, w_.state().apppath);
+            });
+        });
+    }
+
 private:
     MainWindow& w_;
     CreateDialog* dialog_ = nullptr;
@@ -53,6 +62,10 @@ void wireCreateCommands(MainWindow& w) {
     if (QAction* a = w.action("mnuautocreate")) {
         a->setEnabled(true);
         QObject::connect(a, &QAction::triggered, commands, [commands] { commands->autoCreate(); });
+    }
+    if (QAction* a = w.action("mnuaddpuz")) {
+        a->setEnabled(true);
+        QObject::connect(a, &QAction::triggered, commands, [commands] { commands->addPuzzle(); });
     }
     if (QPushButton* b = w.button("Command14")) {
         b->setEnabled(true);

@@ -1,5 +1,6 @@
 // The creation commands of the main window: Compile and Auto in the Create
-// menu, and the CreateNewRandom button (Command14).
+// menu, the CreateNewRandom button (Command14), and Add Puzzle in the Puzfile
+// menu (the creation dialog in its save form).
 #pragma once
 
 namespace vextor::app {

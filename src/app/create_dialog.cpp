@@ -169,7 +169,9 @@ void CreateDialog::apply(void (*rule)(CreateDialogForm&)) {
 void CreateDialog::showForm(CreateDialogForm& f, const std::string& defaultDir) {
     defaultDir_ = defaultDir;
     load(f);
-    exec();
+    // Escape and the close box cancel, as the Cancel button does.
+    if (exec() != QDialog::Accepted)
+        shown_.tag = "X";
     f = form();
 }
 

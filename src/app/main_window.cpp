@@ -138,7 +138,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
-    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom
+    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom, Add Puzzle
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));

@@ -168,3 +168,30 @@ TEST_F(CreateWindow, CreateNewRandomMakesATenByTenPuzzle) {
     EXPECT_TRUE(w->gridView()->isVisible());
     EXPECT_TRUE(w->rect().contains(b->geometry()));
 }
+
+TEST_F(CreateWindow, AddPuzzleSavesTheGridThroughTheSaveForm) {
+    vextor::test::makeGrid(st(), kSquare);
+    w->refresh();
+    QAction* add = w->action("mnuaddpuz");
+    ASSERT_TRUE(add->isEnabled());
+    // Escape cancels: nothing is written.
+    QTimer::singleShot(
+        0, [this] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    add->trigger();
+    EXPECT_FALSE(std::filesystem::exists(st().puzfile));
+    QTimer::singleShot(0, [this] {
+        CreateDialog* d = createDialog(*w);
+        ASSERT_EQ(QApplication::activeModalWidget(), d);
+        EXPECT_EQ(d->windowTitle(), "Save Puzzle");
+        EXPECT_EQ(control<QPushButton>("Command1")->text(), "Save");
+        EXPECT_FALSE(control<QGroupBox>("Frame3")->isVisible());
+        EXPECT_FALSE(control<QGroupBox>("Frame1")->isVisible());
+        control<QCheckBox>("Check1")->setChecked(true);
+        click("Command1");
+    });
+    add->trigger();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Puzzle# 1 added to file " + st().puzfile});
+    EXPECT_EQ(CountPuzzles(st().puzfile, ui), 1);
+    EXPECT_NE(vextor::test::readFile(st().puzfile).find('|'), std::string::npos); // the solution
+    EXPECT_EQ(st().grid.rows, 4);
+}

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "create/compile.h"
 #include "create/random_layout.h"
+#include "files/file_management.h"
 #include "files/puzzle_file.h"
 #include "state/grid_commands.h"
 
@@ -44,7 +45,9 @@ void RandomSizeReleased(CreateDialogForm& f) {
 }
 
 std::string CreateDialogProblem(const CreateDialogForm& f) {
-    if (!f.randomTemplate)
+    // A hidden Template frame (the save form) has nothing to check: its
+    // choice could not be corrected there.
+    if (!f.randomTemplate || !f.templateVisible)
         return {};
     const double rows = leadingNumber(f.rows);
     const double cols = leadingNumber(f.cols);
@@ -210,6 +213,23 @@ void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
     if (form.tag != "Y")
         return;
     RunBatch(st, ui, form);
+}
+
+bool AddPuzzleCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
+                      const std::function<void(CreateDialogForm&)>& showDialog) {
+    if (RefusedWhileSolving(st, ui))
+        return false;
+    form.caption = "Save Puzzle";
+    form.acceptCaption = "Save";
+    form.templateVisible = false;
+    form.countVisible = false;
+    form.fileNow = st.puzfile;
+    form.tag.clear();
+    if (showDialog)
+        showDialog(form);
+    if (form.tag == "X" || form.fileNow.empty())
+        return false;
+    return AddPuzzleToFile(st, ui, form.fileNow, form.storeSolution);
 }
 
 } // namespace vextor

@@ -75,4 +75,13 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
 void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
                        const std::function<void(CreateDialogForm&)>& showDialog);
 
+// The Add Puzzle command: refuses while AutoSolve runs; prepares the form in
+// its save form (caption "Save Puzzle", accept caption "Save", the Template
+// and "# of Puzzles" frames hidden, output file = puzfile, tag empty), lets
+// showDialog show it modally and, unless it was cancelled or names no file,
+// appends the grid to the output file as its next record and loads that
+// record number of the current file. Returns true when the record was added.
+bool AddPuzzleCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
+                      const std::function<void(CreateDialogForm&)>& showDialog);
+
 } // namespace vextor

@@ -220,3 +220,41 @@ TEST(AutoCreate, UnwritableOutputStopsWithAMessage) {
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cannot write to file:\r\n" + f.fileNow,
                                                      " 0 Puzzles added to file: " + f.fileNow}));
 }
+
+TEST(AddPuzzle, SaveFormCancelAndAppend) {
+    TempDir dir;
+    AppState st(3);
+    ScriptedUserInterface ui;
+    makeGrid(st, kSquare);
+    st.puzfile = dir.file("out.vxt");
+    st.texts.title = "Mine";
+    // A random template left without a size by an earlier Auto use cannot be
+    // corrected in the save form, so it does not stop the save.
+    CreateDialogForm f = randomForm("10", "10", 5, "elsewhere.vxt");
+    f.fixedSize = false;
+    struct Case {
+        std::string answerTag;
+        std::string fileNow;
+        bool added;
+    } cases[] = {{"X", st.puzfile, false}, {"Y", "", false}, {"Y", st.puzfile, true}};
+    for (const Case& c : cases) {
+        const bool added = AddPuzzleCommand(st, ui, f, [&](CreateDialogForm& shown) {
+            EXPECT_EQ(shown.caption, "Save Puzzle");
+            EXPECT_EQ(shown.acceptCaption, "Save");
+            EXPECT_FALSE(shown.templateVisible || shown.countVisible);
+            EXPECT_EQ(shown.fileNow, st.puzfile);
+            EXPECT_EQ(shown.tag, "");
+            EXPECT_EQ(CreateDialogProblem(shown), "");
+            shown.tag = c.answerTag;
+            shown.fileNow = c.fileNow;
+        });
+        EXPECT_EQ(added, c.added) << c.answerTag << " " << c.fileNow;
+    }
+    EXPECT_EQ(CountPuzzles(st.puzfile, ui), 1);
+    EXPECT_EQ(st.puznum, 1);
+    EXPECT_EQ(ui.messages.back(), "Puzzle# 1 added to file " + st.puzfile);
+
+    st.autosolving = true;
+    EXPECT_FALSE(AddPuzzleCommand(st, ui, f, [](CreateDialogForm&) { FAIL(); }));
+    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
+}
