@@ -13,10 +13,10 @@ using vextor::test::writeFile;
 namespace {
 
 std::string generalScheme(const std::string& white, const std::string& panel,
-                          const std::string& sum) {
-    std::string s = "1;2;3\r\n" + white + "\r\n" + panel + "\r\n" + sum + "\r\n";
+                          const std::string& sum, const std::string& end = "\r\n") {
+    std::string s = "1;2;3" + end + white + end + panel + end + sum + end;
     for (int k = 4; k < 13; ++k)
-        s += std::to_string(k) + ";" + std::to_string(k) + ";" + std::to_string(k) + "\r\n";
+        s += std::to_string(k) + ";" + std::to_string(k) + ";" + std::to_string(k) + end;
     return s;
 }
 
@@ -42,6 +42,12 @@ TEST_F(SchemeFixture, GeneralFormFillsThirteenSlotsAndNormalisesTheName) {
     EXPECT_EQ(st.schemecolours[3], packColour(200, 201, 202));
     EXPECT_EQ(st.schemecolours[12], packColour(12, 12, 12));
     EXPECT_EQ(st.schemecolours[13], 77u); // never filled
+    // LF line ends read the same.
+    writeFile(dir.file("lf.sch"), generalScheme("0;128;255", "1;1;1", "200;201;202", "\n"));
+    name = "lf";
+    EXPECT_EQ(LoadColorFile(st, ui, name), 1);
+    EXPECT_EQ(st.schemecolours[1], packColour(0, 128, 255));
+    EXPECT_EQ(st.schemecolours[12], packColour(12, 12, 12));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -60,6 +66,16 @@ TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
     std::string mixed = "DeFault.SCH";
     EXPECT_EQ(LoadColorFile(st, ui, mixed), 1);
     EXPECT_EQ(mixed, "default.sch");
+    // A value outside 0..2^32-1 fails the file; the slots before it keep theirs.
+    for (const char* value : {"-1", "4294967296"}) {
+        writeFile(dir.file("default.sch"), "7\r\n8\r\n" + std::string(value) + "\r\n" + def);
+        std::string d = "default";
+        EXPECT_EQ(LoadColorFile(st, ui, d), 0);
+        EXPECT_EQ(st.schemecolours[1], 8u);
+        EXPECT_EQ(st.schemecolours[2], 1002u) << value;
+    }
+    EXPECT_EQ(ui.messages.size(), 2u);
+    ui.messages.clear();
 
     // A name with a dot is opened as it is.
     writeFile(dir.file("mine.txt"), generalScheme("1;1;1", "2;2;2", "3;3;3"));
@@ -118,9 +134,6 @@ TEST_F(SchemeFixture, ApplySchemeRecoloursCellsByKind) {
 }
 
 TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing) {
-    ASSERT_EQ(kSchemeNames[3], "default");
-    ASSERT_EQ(kSchemeNames[21], "winclassic");
-    ASSERT_EQ(kSchemeNames[23], "custom");
     test::makeGrid(st, {"X 3,0", ". ."});
     writeFile(dir.file("teal.sch"), generalScheme("240;250;250", "0;128;128", "130;200;200"));
     EXPECT_TRUE(ColourSchemeCommand(st, ui, 19));
