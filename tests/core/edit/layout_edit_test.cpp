@@ -166,9 +166,9 @@ TEST_F(Editing, NavigationWraps) {
     // 5 rows of 6 columns: 30 cells. Down and Up wrap to the same column.
     st.curcell = 30;
     const std::pair<KeyCode, int> steps[] = {
-        {KeyCode::Enter, 1}, {KeyCode::Left, 30}, {KeyCode::Left, 29}, {KeyCode::Right, 30},
-        {KeyCode::Down, 6},  {KeyCode::Up, 30},   {KeyCode::Up, 24},   {KeyCode::Home, 1},
-        {KeyCode::End, 30}};
+        {KeyCode::Enter, 1},  {KeyCode::Left, 30}, {KeyCode::Left, 29},
+        {KeyCode::Right, 30}, {KeyCode::Down, 6},  {KeyCode::Up, 30},
+        {KeyCode::Up, 24},    {KeyCode::Home, 1},  {KeyCode::End, 30}};
     for (auto [code, cell] : steps) {
         key(code);
         EXPECT_EQ(st.curcell, cell) << static_cast<int>(code);

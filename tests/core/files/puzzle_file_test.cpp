@@ -208,10 +208,10 @@ TEST(PuzzleFile, LargestGridWrittenCompletely) {
     for (int i = 1; i <= 270; ++i) {
         if (i % 18 == 1)
             rows.emplace_back();
-        rows.back() += i % 7 == 0 && i < 269   ? "X "
-                       : i % 5 == 0 && i < 269 ? std::to_string(i % 45) + "," +
-                                                     std::to_string(i * 3 % 45) + " "
-                                               : std::to_string(i % 9 + 1) + " ";
+        rows.back() += i % 7 == 0 && i < 269 ? "X "
+                       : i % 5 == 0 && i < 269
+                           ? std::to_string(i % 45) + "," + std::to_string(i * 3 % 45) + " "
+                           : std::to_string(i % 9 + 1) + " ";
     }
     test::makeGrid(st, rows);
     const std::string path = dir.file("big.vxt");

@@ -46,8 +46,8 @@ struct SmallPuzzle : ::testing::Test {
     // The clue colours of across 4, across 6, down 3 and down 7: G, R or B.
     std::string clueColours() const {
         std::string out;
-        for (Colour c : {st.grid[4].acrosscol, st.grid[7].acrosscol, st.grid[2].downcol,
-                         st.grid[3].downcol})
+        for (Colour c :
+             {st.grid[4].acrosscol, st.grid[7].acrosscol, st.grid[2].downcol, st.grid[3].downcol})
             out += c == st.greencol ? 'G' : c == st.redcol ? 'R' : c == st.blackcol ? 'B' : '?';
         return out;
     }
@@ -229,9 +229,9 @@ TEST_F(SmallPuzzle, CursorKeys) {
     // Left and Right wrap to the last and first white cell; Up at the top of a
     // column and Down over only sum cells stay; End is no manual key.
     const std::pair<KeyCode, int> steps[] = {
-        {KeyCode::Left, 11}, {KeyCode::Left, 10}, {KeyCode::Right, 11}, {KeyCode::Right, 6},
-        {KeyCode::Up, 6},    {KeyCode::Down, 10}, {KeyCode::Down, 10},  {KeyCode::Home, 1},
-        {KeyCode::End, 1}};
+        {KeyCode::Left, 11}, {KeyCode::Left, 10}, {KeyCode::Right, 11},
+        {KeyCode::Right, 6}, {KeyCode::Up, 6},    {KeyCode::Down, 10},
+        {KeyCode::Down, 10}, {KeyCode::Home, 1},  {KeyCode::End, 1}};
     for (auto [code, cell] : steps) {
         key(code);
         EXPECT_EQ(st.curcell, cell) << static_cast<int>(code);

@@ -32,9 +32,8 @@ TEST(AutoSolveRefusals, CommandsSayCancelAutoSolveFirst) {
         {"Verify", done(VerifyManualSolve)},
         {"Interactive", done(SolveInteractivelyCommand)},
         {"Load", LoadPuzzleFileCommand},
-        {"Next", [](AppState& st, UserInterface& ui) {
-             return NavigateCommand(st, ui, Navigate::Next);
-         }},
+        {"Next",
+         [](AppState& st, UserInterface& ui) { return NavigateCommand(st, ui, Navigate::Next); }},
         {"Number", PuzNumEnterCommand},
         {"Print", PrintButtonAllowed},
         {"Create", CreateButtonAllowed},

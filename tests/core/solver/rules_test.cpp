@@ -130,11 +130,11 @@ TEST(Rules, ValidAndSolvedGrids) {
         const char* run;
         bool valid, solved;
     } cases[] = {
-        {"15,0 4 8 3", true, true},     {"16,0 4 8 3", false, false},  // one short
-        {"15,0 4 4 123", false, false}, {"15,0 4 8 123", true, false}, // repeated digit
-        {"15,0 4 8 12", false, false},  {"13,0 4 8 12", true, false},  // rest not a candidate
-        {"16,0 4 8 234", false, false}, {"24,0 4 8 12", false, false}, // rest repeats, rest 12
-        {"24,0 4 8 12 123", true, false}, {"8,0 4 4", false, false},   // two open cells
+        {"15,0 4 8 3", true, true},       {"16,0 4 8 3", false, false},  // one short
+        {"15,0 4 4 123", false, false},   {"15,0 4 8 123", true, false}, // repeated digit
+        {"15,0 4 8 12", false, false},    {"13,0 4 8 12", true, false},  // rest not a candidate
+        {"16,0 4 8 234", false, false},   {"24,0 4 8 12", false, false}, // rest repeats, rest 12
+        {"24,0 4 8 12 123", true, false}, {"8,0 4 4", false, false},     // two open cells
         {"12,0 4 8 .", true, false}, // an emptied cell: full, but no solution
         {"3,0 0 3", false, false},
     };

@@ -47,12 +47,10 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
     st.manualmode = true;
     st.grid[1].tick = st.redcol;
     EXPECT_TRUE(NewGridCommand(st, ui));
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{"Incorrect number of rows", "Incorrect number of rows",
-                                        "Incorrect number of columns",
-                                        "Incorrect number of columns",
-                                        "Incorrect number of columns",
-                                        "Incorrect number of rows"}));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "Incorrect number of rows", "Incorrect number of rows",
+                               "Incorrect number of columns", "Incorrect number of columns",
+                               "Incorrect number of columns", "Incorrect number of rows"}));
     EXPECT_EQ(ui.log[0], "input: New Grid: Enter grid size as rows,columns\r\nMaximum rows= 15, "
                          "columns= 18 [10,10]");
     EXPECT_EQ(st.grid.rows, 15);
