@@ -230,18 +230,6 @@ TEST_F(GridGui, TheHelpButtonGivesTheCursorItsTickBack) {
     EXPECT_TRUE(grid()->hasFocus());
 }
 
-TEST_F(GridGui, EditAndClearFromTheCreateMenu) {
-    puzzle();
-    trigger("mnusolvemanually");
-    trigger("mnuedit");
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cannot edit in ManualSolve mode"});
-    ui.yesNoAnswers = {true};
-    trigger("mnucleargrid");
-    EXPECT_EQ(st().grid[2].down, -1);
-    EXPECT_EQ(st().grid[7].Choices, "");
-    EXPECT_FALSE(w.action("mnusolveinteractive")->isEnabled());
-}
-
 TEST_F(GridGui, ThePadAndThePanelsFollowOnlyAnAppliedScheme) {
     // custom.sch: a pure black panel colour, which the pad takes as well.
     auto scheme = [](int lines) {

@@ -37,30 +37,6 @@ struct Pad : ::testing::Test {
 
 } // namespace
 
-TEST_F(Pad, ButtonsFillTenColumnsAndFiveRows) {
-    ASSERT_EQ(buttons.size(), 48u);
-    EXPECT_EQ(find(buttons, PadButtonKind::Exit).caption, "Exit");
-    EXPECT_EQ(find(buttons, PadButtonKind::Exit).width, 648);
-    EXPECT_EQ(find(buttons, PadButtonKind::C).caption, "C");
-    const struct {
-        PadButtonKind kind;
-        int n, column, row;
-    } places[] = {{PadButtonKind::Exit, 0, 0, 0},    {PadButtonKind::Number, 3, 2, 0},
-                  {PadButtonKind::Number, 10, 9, 0}, {PadButtonKind::Number, 11, 0, 1},
-                  {PadButtonKind::Number, 40, 9, 3}, {PadButtonKind::Number, 45, 4, 4},
-                  {PadButtonKind::C, 0, 5, 4},       {PadButtonKind::White, 0, 8, 4}};
-    for (const auto& p : places) {
-        const PadButton& b = find(buttons, p.kind, p.n);
-        EXPECT_EQ(b.left, 24 + p.column * 324) << b.caption;
-        EXPECT_EQ(b.top, 24 + p.row * 312) << b.caption;
-    }
-    for (const PadButton& b : buttons) {
-        EXPECT_LE(b.left + b.width, kPadWidth);
-        EXPECT_LE(b.top + b.height, kPadHeight);
-        EXPECT_EQ(b.height, 300);
-    }
-}
-
 TEST_F(Pad, AnchorShiftsInTheLastRowsAndColumns) {
     const Grid& g = st.grid; // 6 x 7
     const std::pair<std::pair<int, int>, std::pair<int, int>> cases[] = {

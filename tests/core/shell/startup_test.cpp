@@ -77,18 +77,15 @@ TEST_F(StartUpFixture, FreshFolderWritesTheConfigurationAndShowsTheEmptyGrid) {
     EXPECT_EQ(lines[1], "default.sch");
     EXPECT_EQ(lines[2], dir.folder() + "puzzles.vxt");
     EXPECT_NE(readFile(cfg()).find("default.sch\r\n"), std::string::npos);
-
     EXPECT_EQ(st.schemefile, "default.sch");
     EXPECT_EQ(st.puzfile, dir.folder() + "puzzles.vxt");
-    EXPECT_EQ(st.grid.rows, 9);
-    EXPECT_EQ(st.grid.cols, 9);
-    EXPECT_EQ(st.texts.caption, "");
-    EXPECT_EQ(st.texts.title, "");
-    EXPECT_EQ(st.texts.puzNumNow, "");
-    EXPECT_EQ(st.texts.puzNumber, "");
+    EXPECT_EQ(st.grid.ncells, 81);
+    EXPECT_EQ(st.texts.caption + st.texts.title + st.texts.puzNumNow + st.texts.puzNumber, "");
     EXPECT_FALSE(st.editmode || st.manualmode || st.interactive);
     EXPECT_EQ(st.whitecol, packColour(255, 255, 255));
     EXPECT_EQ(st.greycol, packColour(192, 192, 192));
+    EXPECT_EQ(st.blackcol, packColour(0, 0, 0));
+    EXPECT_EQ(st.grid[1].BackColor, st.whitecol);
     EXPECT_FALSE(std::filesystem::exists(dir.file("retractbackup.vxt")));
     EXPECT_EQ(ui.busyDepth, 0);
 }

@@ -308,8 +308,9 @@ TEST(AutoSolve, PathologicalGridsEnd) {
         st.maxtries = 20;
         ui.yesNoCancelAnswers = {Answer::No, Answer::No};
         const SolveOutcome outcome = RunAutoSolve(st, ui, k % 2 == 0);
-        if (outcome == SolveOutcome::Solved || outcome == SolveOutcome::Guessed)
+        if (outcome == SolveOutcome::Solved || outcome == SolveOutcome::Guessed) {
             EXPECT_TRUE(IsGridSolved(st.grid)) << k;
+        }
         EXPECT_FALSE(st.autosolving);
     }
 }

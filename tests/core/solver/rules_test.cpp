@@ -225,7 +225,8 @@ TEST(SumBounds, BoundPassesMatchTheirDefinitionOnRandomRuns) {
             if (b.grid[j].Choices.size() == 2)
                 open.push_back(SortDigits(b.grid[j].Choices));
         std::sort(open.begin(), open.end());
-        if (std::adjacent_find(open.begin(), open.end()) == open.end())
+        if (std::adjacent_find(open.begin(), open.end()) == open.end()) {
             EXPECT_EQ(runText(a, down), runText(b, down)) << line;
+        }
     }
 }
