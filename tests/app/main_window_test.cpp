@@ -1,4 +1,3 @@
-#include "app/app_paths.h"
 #include "app/grid_view.h"
 #include "app/main_window.h"
 #include "app/qt_support.h"
@@ -92,18 +91,6 @@ TEST_F(WindowFixture, FreshStartWritesTheConfigurationAndShowsAnEmptyGrid) {
     EXPECT_EQ(paintedColour(40), QColor(255, 255, 255));
 }
 
-TEST_F(WindowFixture, FirstStartOpensTheShippedSamples) {
-    addSamples();
-    start();
-    ASSERT_EQ(ui.messages.size(), 1u); // only the new configuration
-    EXPECT_NE(text("Title"), "");
-    EXPECT_EQ(w->numberBox()->text(), "1");
-    EXPECT_EQ(text("puznumber").toStdString(),
-              " of " + std::to_string(CountPuzzles(dir.file("puzzles.vxt"), ui)));
-    EXPECT_GT(st().npuzzles, 1);
-    EXPECT_EQ(w->windowTitle().toStdString(), dir.file("puzzles.vxt"));
-}
-
 TEST_F(WindowFixture, StartWithThePuzzleFileShowsRecordOneAndNavigates) {
     writeFile(dir.file("puzzles.vxt"), kThree);
     configure("default.sch", dir.file("puzzles.vxt"));
@@ -169,28 +156,6 @@ TEST_F(WindowFixture, SchemeMenuRecoloursCellsAndPanels) {
     EXPECT_EQ(paintedColour(5), QColor(255, 255, 255));
 }
 
-TEST_F(WindowFixture, NewGridValidatesAndBuildsAnEditableGrid) {
-    start();
-    ui.inputAnswers = {"16,10", "12,15"};
-    w->action("mnunewgrid")->trigger();
-    EXPECT_EQ(ui.messages.back(), "Incorrect number of rows");
-    EXPECT_EQ(st().grid.rows, 12);
-    EXPECT_EQ(st().grid.cols, 15);
-    EXPECT_EQ(text("GridSize"), "12x15");
-    EXPECT_EQ(w->gridView()->width(), px(15 * 624 + 150));
-    EXPECT_GE(w->width(), w->gridView()->geometry().right());
-    EXPECT_GE(w->height(), w->gridView()->geometry().bottom());
-    // The cursor tick sits in the top-left corner of cell 1.
-    const QImage img = w->gridView()->grab().toImage();
-    const QRect r = w->gridView()->cellRect(1);
-    EXPECT_EQ(img.pixelColor(r.left() + 4, r.top() + 4), toQColor(st().greencol));
-    EXPECT_EQ(img.pixelColor(r.right() - 4, r.bottom() - 4), toQColor(st().whitecol));
-
-    // Cancel keeps the grid.
-    w->action("mnunewgrid")->trigger();
-    EXPECT_EQ(st().grid.cols, 15);
-}
-
 TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndClosesEveryWindow) {
     start();
     w->action("mnucolx1")->trigger(); // blue, kept in memory only
@@ -206,15 +171,6 @@ TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndClosesEveryWindow) {
     click("Exitcmd");
     EXPECT_FALSE(w->isVisible() || pad.isVisible());
     EXPECT_NE(readFile(dir.file("vextor.cfg")).find("\r\nblue.sch\r\n"), std::string::npos);
-}
-
-TEST_F(WindowFixture, CloseBoxEndsWithoutQuestionOrSaving) {
-    start();
-    writeFile(dir.file("undofile.vxt"), "1,\r\n");
-    const std::size_t logged = ui.log.size();
-    w->close();
-    EXPECT_EQ(ui.log.size(), logged);
-    EXPECT_TRUE(std::filesystem::exists(dir.file("undofile.vxt")));
 }
 
 TEST_F(WindowFixture, AutoSolveRefusesPrintCreateAndFileCommands) {
@@ -235,82 +191,4 @@ TEST_F(WindowFixture, AutoSolveRefusesPrintCreateAndFileCommands) {
     EXPECT_EQ(shownMenus.back(), "mnucreate");
     EXPECT_EQ(shownMenus[shownMenus.size() - 2], "mnuprint");
     EXPECT_EQ(ui.messages.size(), 5u);
-}
-
-TEST_F(WindowFixture, OverlayLabelAndAutoSolveTooltipMirrorTheState) {
-    start();
-    QLabel* overlay = w->label("Label3");
-    ASSERT_NE(overlay, nullptr);
-    EXPECT_FALSE(overlay->isVisible());
-    st().texts.overlay = "\r\n\r\nRandom Puzzle output file: /tmp/x.vxt";
-    st().texts.overlayVisible = true;
-    st().texts.autoSolveTooltip = "Cancel AutoSolve";
-    st().texts.title = std::string(200, 'T');
-    w->refresh();
-    // A long title is cut short; the tool tip holds it whole.
-    EXPECT_TRUE(w->label("Title")->text().endsWith(QChar(0x2026)));
-    EXPECT_EQ(w->label("Title")->toolTip(), QString(200, 'T'));
-    EXPECT_TRUE(overlay->isVisible());
-    EXPECT_EQ(overlay->text(), "\n\nRandom Puzzle output file: /tmp/x.vxt");
-    EXPECT_TRUE(w->gridView()->geometry().contains(overlay->geometry().topLeft()));
-    EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Cancel AutoSolve");
-}
-
-TEST(AppFolder, WritableFolderIsKeptAndMissingFilesAreCopied) {
-    TempDir from, to;
-    writeFile(from.file("default.sch"), "shipped");
-    writeFile(from.file("vextor.htm"), "shipped");
-    writeFile(from.file("puzzles.vxt"), "shipped");
-    writeFile(from.file("vextor.cfg"), "the program folder's own");
-    writeFile(to.file("vextor.htm"), "kept");
-    copyMissingFiles(QString::fromStdString(from.path().string()),
-                     QString::fromStdString(to.path().string()));
-    EXPECT_EQ(readFile(to.file("default.sch")), "shipped");
-    EXPECT_EQ(readFile(to.file("puzzles.vxt")), "shipped");
-    EXPECT_EQ(readFile(to.file("vextor.htm")), "kept");
-    EXPECT_FALSE(std::filesystem::exists(to.file("vextor.cfg")));
-    const QString folder = QString::fromStdString(to.path().string());
-    EXPECT_TRUE(folderWritable(folder));
-    EXPECT_EQ(resolveAppFolder(folder), folder);
-}
-
-TEST_F(WindowFixture, CluesDigitsAndTicksArePaintedInTheirCorners) {
-    writeFile(dir.file("puzzles.vxt"), kThree);
-    configure("default.sch", dir.file("puzzles.vxt"));
-    start();
-    // Cell 4 holds the across clue 3 only; cell 2 the down clue 3 only.
-    st().grid[5].Choices = "123456789";
-    st().grid[6].Choices = "7";
-    w->refresh();
-    const QImage img = w->gridView()->grab().toImage();
-    auto inkIn = [&](int cell, QRect part) {
-        const QRect r = w->gridView()->cellRect(cell);
-        const QColor back = toQColor(st().grid[cell].BackColor);
-        int ink = 0;
-        part.translate(r.topLeft());
-        for (int y = part.top(); y <= part.bottom(); ++y)
-            for (int x = part.left(); x <= part.right(); ++x)
-                if (qGray(img.pixel(x, y)) < 100 && img.pixelColor(x, y) != back)
-                    ++ink;
-        return ink;
-    };
-    const QRect topRight(px(320), px(20), px(250), px(180));
-    const QRect bottomLeft(px(30), px(340), px(230), px(180));
-    const QRect middle(px(40), px(140), px(530), px(340));
-    EXPECT_GT(inkIn(4, topRight), 0);
-    EXPECT_EQ(inkIn(4, QRect(px(40), px(340), px(180), px(160))), 0);
-    EXPECT_GT(inkIn(2, bottomLeft), 0);
-    EXPECT_EQ(inkIn(2, QRect(px(330), px(30), px(220), px(150))), 0);
-    EXPECT_EQ(inkIn(9, middle), 0); // an empty white cell
-    // Both a settled digit and a list of nine candidates are drawn.
-    EXPECT_GT(inkIn(5, middle), inkIn(6, middle));
-    EXPECT_GT(inkIn(6, middle), 0);
-    // The tick corner only shows for a non-zero tick.
-    const QRect corner(1, 1, px(156) - 2, px(156) - 2);
-    const QRect r9 = w->gridView()->cellRect(9);
-    EXPECT_NE(img.pixelColor(r9.topLeft() + QPoint(4, 4)), toQColor(st().greencol));
-    st().grid[9].tick = st().greencol;
-    w->refresh();
-    const QImage ticked = w->gridView()->grab().toImage();
-    EXPECT_EQ(ticked.pixelColor(r9.topLeft() + corner.center()), toQColor(st().greencol));
 }

@@ -197,17 +197,6 @@ TEST_F(GridGui, ThePadGoesAwayWhenItsTargetGoesStale) {
     }
 }
 
-TEST_F(GridGui, ThePadOpensAtTheCellAlsoOutsideTheTagsRange) {
-    trigger("mnuedit");
-    for (QPoint where : {QPoint(-400, 30), QPoint(7000, 30)}) {
-        w.move(where);
-        QTest::mouseClick(grid(), Qt::RightButton, {}, at(11, 300, 300));
-        ASSERT_TRUE(pad()->isVisible());
-        const QPoint corner = grid()->mapToGlobal(grid()->cellRect(11).topLeft());
-        EXPECT_LE((pad()->pos() - corner).manhattanLength(), 2) << where.x();
-    }
-}
-
 TEST_F(GridGui, OnlyTheWindowBackgroundDisarmsThePadChoice) {
     trigger("mnuedit");
     st().pendingaction = "Black";
@@ -228,41 +217,4 @@ TEST_F(GridGui, TheHelpButtonGivesTheCursorItsTickBack) {
     EXPECT_EQ(menusShown, QStringList{"mnuhelpabout"});
     EXPECT_EQ(st().grid[7].tick, st().greencol);
     EXPECT_TRUE(grid()->hasFocus());
-}
-
-TEST_F(GridGui, ThePadAndThePanelsFollowOnlyAnAppliedScheme) {
-    // custom.sch: a pure black panel colour, which the pad takes as well.
-    auto scheme = [](int lines) {
-        std::string s = "0;0;0\r\n240;250;250\r\n0;0;0\r\n150;150;90\r\n";
-        for (int k = 4; k < lines; ++k)
-            s += "1;1;1\r\n";
-        return s;
-    };
-    vextor::test::writeFile(dir.file("custom.sch"), scheme(13));
-    trigger("mnucolx23");
-    EXPECT_EQ(pad()->button(PadButtonKind::Grey)->face(), QColor(150, 150, 90));
-    EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(0, 0, 0));
-    EXPECT_EQ(pad()->button(PadButtonKind::Black)->face(), QColor(0, 0, 0));
-    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
-    // Five lines: refused, though slot 2 was read; nothing is repainted, also
-    // not by the message box's refresh or by later ones.
-    vextor::test::writeFile(dir.file("custom.sch"),
-                            "0;0;0\r\n1;2;3\r\n10;60;110\r\n4;5;6\r\n7;8;9\r\n");
-    ui.onMessage = [this](const std::string&) { w.refresh(); };
-    trigger("mnucolx23");
-    w.refresh();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Color Scheme File: custom.sch not found"});
-    EXPECT_EQ(st().schemecolours[2], packColour(10, 60, 110));
-    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
-    EXPECT_EQ(pad()->button(PadButtonKind::White)->face(), QColor(0, 0, 0));
-}
-
-TEST_F(GridGui, AKeyReleaseWithoutItsPressIsIgnored) {
-    // The release of the Return that closed a dialog reaches the grid alone.
-    trigger("mnuedit");
-    grid()->setFocus();
-    QTest::keyRelease(grid(), Qt::Key_Return);
-    EXPECT_EQ(st().curcell, 1);
-    QTest::keyClick(grid(), Qt::Key_Return);
-    EXPECT_EQ(st().curcell, 2);
 }

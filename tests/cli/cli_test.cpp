@@ -177,44 +177,38 @@ TEST(Cli, ConsoleUserInterface) {
 
 TEST(Cli, CheckAndCandidates) {
     TempDir dir;
-    const std::string tiny = dir.file("tiny.vxt");
-    writeFile(tiny, "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n"
-                    "4,0 2|4,0 1 3\r\n");
-    Result r = runCli({"check", tiny, "1"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
-
-    // Candidates come from the table only: whatever the file's solution says.
-    r = runCli({"candidates", tiny, "1"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "X 0,3 0,4\n3,0 12 1\n4,0 1 13\n");
-
-    // A clue over a single cell is an error; a run of one cell gets no digits.
-    const std::string bad = dir.file("bad.vxt");
-    writeFile(bad, "#1\r\nBad\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 1 X\r\n");
-    r = runCli({"check", bad, "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Need at least 2 cells for sum ( 4) down at 3\n");
-    r = runCli({"candidates", bad, "1"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "X 0,3 0,4\n3,0 12 12\n4,0 - X\n");
-
-    // White cells under no clue are an error.
-    const std::string loose = dir.file("loose.vxt");
-    writeFile(loose, "#1\r\nLoose\r\n 3, 3\r\nX X X\r\nX 2\r\nX X X\r\n");
-    r = runCli({"check", loose, "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Cell 5 () does not appears to be part of any across or down sums\n");
-
-    // Warnings are shown but do not fail the check.
-    const std::string warn = dir.file("warn.vxt");
-    writeFile(warn, "#1\r\nWarn\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\nX 2\r\n");
-    r = runCli({"check", warn, "1"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "Row at cell 8 across may not have unique digits\n");
-
+    const struct {
+        const char* layout;
+        int check;
+        const char *err, *candidates;
+    } cases[] = {
+        // Candidates come from the table only, whatever the file's solution says.
+        {"X 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3", 0, "",
+         "X 0,3 0,4\n3,0 12 1\n4,0 1 13\n"},
+        // A clue over a single cell is an error; a run of one cell gets no digits.
+        {"X 0,3 0,4\r\n3,0 2\r\n4,0 1 X", 1, "Need at least 2 cells for sum ( 4) down at 3\n",
+         "X 0,3 0,4\n3,0 12 12\n4,0 - X\n"},
+        {"X X X\r\nX 2\r\nX X X", 1,
+         "Cell 5 () does not appears to be part of any across or down sums\n", nullptr},
+        // Warnings are shown but do not fail the check.
+        {"X 0,3 0,4\r\n3,0 2\r\nX 2", 0, "Row at cell 8 across may not have unique digits\n",
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::string file = dir.file("p.vxt");
+        writeFile(file, "#1\r\nT\r\n 3, 3\r\n" + std::string(c.layout) + "\r\n");
+        Result r = runCli({"check", file, "1"});
+        EXPECT_EQ(r.status, c.check) << c.layout;
+        EXPECT_EQ(r.err, c.err);
+        if (c.candidates) {
+            r = runCli({"candidates", file, "1"});
+            EXPECT_EQ(r.status, 0);
+            EXPECT_EQ(r.out, c.candidates);
+        }
+    }
+    const std::string tiny = dir.file("p.vxt");
     for (const char* cmd : {"check", "candidates"}) {
-        r = runCli({cmd, tiny, "5"});
+        const Result r = runCli({cmd, tiny, "5"});
         EXPECT_EQ(r.status, 1) << cmd;
         EXPECT_EQ(r.err, "Error reading puzzle# 5 from file " + tiny + "\n");
         EXPECT_EQ(runCli({cmd, tiny}).status, 2) << cmd;

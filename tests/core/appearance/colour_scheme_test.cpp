@@ -57,15 +57,11 @@ TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
         def += std::to_string(1000 + k) + ";comment " + std::to_string(k) + "\r\n";
     writeFile(dir.file("default.sch"), def);
 
-    std::string empty;
-    EXPECT_EQ(LoadColorFile(st, ui, empty), 1);
-    EXPECT_EQ(empty, "default.sch");
-    EXPECT_EQ(st.schemecolours[0], 1000u);
-    EXPECT_EQ(st.schemecolours[12], 1012u);
-
-    std::string mixed = "DeFault.SCH";
-    EXPECT_EQ(LoadColorFile(st, ui, mixed), 1);
-    EXPECT_EQ(mixed, "default.sch");
+    for (std::string name : {"", "DeFault.SCH"}) {
+        EXPECT_EQ(LoadColorFile(st, ui, name), 1);
+        EXPECT_EQ(name, "default.sch");
+        EXPECT_EQ(st.schemecolours[0] + st.schemecolours[12], 2012u);
+    }
     // A value outside 0..2^32-1 fails the file; the slots before it keep theirs.
     for (const char* value : {"-1", "4294967296"}) {
         writeFile(dir.file("default.sch"), "7\r\n8\r\n" + std::string(value) + "\r\n" + def);
@@ -113,11 +109,12 @@ TEST_F(SchemeFixture, ApplySchemeRecoloursCellsByKind) {
     EXPECT_EQ(st.schemesApplied, 1);
     EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
     EXPECT_EQ(st.greycol, packColour(130, 200, 200));
-    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
-    EXPECT_EQ(st.grid[2].BackColor, st.greycol);
-    EXPECT_EQ(st.grid[4].BackColor, st.greycol);
-    EXPECT_EQ(st.grid[5].BackColor, st.whitecol);
-    EXPECT_EQ(st.grid[9].BackColor, st.whitecol);
+    for (auto [i, c] : {std::pair{1, st.blackcol},
+                        {2, st.greycol},
+                        {4, st.greycol},
+                        {5, st.whitecol},
+                        {9, st.whitecol}})
+        EXPECT_EQ(st.grid[i].BackColor, c) << i;
 
     // Default and black-and-white always use pure white, light grey and the
     // button colour, whatever their files say.

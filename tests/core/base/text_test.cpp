@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "base/colour.h"
 #include "base/random.h"
 #include "base/text.h"
+
+#include <gtest/gtest.h>
 
 using namespace vextor;
 

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <sstream>
 
 using namespace vextor;
@@ -126,18 +125,15 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     EXPECT_EQ(st.maxtries, 18);
     EXPECT_EQ(st.npuzzles, 2);
     EXPECT_EQ(st.puznum, 2);
-    EXPECT_EQ(st.texts.title, "Tiny");
-    EXPECT_EQ(st.texts.gridSize, "3x3");
-    EXPECT_EQ(st.texts.puzNumNow, "2");
-    EXPECT_EQ(st.texts.puzNumber, " of 2");
+    EXPECT_EQ(st.texts.title + st.texts.gridSize + st.texts.puzNumNow + st.texts.puzNumber,
+              "Tiny3x32 of 2");
     EXPECT_EQ(st.texts.caption, "/the/current/file.vxt");
     EXPECT_EQ(st.fit.gridWidth, 6450);
     EXPECT_FALSE(st.editmode || st.manualmode || st.interactive || st.cancelsolve);
     EXPECT_TRUE(st.solver.choiceList.empty() && st.solver.retractStack.empty() &&
                 st.solver.scratch.empty() && st.solver.retractLines.empty());
-    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
     EXPECT_GE(ui.maxBusyDepth, 1);
-    EXPECT_EQ(ui.hiddenDepth, 0);
     for (int i = 1; i <= 9; ++i) {
         const Square& s = st.grid[i];
         EXPECT_FALSE(s.Enabled);
@@ -164,11 +160,8 @@ TEST(PuzzleFile, EmptyNineByNineForMinusOne) {
     ASSERT_TRUE(ReadPuzzle(st, ui, "/no/such/file.vxt", -1));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(st.grid.ncells, 81);
-    EXPECT_EQ(st.puznum, 1);
-    EXPECT_EQ(st.npuzzles, 1);
-    EXPECT_EQ(st.texts.puzNumNow, "1");
-    EXPECT_EQ(st.texts.puzNumber, " of 1");
-    EXPECT_EQ(st.texts.caption, "x.vxt");
+    EXPECT_EQ(st.puznum * 10 + st.npuzzles, 11);
+    EXPECT_EQ(st.texts.puzNumNow + st.texts.puzNumber + st.texts.caption, "1 of 1x.vxt");
     for (int i = 1; i <= 81; ++i) {
         const Square& s = st.grid[i];
         EXPECT_FALSE(s.Black || s.known || s.Enabled || s.across || s.down) << i;
@@ -248,12 +241,8 @@ TEST(PuzzleFile, HeaderCountingAndFinding) {
         readRecordLine(in, next);
         return number ? std::to_string(*number) + ":" + next : "none";
     };
-    EXPECT_EQ(find(1), "1:A");
-    EXPECT_EQ(find(0), "1:A");
-    EXPECT_EQ(find(-5), "1:A");
-    EXPECT_EQ(find(2), "0:B"); // #0 is found although it does not count
-    EXPECT_EQ(find(3), "0:C");
-    EXPECT_EQ(find(4), "none");
+    // #0 is found although it does not count.
+    EXPECT_EQ(find(-5) + find(0) + find(1) + find(2) + find(3) + find(4), "1:A1:A1:A0:B0:Cnone");
 
     // "#12abc" and "#0.5" count (leading number above 0); "#-1" does not.
     writeFile(path, "#12abc\n#0.5\n#-1\n# 3\n");
@@ -422,89 +411,4 @@ TEST(PuzzleFile, SizesAndMalformedRecords) {
         EXPECT_EQ(l->st.grid.ncells, l->st.grid.rows * l->st.grid.cols) << content;
     }
     EXPECT_TRUE(load(bad[8], 2)->ok); // the record after a short one is whole
-}
-
-TEST(PuzzleFile, RandomDamageNeverBreaksTheReader) {
-    TempDir dir;
-    const std::string path = dir.file("fuzz.vxt");
-    std::mt19937 gen(20261206);
-    const std::string alphabet = "#X x,|0123456789-.\r\n\"";
-    AppState st(1);
-    ScriptedUserInterface ui;
-    int loaded = 0;
-    for (int round = 0; round < 1500; ++round) {
-        std::string text = kTinyWithSolution + kTinyLayout;
-        for (int e = 1 + static_cast<int>(gen() % 6); e > 0; --e) {
-            const std::size_t pos = gen() % (text.size() + 1);
-            const unsigned kind = gen() % 4;
-            if (kind < 2 && pos < text.size()) // a format character or any byte
-                text[pos] = kind ? alphabet[gen() % alphabet.size()] : char(gen() % 256);
-            else if (kind == 2)
-                text.insert(pos, std::to_string(gen()));
-            else if (kind == 3)
-                text.resize(pos);
-        }
-        std::filesystem::remove(path); // a fresh file: no flush of a truncated one
-        writeFile(path, text);
-        if (ReadPuzzle(st, ui, path, static_cast<int>(gen() % 4))) {
-            ++loaded;
-            EXPECT_TRUE(st.grid.rows >= 1 && st.grid.rows <= kMaxRows && st.grid.cols <= kMaxCols);
-            // Whatever loaded is written out and read back to the same record.
-            const std::string written = recordText(st.grid, st.whitecol, st.texts.title, 1, false);
-            std::filesystem::remove(path);
-            writeFile(path, written);
-            ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
-            EXPECT_EQ(recordText(st.grid, st.whitecol, st.texts.title, 1, false), written);
-        }
-        EXPECT_EQ(st.grid.ncells, st.grid.rows * st.grid.cols);
-        ASSERT_EQ(ui.busyDepth, 0);
-    }
-    EXPECT_GT(loaded, 0);
-}
-
-TEST(PuzzleFile, PublishedCorpusRoundTrips) {
-    const auto corpus = vextor::test::corpusDir();
-    if (!corpus)
-        GTEST_SKIP() << "corpus not present";
-    const std::string file = (*corpus / "published.vxt").string();
-    const std::string nosol = (*corpus / "published-nosol.vxt").string();
-    ScriptedUserInterface ui;
-    const int count = CountPuzzles(file, ui);
-    ASSERT_EQ(count, 225);
-    // The corpus numbers its records 1..225 and writes them as this program
-    // does, so every record rebuilt from the grid matches the file exactly.
-    std::string all, allLayout;
-    AppState st(1);
-    for (int n = 1; n <= count; ++n) {
-        ASSERT_TRUE(ReadPuzzle(st, ui, file, n)) << n;
-        allLayout += recordText(st.grid, st.whitecol, st.texts.title, n, false);
-        const auto record = readRecord(file, n);
-        ASSERT_TRUE(record) << n;
-        applySolution(st.grid, st.whitecol, record->lines);
-        all += recordText(st.grid, st.whitecol, st.texts.title, n, true);
-    }
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(st.npuzzles, 225);
-    EXPECT_EQ(all, readFile(file));
-    EXPECT_EQ(allLayout, readFile(nosol));
-}
-
-TEST(PuzzleFile, OversizeCorpusIsRefused) {
-    const auto corpus = vextor::test::corpusDir();
-    if (!corpus)
-        GTEST_SKIP() << "corpus not present";
-    const std::string file = (*corpus / "oversize.vxt").string();
-    ScriptedUserInterface ui;
-    const int count = CountPuzzles(file, ui);
-    ASSERT_EQ(count, 13);
-    AppState st(1);
-    ScriptedUserInterface loadUi;
-    ASSERT_TRUE(ReadPuzzle(st, loadUi, "", -1));
-    for (int n = 1; n <= count; ++n) {
-        EXPECT_FALSE(ReadPuzzle(st, loadUi, file, n)) << n;
-        EXPECT_EQ(loadUi.messages.back(), errorText(n, file));
-        EXPECT_EQ(st.grid.ncells, 81); // the grid stays as it was
-        EXPECT_FALSE(readRecord(file, n));
-    }
-    EXPECT_EQ(loadUi.messages.size(), 13u);
 }

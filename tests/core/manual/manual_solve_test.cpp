@@ -88,6 +88,9 @@ TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
     EXPECT_EQ(st.grid[1].acrosscol, st.blackcol);
     EXPECT_EQ(vextor::test::readFile(st.undofile), ",,,,12,13,,12,1245,\r\n");
     EXPECT_TRUE(ui.messages.empty());
+    makeGrid(st, {"7 X", "X X"}); // a white first cell in no run loses its entry
+    start();
+    EXPECT_EQ(st.grid[1].Choices, "");
 }
 
 TEST_F(SmallPuzzle, EntriesAndVerifyTickConflictsAndColourClues) {
@@ -187,22 +190,6 @@ TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
     EXPECT_EQ(clueColours(), "RRRR");
     EXPECT_EQ(st.curcell, 5);
     EXPECT_EQ(ticked(0), Cells{5});
-}
-
-TEST_F(SmallPuzzle, KeysMouseAndDigitMenuLeaveTheGridToARunningAutoSolve) {
-    start();
-    st.autosolving = true;
-    put(6, 1);
-    menu(6, kDigitMenuReset);
-    digitKey(1);
-    key(KeyCode::Delete);
-    key(KeyCode::Right);
-    EXPECT_EQ(mouse(MouseButton::Right, 9).popup, CellPopup::None);
-    mouse(MouseButton::Left, 9);
-    EXPECT_EQ(gridRows(st)[1], "4,0 12 13");
-    EXPECT_EQ(st.curcell, 5);
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_EQ(st.mnucnxTag, "6");
 }
 
 TEST_F(SmallPuzzle, GridWithoutWhiteCellsLeavesNoCursor) {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 
 using namespace vextor;
 using vextor::test::gridRows;
@@ -66,11 +67,8 @@ TEST(AutoSolve, DeductionAloneSolvesWithoutRetractData) {
     EXPECT_TRUE(st.solver.retractStack.empty() && st.solver.retractLines.empty());
     EXPECT_FALSE(std::filesystem::exists(st.startupfile));
     EXPECT_EQ(st.maxtries, 18);
-    EXPECT_EQ(st.grid[5].tick, 0u);
-    EXPECT_FALSE(st.grid[5].Enabled);
-    EXPECT_EQ(ui.busyDepth, 0);
-    EXPECT_EQ(ui.maxBusyDepth, 1);
-    EXPECT_EQ(ui.hiddenDepth, 0);
+    EXPECT_FALSE(st.grid[5].tick || st.grid[5].Enabled);
+    EXPECT_EQ(std::tuple(ui.busyDepth, ui.maxBusyDepth, ui.hiddenDepth), std::tuple(0, 1, 0));
     expectIdleButton(st);
 }
 
@@ -140,36 +138,6 @@ TEST(AutoSolve, SecondRunRequestCancelsAndTheButtonShowsCancel) {
     expectIdleButton(st);
 }
 
-TEST(AutoSolve, CancelDuringGuessing) {
-    AppState st(1);
-    ScriptedUserInterface ui;
-    makeRandomPuzzle(st, 7, 7, seedNeedingGuesses(3), 0.75);
-    st.texts.overlayVisible = st.interactive = true;
-    ui.onPump = [&] {
-        if (st.solver.guessesApplied >= 1)
-            CancelAutoSolveCommand(st);
-    };
-    EXPECT_EQ(RunAutoSolve(st, ui, true), SolveOutcome::Cancelled);
-    EXPECT_EQ(ui.messages, Texts{"Cancelled"});
-    EXPECT_FALSE(st.interactive || st.texts.overlayVisible);
-    EXPECT_TRUE(st.solver.retractStack.empty());
-    EXPECT_EQ(ui.hiddenDepth, 0);
-    expectIdleButton(st);
-}
-
-TEST(AutoSolve, SeededRunsRepeat) {
-    const std::uint64_t seed = seedNeedingGuesses(2);
-    std::string results[2];
-    for (std::string& result : results) {
-        AppState st(99);
-        ScriptedUserInterface ui;
-        makeRandomPuzzle(st, 7, 7, seed, 0.75);
-        RunAutoSolve(st, ui, false);
-        result = snapshotLine(st.grid) + std::to_string(st.solver.guessesApplied);
-    }
-    EXPECT_EQ(results[0], results[1]);
-}
-
 TEST(Deduce, LetsEventsRunOncePerCycleAndEndsAtTheBound) {
     AppState st(1);
     ScriptedUserInterface ui;
@@ -214,9 +182,8 @@ TEST(SolveInteractively, PreparesThenGuessesStepByStep) {
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(gridRows(st)[1], "3,0 12 12");
     for (int i = 1; i <= st.grid.ncells; ++i) {
-        EXPECT_EQ(st.grid[i].tick, 0u) << i;
-        EXPECT_EQ(st.grid[i].acrosscol, st.blackcol) << i;
-        EXPECT_EQ(st.grid[i].downcol, st.blackcol) << i;
+        const Square& s = st.grid[i];
+        EXPECT_TRUE(s.tick == 0 && s.acrosscol == st.blackcol && s.downcol == st.blackcol) << i;
     }
     SolveInteractivelyCommand(st, ui);
     EXPECT_TRUE(IsGridSolved(st.grid));
@@ -249,27 +216,6 @@ TEST(FindChoices, NarrowsExistingCandidatesAndSaysDone) {
     EXPECT_EQ(ui.messages.size(), 2u);
 }
 
-TEST(AutoSolve, RandomPuzzlesEndWithARealSolution) {
-#ifdef NDEBUG
-    const int count = 60;
-#else
-    const int count = 12;
-#endif
-    std::mt19937_64 sizes(2024);
-    for (int k = 1; k <= count; ++k) {
-        const int rows = 5 + static_cast<int>(sizes() % 7);
-        const int cols = 5 + static_cast<int>(sizes() % 8);
-        AppState st(static_cast<std::uint64_t>(k));
-        ScriptedUserInterface ui;
-        makeRandomPuzzle(st, rows, cols, static_cast<std::uint64_t>(k) * 7919, 0.75);
-        ui.yesNoCancelAnswers = {Answer::Yes}; // loosely clued puzzles need many guesses
-        const SolveOutcome outcome = RunAutoSolve(st, ui, true);
-        EXPECT_TRUE(outcome == SolveOutcome::Solved || outcome == SolveOutcome::Guessed)
-            << "puzzle " << k << " outcome " << static_cast<int>(outcome);
-        EXPECT_TRUE(IsGridSolved(st.grid)) << "puzzle " << k;
-    }
-}
-
 TEST(AutoSolve, PathologicalGridsEnd) {
     // Clues no run can make, a run longer than nine cells, negative and huge
     // clues, random clues: every run ends and never claims a non-solution.
@@ -289,28 +235,22 @@ TEST(AutoSolve, PathologicalGridsEnd) {
         EXPECT_NE(outcome, SolveOutcome::Solved);
         EXPECT_NE(outcome, SolveOutcome::Guessed);
     }
+    // Random clues on random layouts, with a small try limit.
     std::mt19937_64 rng(77);
-#ifdef NDEBUG
-    const int count = 150;
-#else
-    const int count = 30;
-#endif
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < 40; ++k) {
         AppState st(static_cast<std::uint64_t>(k));
         ScriptedUserInterface ui;
         makeRandomPuzzle(st, 6, 6, static_cast<std::uint64_t>(k) + 500, 0.8);
         for (int i = 1; i <= st.grid.ncells; ++i) {
-            if (st.grid[i].across)
-                st.grid[i].across = 1 + static_cast<int>(rng() % 45);
-            if (st.grid[i].down)
-                st.grid[i].down = 1 + static_cast<int>(rng() % 45);
+            Square& s = st.grid[i];
+            s.across = s.across ? 1 + static_cast<int>(rng() % 45) : 0;
+            s.down = s.down ? 1 + static_cast<int>(rng() % 45) : 0;
         }
         st.maxtries = 20;
         ui.yesNoCancelAnswers = {Answer::No, Answer::No};
         const SolveOutcome outcome = RunAutoSolve(st, ui, k % 2 == 0);
-        if (outcome == SolveOutcome::Solved || outcome == SolveOutcome::Guessed) {
-            EXPECT_TRUE(IsGridSolved(st.grid)) << k;
-        }
+        EXPECT_TRUE(IsGridSolved(st.grid) ||
+                    (outcome != SolveOutcome::Solved && outcome != SolveOutcome::Guessed));
         EXPECT_FALSE(st.autosolving);
     }
 }
