@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 using vextor::test::ScriptedUserInterface;
@@ -65,25 +66,19 @@ TEST_F(Pad, LeftNumberSetsTheClueOfTheTagSide) {
 }
 
 TEST_F(Pad, RightButtonsPickAPair) {
-    PadOutcome out = press(12, MouseButton::Right);
-    EXPECT_FALSE(out.hide);
-    EXPECT_EQ(out.paintRed, 12);
-    EXPECT_EQ(st.pendingaction, "12");
-    EXPECT_TRUE(st.grid[10].BackColor == st.whitecol);
-    out = press(7, MouseButton::Right);
-    EXPECT_TRUE(out.hide);
-    EXPECT_EQ(out.paintWhite, 12);
-    EXPECT_EQ(out.paintRed, 0);
+    // Outcome as hide, paintWhite, paintRed; then the pending action.
+    auto right = [&](int n) {
+        const PadOutcome o = press(n, MouseButton::Right);
+        return std::tuple(o.hide, o.paintWhite, o.paintRed, st.pendingaction);
+    };
+    EXPECT_EQ(right(12), std::tuple(false, 0, 12, std::string("12")));
+    EXPECT_EQ(st.grid[10].BackColor, st.whitecol);
+    EXPECT_EQ(right(7), std::tuple(true, 12, 0, std::string()));
     EXPECT_EQ(clues(), std::pair(12, 7));
-    EXPECT_TRUE(st.pendingaction.empty());
     // A pair still pending starts over with the new number; words read as no number.
     for (auto [pending, white] : {std::pair{"20,5", 20}, {"Black", 0}}) {
         st.pendingaction = pending;
-        out = press(9, MouseButton::Right);
-        EXPECT_FALSE(out.hide);
-        EXPECT_EQ(out.paintWhite, white);
-        EXPECT_EQ(out.paintRed, 9);
-        EXPECT_EQ(st.pendingaction, "9");
+        EXPECT_EQ(right(9), std::tuple(false, white, 9, std::string("9")));
     }
 }
 

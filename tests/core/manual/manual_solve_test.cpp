@@ -5,6 +5,7 @@
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 using vextor::test::gridRows;
@@ -72,15 +73,12 @@ TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
     // Cell 5: down (3) is reached before across (4) and a tie keeps it.
     EXPECT_EQ(gridRows(st), (Texts{"X 0,3 0,7", "4,0 12 13", "6,0 12 1245"}));
     EXPECT_EQ(st.grid[9].Choices0, "1245");
-    EXPECT_TRUE(st.grid[5].Enabled);
-    EXPECT_FALSE(st.grid[1].Enabled); // only white cells are switched on
+    EXPECT_TRUE(st.grid[5].Enabled && !st.grid[1].Enabled); // only white cells
     EXPECT_EQ(st.grid[4].cellsacross, (Cells{5, 6}));
-    EXPECT_EQ(st.solver.downowner[9], 3);
-    EXPECT_EQ(st.solver.acrossowner[9], 7);
-    EXPECT_EQ(st.solver.acrossowner[2], 0);
-    EXPECT_TRUE(st.manualmode);
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_TRUE(st.pendingaction.empty());
+    const auto& owners = st.solver;
+    EXPECT_EQ(std::tuple(owners.downowner[9], owners.acrossowner[9], owners.acrossowner[2]),
+              std::tuple(3, 7, 0));
+    EXPECT_TRUE(st.manualmode && st.undolist.empty() && st.pendingaction.empty());
     EXPECT_EQ(st.curcell, 5);
     EXPECT_EQ(ticked(0), Cells{5}); // the cursor; incomplete runs get no ticks
     EXPECT_EQ(ticked(st.greencol), Cells{5});
@@ -173,9 +171,8 @@ TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
     EXPECT_EQ(st.undolist.size(), 2u);
     UndoLastEntry(st, ui);
     EXPECT_EQ(st.grid[5].Choices, "1"); // the value recorded with the entry
-    put(6, 3);
-    put(8, 2);
-    put(9, 4);
+    for (auto [cell, digit] : {std::pair{6, 3}, {8, 2}, {9, 4}})
+        put(cell, digit);
     VerifyManualSolve(st, ui);
     UndoLastEntry(st, ui); // a single undo neither checks nor recolours
     EXPECT_EQ(st.grid[9].Choices, "1245");
