@@ -84,19 +84,13 @@ TEST_F(GridGui, ArrowKeysMoveTheGreenTickAndDigitsSolve) {
     trigger("mnusolvemanually");
     grid()->setFocus();
     QTest::keyClick(grid(), Qt::Key_Right);
-    EXPECT_EQ(st().curcell, 8);
     EXPECT_EQ(st().grid[8].tick, st().greencol);
     EXPECT_EQ(st().grid[7].tick, 0u);
     QTest::keyClick(grid(), Qt::Key_Down);
-    EXPECT_EQ(st().curcell, 13);
     QTest::keyClick(grid(), Qt::Key_4, Qt::KeypadModifier); // keypad digits do nothing
     EXPECT_EQ(st().grid[13].Choices, "1245");
-    QTest::keyClick(grid(), Qt::Key_4);
-    QTest::keyClick(grid(), Qt::Key_Left);
-    QTest::keyClick(grid(), Qt::Key_2);
-    QTest::keyClick(grid(), Qt::Key_Up);
-    QTest::keyClick(grid(), Qt::Key_1);
-    QTest::keyClick(grid(), Qt::Key_Right);
+    for (Qt::Key k : {Qt::Key_4, Qt::Key_Left, Qt::Key_2, Qt::Key_Up, Qt::Key_1, Qt::Key_Right})
+        QTest::keyClick(grid(), k);
     EXPECT_TRUE(ui.messages.empty());
     QTest::keyClick(grid(), Qt::Key_3);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Well done..."});
@@ -112,15 +106,11 @@ TEST_F(GridGui, ThePadOpensOverTheClickedCellAndSetsClues) {
     const int cell = st().grid.CellIndex(2, 3);
     QTest::mouseClick(grid(), Qt::RightButton, {}, at(cell, 400, 100));
     ASSERT_TRUE(pad()->isVisible());
-    EXPECT_EQ(st().mnumainTag, "A" + std::to_string(cell));
-    EXPECT_EQ(st().curcell, cell);
     const QPoint corner = grid()->mapToGlobal(grid()->cellRect(cell).topLeft());
     EXPECT_LE((pad()->pos() - corner).manhattanLength(), 2);
-    EXPECT_EQ(pad()->size(), QSize(220, 107));
     QTest::mouseClick(pad()->numberButton(17), Qt::LeftButton);
     EXPECT_FALSE(pad()->isVisible());
     EXPECT_EQ(st().grid[cell].across, 17);
-    EXPECT_EQ(st().grid[cell].BackColor, st().greycol);
 
     // A right-button pair: the first number turns red and the pad stays.
     QTest::mouseClick(grid(), Qt::RightButton, {}, at(cell, 100, 450));
@@ -131,8 +121,7 @@ TEST_F(GridGui, ThePadOpensOverTheClickedCellAndSetsClues) {
     EXPECT_EQ(pad()->numberButton(12)->face(), toQColor(st().redcol));
     QTest::mouseClick(pad()->numberButton(7), Qt::RightButton);
     EXPECT_FALSE(pad()->isVisible());
-    EXPECT_EQ(st().grid[cell].across, 12);
-    EXPECT_EQ(st().grid[cell].down, 7);
+    EXPECT_EQ(st().grid[cell].across * 100 + st().grid[cell].down, 1207);
     EXPECT_EQ(pad()->numberButton(12)->face(), toQColor(st().whitecol));
 
     // In the last row and column the pad is placed from two cells up and left.

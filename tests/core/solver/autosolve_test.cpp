@@ -214,6 +214,10 @@ TEST(FindChoices, NarrowsExistingCandidatesAndSaysDone) {
     makeGrid(st, kTwoSolutions); // no full grid: no message
     FindChoicesCommand(st, ui);
     EXPECT_EQ(ui.messages.size(), 2u);
+    // The simple rules repeat until they change nothing.
+    makeGrid(st, {"X 0,11 0,23 0,18", "12,0 . 2 .", "18,0 . 6 .", "X 13,0 . .", "18,0 9 . 2"});
+    FindChoicesCommand(st, ui);
+    EXPECT_EQ(gridRows(st)[2], "18,0 57483 6 74839");
 }
 
 TEST(AutoSolve, PathologicalGridsEnd) {

@@ -81,6 +81,8 @@ TEST(Rules, OneRunAcrossAndDown) {
         {"same", same, "14,0 126 612 261 1245", "14,0 126 612 261 45", true},
         {"same", same, "10,0 12 13 1234", "10,0 12 13 1234", false},
         {"same", same, "10,0 12 12 12 1234", "10,0 12 12 12 1234", false},
+        {"same", same, "20,0 126 612 261 1456", "20,0 126 612 261 45", true},
+        {"same", same, "40,0 345 354 435 12 21 12 3456789", "40,0 345 354 435 12 21 12 6789", true},
         {"singles", singles, "10,0 3 37 123", "10,0 3 7 12", true},
         {"singles", singles, "13,0 7 345", "13,0 7 345", false},
         // The only open cell takes the remainder, if it is one of its digits.
@@ -123,6 +125,15 @@ TEST(Rules, OneRunAcrossAndDown) {
             EXPECT_EQ(st.solver.changed, c.changed) << c.name << " " << c.before << down;
         }
     }
+}
+
+TEST(Rules, CompleteLastCellStopsAtTheFirstContradiction) {
+    AppState st(1);
+    test::makeGrid(st, {"15,0 4 8 12", "15,0 4 8 123"});
+    FindRuns(st.grid);
+    EXPECT_TRUE(CompleteLastCell(st));
+    EXPECT_EQ(test::gridRows(st)[1], "15,0 4 8 123");
+    EXPECT_FALSE(st.solver.changed);
 }
 
 TEST(Rules, ValidAndSolvedGrids) {
