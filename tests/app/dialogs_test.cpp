@@ -2,6 +2,7 @@
 #include "support/test_files.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
