@@ -99,37 +99,6 @@ TEST_F(SchemeFixture, FailuresReportAndFallBackToTheDefaultName) {
     EXPECT_EQ(st.schemesApplied, 0);
 }
 
-TEST_F(SchemeFixture, ApplySchemeRecoloursCellsByKind) {
-    test::makeGrid(st, {"X 10,0 0,7", "5,3 . 12", ". . ."});
-    st.schemefile = "teal.sch";
-    st.schemecolours[1] = packColour(240, 250, 250);
-    st.schemecolours[2] = packColour(0, 128, 128);
-    st.schemecolours[3] = packColour(130, 200, 200);
-    ApplyScheme(st);
-    EXPECT_EQ(st.schemesApplied, 1);
-    EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
-    EXPECT_EQ(st.greycol, packColour(130, 200, 200));
-    for (auto [i, c] : {std::pair{1, st.blackcol},
-                        {2, st.greycol},
-                        {4, st.greycol},
-                        {5, st.whitecol},
-                        {9, st.whitecol}})
-        EXPECT_EQ(st.grid[i].BackColor, c) << i;
-
-    // Default and black-and-white always use pure white, light grey and the
-    // button colour, whatever their files say.
-    for (const char* name : {"default.sch", "BANDW.sch"}) {
-        st.schemefile = name;
-        st.schemecolours[1] = st.schemecolours[2] = st.schemecolours[3] = 5;
-        st.buttoncol = packColour(230, 231, 232);
-        ApplyScheme(st);
-        EXPECT_EQ(st.whitecol, packColour(255, 255, 255)) << name;
-        EXPECT_EQ(st.greycol, packColour(192, 192, 192)) << name;
-        EXPECT_EQ(st.schemecolours[2], st.buttoncol) << name;
-        EXPECT_EQ(st.grid[5].BackColor, packColour(255, 255, 255)) << name;
-    }
-}
-
 TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing) {
     test::makeGrid(st, {"X 3,0", ". ."});
     writeFile(dir.file("teal.sch"), generalScheme("240;250;250", "0;128;128", "130;200;200"));

@@ -21,28 +21,11 @@ TEST(Text, LeadingNumberRule) {
     EXPECT_EQ(leadingInt("3.5"), 4);
 }
 
-TEST(Text, RoundHalfEvenAndNumberForms) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(2.6), 3);
-    EXPECT_EQ(plainNumber(7), "7");
-    EXPECT_EQ(spacedNumber(7), " 7");
-    EXPECT_EQ(spacedNumber(0), " 0");
-    EXPECT_EQ(spacedNumber(-7), "-7");
-}
-
 TEST(Text, SplitTrimUpper) {
     EXPECT_EQ(split(" 1, 2,", ','), (std::vector<std::string>{" 1", " 2", ""}));
     EXPECT_EQ(split("abc", ','), (std::vector<std::string>{"abc"}));
     EXPECT_EQ(trim("  a b \t"), "a b");
     EXPECT_EQ(upper("x1a"), "X1A");
-}
-
-TEST(Colour, Packing) {
-    EXPECT_EQ(packColour(0, 128, 255), 16744448u);
-    const Colour c = packColour(1, 2, 3);
-    EXPECT_EQ(redOf(c) * 100 + greenOf(c) * 10 + blueOf(c), 123);
 }
 
 TEST(Random, SeededDrawsRepeatAndStayInRange) {

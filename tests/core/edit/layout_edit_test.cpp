@@ -62,45 +62,6 @@ TEST_F(Editing, CellKindsKeepTheirDigits) {
     EXPECT_EQ(EditRightClick(st, 0, 0), 0);
 }
 
-TEST_F(Editing, EditIsRefusedInManualModeAndSetsUpTheGrid) {
-    st.manualmode = true;
-    EXPECT_FALSE(EditCommand(st, ui));
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cannot edit in ManualSolve mode"});
-    st.manualmode = st.editmode = false;
-    st.grid[7].Enabled = false;
-    st.grid[7].tick = st.redcol;
-    st.grid[7].acrosscol = st.greencol;
-    st.pendingaction = "12";
-    st.typedsums = "3";
-    st.curcell = 7;
-    EXPECT_TRUE(EditCommand(st, ui));
-    EXPECT_TRUE(st.editmode && st.grid[7].Enabled);
-    EXPECT_EQ(st.grid[7].tick, 0u);
-    EXPECT_EQ(st.grid[7].acrosscol, st.blackcol);
-    EXPECT_EQ(st.pendingaction + st.typedsums, "");
-    EXPECT_EQ(st.curcell, 1);
-    EXPECT_EQ(st.grid[1].tick, st.greencol);
-}
-
-TEST_F(Editing, NothingChangesTheLayoutWhileAutoSolveRuns) {
-    st.autosolving = true;
-    st.curcell = 8;
-    st.mnumainTag = "A8";
-    MakeBlack(st);
-    MakeSum(st);
-    st.pendingaction = "Black";
-    Command10Click(st);
-    click(8, 0, 0);
-    EXPECT_EQ(click(8, 0, 0, MouseButton::Right).popup, CellPopup::None);
-    type("12");
-    key(KeyCode::Enter);
-    key(KeyCode::X);
-    for (int i = 1; i <= st.grid.ncells; ++i)
-        ASSERT_EQ(kind(i), "white") << i;
-    EXPECT_EQ(st.curcell, 8);
-    EXPECT_TRUE(st.typedsums.empty());
-}
-
 TEST_F(Editing, ClearGridTurnsEveryClueIntoNotGiven) {
     makeGrid(st, {"X 0,3 0,7", "4,0 1 3", "6,0 2 4"});
     st.grid[5].tick = st.redcol;
@@ -168,28 +129,6 @@ TEST_F(Editing, NavigationWraps) {
         EXPECT_EQ(st.grid[cell].tick, st.greencol);
     }
     EXPECT_EQ(st.grid[1].tick, 0u);
-}
-
-TEST_F(Editing, XAndCKeysNeedEditModeAndManualModeWins) {
-    st.curcell = 30;
-    st.pendingaction = "12";
-    type("3");
-    key(KeyCode::X);
-    EXPECT_EQ(kind(30), "black");
-    EXPECT_EQ(st.curcell, 1);
-    EXPECT_EQ(st.pendingaction + st.typedsums, "");
-    st.curcell = 30;
-    key(KeyCode::C);
-    EXPECT_EQ(kind(30), "white");
-    EXPECT_EQ(st.curcell, 1);
-    st.editmode = false;
-    st.curcell = 5;
-    key(KeyCode::X);
-    type("12");
-    EXPECT_TRUE(st.typedsums.empty());
-    st.editmode = st.manualmode = true;
-    key(KeyCode::X);
-    EXPECT_EQ(kind(5), "white");
 }
 
 TEST_F(Editing, SingleNumberGoesToTheQuarterClicked) {

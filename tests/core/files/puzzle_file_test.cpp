@@ -6,7 +6,6 @@
 #include "support/test_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -65,10 +64,6 @@ std::unique_ptr<Loaded> load(const std::string& content, int n = 1) {
     l->st.puzfile = path;
     l->ok = ReadPuzzle(l->st, l->ui, path, n);
     return l;
-}
-
-std::string errorText(int n, const std::string& path) {
-    return "Error reading puzzle#" + spacedNumber(n) + " from file " + path;
 }
 
 } // namespace
@@ -220,56 +215,6 @@ TEST(PuzzleFile, LargestGridWrittenCompletely) {
     applySolution(back.grid, back.whitecol, record->lines);
     EXPECT_EQ(recordText(back.grid, back.whitecol, "Big", 1, true), readFile(path));
     EXPECT_EQ(back.fit.gridWidth, 18 * 624 + 150);
-}
-
-TEST(PuzzleFile, HeaderCountingAndFinding) {
-    TempDir dir;
-    const std::string path = dir.file("h.vxt");
-    writeFile(path, "note line\r\n#1\r\nA\r\n 3, 3\r\n#0\r\nB\r\n\r\n#x\r\nC\r\n");
-    ScriptedUserInterface ui;
-    EXPECT_EQ(CountPuzzles(path, ui), 1);
-    EXPECT_EQ(ui.busyDepth, 0);
-    EXPECT_EQ(CountPuzzles(dir.file("missing.vxt"), ui), 0);
-    writeFile(dir.file("empty.vxt"), "");
-    EXPECT_EQ(CountPuzzles(dir.file("empty.vxt"), ui), 0);
-    EXPECT_TRUE(ui.messages.empty());
-
-    auto find = [&](int n) {
-        std::ifstream in(path, std::ios::binary);
-        const auto number = FindPuzzle(in, n);
-        std::string next;
-        readRecordLine(in, next);
-        return number ? std::to_string(*number) + ":" + next : "none";
-    };
-    // #0 is found although it does not count.
-    EXPECT_EQ(find(-5) + find(0) + find(1) + find(2) + find(3) + find(4), "1:A1:A1:A0:B0:Cnone");
-
-    // "#12abc" and "#0.5" count (leading number above 0); "#-1" does not.
-    writeFile(path, "#12abc\n#0.5\n#-1\n# 3\n");
-    EXPECT_EQ(CountPuzzles(path, ui), 3);
-}
-
-TEST(PuzzleFile, ReadErrorsKeepTheCurrentNumber) {
-    TempDir dir;
-    const std::string path = dir.file("p.vxt");
-    writeFile(path, kTinyLayout);
-    AppState st(1);
-    ScriptedUserInterface ui;
-    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
-    st.texts.puzNumNow = "1";
-    st.puznum = 1;
-
-    EXPECT_FALSE(ReadPuzzle(st, ui, path, 7));
-    EXPECT_EQ(ui.messages, std::vector<std::string>{errorText(7, path)});
-    EXPECT_EQ(st.puznum * 10 + st.npuzzles, 11);
-    EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
-    EXPECT_EQ(kinds(st), "B S0,3 S0,4 S3,0 W W S4,0 W W ");
-
-    // A missing file: npuzzles ends at 0.
-    EXPECT_FALSE(ReadPuzzle(st, ui, dir.file("gone.vxt"), 2));
-    EXPECT_EQ(ui.messages.back(), errorText(2, dir.file("gone.vxt")));
-    EXPECT_EQ(st.npuzzles, 0);
-    EXPECT_EQ(st.puznum, 1);
 }
 
 TEST(PuzzleFile, TokenReadingRules) {

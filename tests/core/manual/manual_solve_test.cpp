@@ -189,23 +189,6 @@ TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
     EXPECT_EQ(ticked(0), Cells{5});
 }
 
-TEST_F(SmallPuzzle, GridWithoutWhiteCellsLeavesNoCursor) {
-    makeGrid(st, {"X 0,3 X", "X X X"});
-    st.curcell = 2;
-    st.grid[2].tick = st.greencol;
-    start();
-    EXPECT_TRUE(st.manualmode);
-    EXPECT_EQ(st.curcell, 0);
-    EXPECT_TRUE(ticked(0).empty());
-    UndoLastEntry(st, ui);
-    for (KeyCode k : {KeyCode::Right, KeyCode::Down, KeyCode::Delete})
-        key(k);
-    digitKey(5);
-    EXPECT_EQ(st.curcell, 0);
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_FALSE(RemarkCursor(st));
-}
-
 TEST_F(SmallPuzzle, CursorKeys) {
     makeGrid(st, {"X 0,3 0,7 0,3", "4,0 . . X", "6,0 . . X", "X 0,3 0,7 X"});
     start();
@@ -247,40 +230,6 @@ TEST_F(SmallPuzzle, DigitKeysEnterOnlyFromTheMainKeyboard) {
     EXPECT_EQ(st.grid[6].tick, st.greencol);
     st.manualmode = false;
     EXPECT_FALSE(RemarkCursor(st));
-}
-
-TEST_F(SmallPuzzle, DigitsNeverLandInBlackOrSumCells) {
-    start();
-    key(KeyCode::Home); // cell 1 is black
-    ASSERT_EQ(st.curcell, 1);
-    digitKey(5);
-    key(KeyCode::Delete);
-    EXPECT_TRUE(st.grid[1].Choices.empty());
-    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
-    put(4, 3); // the sum cell 4,0
-    menu(4, kDigitMenuReset);
-    EXPECT_TRUE(st.grid[4].Choices.empty());
-    EXPECT_EQ(st.grid[4].BackColor, st.greycol); // still saved as a sum cell
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_EQ(mouse(MouseButton::Right, 2).popup, CellPopup::None);
-}
-
-TEST_F(SmallPuzzle, MouseInManualMode) {
-    start();
-    st.pendingaction = "Black";
-    EXPECT_EQ(mouse(MouseButton::Right, 9).popup, CellPopup::DigitMenu);
-    EXPECT_EQ(st.mnucnxTag, "9");
-    EXPECT_EQ(st.curcell, 5); // the cursor does not move
-    EXPECT_EQ(mouse(MouseButton::Left, 8).popup, CellPopup::None);
-    EXPECT_EQ(st.curcell, 8);
-    st.grid[9].Enabled = false;
-    mouse(MouseButton::Left, 9);
-    EXPECT_EQ(st.curcell, 8);
-    // Other buttons take the left-click path of editing, pending action included.
-    mouse(MouseButton::Middle, 6);
-    EXPECT_EQ(st.curcell, 6);
-    EXPECT_TRUE(st.grid[6].Black);
-    EXPECT_TRUE(st.pendingaction.empty());
 }
 
 TEST_F(SmallPuzzle, ClueNotGivenEmptiesItsRunAndBlackCellsLoseClues) {

@@ -175,12 +175,3 @@ TEST_F(StartUpFixture, ExitAsksThenSavesAndDeletesTheWorkingFiles) {
     EXPECT_EQ(configLines(cfg())[1] + configLines(cfg())[2], "teal.sch/a/b.vxt");
     EXPECT_TRUE(ui.messages.empty());
 }
-
-TEST_F(StartUpFixture, SaveReportsAnUnwritableConfiguration) {
-    st.apppath = dir.folder() + "missing-folder/";
-    st.schemefile = "blue.sch";
-    EXPECT_FALSE(SavecfgFile(st, ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Configuration file:\r\n" + st.apppath +
-                                  "vextor.cfg\r\ncould not be accessed, options not saved");
-}

@@ -81,16 +81,6 @@ TEST(ChoiceList, LineFormatOrderAndPick) {
     EXPECT_EQ(PickGuessCell(st), "");
 }
 
-TEST(Shuffle, PermutesAndRepeatsWithTheSeed) {
-    AppState a(42), b(42);
-    std::set<std::string> seen;
-    for (int n = 0; n < 50; ++n) {
-        seen.insert(ShuffleDigits(a, "123456789"));
-        EXPECT_EQ(SortDigits(*seen.find(ShuffleDigits(b, "123456789"))), "123456789");
-    }
-    EXPECT_GT(seen.size(), 40u);
-}
-
 TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
     AppState st(1);
     ScriptedUserInterface ui;

@@ -65,27 +65,6 @@ TEST(InitCandidates, AcrossEntryRestrictedByDownEntry) {
     EXPECT_EQ(st.grid[5].Choices, "");
 }
 
-TEST(InitCandidates, RunOwnersCoverTheWholeGrid) {
-    AppState st(1);
-    std::vector<std::string> rows;
-    // 15 x 18: the last cells have indexes above 256.
-    for (int r = 1; r <= 15; ++r) {
-        std::string line;
-        for (int c = 1; c <= 18; ++c)
-            line += (r == 1 || c == 1) ? (r == 1 && c == 1 ? "X " : (r == 1 ? "0,45 " : "45,0 "))
-                                       : ". ";
-        rows.push_back(line);
-    }
-    makeGrid(st, rows);
-    InitCandidates(st);
-    ASSERT_EQ(st.solver.acrossowner.size(), 271u);
-    EXPECT_EQ(st.solver.acrossowner[270], 253);
-    EXPECT_EQ(st.solver.downowner[270], 18);
-    EXPECT_EQ(st.solver.acrossowner[253], 0);
-    EXPECT_EQ(st.solver.downowner[1], 0);
-    EXPECT_EQ(st.grid[270].Choices, ""); // runs of 17 and 14 cells have no entry
-}
-
 TEST(ApplyRunCombos, RemainderAndExcludedDigits) {
     const struct {
         std::vector<std::string> before, after;

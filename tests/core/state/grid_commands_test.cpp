@@ -1,5 +1,4 @@
-// Building grids, New Grid and the cursor.
-#include "state/cursor.h"
+// Building grids and New Grid.
 #include "state/grid_commands.h"
 #include "support/scripted_ui.h"
 
@@ -60,20 +59,4 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
     EXPECT_EQ(st.grid[1].tick, st.greencol);
     EXPECT_EQ(st.fit.gridWidth, 18 * 624 + 150);
     EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
-}
-
-TEST(Cursor, MovesTheGreenTick) {
-    AppState st(1);
-    ScriptedUserInterface ui;
-    BuildGrid(st, ui, 5, 5);
-    st.grid[1].known = st.grid[2].known = true;
-    EXPECT_EQ(firstWhiteCell(st.grid), 3);
-    MoveCursor(st, 7);
-    MoveCursor(st, 9);
-    EXPECT_EQ(st.curcell, 9);
-    EXPECT_EQ(st.grid[9].tick, st.greencol);
-    EXPECT_EQ(st.grid[7].tick, 0u);
-    MoveCursor(st, 26);
-    EXPECT_EQ(st.curcell, 0);
-    EXPECT_EQ(st.grid[9].tick, 0u);
 }
