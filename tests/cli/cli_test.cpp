@@ -94,7 +94,7 @@ TEST(Cli, ShowReproducesWhatAppendPuzzleWrote) {
 TEST(Cli, FailuresAndUsageErrors) {
     TempDir dir;
     const std::string path = dir.file("p.vxt");
-    appendSample(path, "One", 1, false);
+    appendSample(path, "One", 1, true);
 
     Result r = runCli({"show", path, "2"});
     EXPECT_EQ(r.status, 1);
@@ -105,7 +105,6 @@ TEST(Cli, FailuresAndUsageErrors) {
 
     EXPECT_EQ(runCli({"count", dir.file("missing.vxt")}).out, "0\n");
     // Record -1 is the empty 9 x 9 grid, with no solution from the file.
-    appendSample(path, "Two", 2, true);
     r = runCli({"show", path, "-1"});
     EXPECT_EQ(r.status, 0);
     std::string empty = "#-1\r\n\r\n 9, 9\r\n81\r\n";
