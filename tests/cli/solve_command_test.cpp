@@ -83,7 +83,7 @@ TEST(SolveCommand, OneLinePerRecordAndExitStatus) {
              {file, "1", "2"},
              {},
              {file, "--bogus"},
-             {file, "-x"},
+             {"-x"},
              {file, "--tries"},
              {file, "--out"},
              {file, "--tries", "5x"},
