@@ -101,7 +101,7 @@ TEST(AutoSolve, PuzzlesWithoutASolution) {
         {{"X 0,3 X", "3,0 X X", "X X X"}, SolveOutcome::Invalid, {"Invalid puzzle"}},
         {kShortRun, SolveOutcome::Invalid, {kShortRunError, "Invalid puzzle"}},
         // One candidate in all (1 in the top-left cell): not invalid, unsolvable.
-        {{"X 0,4 0,50", "3,0 . .", "13,0 . ."}, SolveOutcome::NoSolution, {kNoValidSolution}},
+        {{"X 0,3 0,17", "4,0 . .", "50,0 . ."}, SolveOutcome::NoSolution, {kNoValidSolution}},
     };
     for (const auto& c : cases) {
         AppState st(1);
