@@ -1,6 +1,5 @@
 // Auto Solve and Cancel Auto Solve in the main window.
 #include "app/main_window.h"
-#include "model/cell_display.h"
 #include "solver/rules.h"
 #include "support/grid_builder.h"
 #include "support/random_puzzle.h"
@@ -37,19 +36,12 @@ struct SolverWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(SolverWindow, AutoSolveFillsTheGridWithLargeBoldDigits) {
+TEST_F(SolverWindow, AutoSolveFillsTheGrid) {
     vextor::test::makeGrid(st(), {"X 0,4 0,3", "3,0 . .", "4,0 . ."});
     w->refresh();
     click("AutoSolve");
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Solved without guesswork"});
     EXPECT_TRUE(IsGridSolved(st().grid));
-    for (int i = 1; i <= st().grid.ncells; ++i) {
-        if (st().grid[i].known)
-            continue;
-        const CellDisplay d = describeCell(st().grid[i]);
-        EXPECT_EQ(d.pointSize, 16) << i;
-        EXPECT_TRUE(d.bold) << i;
-    }
     EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Let computer solve this puzzle");
     EXPECT_EQ(ui.busyDepth, 0);
 }
@@ -77,26 +69,6 @@ TEST_F(SolverWindow, CancelAutoSolveStopsALongSolve) {
     EXPECT_FALSE(st().autosolving);
     EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Let computer solve this puzzle");
     EXPECT_EQ(ui.busyDepth, 0);
-}
-
-TEST_F(SolverWindow, FindChoicesAndSolveInteractivelyRunThroughTheCore) {
-    vextor::test::makeGrid(st(), {"X 0,3 0,3", "3,0 . .", "3,0 . ."});
-    auto* findChoices = w->findChild<QPushButton*>("Command2");
-    ASSERT_NE(findChoices, nullptr);
-    EXPECT_FALSE(findChoices->isVisible());
-    findChoices->click();
-    EXPECT_EQ(vextor::test::gridRows(st())[1], "3,0 12 12");
-
-    QAction* interactive = w->action("mnusolveinteractive");
-    ASSERT_NE(interactive, nullptr);
-    EXPECT_FALSE(interactive->isEnabled());
-    interactive->setEnabled(true); // as a developer would, to reach it
-    interactive->trigger();
-    EXPECT_TRUE(st().interactive);
-    interactive->trigger();
-    EXPECT_TRUE(IsGridSolved(st().grid));
-    interactive->trigger();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Done"});
 }
 
 TEST_F(SolverWindow, ClosingWhileAutoSolveRunsEndsItWithoutAnOutcomeBox) {

@@ -76,10 +76,46 @@ TEST(SolveCommand, OneLinePerRecordAndExitStatus) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(withoutTimes(r.out), std::vector<std::string>{"#2147483647\tinvalid\t0\t0"});
 
-    EXPECT_EQ(solve({file, "x"}).status, 2);
-    EXPECT_EQ(solve({file, "--tries"}).status, 2);
-    EXPECT_EQ(solve({file, "--bogus"}).status, 2);
-    EXPECT_EQ(solve({}).status, 2);
+    // Usage errors: values with junk or out of range, options without values.
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {file, "x"},
+             {file, "0"},
+             {file, "1", "2"},
+             {},
+             {file, "--bogus"},
+             {"-x"},
+             {file, "--tries"},
+             {file, "--out"},
+             {file, "--tries", "5x"},
+             {file, "--tries", "0"},
+             {file, "--tries", "1000000001"},
+             {file, "--rounds", "-1"},
+             {file, "--rounds", "1000001"},
+             {file, "--rounds", "2 "},
+             {file, "--seed", "-1"},
+         }) {
+        r = solve(args);
+        EXPECT_EQ(r.status, 2) << (args.size() > 1 ? args.back() : "");
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(solve({file, "1", "--tries", "1000000000", "--rounds", "1000000"}).status, 0);
+    EXPECT_EQ(solve({file, "1", "--rounds", "0", "--seed", "0"}).status, 0);
+}
+
+TEST(SolveCommand, WithoutANumberEveryRecordIsSolved) {
+    TempDir dir;
+    const std::string one = dir.file("one.vxt"), empty = dir.file("empty.vxt");
+    append(one, {"X 0,4 0,3", "3,0 . .", "4,0 . ."}, 1, "Unique");
+    vextor::test::writeFile(empty, "");
+    SolveRun r = solve({one});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(withoutTimes(r.out), std::vector<std::string>{"#1\tsolved\t0\t0"});
+    for (const std::string& file : {empty, std::string("-")}) {
+        r = solve({file});
+        EXPECT_EQ(r.status, 1) << file;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "vextor-cli solve: no puzzle records in " + file + "\n");
+    }
 }
 
 TEST(SolveCommand, OutAppendsSolvedRecords) {

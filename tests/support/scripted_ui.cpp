@@ -2,6 +2,19 @@
 
 namespace vextor::test {
 
+namespace {
+
+// The front answer of a queue, or fallback when it is empty.
+template <typename T> T next(std::deque<T>& queue, T fallback) {
+    if (queue.empty())
+        return fallback;
+    T a = std::move(queue.front());
+    queue.pop_front();
+    return a;
+}
+
+} // namespace
+
 void ScriptedUserInterface::message(const std::string& text) {
     log.push_back("message: " + text);
     messages.push_back(text);
@@ -11,47 +24,30 @@ void ScriptedUserInterface::message(const std::string& text) {
 
 bool ScriptedUserInterface::askYesNo(const std::string& text) {
     log.push_back("yesno: " + text);
-    if (yesNoAnswers.empty())
-        return defaultYesNo;
-    const bool a = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return a;
+    return next(yesNoAnswers, defaultYesNo);
 }
 
 Answer ScriptedUserInterface::askYesNoCancel(const std::string& text) {
     log.push_back("yesnocancel: " + text);
-    if (yesNoCancelAnswers.empty())
-        return Answer::Cancel;
-    const Answer a = yesNoCancelAnswers.front();
-    yesNoCancelAnswers.pop_front();
-    return a;
+    return next(yesNoCancelAnswers, Answer::Cancel);
 }
 
 std::optional<std::string> ScriptedUserInterface::inputBox(const std::string& prompt,
                                                            const std::string& title,
                                                            const std::string& defaultText) {
     log.push_back("input: " + title + ": " + prompt + " [" + defaultText + "]");
-    if (inputAnswers.empty())
-        return std::nullopt;
-    auto a = inputAnswers.front();
-    inputAnswers.pop_front();
-    return a;
+    return next(inputAnswers, std::optional<std::string>());
 }
 
 std::string ScriptedUserInterface::pickFile(const FileRequest& request) {
     log.push_back("pick: " + request.title);
     fileRequests.push_back(request);
-    if (fileAnswers.empty())
-        return {};
-    auto a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
+    return next(fileAnswers, std::string());
 }
 
 void ScriptedUserInterface::setBusy(bool busy) {
     busyDepth += busy ? 1 : -1;
-    if (busyDepth > maxBusyDepth)
-        maxBusyDepth = busyDepth;
+    maxBusyDepth = std::max(maxBusyDepth, busyDepth);
 }
 
 void ScriptedUserInterface::pumpEvents() {

@@ -2,13 +2,14 @@
 // question is recorded in order.
 #pragma once
 
+#include "base/user_interface.h"
+
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "base/user_interface.h"
 
 namespace vextor::test {
 
@@ -19,10 +20,10 @@ public:
     std::vector<std::string> log;
     std::vector<std::string> messages; // only the texts of message()
 
-    std::deque<bool> yesNoAnswers;             // default when empty: defaultYesNo
-    std::deque<Answer> yesNoCancelAnswers;     // default when empty: Answer::Cancel
+    std::deque<bool> yesNoAnswers;                       // default when empty: defaultYesNo
+    std::deque<Answer> yesNoCancelAnswers;               // default when empty: Answer::Cancel
     std::deque<std::optional<std::string>> inputAnswers; // default when empty: cancelled
-    std::deque<std::string> fileAnswers;       // default when empty: cancelled ("")
+    std::deque<std::string> fileAnswers;                 // default when empty: cancelled ("")
     bool defaultYesNo = false;
 
     std::vector<FileRequest> fileRequests;

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "base/colour.h"
 #include "base/random.h"
 #include "base/text.h"
+
+#include <gtest/gtest.h>
 
 using namespace vextor;
 
@@ -21,39 +21,11 @@ TEST(Text, LeadingNumberRule) {
     EXPECT_EQ(leadingInt("3.5"), 4);
 }
 
-TEST(Text, RoundHalfEvenAndNumberForms) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(2.6), 3);
-    EXPECT_EQ(plainNumber(7), "7");
-    EXPECT_EQ(spacedNumber(7), " 7");
-    EXPECT_EQ(spacedNumber(0), " 0");
-    EXPECT_EQ(spacedNumber(-7), "-7");
-}
-
 TEST(Text, SplitTrimUpper) {
     EXPECT_EQ(split(" 1, 2,", ','), (std::vector<std::string>{" 1", " 2", ""}));
     EXPECT_EQ(split("abc", ','), (std::vector<std::string>{"abc"}));
     EXPECT_EQ(trim("  a b \t"), "a b");
     EXPECT_EQ(upper("x1a"), "X1A");
-}
-
-TEST(Text, DateTimeFormat) {
-    const std::string t = dateTimeNow();
-    ASSERT_EQ(t.size(), 19u);
-    EXPECT_EQ(t[2], '-');
-    EXPECT_EQ(t[5], '-');
-    EXPECT_EQ(t[10], ' ');
-    EXPECT_EQ(t[13], ':');
-}
-
-TEST(Colour, Packing) {
-    EXPECT_EQ(packColour(0, 128, 255), 16744448u);
-    EXPECT_EQ(packColour(254, 254, 254), 254u + 256u * 254u + 65536u * 254u);
-    EXPECT_EQ(redOf(packColour(1, 2, 3)), 1);
-    EXPECT_EQ(greenOf(packColour(1, 2, 3)), 2);
-    EXPECT_EQ(blueOf(packColour(1, 2, 3)), 3);
 }
 
 TEST(Random, SeededDrawsRepeatAndStayInRange) {

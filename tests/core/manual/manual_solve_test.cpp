@@ -5,8 +5,10 @@
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
+using vextor::test::gridRows;
 using vextor::test::makeGrid;
 using vextor::test::ScriptedUserInterface;
 using vextor::test::TempDir;
@@ -38,8 +40,16 @@ struct SmallPuzzle : ::testing::Test {
     Cells ticked(Colour c) const {
         Cells out;
         for (int i = 1; i <= st.grid.ncells; ++i)
-            if (st.grid[i].tick == c)
+            if (c ? st.grid[i].tick == c : st.grid[i].tick != 0)
                 out.push_back(i);
+        return out;
+    }
+    // The clue colours of across 4, across 6, down 3 and down 7: G, R or B.
+    std::string clueColours() const {
+        std::string out;
+        for (Colour c :
+             {st.grid[4].acrosscol, st.grid[7].acrosscol, st.grid[2].downcol, st.grid[3].downcol})
+            out += c == st.greencol ? 'G' : c == st.redcol ? 'R' : c == st.blackcol ? 'B' : '?';
         return out;
     }
     void key(KeyCode code) { GridKeyUp(st, ui, KeyEvent::of(code)); }
@@ -61,109 +71,74 @@ TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
     st.grid[1].tick = st.greencol;
     start();
     // Cell 5: down (3) is reached before across (4) and a tie keeps it.
-    EXPECT_EQ(vextor::test::gridRows(st), (Texts{"X 0,3 0,7", "4,0 12 13", "6,0 12 1245"}));
+    EXPECT_EQ(gridRows(st), (Texts{"X 0,3 0,7", "4,0 12 13", "6,0 12 1245"}));
     EXPECT_EQ(st.grid[9].Choices0, "1245");
-    EXPECT_TRUE(st.grid[5].Enabled);
-    EXPECT_FALSE(st.grid[1].Enabled); // only white cells are switched on
+    EXPECT_TRUE(st.grid[5].Enabled && !st.grid[1].Enabled); // only white cells
     EXPECT_EQ(st.grid[4].cellsacross, (Cells{5, 6}));
-    EXPECT_EQ(st.grid[3].lendown, 2);
-    EXPECT_EQ(st.solver.downowner[9], 3);
-    EXPECT_EQ(st.solver.acrossowner[9], 7);
-    EXPECT_TRUE(st.manualmode);
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_TRUE(st.pendingaction.empty());
+    const auto& owners = st.solver;
+    EXPECT_EQ(std::tuple(owners.downowner[9], owners.acrossowner[9], owners.acrossowner[2]),
+              std::tuple(3, 7, 0));
+    EXPECT_TRUE(st.manualmode && st.undolist.empty() && st.pendingaction.empty());
     EXPECT_EQ(st.curcell, 5);
+    EXPECT_EQ(ticked(0), Cells{5}); // the cursor; incomplete runs get no ticks
     EXPECT_EQ(ticked(st.greencol), Cells{5});
-    EXPECT_TRUE(ticked(st.redcol).empty()); // incomplete runs: red clues, no ticks
-    EXPECT_EQ(st.grid[4].acrosscol, st.redcol);
-    EXPECT_EQ(st.grid[2].downcol, st.redcol);
+    EXPECT_EQ(clueColours(), "RRRR");
     EXPECT_EQ(st.grid[1].acrosscol, st.blackcol);
     EXPECT_EQ(vextor::test::readFile(st.undofile), ",,,,12,13,,12,1245,\r\n");
     EXPECT_TRUE(ui.messages.empty());
+    makeGrid(st, {"7 X", "X X"}); // a white first cell in no run loses its entry
+    start();
+    EXPECT_EQ(st.grid[1].Choices, "");
 }
 
-TEST_F(SmallPuzzle, MenuCommandsAreRefusedWhileAutoSolveRunsOrOutsideTheMode) {
-    UndoLastEntry(st, ui);
-    VerifyManualSolve(st, ui);
-    EXPECT_EQ(ui.messages,
-              (Texts{"Undo in Manual Solve mode only", "Verify in Manual Solve mode only"}));
-    start();
-    put(5, 1);
-    st.autosolving = true;
-    st.grid[5].Choices = "2"; // the solver's work
-    ui.messages.clear();
-    StartManualSolve(st, ui);
-    UndoLastEntry(st, ui);
-    VerifyManualSolve(st, ui);
-    EXPECT_EQ(ui.messages, Texts(3, "Cancel AutoSolve first"));
-    EXPECT_EQ(st.grid[5].Choices, "2");
-    EXPECT_EQ(st.undolist.size(), 1u);
-    EXPECT_TRUE(ticked(st.redcol).empty());
-}
-
-TEST_F(SmallPuzzle, KeysMouseAndDigitMenuLeaveTheGridToARunningAutoSolve) {
-    start();
-    st.autosolving = true;
-    put(6, 1);
-    menu(6, kDigitMenuReset);
-    digitKey(1);
-    key(KeyCode::Delete);
-    key(KeyCode::Right);
-    EXPECT_EQ(mouse(MouseButton::Right, 9).popup, CellPopup::None);
-    mouse(MouseButton::Left, 9);
-    EXPECT_EQ(vextor::test::gridRows(st)[1], "4,0 12 13");
-    EXPECT_EQ(st.curcell, 5);
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_EQ(st.mnucnxTag, "6");
-}
-
-TEST_F(SmallPuzzle, EntriesTickConflictsAndTheSolvedGridIsPraised) {
-    start();
-    put(5, 1);
-    EXPECT_TRUE(ticked(st.redcol).empty());
-    EXPECT_TRUE(ticked(st.greencol).empty()); // every check clears the cursor mark
-    put(6, 1); // a duplicate; also leaves 6 for cell 9, not among its candidates
-    EXPECT_EQ(ticked(st.redcol), (Cells{5, 6, 9}));
-    EXPECT_EQ(st.undolist.front(), "6,13");
-    EXPECT_EQ(st.undolist.size(), 2u);
-    EXPECT_EQ(st.grid[4].acrosscol, st.redcol); // entries do not recolour clues
-    put(6, 3);
-    put(8, 2);
-    EXPECT_TRUE(ui.messages.empty());
-    put(9, 4);
-    EXPECT_EQ(ui.messages, Texts{"Well done..."});
-    EXPECT_TRUE(ticked(st.redcol).empty());
-    EXPECT_EQ(st.grid[7].acrosscol, st.redcol);
-    VerifyManualSolve(st, ui);
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(st.grid[7].acrosscol, st.greencol);
-    EXPECT_EQ(st.grid[3].downcol, st.greencol);
-    EXPECT_TRUE(st.manualmode);
-}
-
-TEST_F(SmallPuzzle, SingleOpenCellRules) {
-    start();
-    // 9 leaves -5 for cell 6 (across) and -6 for cell 8 (down): only the open cells.
-    put(5, 9);
-    EXPECT_EQ(ticked(st.redcol), (Cells{6, 8}));
-    // 2 leaves 2 for cell 6, which cell 5 already holds: the whole run.
-    put(5, 2);
-    EXPECT_EQ(ticked(st.redcol), (Cells{5, 6}));
-    put(5, 1);
-    EXPECT_TRUE(ticked(st.redcol).empty());
-    // 1 in cell 6 leaves 3 for cell 5 ("12") and 6 for cell 9 ("1245").
-    menu(5, kDigitMenuReset);
-    put(6, 1);
-    EXPECT_EQ(ticked(st.redcol), (Cells{5, 9}));
+TEST_F(SmallPuzzle, EntriesAndVerifyTickConflictsAndColourClues) {
+    const struct {
+        std::vector<std::pair<int, int>> entries; // cell, digit
+        bool verify;
+        Cells red;
+        const char* colours;
+        Texts messages;
+    } cases[] = {
+        {{{5, 1}}, false, {}, "RRRR", {}},
+        // A duplicate, which also leaves 6 for cell 9, not among its candidates.
+        {{{5, 1}, {6, 1}}, false, {5, 6, 9}, "RRRR", {}},
+        // 9 leaves -5 for cell 6 and -6 for cell 8: only the open cells.
+        {{{5, 9}}, false, {6, 8}, "RRRR", {}},
+        // 2 leaves 2 for cell 6, which cell 5 already holds: the whole run.
+        {{{5, 9}, {5, 2}}, false, {5, 6}, "RRRR", {}},
+        // 1 in cell 6 leaves 3 for cell 5 ("12") and 6 for cell 9 ("1245").
+        {{{6, 1}}, false, {5, 9}, "RRRR", {}},
+        // Entries praise a solved grid but do not recolour; Verify does.
+        {{{5, 1}, {6, 3}, {8, 2}, {9, 4}}, false, {}, "RRRR", {"Well done..."}},
+        {{{5, 1}, {6, 3}, {8, 2}, {9, 4}}, true, {}, "GGGG", {"Well done...", "Well done..."}},
+        // Down 3 complete with a duplicate and a wrong total; across 6 open.
+        {{{5, 1}, {6, 3}, {8, 1}}, true, {5, 8}, "GRRR", {}},
+        {{{5, 1}, {6, 3}, {8, 2}}, true, {}, "GRGR", {}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        ui.messages.clear();
+        start();
+        for (auto [cell, digit] : c.entries) {
+            for (int i = 1; i <= st.grid.ncells; ++i)
+                st.grid[i].tick = st.yellowcol; // stale marks all go
+            put(cell, digit);
+        }
+        if (c.verify) {
+            st.grid[st.grid.ncells].tick = st.grid[1].tick = st.yellowcol;
+            VerifyManualSolve(st, ui);
+        }
+        const std::string name = std::to_string(c.entries.size()) + (c.verify ? "v" : "");
+        EXPECT_EQ(ticked(0), c.red) << name;
+        EXPECT_EQ(ticked(st.redcol), c.red) << name;
+        EXPECT_EQ(clueColours(), c.colours) << name;
+        EXPECT_EQ(ui.messages, c.messages) << name;
+    }
 }
 
 TEST_F(SmallPuzzle, RunsWithAConflictAreTickedWholeAndNotPraised) {
     // One across run of three cells under the clue 6 ("123" each).
-    struct Case {
-        Cells digits;
-        Colour clue;
-    };
-    const Case cases[] = {
+    const std::pair<Cells, Colour> cases[] = {
         {{1, 4}, st.redcol},      // the needed 1 is in the run already
         {{2, 2, 2}, st.greencol}, // full, duplicates that add up
         {{1, 2, 4}, st.redcol},   // full, adds up to 7
@@ -183,20 +158,11 @@ TEST_F(SmallPuzzle, RunsWithAConflictAreTickedWholeAndNotPraised) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(SmallPuzzle, VerifyColoursCompleteRunsAndTicksWrongTotals) {
-    start();
-    put(5, 1);
-    put(6, 3); // across 4 complete and right
-    put(8, 1); // down 3 complete, 1 + 1: a duplicate and a wrong total
-    VerifyManualSolve(st, ui);
-    EXPECT_EQ(st.grid[4].acrosscol, st.greencol);
-    EXPECT_EQ(st.grid[2].downcol, st.redcol);
-    EXPECT_EQ(st.grid[7].acrosscol, st.redcol); // cell 9 still open
-    EXPECT_EQ(ticked(st.redcol), (Cells{5, 8}));
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
+    UndoLastEntry(st, ui);
+    VerifyManualSolve(st, ui);
+    EXPECT_EQ(ui.messages,
+              (Texts{"Undo in Manual Solve mode only", "Verify in Manual Solve mode only"}));
     start();
     put(5, 1);
     put(5, 2);
@@ -205,14 +171,12 @@ TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
     EXPECT_EQ(st.undolist.size(), 2u);
     UndoLastEntry(st, ui);
     EXPECT_EQ(st.grid[5].Choices, "1"); // the value recorded with the entry
-    put(6, 3);
-    put(8, 2);
-    put(9, 4);
+    for (auto [cell, digit] : {std::pair{6, 3}, {8, 2}, {9, 4}})
+        put(cell, digit);
     VerifyManualSolve(st, ui);
-    ASSERT_EQ(st.grid[4].acrosscol, st.greencol);
     UndoLastEntry(st, ui); // a single undo neither checks nor recolours
     EXPECT_EQ(st.grid[9].Choices, "1245");
-    EXPECT_EQ(st.grid[7].acrosscol, st.greencol);
+    EXPECT_EQ(clueColours(), "GGGG");
     while (!st.undolist.empty())
         UndoLastEntry(st, ui);
     st.grid[6].Choices = "3";
@@ -220,42 +184,25 @@ TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
     st.curcell = 9;
     UndoLastEntry(st, ui); // empty list: restart
     EXPECT_EQ(st.grid[6].Choices, "13");
-    EXPECT_EQ(st.grid[4].acrosscol, st.redcol);
+    EXPECT_EQ(clueColours(), "RRRR");
     EXPECT_EQ(st.curcell, 5);
-    EXPECT_EQ(ticked(st.greencol), Cells{5});
-    EXPECT_TRUE(ticked(st.redcol).empty());
-}
-
-TEST_F(SmallPuzzle, GridWithoutWhiteCellsLeavesNoCursor) {
-    makeGrid(st, {"X 0,3 X", "X X X"});
-    st.curcell = 2;
-    st.grid[2].tick = st.greencol;
-    start();
-    EXPECT_TRUE(st.manualmode);
-    EXPECT_EQ(st.curcell, 0);
-    EXPECT_TRUE(ticked(st.greencol).empty());
-    UndoLastEntry(st, ui);
-    for (KeyCode k : {KeyCode::Right, KeyCode::Down, KeyCode::Delete})
-        key(k);
-    digitKey(5);
-    EXPECT_EQ(st.curcell, 0);
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_FALSE(RemarkCursor(st));
+    EXPECT_EQ(ticked(0), Cells{5});
 }
 
 TEST_F(SmallPuzzle, CursorKeys) {
     makeGrid(st, {"X 0,3 0,7 0,3", "4,0 . . X", "6,0 . . X", "X 0,3 0,7 X"});
     start();
     ASSERT_EQ(st.curcell, 6);
-    // Left wraps backwards to the last white cell, Right to the first; Up at the
-    // top of a column and Down over only sum cells stay; End is no manual key.
+    // Left and Right wrap to the last and first white cell; Up at the top of a
+    // column and Down over only sum cells stay; End is no manual key.
     const std::pair<KeyCode, int> steps[] = {
-        {KeyCode::Left, 11}, {KeyCode::Right, 6}, {KeyCode::Up, 6}, {KeyCode::Down, 10},
+        {KeyCode::Left, 11}, {KeyCode::Left, 10}, {KeyCode::Right, 11},
+        {KeyCode::Right, 6}, {KeyCode::Up, 6},    {KeyCode::Down, 10},
         {KeyCode::Down, 10}, {KeyCode::Home, 1},  {KeyCode::End, 1}};
     for (auto [code, cell] : steps) {
         key(code);
         EXPECT_EQ(st.curcell, cell) << static_cast<int>(code);
-        EXPECT_EQ(ticked(st.greencol), Cells{cell});
+        EXPECT_EQ(ticked(0), Cells{cell});
     }
 }
 
@@ -272,9 +219,11 @@ TEST_F(SmallPuzzle, DigitKeysEnterOnlyFromTheMainKeyboard) {
     digitKey(1); // duplicate: run ticked, cursor re-marked
     EXPECT_EQ(st.grid[5].tick, st.redcol);
     EXPECT_EQ(st.grid[6].tick, st.greencol);
+    digitKey(9);
+    EXPECT_EQ(st.grid[6].Choices, "9");
     key(KeyCode::Delete);
     EXPECT_EQ(st.grid[6].Choices, "13");
-    EXPECT_EQ(st.undolist.size(), 2u);
+    EXPECT_EQ(st.undolist.size(), 3u);
     // The Help button's menu takes the cursor mark away; it comes back.
     st.grid[6].tick = 0;
     EXPECT_TRUE(RemarkCursor(st));
@@ -283,46 +232,12 @@ TEST_F(SmallPuzzle, DigitKeysEnterOnlyFromTheMainKeyboard) {
     EXPECT_FALSE(RemarkCursor(st));
 }
 
-TEST_F(SmallPuzzle, DigitsNeverLandInBlackOrSumCells) {
-    start();
-    key(KeyCode::Home); // cell 1 is black
-    ASSERT_EQ(st.curcell, 1);
-    digitKey(5);
-    key(KeyCode::Delete);
-    EXPECT_TRUE(st.grid[1].Choices.empty());
-    EXPECT_EQ(st.grid[1].BackColor, st.blackcol);
-    put(4, 3); // the sum cell 4,0
-    menu(4, kDigitMenuReset);
-    EXPECT_TRUE(st.grid[4].Choices.empty());
-    EXPECT_EQ(st.grid[4].BackColor, st.greycol); // still saved as a sum cell
-    EXPECT_TRUE(st.undolist.empty());
-    EXPECT_EQ(mouse(MouseButton::Right, 2).popup, CellPopup::None);
-}
-
-TEST_F(SmallPuzzle, MouseInManualMode) {
-    start();
-    st.pendingaction = "Black";
-    EXPECT_EQ(mouse(MouseButton::Right, 9).popup, CellPopup::DigitMenu);
-    EXPECT_EQ(st.mnucnxTag, "9");
-    EXPECT_EQ(st.curcell, 5); // the cursor does not move
-    EXPECT_EQ(mouse(MouseButton::Left, 8).popup, CellPopup::None);
-    EXPECT_EQ(st.curcell, 8);
-    st.grid[9].Enabled = false;
-    mouse(MouseButton::Left, 9);
-    EXPECT_EQ(st.curcell, 8);
-    // Other buttons take the left-click path of editing, pending action included.
-    mouse(MouseButton::Middle, 6);
-    EXPECT_EQ(st.curcell, 6);
-    EXPECT_TRUE(st.grid[6].Black);
-    EXPECT_TRUE(st.pendingaction.empty());
-}
-
 TEST_F(SmallPuzzle, ClueNotGivenEmptiesItsRunAndBlackCellsLoseClues) {
     makeGrid(st, {"X 0,3 0,7", "-1,0 . .", "6,0 . ."});
     st.grid[1].across = 5;
     st.grid[1].down = -1;
     start();
-    EXPECT_EQ(vextor::test::gridRows(st)[1], "-1,0 - -");
+    EXPECT_EQ(gridRows(st)[1], "-1,0 - -");
     EXPECT_EQ(st.grid[9].Choices, "1245");
     EXPECT_EQ(st.grid[1].across, 0);
     EXPECT_EQ(st.grid[1].down, 0);

@@ -77,18 +77,15 @@ TEST_F(StartUpFixture, FreshFolderWritesTheConfigurationAndShowsTheEmptyGrid) {
     EXPECT_EQ(lines[1], "default.sch");
     EXPECT_EQ(lines[2], dir.folder() + "puzzles.vxt");
     EXPECT_NE(readFile(cfg()).find("default.sch\r\n"), std::string::npos);
-
     EXPECT_EQ(st.schemefile, "default.sch");
     EXPECT_EQ(st.puzfile, dir.folder() + "puzzles.vxt");
-    EXPECT_EQ(st.grid.rows, 9);
-    EXPECT_EQ(st.grid.cols, 9);
-    EXPECT_EQ(st.texts.caption, "");
-    EXPECT_EQ(st.texts.title, "");
-    EXPECT_EQ(st.texts.puzNumNow, "");
-    EXPECT_EQ(st.texts.puzNumber, "");
+    EXPECT_EQ(st.grid.ncells, 81);
+    EXPECT_EQ(st.texts.caption + st.texts.title + st.texts.puzNumNow + st.texts.puzNumber, "");
     EXPECT_FALSE(st.editmode || st.manualmode || st.interactive);
     EXPECT_EQ(st.whitecol, packColour(255, 255, 255));
     EXPECT_EQ(st.greycol, packColour(192, 192, 192));
+    EXPECT_EQ(st.blackcol, packColour(0, 0, 0));
+    EXPECT_EQ(st.grid[1].BackColor, st.whitecol);
     EXPECT_FALSE(std::filesystem::exists(dir.file("retractbackup.vxt")));
     EXPECT_EQ(ui.busyDepth, 0);
 }
@@ -156,44 +153,25 @@ TEST_F(StartUpFixture, ConfigurationThatCannotBeCreatedStillStarts) {
 }
 
 TEST_F(StartUpFixture, ExitAsksThenSavesAndDeletesTheWorkingFiles) {
-    writeFile(dir.file("mine.vxt"), kTwoPuzzles);
-    writeFile(cfg(), "x\r\ndefault.sch\r\n" + dir.file("mine.vxt") + "\r\n");
+    writeFile(cfg(), "x\r\ndefault.sch\r\n/a/b.vxt\r\n");
     StartUp(st, ui, dir.path().string());
-    const std::vector<std::string> working = {"retractbackup.vxt", "startupgrid.vxt",
-                                              "undofile.vxt", "currentpuzfile.vxt",
-                                              "temporarypuzfile.vxt"};
+    const std::string working[] = {"retractbackup.vxt", "startupgrid.vxt", "currentpuzfile.vxt",
+                                   "temporarypuzfile.vxt", "undofile.vxt"};
     for (const auto& f : working)
         writeFile(dir.file(f), "1,\r\n");
+    std::filesystem::remove(dir.file("undofile.vxt")); // a missing one is no error
     st.schemefile = "teal.sch";
     const std::string before = readFile(cfg());
-
     st.autosolving = true; // Exit is reached while AutoSolve lets events run
-    ui.yesNoAnswers = {false};
-    EXPECT_FALSE(ExitCommand(st, ui));
-    EXPECT_EQ(ui.log.back(), "yesno: Exit?");
-    EXPECT_EQ(readFile(cfg()), before);
-    EXPECT_FALSE(st.cancelsolve || st.shuttingdown);
-    for (const auto& f : working)
-        EXPECT_TRUE(std::filesystem::exists(dir.file(f))) << f;
-
-    ui.yesNoAnswers = {true};
-    std::filesystem::remove(dir.file("undofile.vxt")); // a missing one is no error
-    EXPECT_TRUE(ExitCommand(st, ui));
-    EXPECT_TRUE(st.cancelsolve && st.shuttingdown); // the solver's loop ends
-    const auto lines = configLines(cfg());
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], "teal.sch");
-    EXPECT_EQ(lines[2], dir.file("mine.vxt"));
-    for (const auto& f : working)
-        EXPECT_FALSE(std::filesystem::exists(dir.file(f))) << f;
+    for (const bool yes : {false, true}) {
+        ui.yesNoAnswers = {yes};
+        EXPECT_EQ(ExitCommand(st, ui), yes);
+        EXPECT_EQ(ui.log.back(), "yesno: Exit?");
+        EXPECT_EQ(st.cancelsolve && st.shuttingdown, yes); // the solver's loop ends
+        for (const auto& f : {working[0], working[3]})
+            EXPECT_EQ(std::filesystem::exists(dir.file(f)), !yes) << f;
+    }
+    EXPECT_NE(readFile(cfg()), before);
+    EXPECT_EQ(configLines(cfg())[1] + configLines(cfg())[2], "teal.sch/a/b.vxt");
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(StartUpFixture, SaveReportsAnUnwritableConfiguration) {
-    st.apppath = dir.folder() + "missing-folder/";
-    st.schemefile = "blue.sch";
-    EXPECT_FALSE(SavecfgFile(st, ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Configuration file:\r\n" + st.apppath +
-                                  "vextor.cfg\r\ncould not be accessed, options not saved");
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 
 using namespace vextor;
 using vextor::test::makeGrid;
@@ -20,17 +21,22 @@ using vextor::test::ScriptedUserInterface;
 namespace {
 
 // Two solutions: 12/21 and 21/12.
-const std::vector<std::string> kTwoSolutions = {"X   0,3 0,3", //
-                                                "3,0 .   .",   //
-                                                "3,0 .   ."};
+const std::vector<std::string> kTwoSolutions = {"X 0,3 0,3", "3,0 . .", "3,0 . ."};
+const char* kDeadEnd[] = {"1", "1", "12", "21"}; // cells 5, 6, 8, 9: no digit survives
 
 // The prepared and deduced grid of a layout, as AutoSolve has it before guessing.
-void prepare(AppState& st, ScriptedUserInterface& ui, const std::vector<std::string>& rows) {
+void prepare(AppState& st, ScriptedUserInterface& ui,
+             const std::vector<std::string>& rows = kTwoSolutions) {
     makeGrid(st, rows);
     ASSERT_TRUE(PrepareSolve(st, ui));
     Deduce(st, ui);
     st.solver.guesscount = 0;
     st.solver.tries = 0;
+}
+
+void deadEnd(AppState& st) {
+    for (int k = 0; k < 4; ++k)
+        st.grid[std::vector<int>{5, 6, 8, 9}[static_cast<std::size_t>(k)]].Choices = kDeadEnd[k];
 }
 
 std::string sortedCells(const Grid& g) {
@@ -42,57 +48,37 @@ std::string sortedCells(const Grid& g) {
 
 } // namespace
 
-TEST(ChoiceList, LineFormatAndOrder) {
-    AppState st(1);
-    makeGrid(st, {"X X X X 0,23 X", //
-                  "X X X X .    X", //
-                  "X X X 16,0 . ."});
+TEST(ChoiceList, LineFormatOrderAndPick) {
+    AppState st(7);
+    makeGrid(st, {"3,4 ."});
+    EXPECT_EQ(ChoiceLine(st, 2), "00,00,01,02,"); // no run owners yet
+    makeGrid(st, {"X X X X 0,23 X", "X X X X . X", "X X X 16,0 . ."});
     InitCandidates(st);
     const int cell = st.grid.CellIndex(3, 5);
     st.grid[cell].Choices = "79";
     EXPECT_EQ(ChoiceLine(st, cell), "02,39,03,05,79");
+    st.grid[cell].Choices = "123456789";
+    EXPECT_EQ(ChoiceLine(st, cell), "09,39,03,05,123456789");
 
     ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
+    prepare(st, ui);
     // The refinement runs first: the two-cell complements turn 213 into 21.
     st.grid[9].Choices = "213";
     RefineAndListChoices(st);
     EXPECT_EQ(st.solver.choiceList, (std::vector<std::string>{"02,06,02,02,12", "02,06,02,03,12",
                                                               "02,06,03,02,12", "02,06,03,03,21"}));
-}
 
-TEST(ChoiceList, PickDrawsAmongTheFewestCandidates) {
-    AppState st(7);
+    // The pick draws among the lines with the fewest candidates.
     st.solver.choiceList = {"02,10,02,02,12", "02,10,02,03,34", "02,10,03,02,56",
                             "03,10,03,03,789"};
     std::set<std::string> drawn;
     for (int n = 0; n < 200; ++n)
         drawn.insert(PickGuessCell(st));
-    EXPECT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(drawn.count("03,10,03,03,789"), 0u);
-
+    EXPECT_EQ(drawn, (std::set<std::string>{"02,10,02,02,12", "02,10,02,03,34", "02,10,03,02,56"}));
     st.solver.choiceList = {"04,10,03,03,1234"};
     EXPECT_EQ(PickGuessCell(st), "04,10,03,03,1234");
     st.solver.choiceList.clear();
     EXPECT_EQ(PickGuessCell(st), "");
-}
-
-TEST(Shuffle, PermutesAndRepeatsWithTheSeed) {
-    AppState a(42), b(42);
-    std::set<std::string> seen;
-    for (int n = 0; n < 50; ++n) {
-        const std::string s = ShuffleDigits(a, "123456789");
-        EXPECT_EQ(SortDigits(s), "123456789");
-        EXPECT_EQ(ShuffleDigits(b, "123456789"), s);
-        seen.insert(s);
-    }
-    EXPECT_GT(seen.size(), 40u);
-    EXPECT_EQ(ShuffleDigits(a, ""), "");
-    EXPECT_EQ(ShuffleDigits(a, "5"), "5");
-    MakePermutation(a, 4);
-    std::vector<int> p(a.solver.perm.begin() + 1, a.solver.perm.end());
-    std::sort(p.begin(), p.end());
-    EXPECT_EQ(p, (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
@@ -106,108 +92,94 @@ TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
     EXPECT_EQ(snapshotLine(st.grid), before);
     EXPECT_EQ(ChooseOption(st, ui, "02,07,02,02,23"), "");
     EXPECT_EQ(ChooseOption(st, ui, "02,07,09,09,12"), ""); // no such cell
+
+    // No digit is an option while a white cell is empty.
+    prepare(st, ui, {"X 0,4 0,3 X", "3,0 . . X", "4,0 . . X", "X X X ."});
+    st.grid[6].Choices = "213";
+    EXPECT_EQ(ChooseOption(st, ui, "03,07,02,02,213"), "");
+    // Cells of the first column take guesses too.
+    prepare(st, ui, {"0,3 X", ". X", ". X"});
+    EXPECT_EQ(ChooseOption(st, ui, "02,03,02,01,12"), "2");
 }
 
 TEST(TryNextGuess, AppliesAGuessAndRecordsIt) {
-    AppState st(3);
-    ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
-    const std::string before = snapshotLine(st.grid);
-    TryNextGuess(st, ui, true);
-    ASSERT_EQ(st.solver.retractStack.size(), 1u);
-    const RetractEntry& e = st.solver.retractStack.front();
-    EXPECT_EQ(e.k, 1);
-    EXPECT_EQ(st.solver.tries, 1);
-    EXPECT_EQ(st.solver.guesscount, 1);
-    const int cell = st.grid.CellIndex(e.row, e.col);
-    ASSERT_EQ(st.grid[cell].Choices.size(), 1u);
-    // Both digits survive: the last one in the string is applied, the other stays untried.
-    EXPECT_EQ(e.untried.size(), 1u);
-    EXPECT_NE(e.untried, st.grid[cell].Choices);
-    EXPECT_EQ(st.solver.retractLines, std::vector<std::string>{before});
-    EXPECT_TRUE(IsGridSolved(st.grid));
+    // Up to 2 x ncells tries a guess is made; one more restarts instead.
+    for (int tries : {0, 18}) {
+        AppState st(3);
+        ScriptedUserInterface ui;
+        prepare(st, ui);
+        st.solver.tries = tries;
+        const std::string before = snapshotLine(st.grid);
+        TryNextGuess(st, ui, true);
+        ASSERT_EQ(st.solver.retractStack.size(), 1u);
+        const RetractEntry& e = st.solver.retractStack.front();
+        EXPECT_EQ(std::tuple(e.k, st.solver.tries, st.solver.guesscount, st.solver.restarts),
+                  std::tuple(tries + 1, tries + 1, 1, 0));
+        const int cell = st.grid.CellIndex(e.row, e.col);
+        ASSERT_EQ(st.grid[cell].Choices.size(), 1u);
+        // Both digits survive: the last one is applied, the other stays untried.
+        EXPECT_EQ(e.untried.size(), 1u);
+        EXPECT_NE(e.untried, st.grid[cell].Choices);
+        EXPECT_EQ(st.solver.retractLines, std::vector<std::string>{before});
+        EXPECT_TRUE(IsGridSolved(st.grid));
+    }
 }
 
 TEST(TryNextGuess, RetractsToTheNewestGuessWithUntriedDigits) {
     AppState st(3);
     ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
-    // As after one guess of 1 in cell (2, 2), which has led to a dead end:
-    // every remaining cell fails its trial deduction.
+    prepare(st, ui);
+    // As after one guess of 1 in cell (2, 2) that led to a dead end. Top
+    // first: a spent entry (nothing left to try) is dropped on the way.
     st.solver.retractLines = {snapshotLine(st.grid)};
-    // Top first: a spent entry (nothing left to try) is dropped on the way.
     st.solver.retractStack = {RetractEntry{1, 3, 2, ""}, RetractEntry{1, 2, 2, "2"}};
     st.solver.tries = 1;
-    st.grid[5].Choices = "1";
-    st.grid[6].Choices = "1";
-    st.grid[8].Choices = "12";
-    st.grid[9].Choices = "21";
+    deadEnd(st);
     TryNextGuess(st, ui, true);
     EXPECT_EQ(st.grid[5].Choices, "2");
     EXPECT_TRUE(IsGridSolved(st.grid));
     ASSERT_EQ(st.solver.retractStack.size(), 1u);
-    EXPECT_EQ(st.solver.retractStack.front().k, 2);
-    EXPECT_EQ(st.solver.retractStack.front().row, 2);
-    EXPECT_EQ(st.solver.retractStack.front().col, 2);
-    EXPECT_EQ(st.solver.retractStack.front().untried, "");
-    EXPECT_EQ(st.solver.tries, 2);
+    const RetractEntry& e = st.solver.retractStack.front();
+    EXPECT_EQ(std::tuple(e.k, e.row, e.col, e.untried, st.solver.tries),
+              std::tuple(2, 2, 2, std::string(), 2));
     EXPECT_EQ(st.solver.retractLines.size(), 2u);
     EXPECT_FALSE(st.solver.searchExhausted);
+
+    // An entry pointing past the recorded lines restarts.
+    st.solver.startupSnapshot = ",,,,12,12,,12,12,";
+    st.solver.retractStack = {RetractEntry{3, 2, 2, "1"}};
+    deadEnd(st);
+    TryNextGuess(st, ui, true);
+    EXPECT_EQ(st.solver.restarts, 1);
+    EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
 }
 
 TEST(TryNextGuess, ExhaustedSearchRestartsFromTheStartupSnapshot) {
     vextor::test::TempDir dir;
     AppState st(3);
     ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
+    prepare(st, ui);
     st.apppath = dir.folder();
     st.setWorkingFiles();
-    const std::string startup = ",,,,34,43,,43,34,";
-    vextor::test::writeFile(st.startupfile, startup + "\r\n");
-    st.grid[5].Choices = "1";
-    st.grid[6].Choices = "1";
-    st.grid[8].Choices = "12";
-    st.grid[9].Choices = "21";
+    vextor::test::writeFile(st.startupfile, ",,,,34,43,,43,34,\r\n");
+    deadEnd(st);
     st.solver.guesscount = st.maxtries = 5; // no question after an exhausted search
     TryNextGuess(st, ui, true);
-    EXPECT_TRUE(st.solver.searchExhausted);
-    EXPECT_EQ(st.solver.restarts, 1);
-    EXPECT_EQ(st.solver.tries, 0);
-    EXPECT_TRUE(ui.log.empty());
+    EXPECT_TRUE(st.solver.searchExhausted && ui.log.empty());
+    EXPECT_EQ(std::pair(st.solver.restarts, st.solver.tries), std::pair(1, 0));
     EXPECT_EQ(sortedCells(st.grid), ",,,,34,34,,34,34,");
     EXPECT_EQ(snapshotLine(st.grid, true), snapshotLine(st.grid));
-}
 
-TEST(TryNextGuess, RestartPrefersTheSnapshotInMemoryToAStaleFile) {
-    vextor::test::TempDir dir;
-    AppState st(3);
-    ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
-    st.apppath = dir.folder();
-    st.setWorkingFiles();
-    vextor::test::writeFile(st.startupfile, ",,,,34,43,,43,34,\r\n"); // another puzzle's
+    // The snapshot in memory wins over a stale file.
+    st.solver.guesscount = 0;
     st.solver.startupSnapshot = ",,,,12,12,,12,12,";
-    st.solver.tries = 2 * st.grid.ncells + 1;
-    TryNextGuess(st, ui, true);
-    EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
-}
-
-TEST(TryNextGuess, TooManyTriesForceARestartWithoutAGuess) {
-    AppState st(3);
-    ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
-    st.solver.startupSnapshot = ",,,,12,12,,12,12,";
-    st.grid[5].Choices = "1";
     st.solver.tries = 2 * st.grid.ncells + 1;
     st.solver.retractLines = {"x", "y"};
     st.solver.retractStack = {RetractEntry{2, 2, 2, "2"}};
     TryNextGuess(st, ui, true);
-    EXPECT_EQ(st.solver.restarts, 1);
-    EXPECT_EQ(st.solver.tries, 0);
-    EXPECT_EQ(st.solver.guesscount, 0);
-    EXPECT_TRUE(st.solver.retractStack.empty());
-    EXPECT_TRUE(st.solver.retractLines.empty());
     EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
+    EXPECT_EQ(std::pair(st.solver.restarts, st.solver.tries), std::pair(2, 0));
+    EXPECT_TRUE(st.solver.retractStack.empty() && st.solver.retractLines.empty());
 }
 
 TEST(TryNextGuess, TryLimitQuestion) {
@@ -215,7 +187,6 @@ TEST(TryNextGuess, TryLimitQuestion) {
               "Unable to solve in 200 tries\r\nThis puzzle may have multiple solution...\r\n\r\n"
               "Click Yes to continue without any limit\r\nClick No to continue for another 200 "
               "tries\r\nClick Cancel to cancel AutoSolve\r\n");
-
     struct Case {
         Answer answer;
         bool nolimit, cancel;
@@ -225,41 +196,34 @@ TEST(TryNextGuess, TryLimitQuestion) {
                          Case{Answer::Cancel, false, true, 0}}) {
         AppState st(3);
         ScriptedUserInterface ui;
-        prepare(st, ui, kTwoSolutions);
+        prepare(st, ui);
         st.solver.startupSnapshot = ",,,,12,12,,12,12,";
-        st.maxtries = 200;
-        st.solver.guesscount = 200;
+        st.maxtries = st.solver.guesscount = 200;
         st.solver.tries = 2 * st.grid.ncells + 1;
         ui.yesNoCancelAnswers = {c.answer};
         TryNextGuess(st, ui, true);
         EXPECT_EQ(ui.log, std::vector<std::string>{"yesnocancel: " + TryLimitQuestion(200)});
-        EXPECT_EQ(st.solver.nolimit, c.nolimit);
-        EXPECT_EQ(st.cancelsolve, c.cancel);
-        EXPECT_EQ(st.solver.guesscount, 0);
-        EXPECT_EQ(st.solver.restarts, c.restarts);
-
-        // After Yes the limit is never asked again; after No it is asked
-        // again once another maxtries guesses are made.
+        EXPECT_EQ(
+            std::tuple(st.solver.nolimit, st.cancelsolve, st.solver.guesscount, st.solver.restarts),
+            std::tuple(c.nolimit, c.cancel, 0, c.restarts));
+        // After Yes the limit is never asked again; after No once another
+        // maxtries guesses are made.
         st.cancelsolve = false;
         st.solver.guesscount = 200;
         st.solver.tries = 2 * st.grid.ncells + 1;
         TryNextGuess(st, ui, true);
         EXPECT_EQ(ui.log.size(), c.nolimit ? 1u : 2u);
     }
-}
-
-TEST(TryNextGuess, WithoutMessagesTheLimitGivesUp) {
+    // Without messages the limit gives up, even after an exhausted step.
     AppState st(3);
     ScriptedUserInterface ui;
-    prepare(st, ui, kTwoSolutions);
-    st.maxtries = 10;
-    st.solver.guesscount = 10;
+    prepare(st, ui);
+    st.maxtries = st.solver.guesscount = 10;
     st.solver.tries = 2 * st.grid.ncells + 1;
-    st.solver.searchExhausted = true; // left by an earlier step: does not skip the limit
+    st.solver.searchExhausted = true;
     const std::string before = snapshotLine(st.grid);
     TryNextGuess(st, ui, false);
     EXPECT_EQ(st.solver.solveresult, SolveResult::GaveUp);
     EXPECT_EQ(snapshotLine(st.grid), before);
-    EXPECT_EQ(st.solver.restarts, 0);
-    EXPECT_TRUE(ui.log.empty());
+    EXPECT_TRUE(st.solver.restarts == 0 && ui.log.empty());
 }

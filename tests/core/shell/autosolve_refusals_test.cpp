@@ -1,0 +1,69 @@
+// Every command that would change the grid, the mode or the file refuses
+// while AutoSolve works on the grid: one message, no question, nothing changed.
+#include "edit/layout_edit.h"
+#include "files/file_commands.h"
+#include "manual/manual_solve.h"
+#include "model/grid_checks.h"
+#include "shell/toolbar_commands.h"
+#include "solver/autosolve.h"
+#include "state/grid_commands.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace vextor;
+
+TEST(AutoSolveRefusals, CommandsSayCancelAutoSolveFirst) {
+    using Command = std::function<bool(AppState&, UserInterface&)>;
+    auto done = [](auto f) -> Command {
+        return [f](AppState& st, UserInterface& ui) {
+            f(st, ui);
+            return false;
+        };
+    };
+    const std::pair<const char*, Command> commands[] = {
+        {"New Grid", NewGridCommand},
+        {"Edit", EditCommand},
+        {"Clear", ClearGridCommand},
+        {"Manual", done(StartManualSolve)},
+        {"Undo", done(UndoLastEntry)},
+        {"Verify", done(VerifyManualSolve)},
+        {"Interactive", done(SolveInteractivelyCommand)},
+        {"Load", LoadPuzzleFileCommand},
+        {"Next",
+         [](AppState& st, UserInterface& ui) { return NavigateCommand(st, ui, Navigate::Next); }},
+        {"Number", PuzNumEnterCommand},
+        {"Print", PrintButtonAllowed},
+        {"Create", CreateButtonAllowed},
+    };
+    for (const auto& [name, command] : commands) {
+        AppState st(1);
+        test::ScriptedUserInterface ui;
+        test::makeGrid(st, {"X 0,3 0,4", "3,0 1 2", "4,0 2 ."});
+        st.puznum = 2;
+        st.npuzzles = 5;
+        st.texts.puzNumNow = "3";
+        st.manualmode = true;
+        st.curcell = 5;
+        st.undolist.push_front("5,12");
+        const std::string before = snapshotLine(st.grid);
+        st.autosolving = true;
+        ui.defaultYesNo = true;
+        EXPECT_FALSE(command(st, ui)) << name;
+        EXPECT_EQ(ui.log, std::vector<std::string>{"message: Cancel AutoSolve first"}) << name;
+        EXPECT_EQ(snapshotLine(st.grid), before) << name;
+        EXPECT_EQ(test::gridRows(st)[0], "X 0,3 0,4") << name;
+        EXPECT_EQ(st.grid.ncells, 9) << name;
+        EXPECT_EQ(st.puznum, 2) << name;
+        EXPECT_TRUE(st.manualmode && !st.editmode && !st.interactive) << name;
+        EXPECT_EQ(st.undolist.size(), 1u) << name;
+        EXPECT_FALSE(st.cancelsolve) << name;
+    }
+    AppState st(1);
+    test::ScriptedUserInterface ui;
+    EXPECT_TRUE(PrintButtonAllowed(st, ui));
+    EXPECT_TRUE(CreateButtonAllowed(st, ui));
+    EXPECT_TRUE(ui.log.empty());
+}
