@@ -19,14 +19,9 @@ void printToolHelp(std::ostream& out) {
            "Work on Vextor puzzle files from the command line.\n"
            "\n"
            "Commands:\n";
-    std::size_t width = 0;
+    // Usages are long: each command's summary goes on the line below it.
     for (const Command* cmd : commands())
-        width = std::max(width, cmd->name.size() + 1 + cmd->usage.size());
-    for (const Command* cmd : commands()) {
-        std::string head = std::string(cmd->name) + " " + std::string(cmd->usage);
-        head.resize(width, ' ');
-        out << "  " << head << "  " << cmd->summary << "\n";
-    }
+        out << "  " << cmd->name << " " << cmd->usage << "\n      " << cmd->summary << "\n";
     out << "\n"
            "Options:\n"
            "  --yes    answer Yes to every question the command asks (default: No)\n"

@@ -118,7 +118,9 @@ TEST(Cli, FailuresAndUsageErrors) {
         {{}, "Usage: vextor-cli [--yes] COMMAND"},
         {{"frobnicate"}, "vextor-cli: unknown command 'frobnicate'\n"},
         {{"show", path}, "vextor-cli show: missing arguments\n"},
-        {{"show", path, "one"}, "vextor-cli show: N must be a whole number, not 'one'\n"},
+        {{"show", path, "one"},
+         "vextor-cli show: N must be a record number (1 or more) or -1 for the empty grid, "
+         "not 'one'\n"},
         {{"show", path, "1", "2"}, "vextor-cli show: too many arguments\n"},
         {{"show", path, "1", "--bogus"}, "vextor-cli show: unknown option '--bogus'\n"},
         {{"count"}, "vextor-cli count: missing arguments\n"},
@@ -140,9 +142,9 @@ TEST(Cli, Help) {
          {"count FILE", "show FILE N [--solution]", "check FILE N", "candidates FILE N", "--yes"})
         EXPECT_NE(tool.out.find(cmd), std::string::npos) << cmd;
     EXPECT_EQ(runCli({"help"}).out, tool.out);
-    // The summaries line up two blanks after the longest usage.
+    // Each summary goes on the line below its usage.
     EXPECT_NE(tool.out.find("\n  solve FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out "
-                            "OUTFILE]  Solve records"),
+                            "OUTFILE]\n      Solve records"),
               std::string::npos);
 
     const Result show = runCli({"show", "--help"});
