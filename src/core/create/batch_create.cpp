@@ -8,6 +8,7 @@
 #include "state/grid_commands.h"
 
 #include <chrono>
+#include <utility>
 
 namespace vextor {
 
@@ -225,10 +226,15 @@ bool AddPuzzleCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
     form.countVisible = false;
     form.fileNow = st.puzfile;
     form.tag.clear();
+    // The title box offers the puzzle's own title, and what it holds when the
+    // dialog closes is the title saved; Auto keeps its own title text.
+    const std::string autoTitle = std::exchange(form.title, st.texts.title);
     if (showDialog)
         showDialog(form);
+    const std::string title = std::exchange(form.title, autoTitle);
     if (form.tag == "X" || form.fileNow.empty())
         return false;
+    st.texts.title = title;
     return AddPuzzleToFile(st, ui, form.fileNow, form.storeSolution);
 }
 

@@ -77,10 +77,11 @@ void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
 
 // The Add Puzzle command: refuses while AutoSolve runs; prepares the form in
 // its save form (caption "Save Puzzle", accept caption "Save", the Template
-// and "# of Puzzles" frames hidden, output file = puzfile, tag empty), lets
-// showDialog show it modally and, unless it was cancelled or names no file,
-// appends the grid to the output file as its next record and loads that
-// record number of the current file. Returns true when the record was added.
+// and "# of Puzzles" frames hidden, output file = puzfile, tag empty, the
+// title box holding the puzzle's title), lets showDialog show it modally and,
+// unless it was cancelled or names no file, appends the grid with the title
+// from the box to the output file as its next record and loads that record
+// number of the current file. Returns true when the record was added.
 bool AddPuzzleCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
                       const std::function<void(CreateDialogForm&)>& showDialog);
 

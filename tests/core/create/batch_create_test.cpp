@@ -244,7 +244,9 @@ TEST(AddPuzzle, SaveFormCancelAndAppend) {
             EXPECT_FALSE(shown.templateVisible || shown.countVisible);
             EXPECT_EQ(shown.fileNow, st.puzfile);
             EXPECT_EQ(shown.tag, "");
+            EXPECT_EQ(shown.title, "Mine");
             EXPECT_EQ(CreateDialogProblem(shown), "");
+            shown.title = "Renamed";
             shown.tag = c.answerTag;
             shown.fileNow = c.fileNow;
         });
@@ -252,6 +254,8 @@ TEST(AddPuzzle, SaveFormCancelAndAppend) {
     }
     EXPECT_EQ(CountPuzzles(st.puzfile, ui), 1);
     EXPECT_EQ(st.puznum, 1);
+    EXPECT_EQ(st.texts.title, "Renamed"); // the new record, loaded
+    EXPECT_EQ(f.title, "New Puzzle");     // Auto's title stays
     EXPECT_EQ(ui.messages.back(), "Puzzle# 1 added to file " + st.puzfile);
 
     st.autosolving = true;
