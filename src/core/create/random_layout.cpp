@@ -169,7 +169,8 @@ template <class Canvas> void drawLayout(AppState& st, Canvas& canvas) {
     // 4. Black cells in row 1, each with its partner turned half a turn.
     ShuffleColumns(st);
     const double f = DensityFactor(g.ncells);
-    for (int k = 1; k <= rounded(g.cols / f); ++k) {
+    const int topBlacks = rounded(g.cols / f);
+    for (int k = 1; k <= topBlacks; ++k) {
         const int c = colorder[static_cast<std::size_t>(k)];
         canvas.set(g.CellIndex(1, c), kBlack);
         canvas.set(g.CellIndex(g.rows, g.cols - c + 1), kBlack);
@@ -180,7 +181,8 @@ template <class Canvas> void drawLayout(AppState& st, Canvas& canvas) {
     for (int r = 2; r <= g.rows; ++r)
         canvas.set(g.CellIndex(r, 1), kGrey);
     ShuffleRows(st);
-    for (int k = 1; k <= rounded(g.rows / f); ++k)
+    const int sideBlacks = rounded(g.rows / f);
+    for (int k = 1; k <= sideBlacks; ++k)
         canvas.set(g.CellIndex(roworder[static_cast<std::size_t>(k)], 1), kBlack);
     // 8-10. Sum cells next to black cells of the edges.
     if (g.ncells >= 2 && g.cols + 1 <= g.ncells && canvas.is(1, kBlack) && canvas.is(2, kBlack) &&
@@ -398,13 +400,17 @@ public:
     void load() {
         white_ = 0;
         grey_ = 0;
+        // A row at a time.
         for (int r = 0, i = 1; r < rows_; ++r) {
-            for (int c = 0; c < cols_; ++c, ++i) {
-                if (at(i) == kWhite)
-                    white_ |= bit(r * stride_ + c);
-                else if (at(i) == kGrey)
-                    grey_ |= bit(r * stride_ + c);
+            Bits rowWhite = 0, rowGrey = 0;
+            for (int c = cols_ - 1; c >= 0; --c) {
+                const unsigned char k = at(i + c);
+                rowWhite = (rowWhite << 1) | (k == kWhite ? 1 : 0);
+                rowGrey = (rowGrey << 1) | (k == kGrey ? 1 : 0);
             }
+            white_ |= rowWhite << (r * stride_);
+            grey_ |= rowGrey << (r * stride_);
+            i += cols_;
         }
         resumeBit_ = 0;
     }
