@@ -320,7 +320,7 @@ class KindRepairs {
 public:
     KindRepairs(int rows, int cols)
         : rows_(rows), cols_(cols), n_(rows * cols), stride_(cols + 1),
-          fits_(rows >= 1 && cols >= 1 && rows * (cols + 1) <= 128),
+          fits_(rows >= 1 && cols >= 1 && rows * (cols + 1) <= 128 && 2 * (cols + 1) < 128),
           kind(static_cast<std::size_t>(n_) + 1), covered_(static_cast<std::size_t>(n_) + 1),
           area_(static_cast<std::size_t>(n_) + 1), seen_(kSeenSlots) {
         stack_.reserve(static_cast<std::size_t>(n_));
