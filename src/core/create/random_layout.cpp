@@ -169,7 +169,8 @@ template <class Canvas> void drawLayout(AppState& st, Canvas& canvas) {
     // 4. Black cells in row 1, each with its partner turned half a turn.
     ShuffleColumns(st);
     const double f = DensityFactor(g.ncells);
-    for (int k = 1; k <= rounded(g.cols / f); ++k) {
+    const int topBlacks = rounded(g.cols / f);
+    for (int k = 1; k <= topBlacks; ++k) {
         const int c = colorder[static_cast<std::size_t>(k)];
         canvas.set(g.CellIndex(1, c), kBlack);
         canvas.set(g.CellIndex(g.rows, g.cols - c + 1), kBlack);
@@ -180,7 +181,8 @@ template <class Canvas> void drawLayout(AppState& st, Canvas& canvas) {
     for (int r = 2; r <= g.rows; ++r)
         canvas.set(g.CellIndex(r, 1), kGrey);
     ShuffleRows(st);
-    for (int k = 1; k <= rounded(g.rows / f); ++k)
+    const int sideBlacks = rounded(g.rows / f);
+    for (int k = 1; k <= sideBlacks; ++k)
         canvas.set(g.CellIndex(roworder[static_cast<std::size_t>(k)], 1), kBlack);
     // 8-10. Sum cells next to black cells of the edges.
     if (g.ncells >= 2 && g.cols + 1 <= g.ncells && canvas.is(1, kBlack) && canvas.is(2, kBlack) &&
@@ -317,9 +319,14 @@ namespace {
 class KindRepairs {
 public:
     KindRepairs(int rows, int cols)
-        : rows_(rows), cols_(cols), n_(rows * cols), kind(static_cast<std::size_t>(n_) + 1),
-          covered_(static_cast<std::size_t>(n_) + 1), area_(static_cast<std::size_t>(n_) + 1) {
+        : rows_(rows), cols_(cols), n_(rows * cols), stride_(cols + 1),
+          fits_(rows >= 1 && cols >= 1 && rows * (cols + 1) <= 128 && 2 * (cols + 1) < 128),
+          kind(static_cast<std::size_t>(n_) + 1), covered_(static_cast<std::size_t>(n_) + 1),
+          area_(static_cast<std::size_t>(n_) + 1), seen_(kSeenSlots) {
         stack_.reserve(static_cast<std::size_t>(n_));
+        if (fits_)
+            for (int i = 1; i <= n_; ++i)
+                grid_ |= bit(bitOf(i));
     }
 
     enum class Step { Repaired, Blocked, Valid };
@@ -383,6 +390,129 @@ public:
             }
         }
         return blocked() ? Step::Blocked : Step::Valid;
+    }
+
+    // The grid fits the bit planes: each row takes cols + 1 bits, the last
+    // one never set, so a shift along a row never reaches the next row.
+    bool fits() const { return fits_; }
+
+    // The kinds into the bit planes, and back.
+    void load() {
+        white_ = 0;
+        grey_ = 0;
+        // A row at a time.
+        for (int r = 0, i = 1; r < rows_; ++r) {
+            Bits rowWhite = 0, rowGrey = 0;
+            for (int c = cols_ - 1; c >= 0; --c) {
+                const unsigned char k = at(i + c);
+                rowWhite = (rowWhite << 1) | (k == kWhite ? 1 : 0);
+                rowGrey = (rowGrey << 1) | (k == kGrey ? 1 : 0);
+            }
+            white_ |= rowWhite << (r * stride_);
+            grey_ |= rowGrey << (r * stride_);
+            i += cols_;
+        }
+        resumeBit_ = 0;
+    }
+    // Only the grid's bit planes are kept up to date while they are used.
+    void store() {
+        if (!fits_)
+            return;
+        for (int r = 0, i = 1; r < rows_; ++r) {
+            for (int c = 0; c < cols_; ++c, ++i) {
+                const Bits b = bit(r * stride_ + c);
+                set(i, (white_ & b) ? kWhite : (grey_ & b) ? kGrey : kBlack);
+            }
+        }
+    }
+
+    // step() on the bit planes: the same defects in the same order, found
+    // with whole-grid masks instead of cell-by-cell scans.
+    Step bitStep() {
+        const int s = stride_;
+        const Bits w = white_;
+        // Cells followed by two white cells across, and by two down.
+        const Bits acrossOk = (w >> 1) & (w >> 2);
+        const Bits downOk = (w >> s) & (w >> (2 * s));
+        const Bits shortRuns = grey_ & ~(acrossOk & downOk) & ~(bit(resumeBit_) - 1);
+        if (shortRuns) {
+            const int b = lowest(shortRuns);
+            const int r = b / s + 1;
+            const int c = b % s + 1;
+            if (!((acrossOk >> b) & 1)) {
+                if (c > cols_ - 2) {
+                    setBit(b, kBlack);
+                } else {
+                    setBit(b + 1, kWhite);
+                    setBit(b + 2, kWhite);
+                }
+            } else if (r > rows_ - 2) {
+                setBit(b, kBlack);
+            } else {
+                setBit(b + s, kWhite);
+                setBit(b + 2 * s, kWhite);
+            }
+            resumeBit_ = b;
+            return Step::Repaired;
+        }
+        resumeBit_ = 0;
+        // The white cells reached from a sum cell across: adding the first
+        // cell of a run carries through the run and clears it.
+        const Bits across = w & ~(w + ((grey_ << 1) & w));
+        // And down, doubling the reach each time.
+        Bits down = (grey_ << s) & w;
+        Bits open = w;
+        for (int k = s; k < rows_ * s; k *= 2) {
+            down |= open & (down << k);
+            open &= open << k;
+        }
+        const Bits uncovered = w & ~(across | down);
+        if (uncovered) {
+            setBit(lowest(uncovered), kBlack); // grey without clues, blackened by the clean-up
+            return Step::Repaired;
+        }
+        const Bits headless = grid_ & ~w & ~grey_ & (acrossOk | downOk);
+        if (headless) {
+            setBit(lowest(headless), kGrey);
+            return Step::Repaired;
+        }
+        if (!w)
+            return Step::Valid;
+        Bits area = w & (~w + 1);
+        for (;;) {
+            const Bits next = (area | (area << 1) | (area >> 1) | (area << s) | (area >> s)) & w;
+            if (next == area)
+                break;
+            area = next;
+        }
+        return (w & ~area) ? Step::Blocked : Step::Valid;
+    }
+
+    // Starts a new set of states seen (for bitStep).
+    void forgetStates() {
+        if (++stamp_ == 0) {
+            for (Seen& e : seen_)
+                e.stamp = 0;
+            stamp_ = 1;
+        }
+    }
+    // Records the present bit planes; false when they were seen before.
+    bool remember() {
+        std::uint64_t h = static_cast<std::uint64_t>(white_) * 0x9e3779b97f4a7c15ULL;
+        h ^= static_cast<std::uint64_t>(white_ >> 64) * 0xff51afd7ed558ccdULL;
+        h ^= static_cast<std::uint64_t>(grey_) * 0xc4ceb9fe1a85ec53ULL;
+        h ^= static_cast<std::uint64_t>(grey_ >> 64) * 0x100000001b3ULL;
+        h ^= h >> 29;
+        for (std::size_t m = static_cast<std::size_t>(h) & (kSeenSlots - 1);;
+             m = (m + 1) & (kSeenSlots - 1)) {
+            Seen& e = seen_[m];
+            if (e.stamp != stamp_) {
+                e = Seen{white_, grey_, stamp_};
+                return true;
+            }
+            if (e.white == white_ && e.grey == grey_)
+                return false;
+        }
     }
 
     // BreakLongRuns on the kinds: the runs of the sum cells (every one marked
@@ -478,8 +608,29 @@ private:
         return false;
     }
 
+    using Bits = unsigned __int128;
+    static Bits bit(int b) { return static_cast<Bits>(1) << b; }
+    static int lowest(Bits x) {
+        const auto lo = static_cast<std::uint64_t>(x);
+        return lo ? __builtin_ctzll(lo) : 64 + __builtin_ctzll(static_cast<std::uint64_t>(x >> 64));
+    }
+    int bitOf(int i) const { return (i - 1) / cols_ * stride_ + (i - 1) % cols_; }
+    void setBit(int b, Kind k) {
+        const Bits m = bit(b);
+        white_ &= ~m;
+        grey_ &= ~m;
+        if (k == kWhite)
+            white_ |= m;
+        else if (k == kGrey)
+            grey_ |= m;
+    }
+
     int rows_, cols_, n_;
     int resume_ = 1;
+    int stride_;
+    bool fits_;
+    Bits grid_ = 0, white_ = 0, grey_ = 0;
+    int resumeBit_ = 0;
 
 public:
     std::vector<unsigned char> kind; // index 0 unused
@@ -488,6 +639,16 @@ private:
     std::vector<unsigned char> covered_;
     std::vector<unsigned char> area_;
     std::vector<int> stack_;
+    // An open-addressed table of the states of the present layout; entries
+    // of earlier layouts carry an older stamp. The repair steps are limited
+    // to ncells / 2, well below the slots.
+    struct Seen {
+        Bits white = 0, grey = 0;
+        unsigned stamp = 0;
+    };
+    static constexpr std::size_t kSeenSlots = 256;
+    std::vector<Seen> seen_;
+    unsigned stamp_ = 0;
 };
 
 // The repair loop of one layout, step by step on the cell records as
@@ -534,6 +695,17 @@ void paintKinds(AppState& st, const KindRepairs& sim) {
     ApplyColours(st);
 }
 
+// A valid layout onto the grid, with the runs and the white area as the last
+// step left them.
+void showValid(AppState& st, const KindRepairs& sim) {
+    Grid& g = st.grid;
+    paintKinds(st, sim);
+    PruneClues(g);
+    FindCreationRuns(g);
+    std::vector<int> region;
+    FindChains(st, region);
+}
+
 // RandomLayout and the repair loop on the cell kinds (KindRepairs). A valid
 // layout is painted onto the grid; events run once per layout.
 bool repairOnKinds(AppState& st, UserInterface& ui, KindRepairs& sim, RepairTrail& seen) {
@@ -542,9 +714,30 @@ bool repairOnKinds(AppState& st, UserInterface& ui, KindRepairs& sim, RepairTrai
     drawLayout(st, canvas);
     sim.breakLongRuns();
     sim.restart();
+    bool valid = false;
+    if (sim.fits()) {
+        sim.load();
+        sim.forgetStates();
+        for (int steps = 1;; ++steps) {
+            const KindRepairs::Step step = sim.bitStep();
+            if (steps > st.maxtries || step == KindRepairs::Step::Blocked)
+                break;
+            if (step == KindRepairs::Step::Valid) {
+                valid = true;
+                break;
+            }
+            if (!sim.remember())
+                break;
+        }
+        ui.pumpEvents();
+        if (valid) {
+            sim.store();
+            showValid(st, sim);
+        }
+        return valid;
+    }
     seen.hashes.clear();
     seen.states.clear();
-    bool valid = false;
     for (int steps = 1;; ++steps) {
         const KindRepairs::Step step = sim.step();
         // A blocked layout stays as it is: every later step is the same.
@@ -564,14 +757,8 @@ bool repairOnKinds(AppState& st, UserInterface& ui, KindRepairs& sim, RepairTrai
         seen.states.push_back(sim.kind);
     }
     ui.pumpEvents();
-    if (valid) {
-        paintKinds(st, sim);
-        // As the last step left them: the runs and the white area.
-        PruneClues(g);
-        FindCreationRuns(g);
-        std::vector<int> region;
-        FindChains(st, region);
-    }
+    if (valid)
+        showValid(st, sim);
     return valid;
 }
 
@@ -592,8 +779,10 @@ RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layo
         *layouts = 0;
     // When creation stops, the grid shows the last layout drawn.
     const auto stop = [&](RandomPuzzleResult result) {
-        if (byKinds && drawn > 0 && g.generation == generation)
+        if (byKinds && drawn > 0 && g.generation == generation) {
+            sim.store();
             paintKinds(st, sim);
+        }
         return result;
     };
     while (drawn < kMaxRandomLayouts) {
