@@ -5,6 +5,7 @@
 #include "app/file_menu.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
+#include "app/print_menu.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
 #include "app/solver_buttons.h"
@@ -132,6 +133,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
+    wirePrintMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
