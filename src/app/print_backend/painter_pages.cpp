@@ -141,6 +141,14 @@ OffscreenGui::OffscreenGui() {
     // Printing to a file needs no display, whatever platform the
     // environment names.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the command's own messages: Qt's remark that it
+    // made its own runtime folder is not one of them.
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (standard && !text.startsWith(QLatin1String("QStandardPaths:")))
+                standard(type, context, text);
+        });
     app_ = std::make_unique<QGuiApplication>(gArgc, gArgv);
 }
 

@@ -47,6 +47,10 @@ int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintReque
                          PageSink& sink, const std::string& footer) {
     BusyPointer busy(ui);
     RecordsByNumber records(r.file);
+    if (!records.ok()) {
+        ui.message("Cannot read the file " + r.file);
+        return 0;
+    }
     int pages = 0;
     for (int n = r.from; n <= r.to; ++n) {
         Page page;

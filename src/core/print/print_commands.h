@@ -39,7 +39,8 @@ std::optional<PrintRequest> parseRequestTag(std::string_view tag);
 // Prints records from..to of the file, found by their header numbers: each
 // puzzle above its solution, or without solutions two puzzles to a page (an
 // odd range ends with a page holding only a top half). One page per step,
-// also when its records were not found. Returns the number of pages handed
+// also when its records were not found. A file that cannot be read prints
+// nothing: "Cannot read the file PATH". Returns the number of pages handed
 // to the sink.
 int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintRequest& request,
                          PageSink& sink, const std::string& footer);

@@ -190,8 +190,9 @@ TEST(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
     EXPECT_EQ(sink.pages[0].sections.size(), 1u);
 
     ScriptedUserInterface missing;
-    EXPECT_EQ(PrintPuzzlesFromFile(st, missing, {dir.file("none.vxt"), 1, 1, true}, sink, "f"), 1);
-    EXPECT_EQ(missing.messages, (std::vector<std::string>{"1 Not found", "1 Not found"}));
+    EXPECT_EQ(PrintPuzzlesFromFile(st, missing, {dir.file("none.vxt"), 1, 1, true}, sink, "f"), 0);
+    EXPECT_EQ(missing.messages,
+              std::vector<std::string>{"Cannot read the file " + dir.file("none.vxt")});
 }
 
 TEST(PrintCommands, DialogChecksAndTag) {
