@@ -31,9 +31,10 @@ std::vector<DrawOp> texts(const Section& sec) {
     return out;
 }
 
-const DrawOp* findText(const Section& sec, const std::string& t) {
+// The text op holding t; skip: how many such ops to pass over first.
+const DrawOp* findText(const Section& sec, const std::string& t, int skip = 0) {
     for (const DrawOp& op : sec.ops)
-        if (op.kind == DrawOp::Kind::Text && op.text == t)
+        if (op.kind == DrawOp::Kind::Text && op.text == t && skip-- == 0)
             return &op;
     return nullptr;
 }
@@ -72,7 +73,7 @@ TEST(PageLayout, ScaleAndTextSizeFollowTheRows) {
 }
 
 TEST(PageLayout, CluesPrintAtTheirPlaces) {
-    const auto g = printGrid("Tiny", 3, 3, {"X 7,0 0,16", "3,0 2", "4,0 2"});
+    const auto g = printGrid("Tiny", 3, 3, {"X 7,0 0,16", "3,0 2", "16,0 2"});
     ASSERT_TRUE(g);
     const Section sec = puzzleSection(*g, 1, Half::Top, false, 0, "foot");
     const double top = kTopOrigin + 250;
@@ -89,7 +90,11 @@ TEST(PageLayout, CluesPrintAtTheirPlaces) {
         ASSERT_TRUE(op) << c.text;
         EXPECT_DOUBLE_EQ(op->x, c.x) << c.text;
         EXPECT_NEAR(op->y, c.y, 1e-9) << c.text;
+        EXPECT_DOUBLE_EQ(op->points, 10);
+        EXPECT_TRUE(op->bold);
     }
+    // A two-digit across clue fills both places.
+    EXPECT_DOUBLE_EQ(findText(sec, "16", 1)->x, kLeft + kCw + 425);
     // No zero clue is printed, and exactly 4 clues, header and footer.
     EXPECT_EQ(texts(sec).size(), 6u);
     EXPECT_FALSE(findText(sec, "0"));
@@ -221,6 +226,11 @@ TEST(PrintCommands, DialogChecksAndTag) {
     EXPECT_EQ(back->file, r.file);
     EXPECT_EQ(back->to, 5);
     EXPECT_FALSE(back->withSolution);
+    const auto plain = parseRequestTag(requestTag({"p.vxt", 1, 2, true}));
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->file, "p.vxt");
+    EXPECT_EQ(plain->from, 1);
+    EXPECT_TRUE(plain->withSolution);
     EXPECT_FALSE(parseRequestTag("X"));
     EXPECT_FALSE(parseRequestTag("")); // the close box leaves the Tag empty
 }
