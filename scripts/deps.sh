@@ -5,7 +5,7 @@ set -euo pipefail
 want=${1:-full}
 pkgs=(build-essential cmake ninja-build googletest libgtest-dev libbenchmark-dev)
 if [ "$want" = full ]; then
-  pkgs+=(qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core)
+  pkgs+=(qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core poppler-utils)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

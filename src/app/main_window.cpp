@@ -6,6 +6,7 @@
 #include "app/file_menu.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
+#include "app/print_menu.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
 #include "app/solver_buttons.h"
@@ -139,6 +140,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     wireSolverButtons(*this);
     wireFileMenu(*this);
     wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom, Add Puzzle
+    wirePrintMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));

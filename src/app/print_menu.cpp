@@ -1,0 +1,135 @@
+#include "app/print_menu.h"
+
+#include "app/main_window.h"
+#include "app/print_backend/painter_pages.h"
+#include "app/print_dialog.h"
+#include "app/qt_support.h"
+#include "base/text.h"
+#include "files/file_management.h"
+#include "print/print_commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <memory>
+
+namespace vextor::app {
+
+PrintDialog* printDialog(MainWindow& w) {
+    if (auto* d = w.findChild<PrintDialog*>("Form5"))
+        return d;
+    return new PrintDialog(w);
+}
+
+QString currentPrinter(MainWindow& w) {
+    if (auto* d = w.findChild<PrintDialog*>("Form5"); d && !d->printer().isEmpty())
+        return d->printer();
+    const QPrinterInfo system = QPrinterInfo::defaultPrinter();
+    return system.isNull() ? PrintDialog::pdfEntry() : system.printerName();
+}
+
+namespace {
+
+// Where the pages go: a system printer, or a PDF file named with a Save
+// picker (the "PDF file" entry, and every machine without a printer).
+class Output {
+public:
+    // nullptr when the person cancelled the picker.
+    static std::unique_ptr<Output> open(MainWindow& w) {
+        auto out = std::unique_ptr<Output>(new Output);
+        const QString printer = currentPrinter(w);
+        if (printer != PrintDialog::pdfEntry()) {
+            out->printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(printer),
+                                                       QPrinter::HighResolution);
+            out->printer_->setDocName("Vextor puzzles");
+            out->painter_ = std::make_unique<printing::PainterSink>(out->printer_.get());
+            out->name_ = toStd(printer);
+            return out;
+        }
+        FileRequest request;
+        request.title = "Print to PDF file";
+        request.fileTypes = "*.pdf";
+        request.fileTypesName = "PDF Files";
+        request.defaultDir = w.state().apppath;
+        request.save = true;
+        std::string path = w.ui().pickFile(request);
+        if (path.empty())
+            return nullptr;
+        if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
+            path += ".pdf";
+        if (!ConfirmOverwrite(w.ui(), path))
+            return nullptr;
+        out->pdf_ = std::make_unique<printing::PdfSink>(
+            QString::fromStdString(path), QFileInfo(QString::fromStdString(path)).fileName());
+        out->name_ = path;
+        return out;
+    }
+
+    print::PageSink& sink() { return pdf_ ? static_cast<print::PageSink&>(*pdf_) : *painter_; }
+    // Ends the document; a failure is reported with the output's name.
+    bool finish(UserInterface& ui) {
+        const bool ok = pdf_ ? pdf_->finish() : painter_->finish();
+        if (!ok)
+            ui.message("Printing failed: cannot write to " + name_);
+        return ok;
+    }
+
+private:
+    Output() = default;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<printing::PainterSink> painter_;
+    std::unique_ptr<printing::PdfSink> pdf_;
+    std::string name_;
+};
+
+std::string footer() {
+    return print::footerText(dateTimeNow().substr(0, 10));
+}
+
+void printCurrent(MainWindow& w) {
+    const auto out = Output::open(w);
+    if (!out)
+        return;
+    w.runCommand([&] {
+        print::PrintCurrentPuzzle(w.state(), w.ui(), out->sink(), footer());
+        if (out->finish(w.ui()))
+            w.ui().message("Done");
+    });
+}
+
+void printFromFile(MainWindow& w) {
+    PrintDialog* d = printDialog(w);
+    d->exec();
+    QCoreApplication::processEvents();
+    const auto request = print::parseRequestTag(toStd(d->Tag));
+    if (!request)
+        return;
+    const auto out = Output::open(w);
+    if (!out)
+        return;
+    w.runCommand([&] {
+        print::PrintPuzzlesFromFile(w.state(), w.ui(), *request, out->sink(), footer());
+        if (out->finish(w.ui()))
+            w.ui().message("Done");
+    });
+}
+
+} // namespace
+
+void wirePrintMenu(MainWindow& w) {
+    const struct {
+        const char* name;
+        void (*command)(MainWindow&);
+    } items[] = {{"mnuprintcurrent", printCurrent}, {"mnuprintfile", printFromFile}};
+    for (const auto& item : items) {
+        QAction* a = w.action(item.name);
+        if (!a)
+            continue;
+        a->setEnabled(true);
+        QObject::connect(a, &QAction::triggered, &w, [&w, command = item.command] { command(w); });
+    }
+}
+
+} // namespace vextor::app

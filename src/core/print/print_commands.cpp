@@ -1,0 +1,87 @@
+#include "print/print_commands.h"
+
+#include "base/text.h"
+#include "files/puzzle_file.h"
+
+#include <filesystem>
+
+namespace vextor::print {
+
+std::optional<PrintRequest> CheckPrintRequest(UserInterface& ui, const std::string& file,
+                                              std::string_view fromText, std::string_view toText,
+                                              bool withSolution) {
+    const int count = CountPuzzles(file, ui);
+    if (count < 1) {
+        ui.message("No puzzles in this file: " + file);
+        return std::nullopt;
+    }
+    PrintRequest request{file, leadingInt(fromText), leadingInt(toText), withSolution};
+    if (request.from < 1 || request.to > count) {
+        ui.message("Invalid from or to puzzle number");
+        return std::nullopt;
+    }
+    return request;
+}
+
+std::string requestTag(const PrintRequest& r) {
+    return r.file + "," + plainNumber(r.from) + "," + plainNumber(r.to) + "," +
+           (r.withSolution ? "1" : "0");
+}
+
+std::optional<PrintRequest> parseRequestTag(std::string_view tag) {
+    // The file name may itself hold commas: the last three fields are the numbers.
+    const auto fields = split(tag, ',');
+    if (fields.size() < 4)
+        return std::nullopt;
+    const std::size_t k = fields.size() - 3;
+    std::string file;
+    for (std::size_t i = 0; i < k; ++i)
+        file += (i ? "," : "") + fields[i];
+    if (file.empty())
+        return std::nullopt;
+    return PrintRequest{file, leadingInt(fields[k]), leadingInt(fields[k + 1]),
+                        leadingInt(fields[k + 2]) == 1};
+}
+
+int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintRequest& r,
+                         PageSink& sink, const std::string& footer) {
+    BusyPointer busy(ui);
+    RecordsByNumber records(r.file);
+    if (!records.ok()) {
+        ui.message("Cannot read the file " + r.file);
+        return 0;
+    }
+    int pages = 0;
+    for (int n = r.from; n <= r.to; ++n) {
+        Page page;
+        records.draw(page, Half::Top, n, false, st.blackcol, footer, ui);
+        if (r.withSolution) {
+            records.draw(page, Half::Bottom, n, true, st.blackcol, footer, ui);
+        } else if (n + 1 <= r.to) {
+            ++n;
+            records.draw(page, Half::Bottom, n, false, st.blackcol, footer, ui);
+        }
+        if (!sink.page(page))
+            return pages;
+        ++pages;
+    }
+    return pages;
+}
+
+int PrintCurrentPuzzle(const AppState& st, UserInterface& ui, PageSink& sink,
+                       const std::string& footer) {
+    BusyPointer busy(ui);
+    std::error_code ec;
+    std::filesystem::remove(st.currentpuzfile, ec);
+    if (!AppendPuzzle(st, st.texts.title, 1, true, st.currentpuzfile)) {
+        ui.message("Cannot write the file " + st.currentpuzfile);
+        return 0;
+    }
+    RecordsByNumber records(st.currentpuzfile);
+    Page page;
+    records.draw(page, Half::Top, 1, false, st.blackcol, footer, ui);
+    records.draw(page, Half::Bottom, 1, true, st.blackcol, footer, ui);
+    return sink.page(page) ? 1 : 0;
+}
+
+} // namespace vextor::print

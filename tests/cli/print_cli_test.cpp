@@ -1,0 +1,102 @@
+// vextor-cli print: the dialog's checks in-process, and a real PDF made by the
+// program itself without a display.
+#include "cli/cli.h"
+#include "support/test_files.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace vextor;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+const std::string kTwo = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n"
+                         "4,0 2|4,0 1 3\r\n#2\r\nNext\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+
+// Output of a shell command, and its exit status.
+std::pair<int, std::string> shell(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return {-1, out};
+    std::array<char, 4096> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe))
+        out += buf.data();
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+} // namespace
+
+TEST(PrintCli, DialogChecksFailWithTheirMessages) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt"), pdf = dir.file("o.pdf");
+    writeFile(file, kTwo);
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err; // start of standard error
+    } cases[] = {
+        {{"print", file, "--pdf", pdf, "--from", "0"}, 1, "Invalid from or to puzzle number\n"},
+        {{"print", file, "--pdf", pdf, "--to", "3"}, 1, "Invalid from or to puzzle number\n"},
+        {{"print", dir.file("none.vxt"), "--pdf", pdf},
+         1,
+         "No puzzles in this file: " + dir.file("none.vxt") + "\n"},
+        {{"print", file}, 2, "vextor-cli print: --pdf OUT.pdf is required"},
+        {{"print", file, "--pdf", pdf, "--current", "1", "--to", "2"},
+         2,
+         "vextor-cli print: --current"},
+        {{"print", file, "--pdf", pdf, "--current", "0"}, 2, "vextor-cli print: N must be"},
+        {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from takes"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::run(c.args, out, err), c.status) << c.args.back();
+        EXPECT_EQ(err.str().substr(0, c.err.size()), c.err);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+}
+
+TEST(PrintCli, PrintsAPdfWithoutADisplay) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt"), pdf = dir.file("o.pdf");
+    writeFile(file, kTwo);
+    const std::string cli = std::string(VEXTOR_BIN_DIR) + "/vextor-cli";
+    if (shell("command -v pdftotext pdfinfo >/dev/null").first != 0)
+        GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are missing: scripts/deps.sh";
+    const std::string env = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const struct {
+        std::string options;
+        std::string pages;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"", "2", {"Puzzle Number1 : Tiny", "Solution Number1 : Tiny", "Solution Number2 : Next"}},
+        {"--no-solution", "1", {"Puzzle Number1 : Tiny", "Puzzle Number2 : Next"}},
+        {"--current 2", "1", {"Puzzle Number1 : Next", "Solution Number1 : Next"}},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(pdf);
+        const auto [status, out] = shell(env + cli + " print '" + file + "' --pdf '" + pdf + "' " +
+                                         c.options + " 2>/dev/null");
+        if (status == 1 && !std::filesystem::exists(pdf))
+            GTEST_SKIP() << "vextor-cli was built without PDF output";
+        ASSERT_EQ(status, 0) << c.options;
+        EXPECT_EQ(out, c.pages + "\n");
+        EXPECT_NE(shell("pdfinfo '" + pdf + "'").second.find("Pages:           " + c.pages + "\n"),
+                  std::string::npos);
+        const std::string text = shell("pdftotext -layout '" + pdf + "' -").second;
+        for (const std::string& t : c.texts)
+            EXPECT_NE(text.find(t), std::string::npos) << t << " in\n" << text;
+    }
+    // The solution page of record 1 holds its digits.
+    EXPECT_EQ(
+        shell(env + cli + " print '" + file + "' --pdf '" + pdf + "' --to 1 2>/dev/null").first, 0);
+    const std::string text = shell("pdftotext '" + pdf + "' -").second;
+    EXPECT_NE(text.find("Solution Number1"), std::string::npos);
+}

@@ -1,0 +1,259 @@
+// Printed pages: scale, positions and texts of the drawing operations, the
+// ranges and the faults of finding and reading records.
+#include "print/print_commands.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using namespace vextor::print;
+using vextor::test::ScriptedUserInterface;
+using vextor::test::TempDir;
+using vextor::test::writeFile;
+
+namespace {
+
+struct Collect : PageSink {
+    std::vector<Page> pages;
+    bool page(const Page& p) override {
+        pages.push_back(p);
+        return true;
+    }
+};
+
+std::vector<DrawOp> texts(const Section& sec) {
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : sec.ops)
+        if (op.kind == DrawOp::Kind::Text)
+            out.push_back(op);
+    return out;
+}
+
+// The text op holding t; skip: how many such ops to pass over first.
+const DrawOp* findText(const Section& sec, const std::string& t, int skip = 0) {
+    for (const DrawOp& op : sec.ops)
+        if (op.kind == DrawOp::Kind::Text && op.text == t && skip-- == 0)
+            return &op;
+    return nullptr;
+}
+
+// Record n titled `title`: a rows x 3 grid whose first row is X 7,0 0,16 and
+// whose other rows are a sum cell and two white cells.
+std::string record(int n, const std::string& title, int rows = 3) {
+    std::string text = "#" + std::to_string(n) + "\r\n" + title + "\r\n " + std::to_string(rows) +
+                       ", 3\r\nX 7,0 0,16|X 7,0 0,16\r\n";
+    for (int r = 2; r <= rows; ++r)
+        text += "3,0 2|3,0 1 2\r\n";
+    return text;
+}
+
+const double kCw = 1.1 * kCellWidth;
+
+} // namespace
+
+TEST(PageLayout, ScaleAndTextSizeFollowTheRows) {
+    const struct {
+        int rows;
+        double scale;
+    } cases[] = {{9, 1.0}, {10, 1.0}, {15, 1.375}};
+    for (const auto& c : cases) {
+        std::vector<std::string> lines(static_cast<std::size_t>(c.rows), "X 2");
+        const auto g = printGrid("T", c.rows, 3, lines);
+        ASSERT_TRUE(g) << c.rows;
+        const Section sec = puzzleSection(*g, 4, Half::Bottom, false, 0, "foot");
+        EXPECT_DOUBLE_EQ(sec.scale, c.scale);
+        const DrawOp& header = sec.ops.front();
+        EXPECT_EQ(header.text, "Puzzle Number4 : T");
+        EXPECT_DOUBLE_EQ(header.points, 10 / c.scale);
+        EXPECT_DOUBLE_EQ(header.y, c.scale * kBottomOrigin);
+        EXPECT_TRUE(header.bold);
+    }
+}
+
+TEST(PageLayout, CluesPrintAtTheirPlaces) {
+    const auto g = printGrid("Tiny", 3, 3, {"X 7,0 0,16", "3,0 2", "16,0 2"});
+    ASSERT_TRUE(g);
+    const Section sec = puzzleSection(*g, 1, Half::Top, false, 0, "foot");
+    const double top = kTopOrigin + 250;
+    const struct {
+        std::string text;
+        double x, y;
+    } cases[] = {
+        {" 7", kLeft + 2 * kCw + 425, top + 10},                     // across, two places
+        {"16", kLeft + 3 * kCw + 50, top + 400},                     // down only
+        {" 3", kLeft + 1 * kCw + 425, top + 1.1 * kCellHeight + 10}, // row 2
+    };
+    for (const auto& c : cases) {
+        const DrawOp* op = findText(sec, c.text);
+        ASSERT_TRUE(op) << c.text;
+        EXPECT_DOUBLE_EQ(op->x, c.x) << c.text;
+        EXPECT_NEAR(op->y, c.y, 1e-9) << c.text;
+        EXPECT_DOUBLE_EQ(op->points, 10);
+        EXPECT_TRUE(op->bold);
+    }
+    // A two-digit across clue fills both places.
+    EXPECT_DOUBLE_EQ(findText(sec, "16", 1)->x, kLeft + kCw + 425);
+    // No zero clue is printed, and exactly 4 clues, header and footer.
+    EXPECT_EQ(texts(sec).size(), 6u);
+    EXPECT_FALSE(findText(sec, "0"));
+}
+
+TEST(PageLayout, SolutionDigitsKeepTheirCells) {
+    // A partly solved row: an empty token in the middle and one lost at the end.
+    const auto g = printGrid("P", 3, 4, {"X 0,3 0,4 0,5", "6,0 3|6,0  2 4", "7,0 3|7,0 1"});
+    ASSERT_TRUE(g);
+    const Section sec = puzzleSection(*g, 2, Half::Bottom, true, 0, "foot");
+    EXPECT_EQ(sec.ops.front().text, "Solution Number2 : P");
+    std::vector<std::pair<std::string, double>> digits; // text, cell column
+    for (const DrawOp& op : texts(sec))
+        if (op.points == 20)
+            digits.push_back({op.text, (op.x + 400 - kCw / 2 - kLeft) / kCw});
+    ASSERT_EQ(digits.size(), 3u);
+    EXPECT_EQ(digits[0].first, " 2");
+    EXPECT_NEAR(digits[0].second, 3, 1e-9);
+    EXPECT_EQ(digits[1].first, " 4");
+    EXPECT_NEAR(digits[1].second, 4, 1e-9);
+    EXPECT_EQ(digits[2].first, " 1");
+    EXPECT_NEAR(digits[2].second, 2, 1e-9);
+    // The solution page prints its clues plain.
+    EXPECT_FALSE(findText(sec, " 6")->bold);
+}
+
+TEST(PageLayout, DamagedRecordsAreRefused) {
+    EXPECT_FALSE(printGrid("T", 16, 3, std::vector<std::string>(16, "X 2")));
+    EXPECT_FALSE(printGrid("T", 2, 3, {"X 2", "X 3"})); // too many cells
+    EXPECT_FALSE(printGrid("T", 2, 3, {"X 2", "X 1"})); // too few
+    EXPECT_TRUE(printGrid("T", 2, 3, {"X 3", "2"}));    // a count across a row end
+}
+
+TEST(PageLayout, OversizedPagesShrinkToFit) {
+    const auto g9 = printGrid("T", 9, 9, std::vector<std::string>(9, "X 8"));
+    const auto wide = printGrid("T", 9, 18, std::vector<std::string>(9, "X 17"));
+    Page small, large;
+    small.sections = {puzzleSection(*g9, 1, Half::Top, false, 0, "f"),
+                      puzzleSection(*g9, 2, Half::Bottom, false, 0, "f")};
+    large.sections = {puzzleSection(*wide, 1, Half::Top, false, 0, "f")};
+    EXPECT_DOUBLE_EQ(fitFactor(small), 1.0);
+    EXPECT_LT(fitFactor(large), 0.9);
+}
+
+TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    // Header number 2 appears twice; 4 is missing.
+    writeFile(file, record(1, "One") + record(2, "Two") + record(2, "Again") + record(3, "Three") +
+                        record(5, "Five"));
+    AppState st(1);
+    const struct {
+        int from, to;
+        bool solution;
+        std::vector<std::vector<std::string>> headers; // per page
+        std::vector<std::string> messages;
+    } cases[] = {
+        {1,
+         3,
+         false,
+         {{"Puzzle Number1 : One", "Puzzle Number2 : Two"}, {"Puzzle Number3 : Three"}},
+         {}},
+        {2, 2, true, {{"Puzzle Number2 : Two", "Solution Number2 : Two"}}, {}},
+        {4,
+         5,
+         true,
+         {{}, {"Puzzle Number5 : Five", "Solution Number5 : Five"}},
+         {"4 Not found", "4 Not found"}},
+        {3, 2, true, {}, {}},
+    };
+    for (const auto& c : cases) {
+        ScriptedUserInterface ui;
+        Collect sink;
+        const int pages = PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution}, sink, "f");
+        EXPECT_EQ(pages, static_cast<int>(c.headers.size()));
+        ASSERT_EQ(sink.pages.size(), c.headers.size()) << c.from;
+        for (std::size_t p = 0; p < c.headers.size(); ++p) {
+            std::vector<std::string> got;
+            for (const Section& sec : sink.pages[p].sections)
+                got.push_back(sec.ops.front().text);
+            EXPECT_EQ(got, c.headers[p]) << c.from << " page " << p;
+        }
+        EXPECT_EQ(ui.messages, c.messages) << c.from;
+        EXPECT_EQ(ui.busyDepth, 0);
+    }
+}
+
+TEST(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    writeFile(file, record(1, "One") + "#2\r\nBig\r\n 16, 3\r\nX 2\r\n" + record(3, "Three"));
+    AppState st(1);
+    ScriptedUserInterface ui;
+    Collect sink;
+    EXPECT_EQ(PrintPuzzlesFromFile(st, ui, {file, 1, 3, false}, sink, "f"), 2);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Error reading puzzle# 2 from file " + file});
+    ASSERT_EQ(sink.pages.size(), 2u);
+    EXPECT_EQ(sink.pages[0].sections.size(), 1u);
+
+    ScriptedUserInterface missing;
+    EXPECT_EQ(PrintPuzzlesFromFile(st, missing, {dir.file("none.vxt"), 1, 1, true}, sink, "f"), 0);
+    EXPECT_EQ(missing.messages,
+              std::vector<std::string>{"Cannot read the file " + dir.file("none.vxt")});
+}
+
+TEST(PrintCommands, DialogChecksAndTag) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    writeFile(file, record(1, "One") + record(2, "Two"));
+    const struct {
+        std::string file, from, to;
+        std::string message; // empty: accepted
+    } cases[] = {
+        {file, "1", "2", ""},
+        {file, "2", "1", ""}, // prints nothing
+        {file, "0", "2", "Invalid from or to puzzle number"},
+        {file, "1", "3", "Invalid from or to puzzle number"},
+        {dir.file("none.vxt"), "1", "1", "No puzzles in this file: " + dir.file("none.vxt")},
+    };
+    for (const auto& c : cases) {
+        ScriptedUserInterface ui;
+        const auto r = CheckPrintRequest(ui, c.file, c.from, c.to, true);
+        EXPECT_EQ(r.has_value(), c.message.empty()) << c.from << c.to;
+        EXPECT_EQ(ui.messages.empty() ? "" : ui.messages[0], c.message);
+    }
+    const PrintRequest r{"/a,b/p.vxt", 2, 5, false};
+    const auto back = parseRequestTag(requestTag(r));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->file, r.file);
+    EXPECT_EQ(back->to, 5);
+    EXPECT_FALSE(back->withSolution);
+    const auto plain = parseRequestTag(requestTag({"p.vxt", 1, 2, true}));
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->file, "p.vxt");
+    EXPECT_EQ(plain->from, 1);
+    EXPECT_TRUE(plain->withSolution);
+    EXPECT_FALSE(parseRequestTag("X"));
+    EXPECT_FALSE(parseRequestTag("")); // the close box leaves the Tag empty
+}
+
+TEST(PrintCommands, CurrentPuzzlePrintsTheGridAndItsContents) {
+    TempDir dir;
+    AppState st(1);
+    st.apppath = dir.folder();
+    st.setWorkingFiles();
+    writeFile(st.currentpuzfile, record(9, "Old"));
+    test::makeGrid(st, {"X 0,3 0,4", "3,0 2 1", "4,0 13 3"});
+    st.texts.title = "Now";
+    ScriptedUserInterface ui;
+    Collect sink;
+    ASSERT_EQ(PrintCurrentPuzzle(st, ui, sink, "f"), 1);
+    ASSERT_EQ(sink.pages[0].sections.size(), 2u);
+    const Section& sol = sink.pages[0].sections[1];
+    EXPECT_EQ(sink.pages[0].sections[0].ops.front().text, "Puzzle Number1 : Now");
+    EXPECT_EQ(sol.ops.front().text, "Solution Number1 : Now");
+    // 2, 1 and 3 are digits; the candidate string 13 is not printed.
+    int digits = 0;
+    for (const DrawOp& op : texts(sol))
+        digits += op.points == 20;
+    EXPECT_EQ(digits, 3);
+    EXPECT_TRUE(ui.messages.empty());
+}
