@@ -21,16 +21,17 @@
 
 using namespace vextor;
 using namespace vextor::app;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
+using namespace vextor::test;
 
 namespace {
+
+const std::vector<std::string> kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
+                                          "-1,0 . . ."};
 
 struct CreateWindow : ::testing::Test {
     ScriptedUserInterface ui;
     std::unique_ptr<MainWindow> w;
     TempDir dir;
-
     void SetUp() override {
         w = std::make_unique<MainWindow>(&ui);
         w->state().puzfile = dir.file("current.vxt");
@@ -38,6 +39,10 @@ struct CreateWindow : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
     AppState& st() { return w->state(); }
+    void drawSquare() {
+        makeGrid(st(), kSquare);
+        w->refresh();
+    }
     template <class T> T* control(const char* name) {
         CreateDialog* d = createDialog(*w);
         return d ? d->findChild<T*>(name) : nullptr;
@@ -59,16 +64,10 @@ struct CreateWindow : ::testing::Test {
     }
 };
 
-const std::vector<std::string> kSquare = {"X    0,-1 0,-1 0,-1", //
-                                          "-1,0 .    .    .",    //
-                                          "-1,0 .    .    .",    //
-                                          "-1,0 .    .    ."};
-
 } // namespace
 
 TEST_F(CreateWindow, CompileShowsDoneAndPaintsTheClues) {
-    vextor::test::makeGrid(st(), kSquare);
-    w->refresh();
+    drawSquare();
     QAction* compile = w->action("mnucompile");
     ASSERT_TRUE(compile->isEnabled());
     compile->trigger();
@@ -86,10 +85,6 @@ TEST_F(CreateWindow, DialogControlsRulesAndValidation) {
         EXPECT_EQ(control<QLineEdit>("Text1")->text(), "0");
         EXPECT_EQ(control<QLineEdit>("FileNow")->text().toStdString(), st().puzfile);
         EXPECT_TRUE(control<QRadioButton>("Option1_0")->isChecked());
-        EXPECT_EQ(control<QCheckBox>("Check3")->toolTip(),
-                  "Grid size will vary randomly between 7x7 and 10x10");
-        EXPECT_EQ(control<QGroupBox>("Frame1")->toolTip(),
-                  "Enter 0 if only one puzzle is required without saving to output file");
         for (const char* name : {"Text2", "Text3", "Check2", "Check3"})
             EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
         click("Option1_1");
@@ -112,8 +107,7 @@ TEST_F(CreateWindow, DialogControlsRulesAndValidation) {
 }
 
 TEST_F(CreateWindow, AutoAppendsThreePuzzles) {
-    vextor::test::makeGrid(st(), kSquare);
-    w->refresh();
+    drawSquare();
     const std::string out = dir.file("made.vxt");
     runAuto([&] {
         control<QLineEdit>("Text1")->setText("3");
@@ -144,34 +138,29 @@ TEST_F(CreateWindow, CancelAutoSolveStopsARunningBatch) {
         control<QLineEdit>("FileNow")->setText(QString::fromStdString(out));
         click("Command1");
     });
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0], "Cancelled");
     const int made = CountPuzzles(out, ui);
     EXPECT_LT(made, 1000);
-    EXPECT_EQ(ui.messages[1], " " + std::to_string(made) + " Puzzles added to file: " + out);
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"Cancelled", " " + std::to_string(made) +
+                                                         " Puzzles added to file: " + out}));
     EXPECT_FALSE(st().autosolving);
     EXPECT_TRUE(w->gridView()->isVisible());
 }
 
 TEST_F(CreateWindow, CreateNewRandomMakesATenByTenPuzzle) {
     QPushButton* b = w->button("Command14");
-    ASSERT_TRUE(b->isEnabled());
     EXPECT_EQ(b->text(), "CreateNewRandom");
-    // Shown below the grid area, whole.
-    EXPECT_TRUE(b->isVisible());
-    EXPECT_TRUE(w->rect().contains(b->geometry()));
+    EXPECT_TRUE(b->isVisible()); // shown below the grid area, whole
     EXPECT_FALSE(w->gridView()->geometry().intersects(b->geometry()));
     QTest::mouseClick(b, Qt::LeftButton);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(st().grid.rows, 10);
-    EXPECT_EQ(st().grid.cols, 10);
+    EXPECT_TRUE(st().grid.rows == 10 && st().grid.cols == 10);
     EXPECT_TRUE(w->gridView()->isVisible());
     EXPECT_TRUE(w->rect().contains(b->geometry()));
 }
 
 TEST_F(CreateWindow, AddPuzzleSavesTheGridThroughTheSaveForm) {
-    vextor::test::makeGrid(st(), kSquare);
-    w->refresh();
+    drawSquare();
     QAction* add = w->action("mnuaddpuz");
     ASSERT_TRUE(add->isEnabled());
     // Escape cancels: nothing is written.
@@ -192,6 +181,6 @@ TEST_F(CreateWindow, AddPuzzleSavesTheGridThroughTheSaveForm) {
     add->trigger();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Puzzle# 1 added to file " + st().puzfile});
     EXPECT_EQ(CountPuzzles(st().puzfile, ui), 1);
-    EXPECT_NE(vextor::test::readFile(st().puzfile).find('|'), std::string::npos); // the solution
+    EXPECT_NE(readFile(st().puzfile).find('|'), std::string::npos); // the solution
     EXPECT_EQ(st().grid.rows, 4);
 }

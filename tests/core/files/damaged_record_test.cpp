@@ -1,19 +1,53 @@
-// Records that must not load as they stand, what a failed load leaves behind,
-// and titles that keep their blanks.
+// Reading records: the one-pass reader finds them as counting and FindPuzzle
+// do; records that must not load as they stand, what a failed load leaves
+// behind, and titles that keep their blanks.
 #include "base/text.h"
 #include "files/puzzle_file.h"
 #include "model/geometry.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace vextor;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
+
+// Record n as FindPuzzle and line-by-line reading give it: the header number,
+// the title line, then the lines up to the next header (at most 17 lines).
+std::optional<RecordLines> byFindPuzzle(const std::string& path, int n) {
+    std::ifstream in(path, std::ios::binary);
+    const auto number = FindPuzzle(in, n);
+    if (!number)
+        return std::nullopt;
+    RecordLines r;
+    r.number = *number;
+    std::string line;
+    while (r.lines.size() < 17 && readRecordLine(in, line)) {
+        if (!r.lines.empty() && !line.empty() && line[0] == '#')
+            break;
+        r.lines.push_back(line);
+    }
+    return r;
+}
+
+void expectSameRecords(const std::string& path, const std::string& what) {
+    ScriptedUserInterface ui;
+    PuzzleFileReader reader(path);
+    EXPECT_EQ(reader.count(), CountPuzzles(path, ui)) << what;
+    for (int n = -1; n <= reader.headers() + 1; ++n) {
+        const auto expected = byFindPuzzle(path, n);
+        const auto got = reader.record(n);
+        ASSERT_EQ(got.has_value(), expected.has_value()) << what << " record " << n;
+        if (got) {
+            EXPECT_EQ(got->number, expected->number) << what << " record " << n;
+            EXPECT_EQ(got->lines, expected->lines) << what << " record " << n;
+        }
+    }
+}
 
 const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
 
@@ -22,7 +56,6 @@ struct FileFixture : ::testing::Test {
     AppState st{1};
     ScriptedUserInterface ui;
     std::string path = dir.file("p.vxt");
-
     bool loadText(const std::string& content, int n = 1) {
         writeFile(path, content);
         st.puzfile = path;
@@ -60,17 +93,14 @@ TEST_F(FileFixture, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
     writeFile(path, broken);
     EXPECT_FALSE(ReadPuzzle(st, ui, path, 2));
     ASSERT_EQ(st.grid.ncells, 30);
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        EXPECT_EQ(st.grid[i].left, cellLeft(st.grid.colOf(i))) << i;
-        EXPECT_EQ(st.grid[i].top, cellTop(st.grid.rowOf(i))) << i;
-    }
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].left == cellLeft(st.grid.colOf(i)) &&
+                    st.grid[i].top == cellTop(st.grid.rowOf(i)))
+            << i;
     EXPECT_EQ(st.fit.gridWidth, FitGridWindow(5, 6).gridWidth);
     EXPECT_EQ(st.fit.gridHeight, FitGridWindow(5, 6).gridHeight);
-    EXPECT_FALSE(st.manualmode);
-    EXPECT_FALSE(st.editmode);
-    EXPECT_FALSE(st.interactive);
+    EXPECT_FALSE(st.manualmode || st.editmode || st.interactive);
     EXPECT_EQ(st.puznum, 1);
-
     // A fault before the grid is touched leaves the modes alone.
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
     st.manualmode = true;
@@ -81,7 +111,7 @@ TEST_F(FileFixture, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
 
 TEST_F(FileFixture, TitlesKeepTheirBlanks) {
     ASSERT_TRUE(loadText(kTiny));
-    const std::vector<std::string> titles = {" lead", "trail ",        "  both  ",    "\tTab",
+    const std::vector<std::string> titles = {" lead", "trail ",        "\tTab",
                                              "   ",   "inner  blanks", " \"quoted\" "};
     std::filesystem::remove(path);
     for (std::size_t k = 0; k < titles.size(); ++k)
@@ -92,4 +122,34 @@ TEST_F(FileFixture, TitlesKeepTheirBlanks) {
     }
     EXPECT_EQ(titleLine(" lead"), "\" lead\"");
     EXPECT_EQ(titleLine("inner  blanks"), "inner  blanks");
+}
+
+TEST(PuzzleFileReader, FindsWhatFindPuzzleFinds) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"empty", ""},
+        {"notes and odd headers",
+         "note\r\n#1\r\nA\r\n 3, 3\r\n#0\r\nB\r\n\r\n#x\r\nC\r\n#-1\n#12abc\nlast"},
+        {"byte-order mark, LF ends",
+         "\xEF\xBB\xBF#1\nTiny\n 3, 3\nX 0,3 0,4\n3,0 2\n4,0 2\n#2\n#title\n 1, 1\nX\n"},
+        {"no line end at the end", "#1\r\nT\r\n 1, 2\r\n2"},
+        {"long notes", "#3\r\nT\r\n" + std::string(40, '\n') + "#4\r\n"},
+    };
+    for (const auto& [what, content] : files) {
+        writeFile(path, content);
+        expectSameRecords(path, what);
+    }
+    // Damaged files of every shape.
+    std::mt19937 gen(8);
+    const std::string alphabet = "#X x,|0123\r\n\"\xEF\xBB\xBF";
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int k = static_cast<int>(gen() % 200); k > 0; --k)
+            text += alphabet[gen() % alphabet.size()];
+        writeFile(path, text);
+        expectSameRecords(path, "random " + std::to_string(round));
+    }
+    EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).ok());
+    EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).record(1));
 }

@@ -7,11 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace vextor;
-using vextor::test::FileSizeLimit;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -61,17 +57,16 @@ TEST_F(Sorting, KeysOrdersAndTies) {
         EXPECT_EQ(sort(a + b + c), t.expected);
         EXPECT_EQ(ui.messages.back(), "3 puzzles sorted to file:\r\n" + o.output);
     }
-    // Equal keys: the rest of the item decides, not the input order (the
-    // header line first, compared as text: "#12" before "#3").
+    // Equal keys: the rest of the item decides, header line first, as text.
     o.key = SortKey::Number;
     const std::string x = rec("7", "Zed"), y = rec("7", "abc"), z = rec("007", "abc");
     EXPECT_EQ(sort(x + y + z), z + y + x);
     o.key = SortKey::Header;
     EXPECT_EQ(sort(rec("3", "Same") + rec("12", "same")), rec("12", "same") + rec("3", "Same"));
-    // Items equal but for letter case keep their order in the file.
-    EXPECT_EQ(sort(rec("1", "ABC") + rec("1", "abc")), rec("1", "ABC") + rec("1", "abc"));
-    EXPECT_EQ(sort(rec("1", "abc") + rec("1", "ABC")), rec("1", "abc") + rec("1", "ABC"));
-    // A shorter title sorts first: the separator comes before every character.
+    // Items equal but for letter case keep their file order; a shorter title sorts first.
+    for (const auto& [first, second] :
+         {std::pair{rec("1", "ABC"), rec("1", "abc")}, {rec("1", "abc"), rec("1", "ABC")}})
+        EXPECT_EQ(sort(first + second), first + second);
     EXPECT_EQ(sort(rec("1", "Abc d") + rec("2", "Abc")), rec("2", "Abc") + rec("1", "Abc d"));
 }
 
@@ -166,7 +161,6 @@ TEST_F(Sorting, ConvertTheOldLayout) {
                          "solutions as well\r\nNo conversion is required if there are only "
                          "puzzles stored in a file\r\nProceed?");
     EXPECT_EQ(ui.messages.back(), "done");
-
     // A bad header line: the records before it stay in the output; the
     // non-empty output was only replaced after Yes to the overwrite question.
     writeFile(o.input, old(1, "one") + "bad line\r\n" + old(2, "two"));
@@ -175,7 +169,6 @@ TEST_F(Sorting, ConvertTheOldLayout) {
     EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, o.output));
     EXPECT_EQ(ui.messages.back(), "error:bad line");
     EXPECT_EQ(readFile(o.output), converted(1, "one"));
-
     // A record cut short: a message, and the output as it was.
     writeFile(o.input, old(1, "one").substr(0, 40));
     ui.yesNoAnswers = {true};
