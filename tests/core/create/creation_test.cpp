@@ -1,8 +1,9 @@
-// Creating puzzles: random layouts (the density table, the drawn pattern, the
-// repairs, random puzzles over many seeds) and batch creation (the dialog's
-// rules, Auto and Add Puzzle).
+// Creating puzzles: compiling layouts, random layouts and batch creation (the
+// dialog's rules, Auto and Add Puzzle).
+#include "base/text.h"
 #include "create/batch_create.h"
 #include "create/compile.h"
+#include "create/digit_fill.h"
 #include "create/random_layout.h"
 #include "files/puzzle_file.h"
 #include "model/runs.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 using namespace vextor::test;
@@ -21,38 +23,36 @@ using Msgs = std::vector<std::string>;
 
 namespace {
 
-// Empty when the compiled grid is a sound puzzle: every run has 2 to 9 cells
-// with distinct digits adding up to its clue, every white cell holds a digit
-// and lies in a run, the white cells are connected, and AutoSolve solves it
-// (leaving the grid solved). Otherwise what is wrong.
+// What is wrong with a created puzzle (empty if nothing): runs of 2 to 9 distinct digits
+// adding up to their clues, cover every white cell, which connect; AutoSolve solves it.
 std::string puzzleFault(AppState& st) {
     Grid& g = st.grid;
     FindRuns(g);
     std::vector<int> inRuns(static_cast<std::size_t>(g.ncells) + 1, 0);
     for (int i = 1; i <= g.ncells; ++i) {
         const Square& s = g[i];
+        const std::string at = " at " + std::to_string(i);
         if (!s.known && (s.Choices.size() != 1 || s.Choices[0] < '1' || s.Choices[0] > '9'))
-            return "cell " + std::to_string(i) + " holds '" + s.Choices + "'";
+            return "no digit" + at;
         for (const bool across : {true, false}) {
             const int clue = across ? s.across : s.down;
             const auto& run = across ? s.cellsacross : s.cellsdown;
             if (clue == 0)
                 continue;
             if (run.size() < 2 || run.size() > 9)
-                return "run of " + std::to_string(run.size()) + " cells at " + std::to_string(i);
+                return "run length" + at;
             int sum = 0;
             unsigned seen = 0;
             for (int j : run) {
                 const int d = g[j].Choices.empty() ? 0 : g[j].Choices[0] - '0';
                 if (seen & (1u << d))
-                    return "repeated digit in the run at " + std::to_string(i);
+                    return "repeated digit" + at;
                 seen |= 1u << d;
                 sum += d;
                 ++inRuns[static_cast<std::size_t>(j)];
             }
             if (sum != clue)
-                return "clue " + std::to_string(clue) + " at " + std::to_string(i) + " sums to " +
-                       std::to_string(sum);
+                return "wrong sum" + at;
         }
     }
     for (int i = 1; i <= g.ncells; ++i)
@@ -64,9 +64,7 @@ std::string puzzleFault(AppState& st) {
     ScriptedUserInterface ui;
     st.maxtries = 2 * g.ncells;
     const SolveOutcome o = RunAutoSolve(st, ui, false);
-    if (o != SolveOutcome::Solved && o != SolveOutcome::Guessed)
-        return "AutoSolve does not solve it";
-    return {};
+    return o == SolveOutcome::Solved || o == SolveOutcome::Guessed ? "" : "AutoSolve fails";
 }
 
 const Msgs kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .", "-1,0 . . ."};
@@ -89,6 +87,14 @@ struct Batch : ::testing::Test {
     std::string file = dir.file("out.vxt");
     ScriptedUserInterface ui;
 };
+
+std::vector<int> redCells(const AppState& st) {
+    std::vector<int> out;
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        if (st.grid[i].BackColor == st.redcol)
+            out.push_back(i);
+    return out;
+}
 
 } // namespace
 
@@ -322,56 +328,39 @@ TEST(RandomLayout, LongRunsLoseTheirLastCellAndOneHalfARowBefore) {
 }
 
 TEST(RandomLayout, AdjustGreyCellsMakesOneRepairInItsOrder) {
+    // Rows split at '/'; colours after: X black, G grey, . white.
     const struct {
-        const char* what;
-        std::vector<std::string> layout;
+        const char *what, *layout;
         bool valid;
-        std::vector<std::string> after; // colours: X black, G grey, . white
+        const char* after;
     } cases[] = {
         {"short down: the two cells below turn white",
-         {"X 0,-1 0,-1 X", "-1,0 . . X", "-1,0 X X X", "X X X X"},
-         false,
-         {"X G G X", "G . . X", "G . X X", "X X X X"}},
+         "X 0,-1 0,-1 X/-1,0 . . X/-1,0 X X X/X X X X", false, "XGGX/G..X/G.XX/XXXX"},
         {"short across: the two cells to the right turn white",
-         {"X X X X", "-1,0 . X X", "X X X X", "X X X X"},
-         false,
-         {"X X X X", "G . . X", "X X X X", "X X X X"}},
+         "X X X X/-1,0 . X X/X X X X/X X X X", false, "XXXX/G..X/XXXX/XXXX"},
         {"short across at the edge: the cell turns black",
-         {"X 0,-1 0,-1 X", "-1,0 . . -1,0", "-1,0 . . X", "X X X X"},
-         false,
-         {"X G G X", "G . . X", "G . . X", "X X X X"}},
-        {"uncovered white cell turns grey",
-         {"X 0,-1 0,-1 X", "-1,0 . . X", "-1,0 . . X", "X X X ."},
-         false,
-         {"X G G X", "G . . X", "G . . X", "X X X G"}},
-        {"black cell over two white cells turns grey",
-         {"X 0,-1 X X", "-1,0 . . .", "-1,0 . . .", "X X X X"},
-         false,
-         {"X G G X", "G . . .", "G . . .", "X X X X"}},
+         "X 0,-1 0,-1 X/-1,0 . . -1,0/-1,0 . . X/X X X X", false, "XGGX/G..X/G..X/XXXX"},
+        {"uncovered white cell turns grey", "X 0,-1 0,-1 X/-1,0 . . X/-1,0 . . X/X X X .", false,
+         "XGGX/G..X/G..X/XXXG"},
+        {"black cell over two white cells turns grey", "X 0,-1 X X/-1,0 . . ./-1,0 . . ./X X X X",
+         false, "XGGX/G.../G.../XXXX"},
         {"blocked layout: no repair",
-         {"X 0,-1 0,-1 X X", "-1,0 . . X X", "-1,0 . . 0,-1 0,-1", "X X -1,0 . .", "X X -1,0 . ."},
-         false,
-         {"X G G X X", "G . . X X", "G . . G G", "X X G . .", "X X G . ."}},
+         "X 0,-1 0,-1 X X/-1,0 . . X X/-1,0 . . 0,-1 0,-1/X X -1,0 . ./X X -1,0 . .", false,
+         "XGGXX/G..XX/G..GG/XXG../XXG.."},
         {"valid: a sum cell without clues turns black",
-         {"X 0,-1 0,-1 0,0", "-1,0 . . X", "-1,0 . . X", "X X X X"},
-         true,
-         {"X G G X", "G . . X", "G . . X", "X X X X"}},
+         "X 0,-1 0,-1 0,0/-1,0 . . X/-1,0 . . X/X X X X", true, "XGGX/G..X/G..X/XXXX"},
     };
     for (const auto& c : cases) {
         AppState st(1);
         ScriptedUserInterface ui;
-        makeGrid(st, c.layout);
+        makeGrid(st, split(c.layout, '/'));
         EXPECT_EQ(AdjustGreyCells(st, ui, false), c.valid) << c.what;
-        std::vector<std::string> colours;
-        for (int r = 1; r <= st.grid.rows; ++r) {
-            std::string line;
-            for (int col = 1; col <= st.grid.cols; ++col) {
-                const Colour k = st.grid[st.grid.CellIndex(r, col)].BackColor;
-                line += std::string(col > 1 ? " " : "") + (k == st.blackcol  ? "X"
-                                                           : k == st.greycol ? "G"
-                                                                             : ".");
-            }
-            colours.push_back(line);
+        std::string colours;
+        for (int i = 1; i <= st.grid.ncells; ++i) {
+            const Colour k = st.grid[i].BackColor;
+            colours += k == st.blackcol ? 'X' : k == st.greycol ? 'G' : '.';
+            if (i % st.grid.cols == 0 && i < st.grid.ncells)
+                colours += '/';
         }
         EXPECT_EQ(colours, c.after) << c.what;
         EXPECT_TRUE(ui.messages.empty());
@@ -448,4 +437,123 @@ TEST(RandomLayout, CreateNewRandomMakesATenByTenPuzzle) {
     st.autosolving = true;
     CreateNewRandomCommand(st, ui);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Cancel AutoSolve first"});
+}
+
+TEST(Compile, BlockedLayoutPaintsTheLaterArea) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    makeGrid(st, {"X 0,-1 0,-1 X X", "-1,0 . . X X", "-1,0 . . 0,-1 0,-1", "X X -1,0 . .",
+                  "X X -1,0 . ."});
+    CompileCommand(st, ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cells are blocked"});
+    EXPECT_EQ(redCells(st), (std::vector<int>{19, 20, 24, 25}));
+    EXPECT_TRUE(st.grid[7].Choices.empty());
+}
+
+TEST(Compile, AllBlackGridsCompileWithAnAttemptLimitOfHalfTheCells) {
+    for (const auto& [rows, cols, tries] :
+         {std::tuple{7, 7, 24}, {9, 9, 40}, {10, 10, 50}, {5, 5, 12}, {7, 9, 32}}) {
+        AppState st(1);
+        ScriptedUserInterface ui;
+        std::string row = "X";
+        for (int k = 1; k < cols; ++k)
+            row += " X";
+        makeGrid(st, std::vector<std::string>(static_cast<std::size_t>(rows), row));
+        EXPECT_EQ(CompileGrid(st, ui, false, true), CompileResult::Compiled);
+        EXPECT_EQ(st.maxtries, tries) << rows << "x" << cols;
+        CompileCommand(st, ui); // no white cell is not blocked
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"Done"});
+    }
+}
+
+TEST(Compile, PruneCluesDropsPositiveCluesOnlyAndClearsRuns) {
+    AppState st(1);
+    makeGrid(st, {"X 0,5 X", "8,-1 X .", "-1,0 X X"});
+    st.grid[2].cellsacross = {9};
+    st.grid[2].lenacross = 1;
+    PruneClues(st.grid);
+    // Black below / to the right: dropped; marks are left for the layout check.
+    EXPECT_EQ(gridRows(st), (std::vector<std::string>{"X 0,0 X", "0,-1 X -", "-1,0 X X"}));
+    EXPECT_TRUE(st.grid[2].cellsacross.empty() && st.grid[2].lenacross == 0);
+}
+
+TEST(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    // Runs headed by cells 7 (across 8, 9), 11 (down 22, 33), 105 (across 106, 107).
+    std::vector<std::string> rows(10, "X X X X X X X X X X X");
+    rows[0] = "X X X X X X -1,0 . . X 0,-1";
+    rows[1] = rows[2] = "X X X X X X X X X X .";
+    rows[9] = "X X X X X -1,0 . . X X X";
+    makeGrid(st, rows);
+    ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
+    std::vector<std::string> texts;
+    for (const auto& e : st.creator.runList)
+        texts.push_back(e.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"07,A, 8, 9,", "105,A, 106, 107,", "11,D, 22, 33,"}));
+    // Cells of one, two and three digits in one run each: 1 then 2.
+    for (const int cell : {8, 22, 106})
+        EXPECT_EQ(st.grid[cell].Choices + st.grid[cell + (cell == 22 ? 11 : 1)].Choices, "12");
+    EXPECT_EQ(st.grid[7].across, 3);
+    EXPECT_EQ(st.grid[11].down, 3);
+}
+
+TEST(Compile, LargestFirstFillsInListOrderAndRepeats) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    const std::vector<std::string> layout = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
+                                             "-1,0 . . ."};
+    makeGrid(st, layout);
+    ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
+    const auto first = gridRows(st);
+    // "02,D, 6, 10, 14," takes 9, 8, 7; the double cross 9 8 over 8 9 loses its 9s.
+    EXPECT_EQ(first, (std::vector<std::string>{"X 0,16 0,16 0,22", "16,0 1 8 7", "16,0 8 2 6",
+                                               "22,0 7 6 9"}));
+    makeGrid(st, layout);
+    ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
+    EXPECT_EQ(gridRows(st), first);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Compile, DoubleCrossIsRepaired) {
+    const struct {
+        const char *upper, *lower, *upperAfter, *lowerAfter;
+    } cases[] = {
+        {"3 4", "4 3", "1 4", "4 2"}, // a gets the smallest free digit
+        {"1 2", "2 1", "3 2", "2 1"}, // a had it: the second smallest
+        {"3 4", "5 3", "3 4", "5 3"}, // no cross
+    };
+    for (const auto& c : cases) {
+        AppState st(1);
+        makeGrid(st, {"X 0,0 0,0", std::string("0,0 ") + c.upper, std::string("0,0 ") + c.lower});
+        FindDoubleCross(st);
+        EXPECT_EQ(gridRows(st)[1], std::string("0,0 ") + c.upperAfter) << c.upper;
+        EXPECT_EQ(gridRows(st)[2], std::string("0,0 ") + c.lowerAfter) << c.lower;
+    }
+}
+
+TEST(Compile, FailedFillingWritesNoClueAndUnableClearsEveryClue) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    // The across run of cell 1 has ten cells: no digits for all of them.
+    const std::vector<std::string> layout = {
+        "-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X", "-1,0 . . X X X X X X X X",
+        "-1,0 . . X X X X X X X X"};
+    makeGrid(st, layout);
+    PruneClues(st.grid);
+    FindRuns(st.grid);
+    BuildRunList(st);
+    EXPECT_FALSE(FillDigits(st, false));
+    EXPECT_EQ(st.grid[23].across, -1);
+    EXPECT_EQ(st.grid[13].down, -1);
+    makeGrid(st, layout);
+    EXPECT_EQ(CompileGrid(st, ui, true, true), CompileResult::Unable);
+    EXPECT_EQ(ui.messages.back(), "Unable to compile");
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(!st.grid[i].across && !st.grid[i].down && st.grid[i].Choices.empty()) << i;
+    // Compiling again finds no runs: the layout is now invalid.
+    ui.messages.clear();
+    EXPECT_EQ(CompileGrid(st, ui, false, true), CompileResult::Invalid);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Invalid puzzle, cannot compile"});
 }

@@ -38,13 +38,6 @@ struct ManualFixture : ::testing::Test {
         st.mnucnxTag = std::to_string(cell);
         DigitMenuClick(st, ui, digit - 1);
     }
-    // Every run list names cells of the grid only.
-    void expectRunsInGrid() {
-        for (int i = 1; i <= st.grid.ncells; ++i)
-            for (const auto* run : {&st.grid[i].cellsacross, &st.grid[i].cellsdown})
-                for (int j : *run)
-                    EXPECT_TRUE(st.grid.valid(j)) << "cell " << i << " names " << j;
-    }
 };
 
 } // namespace
@@ -57,7 +50,10 @@ TEST_F(ManualFixture, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
     ui.messages.clear();
     EXPECT_FALSE(ReadPuzzle(st, ui, path, 3));
     EXPECT_EQ(st.grid.ncells, 9);
-    expectRunsInGrid();
+    for (int i = 1; i <= st.grid.ncells; ++i) // every run list names cells of the grid only
+        for (const auto* run : {&st.grid[i].cellsacross, &st.grid[i].cellsdown})
+            for (int j : *run)
+                EXPECT_TRUE(st.grid.valid(j)) << "cell " << i << " names " << j;
     EXPECT_FALSE(st.manualmode);
     VerifyManualSolve(st, ui);
     UndoLastEntry(st, ui);
@@ -75,11 +71,9 @@ TEST_F(ManualFixture, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
 TEST_F(ManualFixture, ALoadWhileVerifyingStopsTheCheck) {
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
     StartManualSolve(st, ui);
-    put(5, 2);
-    put(6, 1);
-    put(8, 1);
-    // The last digit fills the grid; while its check lets events run, the
-    // first record is loaded.
+    for (const auto& [cell, digit] : {std::pair{5, 2}, {6, 1}, {8, 1}})
+        put(cell, digit);
+    // The last digit fills the grid; while its check lets events run, record 1 is loaded.
     ui.onPump = loadFirstOnPump;
     ui.messages.clear();
     put(9, 3);
