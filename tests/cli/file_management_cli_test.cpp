@@ -1,4 +1,10 @@
+// vextor-cli on puzzle files: record numbers read alike by every command,
+// solve over all records, sort, convert, delete, backup, compile and create.
+#include "base/text.h"
 #include "cli/cli.h"
+#include "files/puzzle_file.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <filesystem>
@@ -6,19 +12,17 @@
 #include <sstream>
 
 using namespace vextor;
-using vextor::test::readFile;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
-struct CliResult {
+struct CliRun {
     int status;
-    std::string out;
-    std::string err;
+    std::string out, err;
+    std::string said() const { return std::to_string(status) + " " + err; } // status and err
 };
 
-CliResult runCli(const std::vector<std::string>& args) {
+CliRun runCli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int status = cli::run(args, out, err);
     return {status, out.str(), err.str()};
@@ -32,34 +36,51 @@ std::string rec(int n, const std::string& title, int rows = 1) {
     return s;
 }
 
+const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+
+// Output lines without the timing column.
+std::string untimed(const std::string& out) {
+    std::istringstream in(out);
+    std::string line, result;
+    while (std::getline(in, line))
+        result += line.substr(0, line.rfind('\t')) + "\n";
+    return result;
+}
+
+void append(const std::string& file, const std::vector<std::string>& rows, int n) {
+    AppState st(1);
+    makeGrid(st, rows);
+    ASSERT_TRUE(AppendPuzzle(st, "Drawn", n, false, file));
+}
+
+const std::vector<std::string> kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
+                                          "-1,0 . . ."};
+
 } // namespace
 
 TEST(FileManagementCli, SortOptionsAndOverwrite) {
     TempDir dir;
     const std::string in = dir.file("in.vxt"), out = dir.file("out.vxt");
     writeFile(in, rec(10, "b", 3) + rec(2, "C", 1) + rec(7, "a", 2));
-    struct Case {
-        std::vector<std::string> options;
-        std::string expected;
-    } cases[] = {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, rec(2, "C", 1) + rec(7, "a", 2) + rec(10, "b", 3)},
         {{"--by", "title"}, rec(7, "a", 2) + rec(10, "b", 3) + rec(2, "C", 1)},
         {{"--by=rows", "--descending"}, rec(10, "b", 3) + rec(7, "a", 2) + rec(2, "C", 1)},
         {{"--renumber", "5", "--descending"}, rec(5, "b", 3) + rec(6, "a", 2) + rec(7, "C", 1)},
     };
-    for (const Case& c : cases) {
+    for (const auto& [options, expected] : cases) {
         std::vector<std::string> args = {"--yes", "sort", in, out};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const CliResult r = runCli(args);
+        args.insert(args.end(), options.begin(), options.end());
+        const CliRun r = runCli(args);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(readFile(out), c.expected);
+        EXPECT_EQ(readFile(out), expected);
         EXPECT_NE(r.err.find("3 puzzles sorted to file:\n" + out), std::string::npos) << r.err;
     }
     // Without --yes the overwrite question is answered No.
-    const CliResult no = runCli({"sort", in, out, "--by", "title"});
+    const CliRun no = runCli({"sort", in, out, "--by", "title"});
     EXPECT_EQ(no.status, 1);
     EXPECT_EQ(no.err, "OverWrite file: " + out + " ? [No]\n");
-    EXPECT_EQ(readFile(out), cases[3].expected);
+    EXPECT_EQ(readFile(out), cases[3].second);
     for (const auto& bad :
          std::vector<std::vector<std::string>>{{"sort", in},
                                                {"sort", in, out, "--by", "size"},
@@ -78,30 +99,21 @@ TEST(FileManagementCli, ConvertDeleteAndBackup) {
     TempDir dir;
     const std::string old = dir.file("old.vxt"), conv = dir.file("conv.vxt");
     writeFile(old, "#4\r\nT\r\n 1, 2\r\nX 2\r\na\r\nb\r\nc\r\nX 1 2\r\n");
-    CliResult r = runCli({"convert", old, conv});
-    EXPECT_EQ(r.status, 0) << r.err;
+    CliRun r = runCli({"convert", old, conv});
     EXPECT_EQ(r.err, "done\n");
     EXPECT_EQ(readFile(conv), "#1\r\nT\r\n 1, 2\r\nX 2|X 1 2\r\n");
     writeFile(old, "junk\r\n");
-    r = runCli({"--yes", "convert", old, conv});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "OverWrite file: " + conv + " ? [Yes]\nerror:junk\n");
-
+    EXPECT_EQ(runCli({"--yes", "convert", old, conv}).said(),
+              "1 OverWrite file: " + conv + " ? [Yes]\nerror:junk\n");
     const std::string f = dir.file("puz.vxt");
     writeFile(f, rec(1, "a") + rec(2, "b") + rec(3, "c"));
-    r = runCli({"delete", f, "2"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "Done\n");
+    EXPECT_EQ(runCli({"delete", f, "2"}).said(), "0 Done\n");
     EXPECT_EQ(readFile(f), rec(1, "a") + rec(3, "c"));
     for (const char* n : {"3", "0"}) {
-        r = runCli({"delete", f, n});
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, std::string(" ") + n + " Not found\n");
+        EXPECT_EQ(runCli({"delete", f, n}).said(), std::string("1  ") + n + " Not found\n");
     }
-    r = runCli({"delete", dir.file("missing.vxt"), "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Unable to read file:\n" + dir.file("missing.vxt") + "\n");
-
+    EXPECT_EQ(runCli({"delete", dir.file("missing.vxt"), "1"}).said(),
+              "1 Unable to read file:\n" + dir.file("missing.vxt") + "\n");
     for (const char* name : {"puz;01.vxt", "puz;02.vxt"}) {
         r = runCli({"backup", f});
         EXPECT_EQ(r.status, 0);
@@ -110,4 +122,152 @@ TEST(FileManagementCli, ConvertDeleteAndBackup) {
         EXPECT_EQ(readFile(dir.file(name)), readFile(f));
     }
     EXPECT_EQ(runCli({"backup", dir.file("missing.vxt")}).status, 1);
+}
+
+TEST(RecordNumbers, EveryCommandReadsThemAlike) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    writeFile(path, kTiny);
+    for (const char* cmd : {"show", "check", "candidates", "solve"}) {
+        for (const char* bad : {"0", "-0", "-2", "-99999999999", "99999999999", "1x", "+1", ""}) {
+            const CliRun r = runCli({cmd, path, bad});
+            EXPECT_TRUE(r.status == 2 && r.out.empty()) << cmd << " " << bad;
+            EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
+                      std::string("vextor-cli ") + cmd +
+                          ": N must be a record number (1 or more) or -1 for the empty grid, "
+                          "not '" +
+                          bad + "'")
+                << cmd << " " << bad;
+        }
+        // -1, the empty grid, is a number for every command, not an option.
+        EXPECT_NE(runCli({cmd, path, "-1"}).status, 2) << cmd;
+        EXPECT_NE(runCli({cmd, path, "1"}).status, 2) << cmd;
+        const std::string unknown = std::string("vextor-cli ") + cmd + ": unknown option '-x'\n";
+        EXPECT_EQ(runCli({cmd, path, "1", "-x"}).err.substr(0, unknown.size()), unknown) << cmd;
+    }
+    EXPECT_EQ(runCli({"show", path, "-1"}).out.substr(0, 5), "#-1\r\n");
+}
+
+TEST(RecordNumbers, SolvingAllRecordsMatchesSolvingEachAlone) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    // Headers #0 and #x are found as records but not counted: all = 1..3.
+    writeFile(path, "note\r\n" + kTiny + "#0\r\nZero\r\n 1, 1\r\nX\r\n" +
+                        "#x\r\nCut\r\n 3, 3\r\nX 0,3 0,4\r\n" + kTiny + kTiny);
+    const CliRun all = runCli({"solve", path, "all", "--seed", "3"});
+    std::string each;
+    for (const char* n : {"1", "2", "3"})
+        each += runCli({"solve", path, n, "--seed", "3"}).out;
+    EXPECT_EQ(untimed(all.out), untimed(each));
+    EXPECT_EQ(untimed(all.out), "#1\tsolved\t0\t0\n#2\tinvalid\t0\t0\n#3\tinvalid\t0\t0\n");
+    EXPECT_EQ(all.status, 1);
+}
+
+TEST(CompileCli, WritesTheCompiledRecordOrTheReason) {
+    TempDir dir;
+    const std::string file = dir.file("layouts.vxt");
+    append(file, kSquare, 1);
+    append(
+        file,
+        {"X 0,-1 0,-1 X X", "-1,0 . . X X", "-1,0 . . 0,-1 0,-1", "X X -1,0 . .", "X X -1,0 . ."},
+        2);
+    append(file, {"X 0,-1 X", "-1,0 . X", "X X X"}, 3);
+    const CliRun ok = runCli({"compile", file, "1", "--largest-first"});
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(ok.out, "#1\r\nDrawn\r\n 4, 4\r\nX 0,16 0,16 0,22|X 0,16 0,16 0,22\r\n"
+                      "16,0 3|16,0 1 8 7\r\n16,0 3|16,0 8 2 6\r\n22,0 3|22,0 7 6 9\r\n");
+    EXPECT_EQ(runCli({"compile", file, "1", "--largest-first", "--seed", "9"}).out, ok.out);
+    const CliRun seeded = runCli({"compile", file, "1", "--seed", "9"});
+    EXPECT_EQ(seeded.status, 0);
+    EXPECT_EQ(runCli({"compile", file, "1", "--seed", "9"}).out, seeded.out);
+    const std::pair<std::string, std::string> failures[] = {
+        {"2", "Cells are blocked\n"},
+        {"3", "Invalid puzzle, cannot compile\n"},
+        {"4", "Error reading puzzle# 4 from file " + file + "\n"}};
+    for (const auto& [n, err] : failures) {
+        const CliRun r = runCli({"compile", file, n});
+        EXPECT_TRUE(r.status == 1 && r.out.empty() && r.err == err) << n << ": " << r.err;
+    }
+    EXPECT_EQ(runCli({"compile", file, "1", "--seed", "x"}).status, 2);
+}
+
+// The records of a file without their title lines (random titles carry the time).
+std::string withoutTitles(const std::string& text) {
+    std::string out;
+    bool title = false;
+    for (const auto& line : split(text, '\n')) {
+        if (!title)
+            out += line + "\n";
+        title = !line.empty() && line[0] == '#';
+    }
+    return out;
+}
+
+TEST(CreateCli, AppendsNumberedRecordsRepeatably) {
+    TempDir dir;
+    test::ScriptedUserInterface ui;
+    const std::string file = dir.file("made.vxt");
+    for (int n = 1; n <= 12; ++n)
+        append(file, kSquare, n);
+    const CliRun r =
+        runCli({"create", file, "--count", "5", "--size", "7x8", "--seed", "3", "--solution"});
+    EXPECT_EQ(r.said(), "0  5 Puzzles added to file: " + file + "\n");
+    const auto lines = split(r.out, '\n');
+    ASSERT_EQ(lines.size(), 6u);
+    for (int k = 0; k < 5; ++k) {
+        const auto f = split(lines[static_cast<std::size_t>(k)], '\t');
+        ASSERT_EQ(f.size(), 4u);
+        EXPECT_EQ(f[0], std::to_string(13 + k));
+        EXPECT_EQ(f[1], "7x8");
+        EXPECT_GE(leadingInt(f[2]), 1);
+    }
+    EXPECT_EQ(CountPuzzles(file, ui), 17);
+    const auto record = readRecord(file, 13);
+    ASSERT_TRUE(record);
+    EXPECT_TRUE(record->number == 13 && record->title.substr(0, 11) == "New Puzzle ");
+    EXPECT_NE(record->lines[1].find('|'), std::string::npos);
+    // The same seed makes the same puzzles; another seed others.
+    for (const char* seed : {"3", "4"}) {
+        const std::string again = dir.file(std::string("again") + seed);
+        for (int n = 1; n <= 12; ++n)
+            append(again, kSquare, n);
+        runCli({"create", again, "--count", "5", "--size", "7x8", "--seed", seed, "--solution"});
+        EXPECT_EQ(withoutTitles(readFile(again)) == withoutTitles(readFile(file)), *seed == '3');
+    }
+}
+
+TEST(CreateCli, TemplatesCountsAndRefusals) {
+    TempDir dir;
+    test::ScriptedUserInterface ui;
+    const std::string layouts = dir.file("layouts.vxt");
+    append(layouts, kSquare, 1);
+    const std::string out = dir.file("out.vxt");
+    CliRun r = runCli({"create", out, "--count", "3", "--template", layouts + ":1", "--title", "Sq",
+                       "--seed", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(CountPuzzles(out, ui), 3);
+    EXPECT_EQ(readRecord(out, 3)->title, "Sq"); // a template keeps the plain title
+    r = runCli({"create", out, "--count", "2", "--random-size", "--seed", "2"});
+    EXPECT_EQ(r.status, 0);
+    for (const auto& line : split(r.out, '\n'))
+        if (!line.empty()) {
+            const int side = leadingInt(split(line, '\t')[1]);
+            EXPECT_TRUE(side >= 7 && side <= 10) << line;
+        }
+    // --count 0 makes one puzzle and writes nothing.
+    EXPECT_EQ(runCli({"create", out, "--count", "0", "--size", "5x5", "--seed", "2"}).said(),
+              "0 Puzzle created\n");
+    EXPECT_EQ(CountPuzzles(out, ui), 5);
+    const std::string limited = "Maximum rows or columns are limted to 10 for this option\n";
+    const std::pair<const char*, std::string> refused[] = {
+        {"11x10", limited},
+        {"10x0", limited},
+        {"3x10", "Random layouts need at least 4 rows and 4 columns\n"}};
+    for (const auto& [size, err] : refused) {
+        r = runCli({"create", out, "--count", "1", "--size", size});
+        EXPECT_TRUE(r.status == 2 && r.err == err) << size << ": " << r.err;
+    }
+    EXPECT_EQ(runCli({"create", out, "--size", "5x5"}).status, 2);
+    EXPECT_EQ(runCli({"create", out, "--count", "1", "--size", "5x5", "--random-size"}).status, 2);
+    EXPECT_EQ(CountPuzzles(out, ui), 5);
 }

@@ -1,18 +1,21 @@
+// Puzzle files: reading records (the one-pass reader, damaged records, failed loads, titles)
+// and the File menu commands (view solution, add, delete, save as, backup, sort, convert).
 #include "files/file_management.h"
 #include "files/puzzle_file.h"
+#include "files/sort_file.h"
+#include "model/geometry.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <random>
+#include <tuple>
 
 using namespace vextor;
-using vextor::test::FileSizeLimit;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -44,20 +47,82 @@ struct Files : ::testing::Test {
         ui.messages.clear();
         ui.log.clear();
     }
+    bool loadText(const std::string& content, int n = 1) {
+        st.puzfile = path("p.vxt");
+        writeFile(st.puzfile, content);
+        return ReadPuzzle(st, ui, st.puzfile, n);
+    }
 };
+
+// A record with the header "#<number>", a title and `rows` row lines.
+std::string rec(const std::string& number, const std::string& title, int rows = 1,
+                const std::string& row = "X 0,3") {
+    std::string s = "#" + number + "\r\n" + title + "\r\n " + std::to_string(rows) + ", 2\r\n";
+    for (int r = 0; r < rows; ++r)
+        s += row + "\r\n";
+    return s;
+}
+
+struct Sorting : ::testing::Test {
+    TempDir dir;
+    ScriptedUserInterface ui;
+    SortOptions o;
+    void SetUp() override {
+        o.input = dir.file("in.vxt");
+        o.output = dir.file("out.vxt");
+    }
+    std::string sort(const std::string& content) {
+        writeFile(o.input, content);
+        fs::remove(o.output);
+        EXPECT_TRUE(SortPuzzleFile(ui, o)) << (ui.messages.empty() ? "" : ui.messages.back());
+        return readFile(o.output);
+    }
+};
+
+// Record n as FindPuzzle and line-by-line reading give it: the header number,
+// the title line, then the lines up to the next header (at most 17 lines).
+std::optional<RecordLines> byFindPuzzle(const std::string& path, int n) {
+    std::ifstream in(path, std::ios::binary);
+    const auto number = FindPuzzle(in, n);
+    if (!number)
+        return std::nullopt;
+    RecordLines r;
+    r.number = *number;
+    std::string line;
+    while (r.lines.size() < 17 && readRecordLine(in, line)) {
+        if (!r.lines.empty() && !line.empty() && line[0] == '#')
+            break;
+        r.lines.push_back(line);
+    }
+    return r;
+}
+
+void expectSameRecords(const std::string& path, const std::string& what) {
+    ScriptedUserInterface ui;
+    PuzzleFileReader reader(path);
+    EXPECT_EQ(reader.count(), CountPuzzles(path, ui)) << what;
+    for (int n = -1; n <= reader.headers() + 1; ++n) {
+        const auto expected = byFindPuzzle(path, n);
+        const auto got = reader.record(n);
+        ASSERT_EQ(got.has_value(), expected.has_value()) << what << " record " << n;
+        if (got) {
+            EXPECT_EQ(got->number, expected->number) << what << " record " << n;
+            EXPECT_EQ(got->lines, expected->lines) << what << " record " << n;
+        }
+    }
+}
+
+const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
 
 } // namespace
 
 TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
     open(record(1) + record(2, true), 2);
     ViewSolutionCommand(st, ui);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(st.grid[5].Choices, "2");
-    EXPECT_EQ(st.grid[6].Choices, "1");
-    EXPECT_EQ(st.grid[8].Choices, "1");
-    EXPECT_EQ(st.grid[9].Choices, "3");
-    EXPECT_EQ(st.grid[1].Choices, ""); // black and sum cells get nothing
-
+    std::string digits; // black and sum cells get nothing
+    for (int i = 1; i <= 9; ++i)
+        digits += st.grid[i].Choices;
+    EXPECT_EQ(digits, "2113");
     st.texts.puzNumNow = "1";
     ViewSolutionCommand(st, ui);
     st.texts.puzNumNow = "7";
@@ -89,22 +154,18 @@ TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
     st.grid[5].Choices = "2";
     // To the current file: record 3 is written and becomes current.
     EXPECT_TRUE(AddPuzzleToFile(st, ui, st.puzfile, true));
-    EXPECT_EQ(st.puznum, 3);
-    EXPECT_EQ(st.npuzzles, 3);
-    EXPECT_EQ(st.texts.title, "Puzzle 1");
+    EXPECT_TRUE(st.puznum == 3 && st.npuzzles == 3 && st.texts.title == "Puzzle 1");
     EXPECT_NE(readFile(st.puzfile)
                   .find("#3\r\nPuzzle 1\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n"
                         "3,0 2|3,0 2\r\n"),
               std::string::npos);
     EXPECT_EQ(ui.messages.back(), "Puzzle# 3 added to file " + st.puzfile);
-
     // To a missing file: created with the grid as record 1; record 1 of the
     // current file is shown.
     EXPECT_TRUE(AddPuzzleToFile(st, ui, path("new.vxt"), false));
     EXPECT_EQ(readFile(path("new.vxt")),
               "#1\r\nPuzzle 1\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
     EXPECT_EQ(st.puznum, 1);
-
     // To another file with more records than the current one: the read error,
     // and N stays in the number box and in puznum.
     writeFile(path("big.vxt"), records(4));
@@ -113,8 +174,7 @@ TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{"Error reading puzzle# 5 from file " + st.puzfile,
                                         "Puzzle# 5 added to file " + path("big.vxt")}));
-    EXPECT_EQ(st.puznum, 5);
-    EXPECT_EQ(st.texts.puzNumNow, "5");
+    EXPECT_TRUE(st.puznum == 5 && st.texts.puzNumNow == "5");
     EXPECT_FALSE(AddPuzzleToFile(st, ui, "", false)); // the dialog's empty file box
 }
 
@@ -136,11 +196,7 @@ TEST_F(Files, AddPuzzleThatCannotBeWrittenLeavesTheFileAsItWas) {
 
 TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
     const std::string blankBetween = record(1) + "\r\n" + record(2) + "\r\n\r\n" + record(3);
-    struct Case {
-        std::string content;
-        int n;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<std::string, int, std::string> cases[] = {
         {records(3), 1, record(2) + record(3)},
         {records(3), 3, record(1) + record(2)},
         {records(3), 9, records(3)},
@@ -149,16 +205,15 @@ TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
         // LF line ends and a last line without its end are written with CRLF.
         {"#1\nA\n 1, 1\nX\n#2\nB\n 1, 1\nX", 1, "#2\r\nB\r\n 1, 1\r\nX\r\n"},
     };
-    for (const Case& c : cases) {
-        open(c.content);
-        st.texts.puzNumNow = std::to_string(c.n);
+    for (const auto& [content, n, expected] : cases) {
+        open(content);
+        st.texts.puzNumNow = std::to_string(n);
         ui.yesNoAnswers = {true};
-        EXPECT_TRUE(DeletePuzzleCommand(st, ui)) << c.n;
-        EXPECT_EQ(readFile(st.puzfile), c.expected) << c.n;
+        EXPECT_TRUE(DeletePuzzleCommand(st, ui)) << n;
+        EXPECT_EQ(readFile(st.puzfile), expected) << n;
         EXPECT_EQ(ui.log.front(), "yesno: Delete current puzzle from file?");
         EXPECT_EQ(ui.messages.back(), "Done");
-        EXPECT_EQ(st.texts.puzNumNow, "1");
-        EXPECT_EQ(st.puznum, 1);
+        EXPECT_TRUE(st.texts.puzNumNow == "1" && st.puznum == 1);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
@@ -206,15 +261,13 @@ TEST_F(Files, SaveAsAsksBeforeOverwritingAndRefusesTheFileItself) {
     ui.fileAnswers = {path("link.vxt")};
     EXPECT_FALSE(SavePuzzleFileAsCommand(st, ui));
     EXPECT_EQ(readFile(st.puzfile), records(2));
-    EXPECT_EQ(ui.fileRequests[0].title, "Vextor");
-    EXPECT_TRUE(ui.fileRequests[0].save);
+    EXPECT_TRUE(ui.fileRequests[0].title == "Vextor" && ui.fileRequests[0].save);
     EXPECT_EQ(ui.log[2], "yesno: OverWrite file: " + path("old.vxt") + " ?");
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{
                   "File saved as:\r\n" + path("old.vxt"), "File saved as:\r\n" + path("empty.vxt"),
                   "A puzzle file cannot be saved onto itself:\r\n" + dir.folder() + "./puz.vxt",
                   "A puzzle file cannot be saved onto itself:\r\n" + path("link.vxt")}));
-
     // The current file vanished: the target stays as it was.
     fs::remove(st.puzfile);
     ui.fileAnswers = {path("old.vxt")};
@@ -227,24 +280,19 @@ TEST_F(Files, SaveAsAsksBeforeOverwritingAndRefusesTheFileItself) {
 TEST_F(Files, BackupNames) {
     const std::string p = path("puzzles.vxt");
     writeFile(p, "#1\r\n");
-    struct Case {
-        std::string file;
-        std::string backup;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"puzzles.vxt", "puzzles;01.vxt"},
         {"puzzles.vxt", "puzzles;02.vxt"},
         {"puzzles;07.vxt", "puzzles;08.vxt"},
-        {"puzzles;99.vxt", "puzzles;03.vxt"}, // 100 becomes 1; 1 and 2 exist
+        {"puzzles;99.vxt", "puzzles;03.vxt"}, // 100 -> 1
         {"noext", "noext;01"},
     };
-    for (const Case& c : cases) {
-        if (!fs::exists(path(c.file)))
-            writeFile(path(c.file), "#1\r\n");
-        const auto made = BackupPuzzleFile(ui, path(c.file));
-        ASSERT_TRUE(made) << c.file;
-        EXPECT_EQ(*made, path(c.backup));
-        EXPECT_EQ(readFile(*made), "#1\r\n");
-        EXPECT_EQ(ui.messages.back(), "File backed up as:\r\n" + path(c.backup));
+    for (const auto& [file, backup] : cases) {
+        if (!fs::exists(path(file)))
+            writeFile(path(file), "#1\r\n");
+        EXPECT_EQ(BackupPuzzleFile(ui, path(file)), path(backup));
+        EXPECT_EQ(readFile(path(backup)), "#1\r\n");
+        EXPECT_EQ(ui.messages.back(), "File backed up as:\r\n" + path(backup));
     }
     // A dot in a folder name is no extension; a ";" there is no counter.
     EXPECT_EQ(BackupName("/x;5.d/puzzles"), "/x;5.d/puzzles;01");
@@ -257,7 +305,6 @@ TEST_F(Files, BackupNames) {
     EXPECT_FALSE(BackupPuzzleFile(ui, p));
     EXPECT_EQ(ui.messages.back(),
               "No free backup name: all 99 backups of this file exist:\r\n" + p);
-
     st.puzfile = path("noext");
     st.autosolving = true;
     EXPECT_FALSE(BackupPuzzleFileCommand(st, ui));
@@ -269,4 +316,229 @@ TEST_F(Files, BackupNames) {
     EXPECT_FALSE(BackupPuzzleFile(ui, path("gone/missing.vxt")));
     EXPECT_EQ(ui.messages.back(), "Error backing to file:\r\n" + path("gone/missing;01.vxt"));
     EXPECT_FALSE(fs::exists(path("gone/missing;01.vxt")));
+}
+
+TEST_F(Sorting, KeysOrdersAndTies) {
+    const std::string a = rec("10", "beta", 2), b = rec("2", "Alpha", 12), c = rec("1", "alpha", 9);
+    const std::tuple<SortKey, bool, std::string> cases[] = {
+        {SortKey::Number, false, c + b + a}, // #2 before #10
+        {SortKey::Number, true, a + b + c},
+        {SortKey::Rows, false, a + c + b},   // 02, 09, 12
+        {SortKey::Header, false, c + b + a}, // case ignored: "alpha\r#1" < "alpha\r#2"
+    };
+    for (const auto& [key, descending, expected] : cases) {
+        o.key = key;
+        o.descending = descending;
+        EXPECT_EQ(sort(a + b + c), expected);
+        EXPECT_EQ(ui.messages.back(), "3 puzzles sorted to file:\r\n" + o.output);
+    }
+    // Equal keys: the rest of the item decides, header line first, as text.
+    o.key = SortKey::Number;
+    const std::string x = rec("7", "Zed"), y = rec("7", "abc"), z = rec("007", "abc");
+    EXPECT_EQ(sort(x + y + z), z + y + x);
+    o.key = SortKey::Header;
+    EXPECT_EQ(sort(rec("3", "Same") + rec("12", "same")), rec("12", "same") + rec("3", "Same"));
+    // Items equal but for letter case keep their file order; a shorter title sorts first.
+    for (const auto& [first, second] :
+         {std::pair{rec("1", "ABC"), rec("1", "abc")}, {rec("1", "abc"), rec("1", "ABC")}})
+        EXPECT_EQ(sort(first + second), first + second);
+    EXPECT_EQ(sort(rec("1", "Abc d") + rec("2", "Abc")), rec("2", "Abc") + rec("1", "Abc d"));
+}
+
+TEST_F(Sorting, ResequenceAndStartNumber) {
+    const std::string content = rec("4", "d") + rec("1", "a") + rec("3", "c");
+    o.resequence = true;
+    o.descending = true;
+    o.start = "5";
+    EXPECT_EQ(sort(content), rec("5", "d") + rec("6", "c") + rec("7", "a"));
+    for (const char* start : {"0", "abc", "-3"}) {
+        o.start = start;
+        o.descending = false;
+        EXPECT_EQ(sort(content), rec("1", "a") + rec("2", "c") + rec("3", "d")) << start;
+        EXPECT_EQ(o.start, "1");
+    }
+    o.resequence = false;
+    o.start = "0";
+    EXPECT_EQ(sort(content), rec("1", "a") + rec("3", "c") + rec("4", "d"));
+    EXPECT_EQ(o.start, "0"); // untouched without renumbering
+}
+
+TEST_F(Sorting, SolutionsBlankLinesAndNotesBetweenRecords) {
+    const std::string solved = rec("2", "s", 2, "X 0,3|X 0,3 1 2");
+    EXPECT_EQ(sort("\r\n" + solved + "\r\n  \r\nnote\r\n" + rec("1", "t") + "\r\n"),
+              rec("1", "t") + solved);
+}
+
+TEST_F(Sorting, RefusalsAndFailuresLeaveTheOutputAlone) {
+    writeFile(o.input, rec("1", "a") + rec("2", "b", 3).substr(0, 20)); // the last record cut
+    writeFile(o.output, "keep");
+    o.output = " ";
+    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    o.output = dir.file("out.vxt");
+    EXPECT_FALSE(SortPuzzleFile(ui, o)); // overwrite answered No
+    ui.defaultYesNo = true;
+    EXPECT_FALSE(SortPuzzleFile(ui, o)); // the cut record
+    const std::string upperCase = dir.folder() + "IN.VXT";
+    o.output = upperCase;
+    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    o.output = dir.folder() + "./in.vxt";
+    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    writeFile(dir.file("none.vxt"), "no header\r\n");
+    o.input = dir.file("none.vxt");
+    o.output = dir.file("out.vxt");
+    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    o.input = dir.file("missing.vxt");
+    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    // A header where a row line belongs: that record is cut short.
+    writeFile(dir.file("cut.vxt"), rec("1", "a", 2).substr(0, 21) + rec("2", "b"));
+    o.input = dir.file("cut.vxt");
+    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    EXPECT_EQ(readFile(o.output), "keep");
+    const std::string failed = "Unable to sort file:\r\n";
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{
+                  "Specify output file name", failed + dir.file("in.vxt"),
+                  "Input and output files cannot be same", "Input and output files cannot be same",
+                  "There are no puzzles in this file", failed + dir.file("missing.vxt"),
+                  failed + dir.file("cut.vxt")}));
+    // A full disk: the old output stays whole and no temporary file is left.
+    writeFile(dir.file("big.vxt"), std::string(5000, 'k'));
+    o.output = dir.file("big.vxt");
+    o.input = dir.file("in.vxt");
+    writeFile(o.input, rec("1", std::string(6000, 't')));
+    {
+        FileSizeLimit full(4000);
+        EXPECT_FALSE(SortPuzzleFile(ui, o));
+    }
+    EXPECT_EQ(readFile(dir.file("big.vxt")), std::string(5000, 'k'));
+    EXPECT_EQ(ui.messages.back(), failed + o.input);
+    for (const auto& f : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(f.path().filename().string().find(".tmp"), std::string::npos) << f.path();
+}
+
+TEST_F(Sorting, ConvertTheOldLayout) {
+    auto old = [](int n, const std::string& title) {
+        return "#" + std::to_string(n) + "\r\n" + title +
+               "\r\n 2, 3\r\nX 0,3 0,4 \r\n3,0 2\r\nskip\r\nskip\r\nskip\r\n X 0,3 0,4\r\n"
+               "3,0 2 1\r\n";
+    };
+    auto converted = [](int n, const std::string& title) {
+        return "#" + std::to_string(n) + "\r\n" + title +
+               "\r\n 2, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n";
+    };
+    writeFile(o.input, old(5, "one") + "\r\n" + old(9, "two"));
+    EXPECT_FALSE(ConvertCommand(ui, o.input, o.output)); // not Yes
+    EXPECT_FALSE(fs::exists(o.output));
+    ui.yesNoAnswers = {true};
+    EXPECT_TRUE(ConvertCommand(ui, o.input, o.output));
+    EXPECT_EQ(readFile(o.output), converted(1, "one") + converted(2, "two"));
+    EXPECT_EQ(ui.log[0], "yesno: This option will convert old format puzzle file containing "
+                         "solutions as well\r\nNo conversion is required if there are only "
+                         "puzzles stored in a file\r\nProceed?");
+    EXPECT_EQ(ui.messages.back(), "done");
+    // A bad header line: the records before it stay in the output; the
+    // non-empty output was only replaced after Yes to the overwrite question.
+    writeFile(o.input, old(1, "one") + "bad line\r\n" + old(2, "two"));
+    EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, o.output)); // overwrite: No
+    ui.yesNoAnswers = {true};
+    EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, o.output));
+    EXPECT_EQ(ui.messages.back(), "error:bad line");
+    EXPECT_EQ(readFile(o.output), converted(1, "one"));
+    // A record cut short: a message, and the output as it was.
+    writeFile(o.input, old(1, "one").substr(0, 40));
+    ui.yesNoAnswers = {true};
+    EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, o.output));
+    EXPECT_EQ(ui.messages.back(), "Unable to convert file:\r\n" + o.input);
+    EXPECT_EQ(readFile(o.output), converted(1, "one"));
+    EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, ""));
+    EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, dir.folder() + "IN.vxt"));
+    EXPECT_EQ(ui.messages[ui.messages.size() - 2], "Specify output file name");
+    EXPECT_EQ(ui.messages.back(), "Input and output files cannot be same");
+}
+
+TEST_F(Files, RowLinesThatLeaveCellsUncoveredAreDamaged) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"blank row line", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n\r\n4,0 2\r\n"},
+        {"count of 0", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 0\r\n4,0 2\r\n"},
+        {"count that reads 0", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 x2\r\n4,0 2\r\n"},
+        {"negative count", "#1\r\nT\r\n 2, 3\r\n0,0 7, 2\r\n-4\r\n"},
+        {"last row short", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 1\r\n"},
+    };
+    for (const auto& [name, content] : cases) {
+        ui.messages.clear();
+        EXPECT_FALSE(loadText(content)) << name;
+        EXPECT_EQ(ui.messages,
+                  std::vector<std::string>{"Error reading puzzle# 1 from file " + st.puzfile})
+            << name;
+    }
+    // Covering every cell, across a row end included, still loads.
+    EXPECT_TRUE(loadText("#1\r\nT\r\n 2, 3\r\nX 5\r\n\r\n"));
+    EXPECT_TRUE(loadText(kTiny));
+}
+
+TEST_F(Files, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
+    ASSERT_TRUE(loadText(kTiny));
+    st.manualmode = st.editmode = st.interactive = true;
+    // A valid 5 x 6 size, then too few row lines.
+    const std::string broken = kTiny + "#2\r\nBig\r\n 5, 6\r\nX X X X X X\r\nX 5\r\n";
+    writeFile(st.puzfile, broken);
+    EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 2));
+    ASSERT_EQ(st.grid.ncells, 30);
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].left == cellLeft(st.grid.colOf(i)) &&
+                    st.grid[i].top == cellTop(st.grid.rowOf(i)))
+            << i;
+    EXPECT_EQ(st.fit.gridWidth, FitGridWindow(5, 6).gridWidth);
+    EXPECT_EQ(st.fit.gridHeight, FitGridWindow(5, 6).gridHeight);
+    EXPECT_FALSE(st.manualmode || st.editmode || st.interactive);
+    EXPECT_EQ(st.puznum, 1);
+    // A fault before the grid is touched leaves the modes alone.
+    ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, 1));
+    st.manualmode = true;
+    EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 9));
+    EXPECT_TRUE(st.manualmode);
+    EXPECT_EQ(st.grid.ncells, 9);
+}
+
+TEST_F(Files, TitlesKeepTheirBlanks) {
+    ASSERT_TRUE(loadText(kTiny));
+    const std::vector<std::string> titles = {" lead", "trail ",        "\tTab",
+                                             "   ",   "inner  blanks", " \"quoted\" "};
+    std::filesystem::remove(st.puzfile);
+    for (std::size_t k = 0; k < titles.size(); ++k)
+        ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, st.puzfile));
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, static_cast<int>(k + 1)));
+        EXPECT_EQ(st.texts.title, titles[k]);
+    }
+}
+
+TEST(PuzzleFileReader, FindsWhatFindPuzzleFinds) {
+    TempDir dir;
+    const std::string path = dir.file("p.vxt");
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"empty", ""},
+        {"notes and odd headers",
+         "note\r\n#1\r\nA\r\n 3, 3\r\n#0\r\nB\r\n\r\n#x\r\nC\r\n#-1\n#12abc\nlast"},
+        {"byte-order mark, LF ends",
+         "\xEF\xBB\xBF#1\nTiny\n 3, 3\nX 0,3 0,4\n3,0 2\n4,0 2\n#2\n#title\n 1, 1\nX\n"},
+        {"no line end at the end", "#1\r\nT\r\n 1, 2\r\n2"},
+        {"long notes", "#3\r\nT\r\n" + std::string(40, '\n') + "#4\r\n"},
+    };
+    for (const auto& [what, content] : files) {
+        writeFile(path, content);
+        expectSameRecords(path, what);
+    }
+    // Damaged files of every shape.
+    std::mt19937 gen(8);
+    const std::string alphabet = "#X x,|0123\r\n\"\xEF\xBB\xBF";
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int k = static_cast<int>(gen() % 200); k > 0; --k)
+            text += alphabet[gen() % alphabet.size()];
+        writeFile(path, text);
+        expectSameRecords(path, "random " + std::to_string(round));
+    }
+    EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).ok());
+    EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).record(1));
 }

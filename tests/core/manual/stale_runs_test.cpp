@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace vextor;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -26,23 +24,19 @@ struct ManualFixture : ::testing::Test {
     AppState st{1};
     ScriptedUserInterface ui;
     std::string path = dir.file("p.vxt");
-
     void SetUp() override {
         st.apppath = dir.folder();
         st.setWorkingFiles();
         writeFile(path, kFile);
         st.puzfile = path;
     }
+    std::function<void()> loadFirstOnPump = [this] {
+        ui.onPump = nullptr;
+        ReadPuzzle(st, ui, path, 1);
+    };
     void put(int cell, int digit) {
         st.mnucnxTag = std::to_string(cell);
         DigitMenuClick(st, ui, digit - 1);
-    }
-    // Every run list names cells of the grid only.
-    void expectRunsInGrid() {
-        for (int i = 1; i <= st.grid.ncells; ++i)
-            for (const auto* run : {&st.grid[i].cellsacross, &st.grid[i].cellsdown})
-                for (int j : *run)
-                    EXPECT_TRUE(st.grid.valid(j)) << "cell " << i << " names " << j;
     }
 };
 
@@ -53,18 +47,19 @@ TEST_F(ManualFixture, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
     StartManualSolve(st, ui);
     put(7, 2);
     ASSERT_TRUE(st.manualmode);
-
     ui.messages.clear();
     EXPECT_FALSE(ReadPuzzle(st, ui, path, 3));
     EXPECT_EQ(st.grid.ncells, 9);
-    expectRunsInGrid();
+    for (int i = 1; i <= st.grid.ncells; ++i) // every run list names cells of the grid only
+        for (const auto* run : {&st.grid[i].cellsacross, &st.grid[i].cellsdown})
+            for (int j : *run)
+                EXPECT_TRUE(st.grid.valid(j)) << "cell " << i << " names " << j;
     EXPECT_FALSE(st.manualmode);
     VerifyManualSolve(st, ui);
     UndoLastEntry(st, ui);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error reading puzzle# 3 from file " + path,
                                                      "Verify in Manual Solve mode only",
                                                      "Undo in Manual Solve mode only"}));
-
     // The empty grid drops the run lists as well.
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
     StartManualSolve(st, ui);
@@ -76,34 +71,23 @@ TEST_F(ManualFixture, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
 TEST_F(ManualFixture, ALoadWhileVerifyingStopsTheCheck) {
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
     StartManualSolve(st, ui);
-    put(5, 2);
-    put(6, 1);
-    put(8, 1);
-    // The last digit fills the grid; while its check lets events run, the
-    // first record is loaded.
-    ui.onPump = [this] {
-        ui.onPump = nullptr;
-        ReadPuzzle(st, ui, path, 1);
-    };
+    for (const auto& [cell, digit] : {std::pair{5, 2}, {6, 1}, {8, 1}})
+        put(cell, digit);
+    // The last digit fills the grid; while its check lets events run, record 1 is loaded.
+    ui.onPump = loadFirstOnPump;
     ui.messages.clear();
     put(9, 3);
     EXPECT_EQ(st.grid.ncells, 25);
     EXPECT_TRUE(ui.messages.empty()); // no "Well done..." for the puzzle that went
     for (int i = 1; i <= st.grid.ncells; ++i)
         EXPECT_EQ(st.grid[i].tick, 0) << i;
-
     // The same through Verify Manual Solve: nothing is coloured on the new cells.
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
     StartManualSolve(st, ui);
-    ui.onPump = [this] {
-        ui.onPump = nullptr;
-        ReadPuzzle(st, ui, path, 1);
-    };
+    ui.onPump = loadFirstOnPump;
     VerifyManualSolve(st, ui);
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        EXPECT_EQ(st.grid[i].acrosscol, st.blackcol) << i;
-        EXPECT_EQ(st.grid[i].downcol, st.blackcol) << i;
-    }
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].acrosscol == st.blackcol && st.grid[i].downcol == st.blackcol) << i;
 }
 
 TEST_F(ManualFixture, RunListsBeyondTheGridAreNotFollowed) {

@@ -1,0 +1,564 @@
+// Creating puzzles: compiling layouts, random layouts and batch creation (the
+// dialog's rules, Auto and Add Puzzle).
+#include "base/text.h"
+#include "create/batch_create.h"
+#include "create/compile.h"
+#include "create/digit_fill.h"
+#include "create/random_layout.h"
+#include "files/puzzle_file.h"
+#include "model/runs.h"
+#include "solver/autosolve.h"
+#include "state/grid_commands.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <tuple>
+
+using namespace vextor;
+using namespace vextor::test;
+using Msgs = std::vector<std::string>;
+
+namespace {
+
+// What is wrong with a created puzzle (empty if nothing): runs of 2 to 9 distinct digits
+// adding up to their clues, cover every white cell, which connect; AutoSolve solves it.
+std::string puzzleFault(AppState& st) {
+    Grid& g = st.grid;
+    FindRuns(g);
+    std::vector<int> inRuns(static_cast<std::size_t>(g.ncells) + 1, 0);
+    for (int i = 1; i <= g.ncells; ++i) {
+        const Square& s = g[i];
+        const std::string at = " at " + std::to_string(i);
+        if (!s.known && (s.Choices.size() != 1 || s.Choices[0] < '1' || s.Choices[0] > '9'))
+            return "no digit" + at;
+        for (const bool across : {true, false}) {
+            const int clue = across ? s.across : s.down;
+            const auto& run = across ? s.cellsacross : s.cellsdown;
+            if (clue == 0)
+                continue;
+            if (run.size() < 2 || run.size() > 9)
+                return "run length" + at;
+            int sum = 0;
+            unsigned seen = 0;
+            for (int j : run) {
+                const int d = g[j].Choices.empty() ? 0 : g[j].Choices[0] - '0';
+                if (seen & (1u << d))
+                    return "repeated digit" + at;
+                seen |= 1u << d;
+                sum += d;
+                ++inRuns[static_cast<std::size_t>(j)];
+            }
+            if (sum != clue)
+                return "wrong sum" + at;
+        }
+    }
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known && inRuns[static_cast<std::size_t>(i)] == 0)
+            return "cell " + std::to_string(i) + " lies in no run";
+    std::vector<int> region;
+    if (FindChains(st, region))
+        return "white cells fall apart";
+    ScriptedUserInterface ui;
+    st.maxtries = 2 * g.ncells;
+    const SolveOutcome o = RunAutoSolve(st, ui, false);
+    return o == SolveOutcome::Solved || o == SolveOutcome::Guessed ? "" : "AutoSolve fails";
+}
+
+const Msgs kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .", "-1,0 . . ."};
+
+CreateDialogForm randomForm(const std::string& rows, const std::string& cols, int count,
+                            const std::string& file) {
+    CreateDialogForm f;
+    SelectRandomTemplate(f);
+    f.fixedSize = true;
+    FixedSizeReleased(f);
+    f.rows = rows;
+    f.cols = cols;
+    f.count = std::to_string(count);
+    f.fileNow = file;
+    return f;
+}
+
+struct Batch : ::testing::Test {
+    TempDir dir;
+    std::string file = dir.file("out.vxt");
+    ScriptedUserInterface ui;
+};
+
+std::vector<int> redCells(const AppState& st) {
+    std::vector<int> out;
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        if (st.grid[i].BackColor == st.redcol)
+            out.push_back(i);
+    return out;
+}
+
+} // namespace
+
+TEST(CreateDialog, EnablingRules) {
+    CreateDialogForm f;
+    EXPECT_FALSE(f.sizeBoxesEnabled || f.sizeChecksEnabled || f.randomTemplate);
+    SelectRandomTemplate(f);
+    EXPECT_TRUE(f.sizeChecksEnabled);
+    EXPECT_FALSE(f.sizeBoxesEnabled || f.fixedSize || f.randomSize);
+    f.fixedSize = true; // each change below is what the click itself did
+    FixedSizeReleased(f);
+    EXPECT_TRUE(f.sizeBoxesEnabled);
+    f.randomSize = true;
+    RandomSizeReleased(f);
+    EXPECT_FALSE(f.fixedSize || f.sizeBoxesEnabled);
+    f.randomSize = false;
+    RandomSizeReleased(f);
+    EXPECT_FALSE(f.fixedSize || f.randomSize || f.sizeBoxesEnabled);
+    f.fixedSize = false; // Fixed cleared: Random ticked
+    FixedSizeReleased(f);
+    EXPECT_TRUE(f.randomSize && !f.sizeBoxesEnabled);
+    SelectCurrentTemplate(f);
+    EXPECT_FALSE(f.sizeChecksEnabled || f.sizeBoxesEnabled || f.randomSize || f.fixedSize);
+}
+
+TEST(CreateDialog, Validation) {
+    const std::string limited = "Maximum rows or columns are limted to 10 for this option";
+    const struct {
+        bool random, fixed, randomSize;
+        const char *rows, *cols;
+        std::string problem;
+    } cases[] = {
+        {false, false, false, "11", "0", ""}, // ignored for the current layout
+        {true, true, false, "11", "10", limited},
+        {true, true, false, "10", "0", limited},
+        {true, false, true, "10.5", "7", limited},
+        {true, false, false, "10", "10", "Select Grid Size"},
+        {true, true, false, "3", "10", "Random layouts need at least 4 rows and 4 columns"},
+        {true, false, true, "3", "10", ""}, // the size boxes are not used
+        {true, true, false, "4", "10", ""},
+    };
+    for (const auto& c : cases) {
+        CreateDialogForm f;
+        f.randomTemplate = c.random;
+        f.fixedSize = c.fixed;
+        f.randomSize = c.randomSize;
+        f.rows = c.rows;
+        f.cols = c.cols;
+        EXPECT_EQ(CreateDialogProblem(f), c.problem) << c.rows << "x" << c.cols;
+    }
+}
+
+TEST_F(Batch, AutoAppendsAfterTheRecordsThereAndRestoresTheWindow) {
+    AppState st(5);
+    makeGrid(st, kSquare);
+    for (int n = 1; n <= 12; ++n)
+        ASSERT_TRUE(AppendPuzzle(st, "Old", n, false, file));
+    st.puzfile = dir.file("current.vxt");
+    CreateDialogForm form;
+    form.count = "5";
+    form.title = "Sq";
+    AutoCreateCommand(st, ui, form, [&](CreateDialogForm& f) {
+        EXPECT_EQ(f.caption, "Creat Puzzles");
+        EXPECT_EQ(f.fileNow, st.puzfile);
+        EXPECT_EQ(f.tag, "X");
+        f.fileNow = file;
+        f.tag = "Y";
+    });
+    EXPECT_EQ(CountPuzzles(file, ui), 17);
+    for (int n = 13; n <= 17; ++n) {
+        const auto rec = readRecord(file, n);
+        EXPECT_TRUE(rec && rec->number == n && rec->title == "Sq") << n;
+    }
+    EXPECT_EQ(ui.messages, Msgs{" 5 Puzzles added to file: " + file});
+    EXPECT_EQ(st.texts.caption, st.puzfile);
+    EXPECT_FALSE(st.texts.overlayVisible || st.autosolving);
+    EXPECT_EQ(puzzleFault(st), "");
+    ui.messages.clear(); // Cancel in the dialog changes nothing
+    AutoCreateCommand(st, ui, form, [](CreateDialogForm& f) { f.tag = "X"; });
+    EXPECT_EQ(CountPuzzles(file, ui), 17);
+    st.autosolving = true;
+    AutoCreateCommand(st, ui, form, [](CreateDialogForm&) { FAIL() << "dialog shown"; });
+    EXPECT_EQ(ui.messages, Msgs{"Cancel AutoSolve first"});
+}
+
+TEST_F(Batch, ProgressOverlayAndCancel) {
+    AppState st(6);
+    BuildGrid(st, ui, 9, 9);
+    Msgs captions;
+    int made = 0;
+    ui.onPump = [&] {
+        captions.push_back(st.texts.caption);
+        EXPECT_TRUE(st.autosolving && st.texts.overlayVisible);
+        EXPECT_EQ(st.texts.overlay, "\r\n\r\nRandom Puzzle output file: " + file);
+    };
+    const BatchSummary sum =
+        RunBatch(st, ui, randomForm("8", "9", 4, file), [&](const CreatedPuzzle& p) {
+            if (++made == 2)
+                st.cancelsolve = true; // Cancel Auto Solve pressed during the second
+            EXPECT_EQ(p.rows, 8);
+        });
+    EXPECT_TRUE(sum.cancelled);
+    EXPECT_EQ(sum.made, 2);
+    EXPECT_NE(std::find(captions.begin(), captions.end(), "Generating Puzzle 2 of 4"),
+              captions.end());
+    EXPECT_EQ(ui.messages, (Msgs{"Cancelled", " 2 Puzzles added to file: " + file}));
+    EXPECT_EQ(CountPuzzles(file, ui), 2);
+    EXPECT_FALSE(st.cancelsolve);
+    EXPECT_EQ(readRecord(file, 1)->title.size(),
+              std::string("New Puzzle mm-dd-yyyy hh:mm:ss").size());
+}
+
+TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
+    AppState st(7);
+    RunBatch(st, ui, randomForm("5", "5", 0, file)); // 0 puzzles: one made, nothing written
+    EXPECT_EQ(ui.messages, Msgs{"Puzzle created"});
+    // Layouts that never compile: reported once, then the loop ends; digits
+    // that never fit say "Unable to compile"; a missing folder stops it.
+    const Msgs invalid = {"X 0,-1 X", "-1,0 . X", "X X X"};
+    const Msgs unfit = {"-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X",
+                        "-1,0 . . X X X X X X X X", "-1,0 . . X X X X X X X X"};
+    const std::string missing = dir.file("missing/out.vxt");
+    const struct {
+        Msgs layout;
+        int count;
+        std::string out;
+        Msgs messages;
+    } cases[] = {
+        {invalid, 3, file, {"Invalid puzzle, cannot compile", " 0 Puzzles added to file: " + file}},
+        {invalid, 0, file, {"Invalid puzzle, cannot compile"}},
+        {unfit, 0, file, {"Unable to compile"}},
+        {kSquare,
+         3,
+         missing,
+         {"Cannot write to file:\r\n" + missing, " 0 Puzzles added to file: " + missing}},
+    };
+    for (const auto& c : cases) {
+        ui.messages.clear();
+        makeGrid(st, c.layout);
+        CreateDialogForm f;
+        f.count = std::to_string(c.count);
+        f.fileNow = c.out;
+        EXPECT_EQ(RunBatch(st, ui, f).failed, c.layout != unfit);
+        EXPECT_EQ(ui.messages, c.messages);
+    }
+    EXPECT_EQ(CountPuzzles(file, ui), 0);
+}
+
+TEST_F(Batch, AddPuzzleSaveFormCancelAndAppend) {
+    AppState st(3);
+    makeGrid(st, kSquare);
+    st.puzfile = file;
+    st.texts.title = "Mine";
+    // A random template left without a size by an earlier Auto use cannot be
+    // corrected in the save form, so it does not stop the save.
+    CreateDialogForm f = randomForm("10", "10", 5, "elsewhere.vxt");
+    f.fixedSize = false;
+    const struct {
+        std::string answerTag, fileNow;
+        bool added;
+    } cases[] = {{"X", file, false}, {"Y", "", false}, {"Y", file, true}};
+    for (const auto& c : cases) {
+        const bool added = AddPuzzleCommand(st, ui, f, [&](CreateDialogForm& shown) {
+            EXPECT_EQ(shown.caption, "Save Puzzle");
+            EXPECT_EQ(shown.acceptCaption, "Save");
+            EXPECT_FALSE(shown.templateVisible || shown.countVisible);
+            EXPECT_EQ(shown.fileNow, file);
+            EXPECT_EQ(shown.tag, "");
+            EXPECT_EQ(shown.title, "Mine");
+            EXPECT_EQ(CreateDialogProblem(shown), "");
+            shown.title = "Renamed";
+            shown.tag = c.answerTag;
+            shown.fileNow = c.fileNow;
+        });
+        EXPECT_EQ(added, c.added) << c.answerTag << " " << c.fileNow;
+    }
+    EXPECT_EQ(CountPuzzles(file, ui), 1);
+    EXPECT_EQ(st.puznum, 1);
+    EXPECT_EQ(st.texts.title, "Renamed"); // the new record, loaded
+    EXPECT_EQ(f.title, "New Puzzle");     // Auto's title stays
+    EXPECT_EQ(ui.messages.back(), "Puzzle# 1 added to file " + file);
+    st.autosolving = true;
+    EXPECT_FALSE(AddPuzzleCommand(st, ui, f, [](CreateDialogForm&) { FAIL(); }));
+    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
+}
+
+TEST(RandomLayout, DensityFactorByCellCount) {
+    const std::pair<int, double> cases[] = {{101, 1.5}, {100, 2.0}, {99, 2.5}, {51, 2.5},
+                                            {50, 2.0},  {49, 3.0},  {25, 3.0}, {24, 2.0}};
+    for (const auto& [ncells, f] : cases)
+        EXPECT_EQ(DensityFactor(ncells), f) << ncells;
+}
+
+TEST(RandomLayout, SumCellsOnlyAtTheEdgesAndInTheInteriorBand) {
+    for (const int size : {7, 9, 10}) {
+        for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+            AppState st(seed);
+            ScriptedUserInterface ui;
+            BuildGrid(st, ui, size, size);
+            RandomLayout(st);
+            const Grid& g = st.grid;
+            int interior = 0;
+            for (int i = 1; i <= g.ncells; ++i) {
+                if (g[i].BackColor != st.greycol)
+                    continue;
+                const int r = g.rowOf(i), c = g.colOf(i);
+                const bool band = r >= 3 && r <= g.rows - 2 && c >= 3;
+                interior += band;
+                EXPECT_TRUE(r == 1 || c == 1 || band || (r == 2 && c >= 4 && c <= g.cols - 2) ||
+                            (c == 2 && r >= 4 && r <= g.rows - 2))
+                    << "cell " << i << " seed " << seed;
+            }
+            EXPECT_LE(interior, static_cast<int>(DensityFactor(g.ncells) * g.ncells / 10));
+            EXPECT_TRUE(g[1].Black && g[g.ncells].Black); // the records follow the colours
+            EXPECT_EQ(g[g.ncells / 2].known, g[g.ncells / 2].BackColor != st.whitecol);
+        }
+    }
+}
+
+TEST(RandomLayout, LongRunsLoseTheirLastCellAndOneHalfARowBefore) {
+    AppState st(1);
+    // Across run of 8 cells (cols - 2) after cell 11; down run of 8 after 2.
+    std::vector<std::string> rows(10, "X . X X X X X X X X");
+    rows[0] = "X 0,-1 X X X X X X X X";
+    rows[1] = "-1,0 . . . . . . . . X";
+    rows[9] = "X X X X X X X X X X";
+    makeGrid(st, rows);
+    FindRuns(st.grid);
+    BreakLongRuns(st);
+    std::vector<int> black;
+    for (const int i : {19, 14, 82, 77})
+        if (st.grid[i].Black && st.grid[i].known && st.grid[i].BackColor == st.blackcol)
+            black.push_back(i);
+    EXPECT_EQ(black, (std::vector<int>{19, 14, 82, 77}));
+    EXPECT_FALSE(st.grid[18].Black);
+}
+
+TEST(RandomLayout, AdjustGreyCellsMakesOneRepairInItsOrder) {
+    // Rows split at '/'; colours after: X black, G grey, . white.
+    const struct {
+        const char *what, *layout;
+        bool valid;
+        const char* after;
+    } cases[] = {
+        {"short down: the two cells below turn white",
+         "X 0,-1 0,-1 X/-1,0 . . X/-1,0 X X X/X X X X", false, "XGGX/G..X/G.XX/XXXX"},
+        {"short across: the two cells to the right turn white",
+         "X X X X/-1,0 . X X/X X X X/X X X X", false, "XXXX/G..X/XXXX/XXXX"},
+        {"short across at the edge: the cell turns black",
+         "X 0,-1 0,-1 X/-1,0 . . -1,0/-1,0 . . X/X X X X", false, "XGGX/G..X/G..X/XXXX"},
+        {"uncovered white cell turns grey", "X 0,-1 0,-1 X/-1,0 . . X/-1,0 . . X/X X X .", false,
+         "XGGX/G..X/G..X/XXXG"},
+        {"black cell over two white cells turns grey", "X 0,-1 X X/-1,0 . . ./-1,0 . . ./X X X X",
+         false, "XGGX/G.../G.../XXXX"},
+        {"blocked layout: no repair",
+         "X 0,-1 0,-1 X X/-1,0 . . X X/-1,0 . . 0,-1 0,-1/X X -1,0 . ./X X -1,0 . .", false,
+         "XGGXX/G..XX/G..GG/XXG../XXG.."},
+        {"valid: a sum cell without clues turns black",
+         "X 0,-1 0,-1 0,0/-1,0 . . X/-1,0 . . X/X X X X", true, "XGGX/G..X/G..X/XXXX"},
+    };
+    for (const auto& c : cases) {
+        AppState st(1);
+        ScriptedUserInterface ui;
+        makeGrid(st, split(c.layout, '/'));
+        EXPECT_EQ(AdjustGreyCells(st, ui, false), c.valid) << c.what;
+        std::string colours;
+        for (int i = 1; i <= st.grid.ncells; ++i) {
+            const Colour k = st.grid[i].BackColor;
+            colours += k == st.blackcol ? 'X' : k == st.greycol ? 'G' : '.';
+            if (i % st.grid.cols == 0 && i < st.grid.ncells)
+                colours += '/';
+        }
+        EXPECT_EQ(colours, c.after) << c.what;
+        EXPECT_TRUE(ui.messages.empty());
+    }
+}
+
+TEST(RandomLayout, CreatedPuzzlesAreSoundAndRepeatable) {
+    for (const int size : {7, 8, 9, 10}) {
+        for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+            AppState st(seed);
+            ScriptedUserInterface ui;
+            BuildGrid(st, ui, size, size);
+            int layouts = 0;
+            ASSERT_EQ(CreateRandomPuzzle(st, ui, &layouts), RandomPuzzleResult::Made);
+            EXPECT_EQ(st.maxtries, static_cast<int>(size * size / 2.0 + 0.25));
+            EXPECT_GE(ui.pumpCount, 1);
+            const auto made = gridRows(st);
+            // The allocation-free run finder agrees with FindRuns.
+            Grid copy = st.grid;
+            FindRuns(copy);
+            FindCreationRuns(st.grid);
+            for (int i = 1; i <= copy.ncells; ++i)
+                ASSERT_EQ(copy[i].cellsacross, st.grid[i].cellsacross);
+            EXPECT_EQ(puzzleFault(st), "") << size << "x" << size << " seed " << seed;
+            // Again, repairing on the cell records step by step: the same.
+            AppState again(seed);
+            again.creator.literalRepairs = true;
+            BuildGrid(again, ui, size, size);
+            int layoutsAgain = 0;
+            CreateRandomPuzzle(again, ui, &layoutsAgain);
+            EXPECT_EQ(gridRows(again), made);
+            EXPECT_EQ(layoutsAgain, layouts);
+            EXPECT_TRUE(ui.messages.empty());
+        }
+    }
+}
+
+TEST(RandomLayout, CreationStopsOnCancelAndGivesUpOnHopelessSizes) {
+    AppState st(3);
+    ScriptedUserInterface ui;
+    BuildGrid(st, ui, 10, 10);
+    int pumps = 0;
+    ui.onPump = [&] {
+        if (++pumps == 3)
+            st.cancelsolve = true;
+    };
+    int layouts = 0;
+    EXPECT_EQ(CreateRandomPuzzle(st, ui, &layouts), RandomPuzzleResult::Cancelled);
+    EXPECT_LE(layouts, 3);
+    // Grids too small for a run give up.
+    ui.onPump = nullptr;
+    st.cancelsolve = false;
+    for (const int size : {1, 2, 3}) {
+        BuildGrid(st, ui, size, size);
+        EXPECT_EQ(CreateRandomPuzzle(st, ui, &layouts), RandomPuzzleResult::GaveUp) << size;
+        EXPECT_EQ(layouts, kMaxRandomLayouts);
+        EXPECT_EQ(ui.messages.back(), "Unable to create a random puzzle of " +
+                                          std::to_string(size) + "x" + std::to_string(size) +
+                                          " after 20000 layouts");
+    }
+}
+
+TEST(RandomLayout, CreateNewRandomMakesATenByTenPuzzle) {
+    AppState st(4);
+    ScriptedUserInterface ui;
+    BuildGrid(st, ui, 5, 7);
+    st.cancelsolve = true; // a press of Cancel Auto Solve while idle
+    st.manualmode = true;
+    CreateNewRandomCommand(st, ui);
+    EXPECT_TRUE(st.grid.rows == 10 && st.grid.cols == 10 && st.texts.gridSize == "10x10");
+    EXPECT_FALSE(st.manualmode || st.autosolving || st.cancelsolve);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(puzzleFault(st), "");
+    st.autosolving = true;
+    CreateNewRandomCommand(st, ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cancel AutoSolve first"});
+}
+
+TEST(Compile, BlockedLayoutPaintsTheLaterArea) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    makeGrid(st, {"X 0,-1 0,-1 X X", "-1,0 . . X X", "-1,0 . . 0,-1 0,-1", "X X -1,0 . .",
+                  "X X -1,0 . ."});
+    CompileCommand(st, ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cells are blocked"});
+    EXPECT_EQ(redCells(st), (std::vector<int>{19, 20, 24, 25}));
+    EXPECT_TRUE(st.grid[7].Choices.empty());
+}
+
+TEST(Compile, AllBlackGridsCompileWithAnAttemptLimitOfHalfTheCells) {
+    for (const auto& [rows, cols, tries] :
+         {std::tuple{7, 7, 24}, {9, 9, 40}, {10, 10, 50}, {5, 5, 12}, {7, 9, 32}}) {
+        AppState st(1);
+        ScriptedUserInterface ui;
+        std::string row = "X";
+        for (int k = 1; k < cols; ++k)
+            row += " X";
+        makeGrid(st, std::vector<std::string>(static_cast<std::size_t>(rows), row));
+        EXPECT_EQ(CompileGrid(st, ui, false, true), CompileResult::Compiled);
+        EXPECT_EQ(st.maxtries, tries) << rows << "x" << cols;
+        CompileCommand(st, ui); // no white cell is not blocked
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"Done"});
+    }
+}
+
+TEST(Compile, PruneCluesDropsPositiveCluesOnlyAndClearsRuns) {
+    AppState st(1);
+    makeGrid(st, {"X 0,5 X", "8,-1 X .", "-1,0 X X"});
+    st.grid[2].cellsacross = {9};
+    st.grid[2].lenacross = 1;
+    PruneClues(st.grid);
+    // Black below / to the right: dropped; marks are left for the layout check.
+    EXPECT_EQ(gridRows(st), (std::vector<std::string>{"X 0,0 X", "0,-1 X -", "-1,0 X X"}));
+    EXPECT_TRUE(st.grid[2].cellsacross.empty() && st.grid[2].lenacross == 0);
+}
+
+TEST(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    // Runs headed by cells 7 (across 8, 9), 11 (down 22, 33), 105 (across 106, 107).
+    std::vector<std::string> rows(10, "X X X X X X X X X X X");
+    rows[0] = "X X X X X X -1,0 . . X 0,-1";
+    rows[1] = rows[2] = "X X X X X X X X X X .";
+    rows[9] = "X X X X X -1,0 . . X X X";
+    makeGrid(st, rows);
+    ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
+    std::vector<std::string> texts;
+    for (const auto& e : st.creator.runList)
+        texts.push_back(e.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"07,A, 8, 9,", "105,A, 106, 107,", "11,D, 22, 33,"}));
+    // Cells of one, two and three digits in one run each: 1 then 2.
+    for (const int cell : {8, 22, 106})
+        EXPECT_EQ(st.grid[cell].Choices + st.grid[cell + (cell == 22 ? 11 : 1)].Choices, "12");
+    EXPECT_EQ(st.grid[7].across, 3);
+    EXPECT_EQ(st.grid[11].down, 3);
+}
+
+TEST(Compile, LargestFirstFillsInListOrderAndRepeats) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    const std::vector<std::string> layout = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
+                                             "-1,0 . . ."};
+    makeGrid(st, layout);
+    ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
+    const auto first = gridRows(st);
+    // "02,D, 6, 10, 14," takes 9, 8, 7; the double cross 9 8 over 8 9 loses its 9s.
+    EXPECT_EQ(first, (std::vector<std::string>{"X 0,16 0,16 0,22", "16,0 1 8 7", "16,0 8 2 6",
+                                               "22,0 7 6 9"}));
+    makeGrid(st, layout);
+    ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
+    EXPECT_EQ(gridRows(st), first);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Compile, DoubleCrossIsRepaired) {
+    const struct {
+        const char *upper, *lower, *upperAfter, *lowerAfter;
+    } cases[] = {
+        {"3 4", "4 3", "1 4", "4 2"}, // a gets the smallest free digit
+        {"1 2", "2 1", "3 2", "2 1"}, // a had it: the second smallest
+        {"3 4", "5 3", "3 4", "5 3"}, // no cross
+    };
+    for (const auto& c : cases) {
+        AppState st(1);
+        makeGrid(st, {"X 0,0 0,0", std::string("0,0 ") + c.upper, std::string("0,0 ") + c.lower});
+        FindDoubleCross(st);
+        EXPECT_EQ(gridRows(st)[1], std::string("0,0 ") + c.upperAfter) << c.upper;
+        EXPECT_EQ(gridRows(st)[2], std::string("0,0 ") + c.lowerAfter) << c.lower;
+    }
+}
+
+TEST(Compile, FailedFillingWritesNoClueAndUnableClearsEveryClue) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    // The across run of cell 1 has ten cells: no digits for all of them.
+    const std::vector<std::string> layout = {
+        "-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X", "-1,0 . . X X X X X X X X",
+        "-1,0 . . X X X X X X X X"};
+    makeGrid(st, layout);
+    PruneClues(st.grid);
+    FindRuns(st.grid);
+    BuildRunList(st);
+    EXPECT_FALSE(FillDigits(st, false));
+    EXPECT_EQ(st.grid[23].across, -1);
+    EXPECT_EQ(st.grid[13].down, -1);
+    makeGrid(st, layout);
+    EXPECT_EQ(CompileGrid(st, ui, true, true), CompileResult::Unable);
+    EXPECT_EQ(ui.messages.back(), "Unable to compile");
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(!st.grid[i].across && !st.grid[i].down && st.grid[i].Choices.empty()) << i;
+    // Compiling again finds no runs: the layout is now invalid.
+    ui.messages.clear();
+    EXPECT_EQ(CompileGrid(st, ui, false, true), CompileResult::Invalid);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Invalid puzzle, cannot compile"});
+}
