@@ -1,0 +1,230 @@
+// The exact solver against a plain brute-force count, the published corpus,
+// malformed layouts and its node budget.
+#include "exact/exact_solver.h"
+#include "files/puzzle_file.h"
+#include "files/puzzle_reader.h"
+#include "model/runs.h"
+#include "support/grid_builder.h"
+#include "support/random_puzzle.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+using namespace vextor;
+
+namespace {
+
+struct Clue {
+    std::vector<int> cells;
+    int sum;
+};
+
+std::vector<Clue> clues(const Grid& g) {
+    std::vector<Clue> out;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (g[i].known && !g[i].Black)
+            for (const bool across : {true, false})
+                if (const int sum = across ? g[i].across : g[i].down; sum != 0)
+                    out.push_back({collectRun(g, g.rowOf(i), g.colOf(i), across), sum});
+    return out;
+}
+
+// Whether digits (by cell number) fill every run with distinct digits
+// making its clue.
+bool solves(const Grid& g, const std::vector<int>& digits) {
+    if (digits.size() != static_cast<std::size_t>(g.ncells) + 1)
+        return false;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known && (digits[i] < 1 || digits[i] > 9))
+            return false;
+    for (const Clue& c : clues(g)) {
+        int sum = 0, seen = 0;
+        for (const int cell : c.cells) {
+            sum += digits[cell];
+            if (seen & (1 << digits[cell]))
+                return false;
+            seen |= 1 << digits[cell];
+        }
+        if (sum != c.sum || c.cells.empty())
+            return false;
+    }
+    return true;
+}
+
+// Every digit of every white cell in turn, a run checked only once full.
+long long bruteCount(const Grid& g) {
+    std::vector<int> white;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known)
+            white.push_back(i);
+    const std::vector<Clue> cs = clues(g);
+    std::vector<int> d(static_cast<std::size_t>(g.ncells) + 1, 0);
+    long long count = 0;
+    auto fullRunsOk = [&](int cell) {
+        for (const Clue& c : cs) {
+            bool has = false, full = true;
+            int sum = 0, seen = 0;
+            for (const int x : c.cells) {
+                has |= x == cell;
+                full &= d[x] != 0;
+                if (d[x] && (seen & (1 << d[x])))
+                    return false;
+                seen |= 1 << d[x];
+                sum += d[x];
+            }
+            if (has && full && sum != c.sum)
+                return false;
+        }
+        return true;
+    };
+    for (const Clue& c : cs)
+        if (c.cells.empty())
+            return 0;
+    auto rec = [&](auto& self, std::size_t k) -> void {
+        if (k == white.size()) {
+            ++count;
+            return;
+        }
+        for (int v = 1; v <= 9; ++v) {
+            d[white[k]] = v;
+            if (fullRunsOk(white[k]))
+                self(self, k + 1);
+        }
+        d[white[k]] = 0;
+    };
+    rec(rec, 0);
+    return count;
+}
+
+void expectConsistent(const Grid& g, const ExactResult& r) {
+    if (r.count >= 1) {
+        EXPECT_TRUE(solves(g, r.first));
+    }
+    if (r.count >= 2) {
+        EXPECT_TRUE(solves(g, r.second));
+        ASSERT_FALSE(r.differing.empty());
+        for (int i = 1; i <= g.ncells; ++i) {
+            const bool listed =
+                std::find(r.differing.begin(), r.differing.end(), i) != r.differing.end();
+            EXPECT_EQ(listed, r.first[i] != r.second[i]) << i;
+        }
+    } else {
+        EXPECT_TRUE(r.differing.empty());
+    }
+}
+
+} // namespace
+
+TEST(ExactSolver, MatchesBruteForceOnSmallRandomGrids) {
+    int seen[3] = {0, 0, 0};
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        AppState st(seed);
+        const int rows = 3 + static_cast<int>(seed % 3), cols = 3 + static_cast<int>(seed / 3 % 3);
+        test::makeRandomPuzzle(st, rows, cols, seed, 0.6);
+        Grid& g = st.grid;
+        int whites = 0;
+        for (int i = 1; i <= g.ncells; ++i)
+            whites += !g[i].known;
+        if (whites > 9)
+            continue;
+        if (seed % 4 == 0) // a changed clue: often no solution left
+            for (int i = 1; i <= g.ncells; ++i)
+                if (g[i].known && !g[i].Black && g[i].across) {
+                    g[i].across += static_cast<int>(seed % 3) - 1;
+                    break;
+                }
+        const long long brute = bruteCount(g);
+        const ExactResult r = CountSolutions(g, 2);
+        ASSERT_FALSE(r.unknown) << seed;
+        EXPECT_EQ(r.count, std::min<long long>(brute, 2)) << "seed " << seed;
+        expectConsistent(g, r);
+        const ExactResult all = CountSolutions(g, 1000000);
+        EXPECT_EQ(all.count, brute) << "seed " << seed;
+        ++seen[std::min<long long>(brute, 2)];
+    }
+    // The sample covers every answer.
+    EXPECT_GT(seen[0], 5);
+    EXPECT_GT(seen[1], 5);
+    EXPECT_GT(seen[2], 5);
+}
+
+TEST(ExactSolver, MalformedLayouts) {
+    const struct {
+        std::vector<std::string> rows;
+        int count;
+    } cases[] = {
+        {{"X 0,3 0,4", "3,0 . .", "4,0 . ."}, 1}, // 2 1 / 1 3
+        {{"X 0,30", "30,0 ."}, 0},                // clues no run can make
+        {{"X 0,7", "7,0 ."}, 1},                  // runs of one cell
+        {{"X 0,5", "4,0 ."}, 0},                  // one cell, two sums
+        {{"X 4,0 X", "X X X"}, 0},                // a clue with no cells
+        {{"X 0,4", "X ."}, 1},                    // a white cell in one run of one
+        {{"X X", "X ."}, 2},                      // a white cell in no run
+        {{"X X X", "X X X"}, 1},                  // nothing to fill
+        {{"X 0,4 0,6", "4,0 . .", "6,0 . ."}, 1}, // 3 1 / 1 5
+        {{"X 0,4 0,4", "4,0 . .", "4,0 . ."}, 2}, // 1 3 / 3 1 or 3 1 / 1 3
+        {{"X 0,3 0,3", "3,0 . .", "4,0 . ."}, 0}, // the sums disagree
+    };
+    for (const auto& c : cases) {
+        AppState st(1);
+        test::makeGrid(st, c.rows);
+        const ExactResult r = CountSolutions(st.grid, 2);
+        EXPECT_FALSE(r.unknown);
+        EXPECT_EQ(r.count, c.count) << c.rows[0] << " / " << c.rows[1];
+        EXPECT_EQ(r.count, std::min<long long>(bruteCount(st.grid), 2)) << c.rows[0];
+        expectConsistent(st.grid, r);
+    }
+}
+
+TEST(ExactSolver, LongRunsAndTheLargestGrid) {
+    AppState st(1);
+    // Ten cells in one run: no set of distinct digits fills it.
+    test::makeGrid(st, {"X X X X X X X X X X X", "45,0 . . . . . . . . . ."});
+    EXPECT_EQ(CountSolutions(st.grid).count, 0);
+    // Every published-size grid, the largest included, is answered.
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+        AppState big(seed);
+        test::makeRandomPuzzle(big, kMaxRows, kMaxCols, seed);
+        const ExactResult r = CountSolutions(big.grid, 2);
+        EXPECT_TRUE(r.unknown || r.count >= 1) << seed;
+        expectConsistent(big.grid, r);
+    }
+}
+
+TEST(ExactSolver, BudgetRunOutIsUnknownNeverAGuess) {
+    AppState st(1);
+    // 8! fillings of one run of eight cells.
+    test::makeGrid(st, {"X X X X X X X X X", "36,0 . . . . . . . ."});
+    const ExactResult cut = CountSolutions(st.grid, 1000000, 100);
+    EXPECT_TRUE(cut.unknown);
+    EXPECT_LT(cut.count, 1000000);
+    const ExactResult whole = CountSolutions(st.grid, 1000000, 10000000);
+    EXPECT_FALSE(whole.unknown);
+    EXPECT_EQ(whole.count, 40320);
+}
+
+TEST(ExactSolver, PublishedPuzzlesAreUniqueWithTheirStoredSolutions) {
+    const auto dir = test::corpusDir();
+    if (!dir)
+        GTEST_SKIP() << "corpus not present";
+    PuzzleFileReader reader((*dir / "published.vxt").string());
+    ASSERT_EQ(reader.count(), 225);
+    test::ScriptedUserInterface ui;
+    for (int k = 1; k <= reader.count(); ++k) {
+        AppState st(1);
+        ASSERT_TRUE(ReadPuzzle(st, ui, reader, k)) << k;
+        const ExactResult r = CountSolutions(st.grid, 2);
+        ASSERT_FALSE(r.unknown) << k;
+        ASSERT_EQ(r.count, 1) << "record " << k;
+        const auto record = readRecord(reader, k);
+        ASSERT_TRUE(record) << k;
+        applySolution(st.grid, st.whitecol, record->lines);
+        for (int i = 1; i <= st.grid.ncells; ++i)
+            if (!st.grid[i].known) {
+                ASSERT_EQ(st.grid[i].Choices, std::to_string(r.first[i])) << k << " cell " << i;
+            }
+    }
+}
