@@ -1,4 +1,5 @@
 // Puzzle creation: random puzzles by size, and compiling a large layout.
+#include "base/silent_user_interface.h"
 #include "create/compile.h"
 #include "create/random_layout.h"
 #include "state/grid_commands.h"
@@ -9,20 +10,6 @@
 using namespace vextor;
 
 namespace {
-
-class SilentUserInterface : public UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&) override { return Answer::No; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::string pickFile(const FileRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    void pumpEvents() override {}
-};
 
 void BM_CreateRandomPuzzle(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));

@@ -1,5 +1,6 @@
 // The exact solver: proving each published puzzle unique (count to 2), and
 // the median of those times over the whole corpus.
+#include "base/silent_user_interface.h"
 #include "exact/exact_solver.h"
 #include "files/puzzle_file.h"
 #include "files/puzzle_reader.h"
@@ -14,20 +15,6 @@ using namespace vextor;
 
 namespace {
 
-class QuietUserInterface : public UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&) override { return Answer::Yes; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::string pickFile(const FileRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    void pumpEvents() override {}
-};
-
 const std::vector<Grid>& published() {
     static const std::vector<Grid> grids = [] {
         std::vector<Grid> out;
@@ -36,7 +23,7 @@ const std::vector<Grid>& published() {
         if (!std::filesystem::exists(p))
             return out;
         PuzzleFileReader reader(p.string());
-        QuietUserInterface ui;
+        SilentUserInterface ui(false, Answer::Yes);
         for (int k = 1; k <= reader.count(); ++k) {
             AppState st(1);
             if (ReadPuzzle(st, ui, reader, k))

@@ -1,6 +1,7 @@
 // Work over every record of a puzzle file: the time per record must not grow
 // with the number of records. Files of small records are written into a
 // temporary folder when the benchmarks start.
+#include "base/silent_user_interface.h"
 #include "cli/cli.h"
 #include "files/puzzle_file.h"
 
@@ -14,20 +15,6 @@
 using namespace vextor;
 
 namespace {
-
-class SilentUserInterface : public UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&) override { return Answer::Cancel; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::string pickFile(const FileRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    void pumpEvents() override {}
-};
 
 // The files of 1,000 and 10,000 records of a 3 x 3 puzzle (each with its
 // own title), removed when the program ends.
@@ -72,7 +59,7 @@ void perRecord(benchmark::State& state, int records) {
 void BM_LoadAllRecords(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
     const std::string& file = recordFiles().file(records);
-    SilentUserInterface ui;
+    SilentUserInterface ui(false, Answer::Cancel);
     AppState st(1);
     for (auto _ : state) {
         PuzzleFileReader reader(file);
@@ -102,7 +89,7 @@ BENCHMARK(BM_SolveAllRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilliseco
 void BM_LoadEachRecordByName(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
     const std::string& file = recordFiles().file(records);
-    SilentUserInterface ui;
+    SilentUserInterface ui(false, Answer::Cancel);
     AppState st(1);
     for (auto _ : state)
         for (int n = 1; n <= records; ++n)

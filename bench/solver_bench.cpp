@@ -1,5 +1,6 @@
 // AutoSolve on published puzzles (from the shared corpus, when present) and
 // on generated ones, deduction-only and guessing, by grid size.
+#include "base/silent_user_interface.h"
 #include "files/puzzle_file.h"
 #include "solver/autosolve.h"
 #include "support/random_puzzle.h"
@@ -12,20 +13,6 @@
 using namespace vextor;
 
 namespace {
-
-class QuietUserInterface : public UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&) override { return Answer::Yes; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::string pickFile(const FileRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    void pumpEvents() override {}
-};
 
 std::string corpusFile() {
     const auto p = std::filesystem::path(VEXTOR_SOURCE_DIR) / ".." / "shared" / "corpus" /
@@ -41,7 +28,7 @@ struct Puzzle {
 };
 
 SolveOutcome solveOnce(AppState& st, const Grid& grid, std::uint64_t seed) {
-    QuietUserInterface ui;
+    SilentUserInterface ui(false, Answer::Yes);
     st.grid = grid;
     st.rng.reseed(seed);
     st.maxtries = 2 * grid.rows * grid.cols;
@@ -62,7 +49,7 @@ std::optional<Puzzle> fromCorpus(int rows, int cols, bool guessing) {
     const std::string file = corpusFile();
     if (file.empty())
         return std::nullopt;
-    QuietUserInterface ui;
+    SilentUserInterface ui(false, Answer::Yes);
     AppState st(1);
     const int n = CountPuzzles(file, ui);
     for (int k = 1; k <= n; ++k) {

@@ -9,7 +9,7 @@
 using namespace vextor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::SilentUserInterface ui;
+    SilentUserInterface ui(true, Answer::Yes);
     const std::string file = fuzz::writeInput("records.vxt", data, size);
     AppState st(1);
     st.puzfile = file;

@@ -6,7 +6,7 @@
 using namespace vextor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::SilentUserInterface ui;
+    SilentUserInterface ui(true, Answer::Yes);
     AppState st(1);
     st.apppath = fuzz::scratchFolder();
     fuzz::writeInput("fuzz.sch", data, size);

@@ -7,7 +7,7 @@
 using namespace vextor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::SilentUserInterface ui;
+    SilentUserInterface ui(true, Answer::Yes);
     const std::string in = fuzz::writeInput("sort-in.vxt", data, size);
     const std::string out = fuzz::scratchFolder() + "sort-out.vxt";
     for (SortKey key : {SortKey::Number, SortKey::Rows, SortKey::Header}) {

@@ -2,6 +2,7 @@
 // Yes, and a private scratch folder to put the input in as a file.
 #pragma once
 
+#include "base/silent_user_interface.h"
 #include "base/user_interface.h"
 
 #include <cstddef>
@@ -12,20 +13,6 @@
 #include <unistd.h>
 
 namespace vextor::fuzz {
-
-class SilentUserInterface : public UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return true; }
-    Answer askYesNoCancel(const std::string&) override { return Answer::Yes; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::string pickFile(const FileRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    void pumpEvents() override {}
-};
 
 // The folder of this process, ending in "/": made once, kept for the run.
 inline const std::string& scratchFolder() {
