@@ -2,7 +2,6 @@
 #include "cli/option_values.h"
 #include "create/compile.h"
 #include "files/puzzle_file.h"
-#include "model/runs.h"
 
 namespace vextor::cli {
 
@@ -24,23 +23,14 @@ int runCompile(const Command& self, const std::vector<std::string>& args, Contex
     AppState st = seed ? AppState(*seed) : AppState();
     if (!loadPuzzle(st, ctx, opt->positional[0], *n))
         return kFailed;
-    Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        g[i].Choices.clear();
-        g[i].acrosscol = st.blackcol;
-        g[i].downcol = st.blackcol;
-        g[i].tick = 0;
-    }
-    PruneClues(g);
-    FindRuns(g);
     std::vector<int> region;
-    if (FindChains(st, region)) {
+    if (PrepareCompile(st, region)) {
         ctx.ui.message("Cells are blocked");
         return kFailed;
     }
     switch (CompileGrid(st, ctx.ui, false, !opt->has("--largest-first"))) {
     case CompileResult::Compiled:
-        ctx.out << recordText(g, st.whitecol, st.texts.title, *n, true);
+        ctx.out << recordText(st.grid, st.whitecol, st.texts.title, *n, true);
         return kOk;
     case CompileResult::Unable:
         ctx.ui.message("Unable to compile");

@@ -192,24 +192,28 @@ CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bo
     return CompileResult::Unable;
 }
 
+bool PrepareCompile(AppState& st, std::vector<int>& region) {
+    Grid& g = st.grid;
+    for (int i = 1; i <= g.ncells; ++i) {
+        g[i].Choices.clear();
+        g[i].acrosscol = st.blackcol;
+        g[i].downcol = st.blackcol;
+        g[i].tick = 0;
+    }
+    PruneClues(g);
+    FindCreationRuns(g);
+    return FindChains(st, region);
+}
+
 void CompileCommand(AppState& st, UserInterface& ui) {
     if (st.autosolving) {
         ui.message("Cancel AutoSolve first");
         return;
     }
-    Grid& g = st.grid;
     {
         BusyPointer busy(ui);
-        for (int i = 1; i <= g.ncells; ++i) {
-            g[i].Choices.clear();
-            g[i].acrosscol = st.blackcol;
-            g[i].downcol = st.blackcol;
-            g[i].tick = 0;
-        }
-        PruneClues(g);
-        FindCreationRuns(g);
         std::vector<int> region;
-        if (FindChains(st, region)) {
+        if (PrepareCompile(st, region)) {
             MarkCells(st, region);
         } else {
             CompileGrid(st, ui, true, true);

@@ -31,6 +31,12 @@ void FindCreationRuns(Grid& grid);
 // with BackColor = whitecol.
 bool FindChains(AppState& st, std::vector<int>& region);
 
+// The Compile command's preparation of the grid: candidates, clue colours
+// and ticks cleared, clue marks pruned, runs found, white cells tested for
+// connection. Returns true when they form two or more areas (`region` is
+// then the area found last, as FindChains gives it).
+bool PrepareCompile(AppState& st, std::vector<int>& region);
+
 // Paints the listed cells redcol.
 void MarkCells(AppState& st, const std::vector<int>& cells);
 
