@@ -19,13 +19,6 @@ namespace vextor::app {
 
 namespace {
 
-template <class W> W* named(W* w, const char* name, const char* tooltip = nullptr) {
-    w->setObjectName(name);
-    if (tooltip)
-        w->setToolTip(tooltip);
-    return w;
-}
-
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }

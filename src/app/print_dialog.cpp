@@ -17,22 +17,7 @@
 
 namespace vextor::app {
 
-namespace {
-
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                 int width, int height) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(name);
-    f->setGeometry(px(left), px(top), px(width), px(height));
-    return f;
-}
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
+namespace {} // namespace
 
 PrintDialog::PrintDialog(MainWindow& window) : QDialog(&window), w_(window) {
     setObjectName("Form5");
@@ -40,13 +25,13 @@ PrintDialog::PrintDialog(MainWindow& window) : QDialog(&window), w_(window) {
     setModal(true);
     setFont(arialFont(pointsToPixels(8)));
 
-    QGroupBox* f = frame(this, "Frame5", "Printer", 120, 120, 5400, 660);
+    QGroupBox* f = named(twipsFrame(this, "Printer", 120, 120, 5400, 660), "Frame5");
     printers_ = named(new QComboBox(f), "Combo1");
     printers_->setGeometry(px(120), px(300), px(5160), px(285));
     printers_->setToolTip("Select a printer for output");
 
     const QString unavailable = "This option is not available";
-    f = frame(this, "Frame4", "Orientation", 120, 840, 2640, 960);
+    f = named(twipsFrame(this, "Orientation", 120, 840, 2640, 960), "Frame4");
     f->setToolTip(unavailable);
     auto* portrait = named(new QRadioButton("Portrait", f), "Option1");
     auto* landscape = named(new QRadioButton("Landscape", f), "Option2");
@@ -54,7 +39,7 @@ PrintDialog::PrintDialog(MainWindow& window) : QDialog(&window), w_(window) {
     landscape->setGeometry(px(120), px(600), px(2400), px(285));
     portrait->setChecked(true);
 
-    f = frame(this, "Frame3", "Grids per page", 2880, 840, 2640, 1260);
+    f = named(twipsFrame(this, "Grids per page", 2880, 840, 2640, 1260), "Frame3");
     f->setToolTip(unavailable);
     const struct {
         const char* name;
@@ -76,14 +61,14 @@ PrintDialog::PrintDialog(MainWindow& window) : QDialog(&window), w_(window) {
     for (QRadioButton* b : options)
         b->setEnabled(false);
 
-    f = frame(this, "InFileFrame", "Puzzles File", 120, 2160, 5400, 660);
+    f = named(twipsFrame(this, "Puzzles File", 120, 2160, 5400, 660), "InFileFrame");
     f->setToolTip("Puzzles to be printed are stored in this file");
     fileNow_ = named(new QLineEdit(f), "FileNow");
     fileNow_->setGeometry(px(120), px(300), px(4700), px(285));
     pick_ = named(new FNDialog(f), "gf1");
     pick_->setGeometry(px(4880), px(300), px(400), px(285));
 
-    f = frame(this, "Frame1", "# of Puzzles", 120, 2880, 3240, 660);
+    f = named(twipsFrame(this, "# of Puzzles", 120, 2880, 3240, 660), "Frame1");
     named(new QLabel("From", f), "Label1")->setGeometry(px(120), px(300), px(500), px(285));
     from_ = named(new QLineEdit("1", f), "Text1");
     from_->setGeometry(px(640), px(300), px(900), px(285));
@@ -91,7 +76,7 @@ PrintDialog::PrintDialog(MainWindow& window) : QDialog(&window), w_(window) {
     to_ = named(new QLineEdit(f), "Text2");
     to_->setGeometry(px(2160), px(300), px(900), px(285));
 
-    f = frame(this, "Frame2", "Print Solution", 3480, 2880, 2040, 660);
+    f = named(twipsFrame(this, "Print Solution", 3480, 2880, 2040, 660), "Frame2");
     solution_ = named(new QCheckBox("Yes", f), "Check1");
     solution_->setGeometry(px(120), px(300), px(1800), px(285));
     solution_->setChecked(true);

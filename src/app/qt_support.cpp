@@ -1,5 +1,6 @@
 #include "app/qt_support.h"
 
+#include <QGroupBox>
 #include <QPalette>
 #include <QWidget>
 
@@ -53,6 +54,13 @@ void paintPanel(QWidget* widget, const QColor& panel) {
     pal.setColor(QPalette::Disabled, QPalette::Text, dimmed);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
+}
+
+QGroupBox* twipsFrame(QWidget* parent, const QString& caption, int left, int top, int width,
+                      int height) {
+    auto* f = new QGroupBox(caption, parent);
+    f->setGeometry(px(left), px(top), px(width), px(height));
+    return f;
 }
 
 } // namespace vextor::app

@@ -8,6 +8,7 @@
 #include <QString>
 #include <string>
 
+class QGroupBox;
 class QWidget;
 
 namespace vextor::app {
@@ -41,6 +42,19 @@ inline int pointsToPixels(double points) {
 
 // Black or white, whichever reads better on the background.
 QColor textColourFor(const QColor& background);
+
+// A captioned frame placed in twips.
+QGroupBox* twipsFrame(QWidget* parent, const QString& caption, int left, int top, int width,
+                      int height);
+
+// The widget with its object name (controls are found by name) and, when
+// given, its tooltip.
+template <typename T> T* named(T* widget, const char* name, const char* tooltip = nullptr) {
+    widget->setObjectName(name);
+    if (tooltip)
+        widget->setToolTip(tooltip);
+    return widget;
+}
 
 // Paints a widget and its children with a panel colour (background, buttons,
 // text boxes), with text in a readable colour.

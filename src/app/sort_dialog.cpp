@@ -10,21 +10,7 @@
 
 namespace vextor::app {
 
-namespace {
-
-QGroupBox* frame(QWidget* parent, const QString& caption, int left, int top, int width,
-                 int height) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setGeometry(px(left), px(top), px(width), px(height));
-    return f;
-}
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
+namespace {} // namespace
 
 SortDialog::SortDialog(MainWindow& window) : QDialog(&window), w_(window) {
     setObjectName("SortForm");
@@ -32,19 +18,19 @@ SortDialog::SortDialog(MainWindow& window) : QDialog(&window), w_(window) {
     setModal(true);
     setFont(arialFont(pointsToPixels(8)));
 
-    QGroupBox* f = frame(this, "Source Puzzles File", 120, 120, 5400, 660);
+    QGroupBox* f = twipsFrame(this, "Source Puzzles File", 120, 120, 5400, 660);
     input_ = named(new QLineEdit(f), "Text2");
     input_->setGeometry(px(120), px(300), px(4700), px(285));
     pickInput_ = named(new FNDialog(f), "gf2");
     pickInput_->setGeometry(px(4880), px(300), px(400), px(285));
 
-    f = frame(this, "Output File Name", 120, 840, 5400, 660);
+    f = twipsFrame(this, "Output File Name", 120, 840, 5400, 660);
     output_ = named(new QLineEdit(f), "Text1");
     output_->setGeometry(px(120), px(300), px(4700), px(285));
     pickOutput_ = named(new FNDialog(f), "gf1");
     pickOutput_->setGeometry(px(4880), px(300), px(400), px(285));
 
-    f = frame(this, "Sort Criteria", 120, 1560, 2640, 1260);
+    f = twipsFrame(this, "Sort Criteria", 120, 1560, 2640, 1260);
     byNumber_ = named(new QRadioButton("Puzzle Number", f), "Option5");
     byRows_ = named(new QRadioButton("No of Rows", f), "Option4");
     byHeader_ = named(new QRadioButton("Header", f), "Option3");
@@ -55,14 +41,14 @@ SortDialog::SortDialog(MainWindow& window) : QDialog(&window), w_(window) {
     }
     byNumber_->setChecked(true);
 
-    f = frame(this, "Sort Order", 2880, 1560, 2640, 1260);
+    f = twipsFrame(this, "Sort Order", 2880, 1560, 2640, 1260);
     ascending_ = named(new QRadioButton("Ascending", f), "Option1");
     descending_ = named(new QRadioButton("Descending", f), "Option2");
     ascending_->setGeometry(px(120), px(300), px(2400), px(285));
     descending_->setGeometry(px(120), px(600), px(2400), px(285));
     ascending_->setChecked(true);
 
-    f = frame(this, "Puzzle#s", 120, 2880, 5400, 660);
+    f = twipsFrame(this, "Puzzle#s", 120, 2880, 5400, 660);
     resequence_ = named(new QCheckBox("Resequence", f), "Check1");
     resequence_->setGeometry(px(120), px(300), px(1800), px(285));
     auto* startLabel = named(new QLabel("Start#", f), "Label1");
