@@ -66,17 +66,7 @@ void FindCreationRuns(Grid& g) {
             }
         }
     }
-    for (int i = 1; i <= g.ncells; ++i) {
-        Square& s = g[i];
-        if (s.Black) {
-            s.across = 0;
-            s.down = 0;
-            s.cellsacross.clear();
-            s.cellsdown.clear();
-            s.lenacross = 0;
-            s.lendown = 0;
-        }
-    }
+    DropBlackCellRuns(g);
 }
 
 bool FindChains(AppState& st, std::vector<int>& region) {

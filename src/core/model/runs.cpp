@@ -18,6 +18,20 @@ std::vector<int> collectRun(const Grid& g, int r, int c, bool across) {
     return run;
 }
 
+void DropBlackCellRuns(Grid& g) {
+    for (int i = 1; i <= g.ncells; ++i) {
+        Square& s = g[i];
+        if (s.Black) {
+            s.across = 0;
+            s.down = 0;
+            s.cellsacross.clear();
+            s.cellsdown.clear();
+            s.lenacross = 0;
+            s.lendown = 0;
+        }
+    }
+}
+
 void FindRuns(Grid& g) {
     ScanRuns(g, [](const std::vector<int>&, int) {});
 }

@@ -11,6 +11,9 @@ namespace vextor {
 // first known cell or the grid edge.
 std::vector<int> collectRun(const Grid& grid, int r, int c, bool across);
 
+// Black cells lose their clues and runs.
+void DropBlackCellRuns(Grid& grid);
+
 // Rebuilds the run fields of every cell, row by row, the across run of a cell
 // before its down run. visit(run, clue) sees every clue's run, also one shorter
 // than 2 cells, which is recorded as empty. Black cells lose their clues and
@@ -36,17 +39,7 @@ template <class Visit> void ScanRuns(Grid& grid, Visit&& visit) {
             }
         }
     }
-    for (int i = 1; i <= grid.ncells; ++i) {
-        Square& s = grid[i];
-        if (s.Black) {
-            s.across = 0;
-            s.down = 0;
-            s.cellsacross.clear();
-            s.cellsdown.clear();
-            s.lenacross = 0;
-            s.lendown = 0;
-        }
-    }
+    DropBlackCellRuns(grid);
 }
 
 // Recomputes lenacross/cellsacross/lendown/cellsdown of every cell from the
