@@ -4,6 +4,7 @@
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 using vextor::test::ScriptedUserInterface;
@@ -38,16 +39,16 @@ TEST_F(SchemeFixture, GeneralFormFillsThirteenSlotsAndNormalisesTheName) {
     EXPECT_EQ(LoadColorFile(st, ui, name), 1);
     EXPECT_EQ(name, "blue.sch");
     EXPECT_EQ(st.schemecolours[1], 16744448u); // 0;128;255
-    EXPECT_EQ(st.schemecolours[2], packColour(10, 20, 30));
-    EXPECT_EQ(st.schemecolours[3], packColour(200, 201, 202));
-    EXPECT_EQ(st.schemecolours[12], packColour(12, 12, 12));
+    EXPECT_EQ(
+        std::tuple(st.schemecolours[2], st.schemecolours[3], st.schemecolours[12]),
+        std::tuple(packColour(10, 20, 30), packColour(200, 201, 202), packColour(12, 12, 12)));
     EXPECT_EQ(st.schemecolours[13], 77u); // never filled
     // LF line ends read the same.
     writeFile(dir.file("lf.sch"), generalScheme("0;128;255", "1;1;1", "200;201;202", "\n"));
     name = "lf";
     EXPECT_EQ(LoadColorFile(st, ui, name), 1);
-    EXPECT_EQ(st.schemecolours[1], packColour(0, 128, 255));
-    EXPECT_EQ(st.schemecolours[12], packColour(12, 12, 12));
+    EXPECT_EQ(std::pair(st.schemecolours[1], st.schemecolours[12]),
+              std::pair(packColour(0, 128, 255), packColour(12, 12, 12)));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -56,7 +57,6 @@ TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
     for (int k = 0; k < 13; ++k)
         def += std::to_string(1000 + k) + ";comment " + std::to_string(k) + "\r\n";
     writeFile(dir.file("default.sch"), def);
-
     for (std::string name : {"", "DeFault.SCH"}) {
         EXPECT_EQ(LoadColorFile(st, ui, name), 1);
         EXPECT_EQ(name, "default.sch");
@@ -67,18 +67,16 @@ TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
         writeFile(dir.file("default.sch"), "7\r\n8\r\n" + std::string(value) + "\r\n" + def);
         std::string d = "default";
         EXPECT_EQ(LoadColorFile(st, ui, d), 0);
-        EXPECT_EQ(st.schemecolours[1], 8u);
-        EXPECT_EQ(st.schemecolours[2], 1002u) << value;
+        EXPECT_EQ(std::pair(st.schemecolours[1], st.schemecolours[2]), std::pair(8u, 1002u))
+            << value;
     }
     EXPECT_EQ(ui.messages.size(), 2u);
     ui.messages.clear();
-
     // A name with a dot is opened as it is.
     writeFile(dir.file("mine.txt"), generalScheme("1;1;1", "2;2;2", "3;3;3"));
     std::string mine = "mine.txt";
     EXPECT_EQ(LoadColorFile(st, ui, mine), 1);
-    EXPECT_EQ(mine, "mine.txt");
-    EXPECT_EQ(st.schemecolours[3], packColour(3, 3, 3));
+    EXPECT_TRUE(mine == "mine.txt" && st.schemecolours[3] == packColour(3, 3, 3));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -95,8 +93,7 @@ TEST_F(SchemeFixture, FailuresReportAndFallBackToTheDefaultName) {
     }
     EXPECT_EQ(ui.messages.size(), 3u);
     // The slots read before the fault keep their new values.
-    EXPECT_EQ(st.schemecolours[1], packColour(1, 2, 3));
-    EXPECT_EQ(st.schemesApplied, 0);
+    EXPECT_TRUE(st.schemecolours[1] == packColour(1, 2, 3) && st.schemesApplied == 0);
 }
 
 TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing) {
@@ -104,24 +101,17 @@ TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing)
     writeFile(dir.file("teal.sch"), generalScheme("240;250;250", "0;128;128", "130;200;200"));
     EXPECT_TRUE(ColourSchemeCommand(st, ui, 19));
     EXPECT_EQ(st.schemefile, "teal.sch");
-    EXPECT_EQ(st.whitecol, packColour(240, 250, 250));
-    EXPECT_EQ(st.grid[3].BackColor, packColour(240, 250, 250));
-    EXPECT_EQ(ui.busyDepth, 0);
-    EXPECT_GT(ui.maxBusyDepth, 0);
-    EXPECT_EQ(st.schemesApplied, 1);
-
+    EXPECT_EQ(std::pair(st.whitecol, st.grid[3].BackColor),
+              std::pair(packColour(240, 250, 250), packColour(240, 250, 250)));
+    EXPECT_TRUE(ui.busyDepth == 0 && ui.maxBusyDepth > 0 && st.schemesApplied == 1);
     const Colour white = st.whitecol, grey = st.greycol;
     EXPECT_FALSE(ColourSchemeCommand(st, ui, 9)); // maple.sch is not there
     EXPECT_EQ(ui.messages.back(), "Color Scheme File: maple.sch not found");
     EXPECT_EQ(st.schemefile, "Default.sch");
-    EXPECT_EQ(st.whitecol, white);
-    EXPECT_EQ(st.greycol, grey);
-    EXPECT_EQ(st.grid[3].BackColor, white);
-    EXPECT_EQ(ui.busyDepth, 0);
-    EXPECT_EQ(st.schemesApplied, 1); // the panels keep their colour
-
-    EXPECT_EQ(SchemeIndexOf("Teal.SCH"), 19);
-    EXPECT_EQ(SchemeIndexOf("none.sch"), -1);
+    EXPECT_EQ(std::tuple(st.whitecol, st.greycol, st.grid[3].BackColor),
+              std::tuple(white, grey, white));
+    EXPECT_TRUE(ui.busyDepth == 0 && st.schemesApplied == 1); // the panels keep their colour
+    EXPECT_EQ(std::pair(SchemeIndexOf("Teal.SCH"), SchemeIndexOf("none.sch")), std::pair(19, -1));
 }
 
 TEST(ShippedSchemes, EveryMenuItemHasAReadableFile) {

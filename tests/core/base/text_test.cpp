@@ -7,18 +7,20 @@
 using namespace vextor;
 
 TEST(Text, LeadingNumberRule) {
-    EXPECT_EQ(leadingNumber("  12abc"), 12);
-    EXPECT_EQ(leadingNumber("x"), 0);
-    EXPECT_EQ(leadingNumber(""), 0);
-    EXPECT_EQ(leadingNumber("-7,3"), -7);
-    EXPECT_EQ(leadingNumber("+4"), 4);
-    EXPECT_DOUBLE_EQ(leadingNumber("2.5.1"), 2.5);
-    EXPECT_EQ(leadingNumber(" 1 2"), 1);
+    for (auto [text, n] : {std::pair{"  12abc", 12.0},
+                           {"x", 0.0},
+                           {"", 0.0},
+                           {"-7,3", -7.0},
+                           {"+4", 4.0},
+                           {"2.5.1", 2.5},
+                           {" 1 2", 1.0}})
+        EXPECT_DOUBLE_EQ(leadingNumber(text), n) << text;
     // Huge numbers clamp instead of overflowing.
-    EXPECT_EQ(leadingInt("99999999999999999999"), 2147483647);
-    EXPECT_EQ(leadingInt("-99999999999999999999"), -2147483647 - 1);
-    EXPECT_EQ(leadingInt("2.5"), 2);
-    EXPECT_EQ(leadingInt("3.5"), 4);
+    for (auto [text, n] : {std::pair{"99999999999999999999", 2147483647},
+                           {"2.5", 2},
+                           {"3.5", 4},
+                           {"-99999999999999999999", -2147483647 - 1}})
+        EXPECT_EQ(leadingInt(text), n) << text;
 }
 
 TEST(Text, SplitTrimUpper) {
@@ -36,8 +38,8 @@ TEST(Random, SeededDrawsRepeatAndStayInRange) {
     for (int k = 0; k < 1000; ++k) {
         const int x = a.draw(9);
         EXPECT_EQ(x, b.draw(9));
-        EXPECT_GE(x, 1);
-        EXPECT_LE(x, 9);
+        EXPECT_TRUE(x >= 1 && x <= 9) << x;
+
         differs = differs || x != first;
     }
     EXPECT_TRUE(differs); // not one value repeated, as a reseed per draw would give

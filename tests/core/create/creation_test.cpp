@@ -1,5 +1,4 @@
-// Creating puzzles: compiling layouts, random layouts and batch creation (the
-// dialog's rules, Auto and Add Puzzle).
+// Creating puzzles: compiling, random layouts, batch creation (dialog rules, Auto, Add Puzzle).
 #include "base/text.h"
 #include "create/batch_create.h"
 #include "create/compile.h"
@@ -23,8 +22,7 @@ using Msgs = std::vector<std::string>;
 
 namespace {
 
-// What is wrong with a created puzzle (empty if nothing): runs of 2 to 9 distinct digits
-// adding up to their clues, cover every white cell, which connect; AutoSolve solves it.
+// What is wrong with a created puzzle, if anything (runs, coverage, connection, AutoSolve).
 std::string puzzleFault(AppState& st) {
     Grid& g = st.grid;
     FindRuns(g);
@@ -169,8 +167,7 @@ TEST_F(Batch, AutoAppendsAfterTheRecordsThereAndRestoresTheWindow) {
         EXPECT_TRUE(rec && rec->number == n && rec->title == "Sq") << n;
     }
     EXPECT_EQ(ui.messages, Msgs{" 5 Puzzles added to file: " + file});
-    EXPECT_EQ(st.texts.caption, st.puzfile);
-    EXPECT_FALSE(st.texts.overlayVisible || st.autosolving);
+    EXPECT_FALSE(st.texts.caption != st.puzfile || st.texts.overlayVisible || st.autosolving);
     EXPECT_EQ(puzzleFault(st), "");
     ui.messages.clear(); // Cancel in the dialog changes nothing
     AutoCreateCommand(st, ui, form, [](CreateDialogForm& f) { f.tag = "X"; });
@@ -196,13 +193,11 @@ TEST_F(Batch, ProgressOverlayAndCancel) {
                 st.cancelsolve = true; // Cancel Auto Solve pressed during the second
             EXPECT_EQ(p.rows, 8);
         });
-    EXPECT_TRUE(sum.cancelled);
-    EXPECT_EQ(sum.made, 2);
+    EXPECT_TRUE(sum.cancelled && sum.made == 2);
     EXPECT_NE(std::find(captions.begin(), captions.end(), "Generating Puzzle 2 of 4"),
               captions.end());
     EXPECT_EQ(ui.messages, (Msgs{"Cancelled", " 2 Puzzles added to file: " + file}));
-    EXPECT_EQ(CountPuzzles(file, ui), 2);
-    EXPECT_FALSE(st.cancelsolve);
+    EXPECT_TRUE(CountPuzzles(file, ui) == 2 && !st.cancelsolve);
     EXPECT_EQ(readRecord(file, 1)->title.size(),
               std::string("New Puzzle mm-dd-yyyy hh:mm:ss").size());
 }
@@ -211,8 +206,7 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
     AppState st(7);
     RunBatch(st, ui, randomForm("5", "5", 0, file)); // 0 puzzles: one made, nothing written
     EXPECT_EQ(ui.messages, Msgs{"Puzzle created"});
-    // Layouts that never compile: reported once, then the loop ends; digits
-    // that never fit say "Unable to compile"; a missing folder stops it.
+    // Bad layouts: reported once, loop ends; digits that never fit; a missing folder.
     const Msgs invalid = {"X 0,-1 X", "-1,0 . X", "X X X"};
     const Msgs unfit = {"-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X",
                         "-1,0 . . X X X X X X X X", "-1,0 . . X X X X X X X X"};
@@ -248,8 +242,7 @@ TEST_F(Batch, AddPuzzleSaveFormCancelAndAppend) {
     makeGrid(st, kSquare);
     st.puzfile = file;
     st.texts.title = "Mine";
-    // A random template left without a size by an earlier Auto use cannot be
-    // corrected in the save form, so it does not stop the save.
+    // A random template left without a size by Auto cannot be fixed here: no stop.
     CreateDialogForm f = randomForm("10", "10", 5, "elsewhere.vxt");
     f.fixedSize = false;
     const struct {
@@ -258,21 +251,17 @@ TEST_F(Batch, AddPuzzleSaveFormCancelAndAppend) {
     } cases[] = {{"X", file, false}, {"Y", "", false}, {"Y", file, true}};
     for (const auto& c : cases) {
         const bool added = AddPuzzleCommand(st, ui, f, [&](CreateDialogForm& shown) {
-            EXPECT_EQ(shown.caption, "Save Puzzle");
-            EXPECT_EQ(shown.acceptCaption, "Save");
+            EXPECT_EQ(shown.caption + "|" + shown.acceptCaption + "|" + shown.fileNow + "|" +
+                          shown.tag + "|" + shown.title + "|" + CreateDialogProblem(shown),
+                      "Save Puzzle|Save|" + file + "||Mine|");
             EXPECT_FALSE(shown.templateVisible || shown.countVisible);
-            EXPECT_EQ(shown.fileNow, file);
-            EXPECT_EQ(shown.tag, "");
-            EXPECT_EQ(shown.title, "Mine");
-            EXPECT_EQ(CreateDialogProblem(shown), "");
             shown.title = "Renamed";
             shown.tag = c.answerTag;
             shown.fileNow = c.fileNow;
         });
         EXPECT_EQ(added, c.added) << c.answerTag << " " << c.fileNow;
     }
-    EXPECT_EQ(CountPuzzles(file, ui), 1);
-    EXPECT_EQ(st.puznum, 1);
+    EXPECT_TRUE(CountPuzzles(file, ui) == 1 && st.puznum == 1);
     EXPECT_EQ(st.texts.title, "Renamed"); // the new record, loaded
     EXPECT_EQ(f.title, "New Puzzle");     // Auto's title stays
     EXPECT_EQ(ui.messages.back(), "Puzzle# 1 added to file " + file);
@@ -308,7 +297,7 @@ TEST(RandomLayout, SumCellsOnlyAtTheEdgesAndInTheInteriorBand) {
                     << "cell " << i << " seed " << seed;
             }
             EXPECT_LE(interior, static_cast<int>(DensityFactor(g.ncells) * g.ncells / 10));
-            EXPECT_TRUE(g[1].Black && g[g.ncells].Black); // the records follow the colours
+            EXPECT_TRUE(g[1].Black && g[g.ncells].Black); // records follow the colours
             EXPECT_EQ(g[g.ncells / 2].known, g[g.ncells / 2].BackColor != st.whitecol);
         }
     }
@@ -380,8 +369,8 @@ TEST(RandomLayout, CreatedPuzzlesAreSoundAndRepeatable) {
             BuildGrid(st, ui, size, size);
             int layouts = 0;
             ASSERT_EQ(CreateRandomPuzzle(st, ui, &layouts), RandomPuzzleResult::Made);
-            EXPECT_EQ(st.maxtries, static_cast<int>(size * size / 2.0 + 0.25));
-            EXPECT_GE(ui.pumpCount, 1);
+            EXPECT_TRUE(st.maxtries == static_cast<int>(size * size / 2.0 + 0.25) &&
+                        ui.pumpCount >= 1);
             const auto made = gridRows(st);
             // The allocation-free run finder agrees with FindRuns.
             Grid copy = st.grid;
@@ -396,8 +385,7 @@ TEST(RandomLayout, CreatedPuzzlesAreSoundAndRepeatable) {
             BuildGrid(again, ui, size, size);
             int layoutsAgain = 0;
             CreateRandomPuzzle(again, ui, &layoutsAgain);
-            EXPECT_EQ(gridRows(again), made);
-            EXPECT_EQ(layoutsAgain, layouts);
+            EXPECT_TRUE(gridRows(again) == made && layoutsAgain == layouts);
             EXPECT_TRUE(ui.messages.empty());
         }
     }
@@ -413,15 +401,15 @@ TEST(RandomLayout, CreationStopsOnCancelAndGivesUpOnHopelessSizes) {
             st.cancelsolve = true;
     };
     int layouts = 0;
-    EXPECT_EQ(CreateRandomPuzzle(st, ui, &layouts), RandomPuzzleResult::Cancelled);
-    EXPECT_LE(layouts, 3);
-    // Grids too small for a run give up.
-    ui.onPump = nullptr;
+    EXPECT_TRUE(CreateRandomPuzzle(st, ui, &layouts) == RandomPuzzleResult::Cancelled &&
+                layouts <= 3);
+    ui.onPump = nullptr; // grids too small for a run give up
     st.cancelsolve = false;
     for (const int size : {1, 2, 3}) {
         BuildGrid(st, ui, size, size);
-        EXPECT_EQ(CreateRandomPuzzle(st, ui, &layouts), RandomPuzzleResult::GaveUp) << size;
-        EXPECT_EQ(layouts, kMaxRandomLayouts);
+        EXPECT_TRUE(CreateRandomPuzzle(st, ui, &layouts) == RandomPuzzleResult::GaveUp &&
+                    layouts == kMaxRandomLayouts)
+            << size;
         EXPECT_EQ(ui.messages.back(), "Unable to create a random puzzle of " +
                                           std::to_string(size) + "x" + std::to_string(size) +
                                           " after 20000 layouts");
@@ -436,8 +424,7 @@ TEST(RandomLayout, CreateNewRandomMakesATenByTenPuzzle) {
     st.manualmode = true;
     CreateNewRandomCommand(st, ui);
     EXPECT_TRUE(st.grid.rows == 10 && st.grid.cols == 10 && st.texts.gridSize == "10x10");
-    EXPECT_FALSE(st.manualmode || st.autosolving || st.cancelsolve);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(st.manualmode || st.autosolving || st.cancelsolve || !ui.messages.empty());
     EXPECT_EQ(puzzleFault(st), "");
     st.autosolving = true;
     CreateNewRandomCommand(st, ui);
@@ -500,8 +487,7 @@ TEST(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
     // Cells of one, two and three digits in one run each: 1 then 2.
     for (const int cell : {8, 22, 106})
         EXPECT_EQ(st.grid[cell].Choices + st.grid[cell + (cell == 22 ? 11 : 1)].Choices, "12");
-    EXPECT_EQ(st.grid[7].across, 3);
-    EXPECT_EQ(st.grid[11].down, 3);
+    EXPECT_EQ(std::pair(st.grid[7].across, st.grid[11].down), std::pair(3, 3));
 }
 
 TEST(Compile, LargestFirstFillsInListOrderAndRepeats) {
@@ -550,11 +536,11 @@ TEST(Compile, FailedFillingWritesNoClueAndUnableClearsEveryClue) {
     FindRuns(st.grid);
     BuildRunList(st);
     EXPECT_FALSE(FillDigits(st, false));
-    EXPECT_EQ(st.grid[23].across, -1);
-    EXPECT_EQ(st.grid[13].down, -1);
+    EXPECT_EQ(std::pair(st.grid[23].across, st.grid[13].down), std::pair(-1, -1));
     makeGrid(st, layout);
-    EXPECT_EQ(CompileGrid(st, ui, true, true), CompileResult::Unable);
-    EXPECT_EQ(ui.messages.back(), "Unable to compile");
+    EXPECT_TRUE(CompileGrid(st, ui, true, true) == CompileResult::Unable &&
+                ui.messages.back() == "Unable to compile");
+
     for (int i = 1; i <= st.grid.ncells; ++i)
         EXPECT_TRUE(!st.grid[i].across && !st.grid[i].down && st.grid[i].Choices.empty()) << i;
     // Compiling again finds no runs: the layout is now invalid.

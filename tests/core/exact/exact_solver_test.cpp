@@ -1,5 +1,4 @@
-// The exact solver against a plain brute-force count, the published corpus,
-// malformed layouts and its node budget.
+// The exact solver against brute force, the published corpus, bad layouts, its budget.
 #include "exact/exact_solver.h"
 #include "files/puzzle_file.h"
 #include "files/puzzle_reader.h"
@@ -9,6 +8,7 @@
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
@@ -32,8 +32,7 @@ std::vector<Clue> clues(const Grid& g) {
     return out;
 }
 
-// Whether digits (by cell number) fill every run with distinct digits
-// making its clue.
+// Whether digits (by cell number) fill every run with distinct digits making its clue.
 bool solves(const Grid& g, const std::vector<int>& digits) {
     if (digits.size() != static_cast<std::size_t>(g.ncells) + 1)
         return false;
@@ -146,9 +145,7 @@ TEST(ExactSolver, MatchesBruteForceOnSmallRandomGrids) {
         ++seen[std::min<long long>(brute, 2)];
     }
     // The sample covers every answer.
-    EXPECT_GT(seen[0], 5);
-    EXPECT_GT(seen[1], 5);
-    EXPECT_GT(seen[2], 5);
+    EXPECT_GT(std::min({seen[0], seen[1], seen[2]}), 5);
 }
 
 TEST(ExactSolver, MalformedLayouts) {
@@ -172,8 +169,8 @@ TEST(ExactSolver, MalformedLayouts) {
         AppState st(1);
         test::makeGrid(st, c.rows);
         const ExactResult r = CountSolutions(st.grid, 2);
-        EXPECT_FALSE(r.unknown);
-        EXPECT_EQ(r.count, c.count) << c.rows[0] << " / " << c.rows[1];
+        EXPECT_TRUE(!r.unknown && r.count == c.count) << c.rows[0] << " / " << c.rows[1];
+
         EXPECT_EQ(r.count, std::min<long long>(bruteCount(st.grid), 2)) << c.rows[0];
         expectConsistent(st.grid, r);
     }
@@ -199,11 +196,9 @@ TEST(ExactSolver, BudgetRunOutIsUnknownNeverAGuess) {
     // 8! fillings of one run of eight cells.
     test::makeGrid(st, {"X X X X X X X X X", "36,0 . . . . . . . ."});
     const ExactResult cut = CountSolutions(st.grid, 1000000, 100);
-    EXPECT_TRUE(cut.unknown);
-    EXPECT_LT(cut.count, 1000000);
+    EXPECT_TRUE(cut.unknown && cut.count < 1000000);
     const ExactResult whole = CountSolutions(st.grid, 1000000, 10000000);
-    EXPECT_FALSE(whole.unknown);
-    EXPECT_EQ(whole.count, 40320);
+    EXPECT_TRUE(!whole.unknown && whole.count == 40320);
 }
 
 TEST(ExactSolver, PublishedPuzzlesAreUniqueWithTheirStoredSolutions) {
@@ -223,8 +218,7 @@ TEST(ExactSolver, PublishedPuzzlesAreUniqueWithTheirStoredSolutions) {
         ASSERT_TRUE(record) << k;
         applySolution(st.grid, st.whitecol, record->lines);
         for (int i = 1; i <= st.grid.ncells; ++i)
-            if (!st.grid[i].known) {
-                ASSERT_EQ(st.grid[i].Choices, std::to_string(r.first[i])) << k << " cell " << i;
-            }
+            ASSERT_TRUE(st.grid[i].known || st.grid[i].Choices == std::to_string(r.first[i]))
+                << k << " cell " << i;
     }
 }

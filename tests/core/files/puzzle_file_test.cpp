@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 using namespace vextor;
 namespace test = vextor::test;
@@ -18,22 +19,15 @@ using vextor::test::writeFile;
 
 namespace {
 
-const std::string kTinyWithSolution = "#1\r\nTiny\r\n 3, 3\r\n"
-                                      "X 0,3 0,4|X 0,3 0,4\r\n"
-                                      "3,0 2|3,0 2 1\r\n"
-                                      "4,0 2|4,0 1 3\r\n";
-const std::string kTinyLayout = "#1\r\nTiny\r\n 3, 3\r\n"
-                                "X 0,3 0,4\r\n"
-                                "3,0 2\r\n"
-                                "4,0 2\r\n";
+const std::string kTinyWithSolution =
+    "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3\r\n";
+const std::string kTinyLayout = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
 
-// The Tiny puzzle, solved.
 void buildTiny(AppState& st) {
     test::makeGrid(st, {"X 0,3 0,4", "3,0 2 1", "4,0 1 3"});
 }
 
-// Cell kinds of the grid as one letter each: B black, S sum, W white (by
-// colour, as the writer sees them), with clues of sum cells.
+// Cell kinds by colour, as the writer sees them: B black, W/w white, S sum with clues.
 std::string kinds(const AppState& st) {
     std::string out;
     for (int i = 1; i <= st.grid.ncells; ++i) {
@@ -85,8 +79,7 @@ TEST(PuzzleFile, TinyExampleWrittenByteForByte) {
     EXPECT_EQ(readFile(dir.file("without.vxt")), two);
     EXPECT_EQ(CountPuzzles(dir.file("without.vxt"), ui), 2);
 
-    // A last line without its line end gets one before the new record; an
-    // empty file gets none.
+    // A last line without its line end gets one before the new record.
     for (const std::string old : {"note", "note\n", "note\r\n", ""}) {
         const std::string path = dir.file("open" + std::to_string(old.size()) + ".vxt");
         writeFile(path, old);
@@ -116,10 +109,8 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(kinds(st), "B S0,3 S0,4 S3,0 W W S4,0 W W ");
-    EXPECT_EQ(st.grid.ncells, 9);
-    EXPECT_EQ(st.maxtries, 18);
-    EXPECT_EQ(st.npuzzles, 2);
-    EXPECT_EQ(st.puznum, 2);
+    EXPECT_EQ(std::tuple(st.grid.ncells, st.maxtries, st.npuzzles, st.puznum),
+              std::tuple(9, 18, 2, 2));
     EXPECT_EQ(st.texts.title + st.texts.gridSize + st.texts.puzNumNow + st.texts.puzNumber,
               "Tiny3x32 of 2");
     EXPECT_EQ(st.texts.caption, "/the/current/file.vxt");
@@ -131,17 +122,13 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     EXPECT_GE(ui.maxBusyDepth, 1);
     for (int i = 1; i <= 9; ++i) {
         const Square& s = st.grid[i];
-        EXPECT_FALSE(s.Enabled);
-        EXPECT_EQ(s.tick, 0u);
-        EXPECT_TRUE(s.Choices.empty()); // the solution part is not read
-        EXPECT_EQ(s.left, cellLeft(st.grid.colOf(i)));
-        EXPECT_EQ(s.top, cellTop(st.grid.rowOf(i)));
+        EXPECT_TRUE(!s.Enabled && !s.tick && s.Choices.empty()) << i; // no solution read
+        EXPECT_TRUE(s.left == cellLeft(st.grid.colOf(i)) && s.top == cellTop(st.grid.rowOf(i)));
     }
 
     // Written back, with the solution restored from the record, it is the same.
     const auto record = readRecord(path, 2);
-    ASSERT_TRUE(record);
-    EXPECT_EQ(record->number, 1);
+    ASSERT_TRUE(record && record->number == 1);
     applySolution(st.grid, st.whitecol, record->lines);
     EXPECT_EQ(recordText(st.grid, st.whitecol, st.texts.title, 1, true), kTinyWithSolution);
 }
@@ -160,8 +147,7 @@ TEST(PuzzleFile, EmptyNineByNineForMinusOne) {
     for (int i = 1; i <= 81; ++i) {
         const Square& s = st.grid[i];
         EXPECT_FALSE(s.Black || s.known || s.Enabled || s.across || s.down) << i;
-        EXPECT_EQ(s.BackColor, st.whitecol);
-        EXPECT_TRUE(s.Choices.empty());
+        EXPECT_TRUE(s.BackColor == st.whitecol && s.Choices.empty());
     }
 }
 
@@ -173,11 +159,7 @@ TEST(PuzzleFile, WhiteCountsRunAcrossRowEnds) {
     test::makeGrid(st, {"X 2 3", "4 5 X", "5,0 8 9"});
     const std::string path = dir.file("runs.vxt");
     ASSERT_TRUE(AppendPuzzle(st, "Runs", 3, true, path));
-    EXPECT_EQ(readFile(path), "#3\r\nRuns\r\n 3, 3\r\n"
-                              "X 4|X 2 3\r\n"
-                              "X|4 5 X\r\n"
-                              "5,0 2|5,0 8 9\r\n");
-
+    EXPECT_EQ(readFile(path), "#3\r\nRuns\r\n 3, 3\r\nX 4|X 2 3\r\nX|4 5 X\r\n5,0 2|5,0 8 9\r\n");
     // A whole grid of white cells is one count on the first line.
     test::makeGrid(st, {". . .", ". . ."});
     EXPECT_EQ(rowLines(st.grid, st.whitecol, false), (std::vector<std::string>{"6", ""}));
@@ -206,8 +188,7 @@ TEST(PuzzleFile, LargestGridWrittenCompletely) {
     ASSERT_TRUE(AppendPuzzle(st, "Big", 1, true, path));
 
     const auto record = readRecord(path, 1);
-    ASSERT_TRUE(record);
-    ASSERT_EQ(record->lines.size(), 15u);
+    ASSERT_TRUE(record && record->lines.size() == 15u);
     EXPECT_EQ(parseSolution(record->lines[14]).size(), 18u);
     AppState back(2);
     ASSERT_TRUE(ReadPuzzle(back, ui, path, 1));
@@ -222,8 +203,7 @@ TEST(PuzzleFile, TokenReadingRules) {
         // Lower-case x, several spaces, LF line ends, text after "|" ignored.
         {"#1\nT\n 3, 3\n  x   0,3  0,4 |junk 9 9\n3,0    2\n4,0 2|\n",
          "B S0,3 S0,4 S3,0 W W S4,0 W W "},
-        // 0,0 is a sum cell without clues; 0 and garbage counts are no cells; a
-        // missing down field reads 0.
+        // 0,0: a sum cell without clues; 0 and garbage counts: no cells; no down field: 0.
         {"#1\r\nT\r\n 2, 3\r\n0,0 0 abc 7, 2.5\r\n-4 X X\r\n", "S0,0 S7,0 W W B B "},
         // Counts round half to even: 2.5 -> 2, 3.5 -> 4.
         {"#1\r\nT\r\n 1, 8\r\nX 2.5 X 3.5\r\n", "B W W B W W W W "},
@@ -258,12 +238,10 @@ TEST(PuzzleFile, TitlesWithCommasAndQuotesSurvive) {
     EXPECT_EQ(titleLine("a \"b\", c"), "\"a \"\"b\"\", c\"");
     EXPECT_EQ(titleLine("two\r\nlines"), "two  lines");
 
-    // Older files: an unquoted comma cuts the title, but the size line is
-    // still read from its own line.
+    // Older files: an unquoted comma cuts the title; the size line is still its own.
     const auto old = load("#1\r\nOld, title\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
     ASSERT_TRUE(old->ok);
-    EXPECT_EQ(old->st.texts.title, "Old");
-    EXPECT_EQ(old->st.texts.gridSize, "3x3");
+    EXPECT_EQ(old->st.texts.title + old->st.texts.gridSize, "Old3x3");
     EXPECT_EQ(parseTitle("  padded  "), "padded");
     EXPECT_EQ(parseTitle("\"unterminated, title"), "unterminated, title");
     EXPECT_EQ(parseTitle("\"closed\" rest, more"), "closed");
@@ -286,21 +264,19 @@ TEST(PuzzleFile, SolutionTokens) {
     for (int i : {5, 6, 8, 9})
         st.grid[i].Choices = "x";
     applySolution(st.grid, st.whitecol, {"X 0,3 0,4|X 0,3 0,4", "3,0 2|3,0  1", "4,0 2"});
-    EXPECT_EQ(st.grid[5].Choices, "");
-    EXPECT_EQ(st.grid[6].Choices, "1");
-    EXPECT_EQ(st.grid[8].Choices, "x"); // no solution part: unchanged
-    EXPECT_EQ(st.grid[2].Choices, "");  // sum cells never take a token
+    // 8: no solution part, unchanged; 2: sum cells never take a token.
+    EXPECT_EQ(st.grid[5].Choices + "/" + st.grid[6].Choices + "/" + st.grid[8].Choices + "/" +
+                  st.grid[2].Choices,
+              "/1/x/");
 
-    // A row starting with an empty white cell loses that token to trimming:
-    // the rest lines up from the right, and no "X" lands in a white cell.
+    // A row starting with an empty white cell loses that token to trimming; no "X" lands in it.
     vextor::test::makeGrid(st, {"X 0,3 0,4", "3,0 . .", ". . X"});
     st.grid[8].Choices = "2";
     const auto lines = rowLines(st.grid, st.whitecol, true);
     EXPECT_EQ(lines[2], "X|2 X");
     st.grid[8].Choices = "x";
     applySolution(st.grid, st.whitecol, lines);
-    EXPECT_EQ(st.grid[7].Choices, "");
-    EXPECT_EQ(st.grid[8].Choices, "2");
+    EXPECT_EQ(st.grid[7].Choices + "/" + st.grid[8].Choices, "/2");
 }
 
 TEST(PuzzleFile, ByteOrderMarkBeforeTheFirstRecord) {
@@ -314,8 +290,7 @@ TEST(PuzzleFile, ByteOrderMarkBeforeTheFirstRecord) {
     AppState st(1);
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
     EXPECT_EQ(st.texts.title, "Tiny");
-    ASSERT_TRUE(readRecord(path, 1));
-    EXPECT_EQ(readRecord(path, 1)->lines.size(), 3u);
+    EXPECT_TRUE(readRecord(path, 1) && readRecord(path, 1)->lines.size() == 3u);
 }
 
 TEST(PuzzleFile, SizesAndMalformedRecords) {
@@ -331,8 +306,7 @@ TEST(PuzzleFile, SizesAndMalformedRecords) {
         EXPECT_EQ(l->st.grid.ncells, cells);
     }
     const auto tall = load("#1\r\nTall\r\n 16, 9\r\nX\r\n");
-    EXPECT_EQ(tall->st.texts.title, "Tall"); // labels changed before the fault stay
-    EXPECT_EQ(tall->st.texts.gridSize, "16x9");
+    EXPECT_EQ(tall->st.texts.title + tall->st.texts.gridSize, "Tall16x9"); // set before the fault
     std::vector<std::string> bad = {
         std::string("#1\r\n\x01\xff\x00\x80 \r\n\x7f\x00,\x02\r\n", 17),
         "#1\r\nT\r\n 3, 3\r\n99999999999999999999\r\n\r\n\r\n",
@@ -351,8 +325,8 @@ TEST(PuzzleFile, SizesAndMalformedRecords) {
         EXPECT_FALSE(l->ok) << content;
         ASSERT_EQ(l->ui.messages.size(), 1u) << content;
         EXPECT_EQ(l->ui.messages[0].rfind("Error reading puzzle# 1 from file ", 0), 0u);
-        EXPECT_EQ(l->ui.busyDepth, 0);
-        EXPECT_EQ(l->ui.hiddenDepth, 0);
+        EXPECT_EQ(std::tuple(l->ui.busyDepth, l->ui.hiddenDepth), std::tuple(0, 0));
+
         EXPECT_EQ(l->st.grid.ncells, l->st.grid.rows * l->st.grid.cols) << content;
     }
     EXPECT_TRUE(load(bad[8], 2)->ok); // the record after a short one is whole

@@ -5,6 +5,7 @@
 #include "support/grid_builder.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 
@@ -17,20 +18,16 @@ TEST(FindRuns, RecordsRunsOfTwoOrMoreCells) {
     st.grid[1].across = 5; // a black cell loses any clue
     FindRuns(st.grid);
     EXPECT_EQ(st.grid[5].cellsacross, (std::vector<int>{6, 7}));
-    EXPECT_EQ(st.grid[5].lenacross, 2);
     EXPECT_EQ(st.grid[9].cellsacross, (std::vector<int>{10, 11, 12}));
     EXPECT_EQ(st.grid[3].cellsdown, (std::vector<int>{7, 11, 15}));
-    EXPECT_EQ(st.grid[3].lendown, 3);
+    EXPECT_EQ(std::tuple(st.grid[5].lenacross, st.grid[3].lendown, st.grid[6].lenacross),
+              std::tuple(2, 3, 0));
     EXPECT_EQ(st.grid[2].cellsdown, (std::vector<int>{6, 10}));
     EXPECT_EQ(runString(st.grid[9].cellsacross), " 10, 11, 12,");
-    EXPECT_EQ(st.grid[1].across, 0);
-    EXPECT_TRUE(st.grid[1].cellsacross.empty());
-    EXPECT_EQ(st.grid[6].lenacross, 0);
-
+    EXPECT_TRUE(st.grid[1].across == 0 && st.grid[1].cellsacross.empty());
     test::makeGrid(st, {"X 0,4 X", "16,3 . X", "X . X"}); // a one-cell run is empty
     FindRuns(st.grid);
-    EXPECT_EQ(st.grid[4].lenacross, 0);
-    EXPECT_TRUE(st.grid[4].cellsacross.empty());
+    EXPECT_TRUE(st.grid[4].lenacross == 0 && st.grid[4].cellsacross.empty());
     EXPECT_EQ(st.grid[2].lendown, 2);
 }
 
@@ -52,10 +49,8 @@ TEST(Geometry, CellUnderAPointAndWindowFit) {
 
     EXPECT_EQ(FitGridWindow(5, 10).gridWidth, 6450);
     const WindowFit f = FitGridWindow(15, 18);
-    EXPECT_EQ(f.gridWidth, 18 * 624 + 150);
-    EXPECT_EQ(f.gridHeight, 15 * 564 + 120);
-    EXPECT_EQ(f.windowWidth, f.gridWidth + 150);
-    EXPECT_EQ(f.windowHeight, 696 + f.gridHeight + 500);
+    EXPECT_EQ(std::tuple(f.gridWidth, f.gridHeight, f.windowWidth, f.windowHeight),
+              std::tuple(18 * 624 + 150, 15 * 564 + 120, 18 * 624 + 300, 696 + 15 * 564 + 620));
 }
 
 TEST(CellDisplay, DigitsCluesTickAndBlack) {
@@ -66,15 +61,13 @@ TEST(CellDisplay, DigitsCluesTickAndBlack) {
     auto d = describeCell(s);
     EXPECT_EQ(d.line1 + "|" + d.line2, "12345|6");
     EXPECT_EQ(d.acrossText + "|" + d.downText, "16|");
-    EXPECT_EQ(d.pointSize, 8);
-    EXPECT_FALSE(d.tickVisible);
+    EXPECT_TRUE(d.pointSize == 8 && !d.tickVisible);
     s.Choices = "7";
     s.tick = packColour(10, 200, 10);
     d = describeCell(s);
     EXPECT_EQ(d.line1 + "|" + d.line2, "7|");
-    EXPECT_EQ(d.pointSize, 16);
-    EXPECT_TRUE(d.bold && d.tickVisible);
+    EXPECT_TRUE(d.pointSize == 16 && d.bold && d.tickVisible);
     s.Black = true;
-    EXPECT_EQ(describeCell(s).background, packColour(0, 0, 0));
-    EXPECT_EQ(describeCell(s).acrossText, "");
+    EXPECT_TRUE(describeCell(s).background == packColour(0, 0, 0) &&
+                describeCell(s).acrossText.empty());
 }

@@ -1,5 +1,4 @@
-// Acceptance: the published puzzles of the shared corpus are written back
-// byte for byte and solve to their stored unique solutions.
+// The published corpus is written back byte for byte and solves to its stored solutions.
 #include "files/puzzle_file.h"
 #include "model/grid_checks.h"
 #include "solver/autosolve.h"
@@ -32,6 +31,7 @@ TEST(Corpus, PublishedPuzzlesSolveToTheirStoredSolutions) {
         ASSERT_TRUE(ReadPuzzle(st, ui, file, k)) << k;
         const auto record = readRecord(file, k);
         ASSERT_TRUE(record) << k;
+
         applySolution(st.grid, st.whitecol, record->lines);
         written += recordText(st.grid, st.whitecol, st.texts.title, record->number, true);
         const std::string expected = snapshotLine(st.grid);

@@ -1,5 +1,4 @@
-// Guessing with retraction: the choice list, the guess step, retracting,
-// restarting and the try limit.
+// Guessing with retraction: choice list, guess step, retracting, restarting, try limit.
 #include "model/grid_checks.h"
 #include "solver/deduce.h"
 #include "solver/guessing.h"
@@ -30,8 +29,7 @@ void prepare(AppState& st, ScriptedUserInterface& ui,
     makeGrid(st, rows);
     ASSERT_TRUE(PrepareSolve(st, ui));
     Deduce(st, ui);
-    st.solver.guesscount = 0;
-    st.solver.tries = 0;
+    st.solver.guesscount = st.solver.tries = 0;
 }
 
 void deadEnd(AppState& st) {
@@ -59,7 +57,6 @@ TEST(ChoiceList, LineFormatOrderAndPick) {
     EXPECT_EQ(ChoiceLine(st, cell), "02,39,03,05,79");
     st.grid[cell].Choices = "123456789";
     EXPECT_EQ(ChoiceLine(st, cell), "09,39,03,05,123456789");
-
     ScriptedUserInterface ui;
     prepare(st, ui);
     // The refinement runs first: the two-cell complements turn 213 into 21.
@@ -67,7 +64,6 @@ TEST(ChoiceList, LineFormatOrderAndPick) {
     RefineAndListChoices(st);
     EXPECT_EQ(st.solver.choiceList, (std::vector<std::string>{"02,06,02,02,12", "02,06,02,03,12",
                                                               "02,06,03,02,12", "02,06,03,03,21"}));
-
     // The pick draws among the lines with the fewest candidates.
     st.solver.choiceList = {"02,10,02,02,12", "02,10,02,03,34", "02,10,03,02,56",
                             "03,10,03,03,789"};
@@ -92,7 +88,6 @@ TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
     EXPECT_EQ(snapshotLine(st.grid), before);
     EXPECT_EQ(ChooseOption(st, ui, "02,07,02,02,23"), "");
     EXPECT_EQ(ChooseOption(st, ui, "02,07,09,09,12"), ""); // no such cell
-
     // No digit is an option while a white cell is empty.
     prepare(st, ui, {"X 0,4 0,3 X", "3,0 . . X", "4,0 . . X", "X X X ."});
     st.grid[6].Choices = "213";
@@ -129,8 +124,7 @@ TEST(TryNextGuess, RetractsToTheNewestGuessWithUntriedDigits) {
     AppState st(3);
     ScriptedUserInterface ui;
     prepare(st, ui);
-    // As after one guess of 1 in cell (2, 2) that led to a dead end. Top
-    // first: a spent entry (nothing left to try) is dropped on the way.
+    // After a guess of 1 in (2, 2) led to a dead end; the spent top entry is dropped.
     st.solver.retractLines = {snapshotLine(st.grid)};
     st.solver.retractStack = {RetractEntry{1, 3, 2, ""}, RetractEntry{1, 2, 2, "2"}};
     st.solver.tries = 1;
@@ -142,9 +136,7 @@ TEST(TryNextGuess, RetractsToTheNewestGuessWithUntriedDigits) {
     const RetractEntry& e = st.solver.retractStack.front();
     EXPECT_EQ(std::tuple(e.k, e.row, e.col, e.untried, st.solver.tries),
               std::tuple(2, 2, 2, std::string(), 2));
-    EXPECT_EQ(st.solver.retractLines.size(), 2u);
-    EXPECT_FALSE(st.solver.searchExhausted);
-
+    EXPECT_TRUE(st.solver.retractLines.size() == 2u && !st.solver.searchExhausted);
     // An entry pointing past the recorded lines restarts.
     st.solver.startupSnapshot = ",,,,12,12,,12,12,";
     st.solver.retractStack = {RetractEntry{3, 2, 2, "1"}};
@@ -169,7 +161,6 @@ TEST(TryNextGuess, ExhaustedSearchRestartsFromTheStartupSnapshot) {
     EXPECT_EQ(std::pair(st.solver.restarts, st.solver.tries), std::pair(1, 0));
     EXPECT_EQ(sortedCells(st.grid), ",,,,34,34,,34,34,");
     EXPECT_EQ(snapshotLine(st.grid, true), snapshotLine(st.grid));
-
     // The snapshot in memory wins over a stale file.
     st.solver.guesscount = 0;
     st.solver.startupSnapshot = ",,,,12,12,,12,12,";
@@ -206,8 +197,7 @@ TEST(TryNextGuess, TryLimitQuestion) {
         EXPECT_EQ(
             std::tuple(st.solver.nolimit, st.cancelsolve, st.solver.guesscount, st.solver.restarts),
             std::tuple(c.nolimit, c.cancel, 0, c.restarts));
-        // After Yes the limit is never asked again; after No once another
-        // maxtries guesses are made.
+        // After Yes the limit is never asked again; after No, after maxtries more guesses.
         st.cancelsolve = false;
         st.solver.guesscount = 200;
         st.solver.tries = 2 * st.grid.ncells + 1;
@@ -223,7 +213,7 @@ TEST(TryNextGuess, TryLimitQuestion) {
     st.solver.searchExhausted = true;
     const std::string before = snapshotLine(st.grid);
     TryNextGuess(st, ui, false);
-    EXPECT_EQ(st.solver.solveresult, SolveResult::GaveUp);
     EXPECT_EQ(snapshotLine(st.grid), before);
-    EXPECT_TRUE(st.solver.restarts == 0 && ui.log.empty());
+    EXPECT_TRUE(st.solver.solveresult == SolveResult::GaveUp && st.solver.restarts == 0 &&
+                ui.log.empty());
 }

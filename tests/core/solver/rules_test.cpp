@@ -1,5 +1,4 @@
-// The deduction rules on one hand-made run, laid across and again down:
-// exact candidate strings, in order, and the change flag.
+// Deduction rules on one run, across and down: exact candidate strings and the change flag.
 #include "model/grid_checks.h"
 #include "model/runs.h"
 #include "solver/remainder_rules.h"
@@ -11,13 +10,13 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 using namespace vextor;
 
 namespace {
 
-// A grid of one run: the clue token ("a,0") and then the cells, in one row,
-// or in one column with the clue turned into a down clue.
+// A grid of one run ("a,0" then the cells) in one row, or in one column with a down clue.
 AppState runGrid(const std::string& cells, bool down) {
     AppState st(1);
     std::istringstream in(cells);
@@ -70,8 +69,7 @@ TEST(Rules, OneRunAcrossAndDown) {
                singles = plain<RemoveSingles>, bounds = plain<CheckMaxSums>,
                pairPair = plain<TestPairPair>, pairTriple = plain<TestPairTriple>;
     const RuleCase cases[] = {
-        // The longer string takes the complements of the shorter, in its order;
-        // replaced, not intersected; complements outside 1..9 skipped.
+        // The longer string is replaced (not intersected) by the shorter's complements in 1..9.
         {"complements", pairs, "10,0 37 1234678", "10,0 37 73", true},
         {"complements", pairs, "10,0 37 73", "10,0 37 73", false},
         {"complements", pairs, "10,0 1234 5", "10,0 5 5", true},
@@ -96,16 +94,14 @@ TEST(Rules, OneRunAcrossAndDown) {
         // The pair pass settles the third cell without reporting a change.
         {"bounds", bounds, "12,0 45 54 23", "12,0 45 54 3", false},
         {"bounds", bounds, "12,0 45 234 54", "12,0 45 3 54", true},
-        // Remainders: the table entry replaces a string no shorter than it,
-        // and is intersected with longer ones.
+        // Remainders: the entry replaces a string no shorter than it, intersects longer ones.
         {"remainder", ApplyRemainderCombos, "20,0 9 123456789 12348 2367",
          "20,0 9 24536178 12348 2367", true},
         {"remainder", ApplyRemainderCombos, "6,0 3 123 1245", "6,0 3 12 12", true},
         {"remainder", ApplyRemainderCombos, "12,0 3 1245 1249", "12,0 3 1245 124", true},
         {"remainder", ApplyRemainderCombos, "7,0 5 123 123", "7,0 5 123 123", false, true},
         {"remainder", ApplyRemainderCombos, "7,0 1234 123 123", "7,0 1234 123 123", false},
-        // The two-cell pass does not report; it skips settled cells and
-        // complements that are the digit itself or no digit.
+        // The silent two-cell pass skips settled cells and self- or out-of-range complements.
         {"remainder", ApplyRemainderCombos, "9,0 18 12345678", "9,0 18 81", false},
         {"remainder", ApplyRemainderCombos, "10,0 5 46", "10,0 5 46", false},
         {"remainder", ApplyRemainderCombos, "10,0 46 5", "10,0 46 5", false},
@@ -169,10 +165,8 @@ TEST(Rules, ValidAndSolvedGrids) {
 }
 
 TEST(SumBounds, Helpers) {
-    EXPECT_EQ(MaxDigit(""), 0);
-    EXPECT_EQ(MinDigit(""), 99);
-    EXPECT_EQ(MaxDigit("3817"), 8);
-    EXPECT_EQ(MinDigit("3817"), 1);
+    EXPECT_EQ(std::tuple(MaxDigit(""), MinDigit(""), MaxDigit("3817"), MinDigit("3817")),
+              std::tuple(0, 99, 8, 1));
     const AppState st = runGrid("23,0 5 89 9 .", false);
     const auto& run = st.grid[1].cellsacross;
     ASSERT_EQ(run.size(), 4u);

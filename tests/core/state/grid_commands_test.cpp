@@ -3,6 +3,7 @@
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 using vextor::test::ScriptedUserInterface;
@@ -18,17 +19,13 @@ TEST(BuildGrid, PlacesEmptyWhiteCellsAndSetsTheTryLimit) {
     st.pendingaction = "Black";
     BuildGrid(st, ui, 9, 9);
     EXPECT_EQ(st.grid.CellIndex(2, 1), 10);
-    EXPECT_EQ(st.grid[10].left, 54);
-    EXPECT_EQ(st.grid[10].top, 50 + 564);
-    EXPECT_EQ(st.grid[9].left, 9 * 624 - 570);
-    EXPECT_EQ(st.maxtries, 3 * 81);
-    EXPECT_EQ(ui.busyDepth, 0);
-    EXPECT_TRUE(st.pendingaction.empty());
+    EXPECT_EQ(std::tuple(st.grid[10].left, st.grid[10].top, st.grid[9].left, st.maxtries),
+              std::tuple(54, 50 + 564, 9 * 624 - 570, 3 * 81));
+    EXPECT_TRUE(ui.busyDepth == 0 && st.pendingaction.empty());
     for (int i = 1; i <= 81; ++i) {
         const Square& s = st.grid[i];
         EXPECT_FALSE(s.Black || s.known || s.across || s.tick || !s.Enabled) << i;
-        EXPECT_EQ(s.BackColor, st.whitecol);
-        EXPECT_TRUE(s.Choices.empty());
+        EXPECT_TRUE(s.BackColor == st.whitecol && s.Choices.empty()) << i;
     }
 }
 
@@ -37,8 +34,7 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
     ScriptedUserInterface ui;
     BuildGrid(st, ui, 9, 9);
     EXPECT_FALSE(NewGridCommand(st, ui)); // no answer queued: cancelled
-    EXPECT_EQ(st.grid.rows, 9);
-    EXPECT_FALSE(st.editmode);
+    EXPECT_TRUE(st.grid.rows == 9 && !st.editmode);
     ui.log.clear();
     ui.inputAnswers = {std::string("16,10"), std::string("4,10"), std::string("10,19"),
                        std::string("10,4"),  std::string("12"),   std::string("0,0"),
@@ -52,11 +48,8 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
                                "Incorrect number of columns", "Incorrect number of rows"}));
     EXPECT_EQ(ui.log[0], "input: New Grid: Enter grid size as rows,columns\r\nMaximum rows= 15, "
                          "columns= 18 [10,10]");
-    EXPECT_EQ(st.grid.ncells, 15 * 18);
-    EXPECT_EQ(st.texts.gridSize, "15x18");
-    EXPECT_TRUE(st.editmode && !st.manualmode);
-    EXPECT_EQ(st.curcell, 1);
-    EXPECT_EQ(st.grid[1].tick, st.greencol);
+    EXPECT_TRUE(st.grid.ncells == 15 * 18 && st.texts.gridSize == "15x18");
+    EXPECT_TRUE(st.editmode && !st.manualmode && st.curcell == 1 && st.grid[1].tick == st.greencol);
     EXPECT_EQ(st.fit.gridWidth, 18 * 624 + 150);
-    EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
+    EXPECT_EQ(std::pair(ui.busyDepth, ui.hiddenDepth), std::pair(0, 0));
 }

@@ -11,8 +11,7 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-// Every message with the cells that carry a tick while it is shown, then
-// "failed" when the check failed and any tick left afterwards.
+// Each message with the ticked cells while shown, "failed" on failure, ticks left after.
 Texts check(const std::vector<std::string>& rows, bool show = true) {
     AppState st(1);
     test::ScriptedUserInterface ui;
@@ -62,8 +61,8 @@ TEST(CheckLayout, ErrorsAndWarnings) {
         {{"X X X", "3,0 . .", "4,0 . ."},
          {"Column at cell 5 down may not have unique digits @5 yellow",
           "Column at cell 6 down may not have unique digits @6 yellow"}},
-        // None where the cells after a black one wrap into the next row or
-        // fall off the bottom.
+        // None where the cells after a black one wrap into the next row or leave the grid.
+
         {{"X X 0,3", "0,4 X .", ". X .", ". X X", "3,0 . ."}, {}},
     };
     for (const auto& c : cases)
