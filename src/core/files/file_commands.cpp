@@ -5,6 +5,8 @@
 #include "files/puzzle_file.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 namespace vextor {
 
@@ -35,6 +37,22 @@ bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
     const std::string path = ui.pickFile(puzzleFileRequest(st, "Vextor", false));
     if (path.empty())
         return false;
+    BusyPointer busy(ui);
+    st.puzfile = path;
+    st.puznum = 1;
+    ReadPuzzle(st, ui, st.puzfile, 1);
+    ApplyScheme(st);
+    return true;
+}
+
+bool OpenPuzzleFileCommand(AppState& st, UserInterface& ui, const std::string& path) {
+    if (refusedWhileSolving(st, ui))
+        return false;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary)) {
+        ui.message("Cannot open puzzle file:\r\n" + path);
+        return false;
+    }
     BusyPointer busy(ui);
     st.puzfile = path;
     st.puznum = 1;

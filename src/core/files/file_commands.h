@@ -18,6 +18,12 @@ FileRequest puzzleFileRequest(const AppState& st, const std::string& title, bool
 // Returns true when a file was chosen.
 bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui);
 
+// Opens the puzzle file named on the command line: makes it current and
+// loads record 1, like Load Puzzle File without the picker. A path that is not
+// a readable file gets "Cannot open puzzle file:" and the path, and changes
+// nothing. Returns true when the file was made current.
+bool OpenPuzzleFileCommand(AppState& st, UserInterface& ui, const std::string& path);
+
 // First, previous, next, last or a random record of the current file.
 // Returns true when a record was asked for.
 bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where);

@@ -2,15 +2,21 @@
 
 namespace vextor {
 
+std::string clueText(int clue) {
+    if (clue == 0)
+        return {};
+    return clue == -1 ? "?" : std::to_string(clue);
+}
+
 CellDisplay describeCell(const Square& cell) {
     CellDisplay d;
     d.background = cell.Black ? packColour(0, 0, 0) : cell.BackColor;
     if (!cell.Black) {
-        d.acrossText = cell.across != 0 ? std::to_string(cell.across) : std::string();
-        d.downText = cell.down != 0 ? std::to_string(cell.down) : std::string();
+        d.acrossText = clueText(cell.across);
+        d.downText = clueText(cell.down);
     }
-    d.acrossColour = cell.acrosscol;
-    d.downColour = cell.downcol;
+    d.acrossColour = readableTextColour(cell.acrosscol, d.background);
+    d.downColour = readableTextColour(cell.downcol, d.background);
     const std::string& s = cell.Choices;
     if (s.size() >= 6) {
         d.line1 = s.substr(0, 5);
@@ -22,8 +28,12 @@ CellDisplay describeCell(const Square& cell) {
     } else {
         d.line1 = s;
     }
+    if (s.size() >= 2)
+        d.pencilMarks = s;
+    d.textColour = plainTextColour(d.background);
     d.tickVisible = cell.tick != 0;
     d.tickColour = cell.tick;
+    d.tickOutline = readableTextColour(cell.tick, d.background);
     return d;
 }
 
