@@ -25,13 +25,22 @@ void copyMissingFiles(const QString& from, const QString& to) {
     }
 }
 
+QString resourceFolder(const QString& programFolder) {
+    const QDir program(programFolder);
+    if (program.exists("vextor.htm"))
+        return programFolder;
+    const QString shared = QDir::cleanPath(program.filePath("../share/vextor"));
+    return QDir(shared).exists("vextor.htm") ? shared : programFolder;
+}
+
 QString resolveAppFolder(const QString& programFolder) {
-    if (folderWritable(programFolder))
+    const QString resources = resourceFolder(programFolder);
+    if (resources == programFolder && folderWritable(programFolder))
         return programFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (data.isEmpty() || !QDir().mkpath(data))
-        return programFolder;
-    copyMissingFiles(programFolder, data);
+        return resources;
+    copyMissingFiles(resources, data);
     return data;
 }
 

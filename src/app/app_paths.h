@@ -6,9 +6,15 @@
 
 namespace vextor::app {
 
-// The folder to use as the application folder. When `programFolder` is not
-// writable, the per-user data folder is used instead and the shipped files
-// (schemes, help page, sample puzzles) are copied there when missing.
+// Where the shipped files (schemes, help page, sample puzzles) are: the
+// program folder when it holds the help page "vextor.htm" (a build or a copy
+// kept in one folder), else "../share/vextor" beside it (an installed copy:
+// bin/vextor and share/vextor), else the program folder.
+QString resourceFolder(const QString& programFolder);
+
+// The folder to use as the application folder: the program folder when it
+// holds the shipped files and can be written; otherwise the per-user data
+// folder, into which the shipped files are copied when missing.
 QString resolveAppFolder(const QString& programFolder);
 
 // Copies the colour schemes (*.sch), vextor.htm and puzzles.vxt of `from` into

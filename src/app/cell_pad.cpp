@@ -28,11 +28,32 @@ QString objectNameOf(const PadButton& b) {
     return {};
 }
 
+QString tooltipOf(const PadButton& b) {
+    switch (b.kind) {
+    case PadButtonKind::Exit:
+        return "Close the pad";
+    case PadButtonKind::Number:
+        return QString("Clue %1: left click puts it on the side you clicked; right click "
+                       "two numbers for an across,down pair")
+            .arg(b.number);
+    case PadButtonKind::C:
+        return "Remove the clue on the side you clicked";
+    case PadButtonKind::Black:
+        return "Black cell";
+    case PadButtonKind::Grey:
+        return "Sum cell";
+    case PadButtonKind::White:
+        return "White cell";
+    }
+    return {};
+}
+
 } // namespace
 
 PadButtonWidget::PadButtonWidget(const PadButton& def, QWidget* parent)
     : QPushButton(QString::fromStdString(def.caption), parent), def_(def) {
     setObjectName(objectNameOf(def));
+    setToolTip(tooltipOf(def));
     setGeometry(px(def.left), px(def.top), px(def.left + def.width) - px(def.left),
                 px(def.top + def.height) - px(def.top));
     setFont(arialFont(def.kind == PadButtonKind::Number ? 11 : 10));
@@ -108,12 +129,13 @@ void CellPad::paintNumber(int n, const QColor& colour) {
         b->setFace(colour);
 }
 
-void CellPad::applyScheme(const QColor& panel, const QColor& grey) {
+void CellPad::applyScheme(const QColor& panel, const QColor& grey, const QColor& white) {
     paintPanel(this, panel);
     button(PadButtonKind::Grey)->setFace(grey);
+    button(PadButtonKind::White)->setFace(white);
     for (PadButtonWidget* b : buttons_) {
         const PadButtonKind k = b->def().kind;
-        if (k != PadButtonKind::Black && k != PadButtonKind::Grey)
+        if (k != PadButtonKind::Black && k != PadButtonKind::Grey && k != PadButtonKind::White)
             b->setFace(panel);
     }
 }

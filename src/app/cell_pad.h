@@ -48,9 +48,9 @@ public:
     PadButtonWidget* numberButton(int n) const; // Dig(n - 1); null outside 3..45
     PadButtonWidget* button(PadButtonKind kind) const;
     void paintNumber(int n, const QColor& colour);
-    // A colour scheme: Grey takes the sum-cell colour, the background and
-    // every other button but Black the panel colour.
-    void applyScheme(const QColor& panel, const QColor& grey);
+    // A colour scheme: Grey and White take the colours of sum and white
+    // cells, the background and every other button but Black the panel colour.
+    void applyScheme(const QColor& panel, const QColor& grey, const QColor& white);
 
 signals:
     void buttonReleased(const vextor::PadButton& def, Qt::MouseButton button);

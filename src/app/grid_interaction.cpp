@@ -225,7 +225,7 @@ void GridInteraction::repaintPad() {
     const AppState& st = w_.state();
     if (st.schemesApplied == 0)
         return; // no scheme yet: the pad keeps its own light grey
-    pad_->applyScheme(toQColor(st.schemecolours[2]), toQColor(st.greycol));
+    pad_->applyScheme(toQColor(st.schemecolours[2]), toQColor(st.greycol), toQColor(st.whitecol));
 }
 
 } // namespace vextor::app

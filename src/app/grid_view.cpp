@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace vextor::app {
 
@@ -17,12 +19,8 @@ const QRect kTickRect(0, 0, 156, 156);
 const QRect kAcrossRect(320, 20, 250, 200);
 const QRect kDownRect(30, 320, 250, 200);
 const QRect kChoicesRect(0, 120, 610, 384);
-
-QRect toPixels(const QRect& twips, const QPoint& origin) {
-    const int l = px(twips.left()), t = px(twips.top());
-    const int r = px(twips.left() + twips.width()), b = px(twips.top() + twips.height());
-    return QRect(origin.x() + l, origin.y() + t, r - l, b - t);
-}
+// Pencil marks: a 3 x 3 pattern below the corner marker.
+const QRect kPencilRect(36, 150, 552, 405);
 
 } // namespace
 
@@ -33,17 +31,42 @@ GridView::GridView(const AppState& st, QWidget* parent) : QWidget(parent), st_(s
     panel_ = palette().color(QPalette::Window);
 }
 
-QPoint GridView::toTwips(QPointF pixels) {
-    return QPoint(static_cast<int>(pixels.x() * kTwipsPerPixel),
-                  static_cast<int>(pixels.y() * kTwipsPerPixel));
+void GridView::setZoom(int percent) {
+    zoom_ = percent;
+    update();
+}
+
+int GridView::zoomed(int twips) const {
+    return static_cast<int>(std::lround(twips * zoom_ / (100.0 * kTwipsPerPixel)));
+}
+
+QPoint GridView::toTwips(QPointF pixels) const {
+    const double f = 100.0 * kTwipsPerPixel / zoom_;
+    return QPoint(static_cast<int>(pixels.x() * f), static_cast<int>(pixels.y() * f));
+}
+
+QRect GridView::toPixels(const QRect& twips, const QPoint& origin) const {
+    const int l = zoomed(twips.left()), t = zoomed(twips.top());
+    const int r = zoomed(twips.left() + twips.width()), b = zoomed(twips.top() + twips.height());
+    return QRect(origin.x() + l, origin.y() + t, r - l, b - t);
 }
 
 QRect GridView::cellRect(int i) const {
     if (!st_.grid.valid(i))
         return {};
     const Square& s = st_.grid[i];
-    const int l = px(s.left), t = px(s.top);
-    return QRect(l, t, px(s.left + kCellWidth) - l, px(s.top + kCellHeight) - t);
+    return toPixels(QRect(0, 0, kCellWidth, kCellHeight), QPoint(0, 0))
+        .translated(zoomed(s.left), zoomed(s.top));
+}
+
+QRect GridView::pencilMarkRect(int i, int digit) const {
+    const QRect cell = cellRect(i);
+    if (cell.isNull() || digit < 1 || digit > 9)
+        return {};
+    const int w = kPencilRect.width() / 3, h = kPencilRect.height() / 3;
+    const QRect ninth(kPencilRect.left() + (digit - 1) % 3 * w,
+                      kPencilRect.top() + (digit - 1) / 3 * h, w, h);
+    return toPixels(ninth, cell.topLeft());
 }
 
 void GridView::setHidden(bool hidden) {
@@ -71,19 +94,23 @@ void GridView::paintCell(QPainter& p, int i) const {
     const QRect r = cellRect(i);
     const QColor back = toQColor(d.background);
     p.fillRect(r, back);
+    const qreal scale = zoom_ / 100.0;
+    auto fontPixels = [scale](double points) {
+        return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale)));
+    };
 
     // Sum cells carry the diagonal that splits the across clue from the down clue.
     if (!s.Black && s.known) {
-        QColor line = textColourFor(back);
+        QColor line = toQColor(d.textColour);
         line.setAlpha(110);
-        p.setPen(QPen(line, 1));
+        p.setPen(QPen(line, scale));
         p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomRight() - QPoint(1, 1));
     }
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
 
     const QPoint o = r.topLeft();
-    const QFont clueFont = courierFont(pointsToPixels(8), true);
+    const QFont clueFont = courierFont(fontPixels(8), true);
     if (!d.acrossText.empty()) {
         p.setFont(clueFont);
         p.setPen(toQColor(d.acrossColour));
@@ -96,16 +123,28 @@ void GridView::paintCell(QPainter& p, int i) const {
         p.drawText(toPixels(kDownRect, o), Qt::AlignLeft | Qt::AlignBottom,
                    QString::fromStdString(d.downText));
     }
-    if (!d.line1.empty() && !s.Black) {
-        p.setFont(courierFont(pointsToPixels(d.pointSize), d.bold));
-        p.setPen(textColourFor(back)); // readable on dark schemes too
+    if (!s.Black && !d.pencilMarks.empty()) {
+        // Each candidate at its own place: 1 top left .. 9 bottom right.
+        p.setFont(arialFont(fontPixels(6.5)));
+        p.setPen(toQColor(d.textColour));
+        for (char ch : d.pencilMarks)
+            if (ch >= '1' && ch <= '9')
+                p.drawText(pencilMarkRect(i, ch - '0'), Qt::AlignCenter, QString(QChar(ch)));
+    } else if (!d.line1.empty() && !s.Black) {
+        p.setFont(courierFont(fontPixels(d.pointSize), d.bold));
+        p.setPen(toQColor(d.textColour));
         QString text = QString::fromStdString(d.line1);
         if (!d.line2.empty())
             text += '\n' + QString::fromStdString(d.line2);
         p.drawText(toPixels(kChoicesRect, o), Qt::AlignCenter, text);
     }
-    if (d.tickVisible)
-        p.fillRect(toPixels(kTickRect, o), toQColor(d.tickColour));
+    if (d.tickVisible) {
+        // The marker keeps its colour; its outline reads on any cell.
+        const QRect tick = toPixels(kTickRect, o);
+        p.fillRect(tick, toQColor(d.tickOutline));
+        const int edge = std::max(1, tick.width() / 5);
+        p.fillRect(tick.adjusted(edge, edge, -edge, -edge), toQColor(d.tickColour));
+    }
 }
 
 CellMouse GridView::mouseAt(int cell, QMouseEvent* event) const {

@@ -34,10 +34,20 @@ class GridView : public QWidget {
 public:
     explicit GridView(const AppState& st, QWidget* parent = nullptr);
 
-    // The twips position (inside the grid area) of a pixel, and back.
-    static QPoint toTwips(QPointF pixels);
+    // The view size in per cent (100, 125, 150, 200): a display factor only;
+    // the cells keep their places in twips.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
+    // Twips to pixels at the view size.
+    int zoomed(int twips) const;
+
+    // The twips position (inside the grid area) of a pixel.
+    QPoint toTwips(QPointF pixels) const;
     // The pixel rectangle of cell i.
     QRect cellRect(int i) const;
+    // Where pencil mark d (1..9) of cell i is drawn: the d-th ninth of the
+    // cell's mark area, row by row from the top left.
+    QRect pencilMarkRect(int i, int digit) const;
 
     // Repaints suspended while hidden (long commands).
     void setHidden(bool hidden);
@@ -62,11 +72,13 @@ protected:
 private:
     CellMouse mouseAt(int cell, QMouseEvent* event) const;
     void paintCell(QPainter& p, int i) const;
+    QRect toPixels(const QRect& twips, const QPoint& origin) const;
 
     const AppState& st_;
     bool hidden_ = false;
     int pressedCell_ = 0; // the cell that took the mouse press receives its release
     QColor panel_;
+    int zoom_ = 100;
 };
 
 } // namespace vextor::app

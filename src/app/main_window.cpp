@@ -19,12 +19,16 @@
 #include "shell/toolbar_commands.h"
 #include "state/grid_commands.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QSettings>
+#include <algorithm>
 #include <exception>
 
 // The pictures are built into the program's library; bring them in once.
@@ -73,12 +77,18 @@ const ToolButton kNavigation[] = {
     {"Command8_4", "Random Puzzle", 5424, "random"},
 };
 
-// A window inside the grid margins when the core has not sized it yet.
-QSize windowSizeFor(const WindowFit& fit) {
-    const int right = std::max(kGridAreaLeft + fit.gridWidth, 6144 + kButtonWidth);
+// The View button opens the View menu (view sizes); it follows the
+// navigation buttons.
+const ToolButton kViewButton = {"viewcmd", "View Size (Ctrl++, Ctrl+-)", 6504, "zoom"};
+const char* const kZoomSetting = "view/zoom";
+
+// The window around the grid area (already sized in pixels at the view size).
+QSize windowSizeFor(const QSize& gridArea) {
+    const int right =
+        std::max(px(kGridAreaLeft) + gridArea.width(), px(kViewButton.left + kButtonWidth));
     // Below the grid area: the CreateNewRandom button.
-    return QSize(px(right + 48),
-                 px(kGridAreaTop + fit.gridHeight + kBelowGrid + kButtonHeight + 48));
+    return QSize(right + px(48),
+                 px(kGridAreaTop) + gridArea.height() + px(kBelowGrid + kButtonHeight + 48));
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
@@ -139,7 +149,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
-    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom, Add Puzzle
+    wireCreateCommands(*this); // Compile, Auto, CreateNewRandom, Add Puzzle
     wirePrintMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
@@ -169,6 +179,7 @@ QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tool
     b->setObjectName(name);
     b->setToolTip(tooltip);
     b->setGeometry(px(left), px(top), px(kButtonWidth), px(kButtonHeight));
+    b->setProperty("iconName", icon);
     b->setIcon(QIcon(":/icons/" + icon + ".svg"));
     b->setIconSize(QSize(px(kButtonHeight) - 4, px(kButtonHeight) - 4));
     b->setFocusPolicy(Qt::NoFocus);
@@ -181,6 +192,8 @@ void MainWindow::buildControls() {
         makeToolButton(t.name, t.tooltip, t.left, kButtonTop, t.icon);
     for (const auto& t : kNavigation)
         makeToolButton(t.name, t.tooltip, t.left, kButtonTop, t.icon);
+    makeToolButton(kViewButton.name, kViewButton.tooltip, kViewButton.left, kButtonTop,
+                   kViewButton.icon);
 
     title_ = makeLabel(this, "Title", QString(), 48, 372, 3960, 276);
     title_->setFont(courierFont(pointsToPixels(9), true));
@@ -242,6 +255,7 @@ void MainWindow::buildControls() {
             [this] { popup(menu("mnumanualsolve")); });
     connect(button("setcol"), &QPushButton::clicked, this, [this] { popup(menu("mnuColScheme")); });
     connect(button("help"), &QPushButton::clicked, this, &MainWindow::onHelpButton);
+    connect(button("viewcmd"), &QPushButton::clicked, this, [this] { popup(menu("mnuview")); });
     connect(button("Exitcmd"), &QPushButton::clicked, this, &MainWindow::onExit);
 }
 
@@ -332,6 +346,8 @@ void MainWindow::buildMenus() {
     // The digit menu of manual solving, filled by it.
     makeMenu("mnucnx", "cnx");
 
+    buildViewMenu();
+
     m = makeMenu("mnuColScheme", "Color Scheme");
     for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
         QAction* a = addItem(
@@ -343,6 +359,54 @@ void MainWindow::buildMenus() {
         connect(a, &QAction::triggered, this, [this, index] { onSchemeItem(index); });
         schemeItems_.push_back(a);
     }
+}
+
+void MainWindow::buildViewMenu() {
+    QMenu* m = makeMenu("mnuview", "View");
+    auto* sizes = new QActionGroup(this);
+    for (int percent : kZoomLevels) {
+        QAction* a =
+            addItem(m, QString("mnuzoom%1").arg(percent), QString("%1 %").arg(percent), true);
+        a->setCheckable(true);
+        a->setChecked(percent == 100);
+        sizes->addAction(a);
+        connect(a, &QAction::triggered, this, [this, percent] { setZoom(percent); });
+    }
+    m->addSeparator();
+    // Window-wide shortcuts: they work without opening the menu.
+    QAction* larger = addItem(m, "mnuzoomin", "Larger", true);
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
+    connect(larger, &QAction::triggered, this, [this] { stepZoom(1); });
+    QAction* smaller = addItem(m, "mnuzoomout", "Smaller", true);
+    smaller->setShortcuts({QKeySequence::ZoomOut});
+    connect(smaller, &QAction::triggered, this, [this] { stepZoom(-1); });
+    addActions({larger, smaller});
+}
+
+void MainWindow::setZoom(int percent) {
+    if (std::find(std::begin(kZoomLevels), std::end(kZoomLevels), percent) == std::end(kZoomLevels))
+        percent = 100;
+    if (QAction* a = action(QString("mnuzoom%1").arg(percent)))
+        a->setChecked(true);
+    QSettings().setValue(kZoomSetting, percent);
+    if (percent == grid_->zoom())
+        return;
+    grid_->setZoom(percent);
+    fitWindow();
+}
+
+void MainWindow::stepZoom(int step) {
+    const auto* at = std::find(std::begin(kZoomLevels), std::end(kZoomLevels), grid_->zoom());
+    const int i = std::clamp(static_cast<int>(at - std::begin(kZoomLevels)) + step, 0,
+                             static_cast<int>(std::size(kZoomLevels)) - 1);
+    setZoom(kZoomLevels[i]);
+}
+
+void MainWindow::openFile(const QString& path) {
+    hidePad();
+    runCommand([&] {
+        OpenPuzzleFileCommand(st_, *ui_, QFileInfo(path).absoluteFilePath().toStdString());
+    });
 }
 
 QPushButton* MainWindow::button(const QString& name) const {
@@ -390,6 +454,7 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::startUp(const QString& programFolder) {
+    setZoom(QSettings().value(kZoomSetting, 100).toInt());
     runCommand([&] { StartUp(st_, *ui_, programFolder.toStdString()); });
     schemeInUse_ = SchemeIndexOf(st_.schemefile);
     markSchemeInUse();
@@ -425,11 +490,12 @@ void MainWindow::refresh() {
 
 void MainWindow::fitWindow() {
     const WindowFit& f = st_.fit;
-    grid_->setGeometry(px(kGridAreaLeft), px(kGridAreaTop), px(f.gridWidth), px(f.gridHeight));
+    grid_->setGeometry(px(kGridAreaLeft), px(kGridAreaTop), grid_->zoomed(f.gridWidth),
+                       grid_->zoomed(f.gridHeight));
     overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120), grid_->width() - px(240),
                           px(1200));
     overlay_->raise();
-    setFixedSize(windowSizeFor(f));
+    setFixedSize(windowSizeFor(grid_->size()));
     if (QPushButton* c14 = button("Command14"))
         c14->setGeometry(px(kGridAreaLeft), grid_->geometry().bottom() + 1 + px(kBelowGrid),
                          px(kCommand14Width), px(kButtonHeight));
@@ -440,6 +506,12 @@ void MainWindow::applyPanels() {
     panel_ = toQColor(st_.schemesApplied > 0 ? st_.schemecolours[2] : st_.buttoncol);
     paintPanel(this, panel_);
     grid_->setPanelColour(panel_);
+    // Icons keep a light halo on dark panels.
+    for (QPushButton* b : buttons_) {
+        const QString icon = b->property("iconName").toString();
+        if (!icon.isEmpty())
+            b->setIcon(iconOnPanel(":/icons/" + icon + ".svg", b->iconSize(), panel_));
+    }
     for (auto& w : schemeWidgets_)
         if (w)
             paintPanel(w, panel_);

@@ -35,6 +35,16 @@ public:
     // Start-up with the program folder: configuration, first puzzle, scheme.
     void startUp(const QString& programFolder);
 
+    // Opens a puzzle file named on the command line at record 1.
+    void openFile(const QString& path);
+
+    // The view size of the grid in per cent, one of kZoomLevels; kept in the
+    // program's settings between starts.
+    static constexpr int kZoomLevels[] = {100, 125, 150, 200};
+    void setZoom(int percent);
+    // The next larger (step 1) or smaller (step -1) view size.
+    void stepZoom(int step);
+
     AppState& state() { return st_; }
     UserInterface& ui() { return *ui_; }
     GridView* gridView() const { return grid_; }
@@ -87,6 +97,7 @@ private:
     void fitWindow();
     void setGridHidden(bool hidden);
 
+    void buildViewMenu();
     void onSchemeItem(int index);
     void markSchemeInUse();
     void onHelpButton();

@@ -1,7 +1,11 @@
 #include "app/qt_support.h"
 
 #include <QGroupBox>
+#include <QImage>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QWidget>
 
 namespace vextor::app {
@@ -33,9 +37,43 @@ QFont arialFont(int pixelSize, bool bold) {
 }
 
 QColor textColourFor(const QColor& background) {
-    const double luma =
-        0.299 * background.redF() + 0.587 * background.greenF() + 0.114 * background.blueF();
-    return luma < 0.5 ? QColor(Qt::white) : QColor(Qt::black);
+    return toQColor(plainTextColour(toColour(background)));
+}
+
+QIcon iconOnPanel(const QString& resource, const QSize& size, const QColor& panel) {
+    if (textColourFor(panel) != QColor(Qt::white))
+        return QIcon(resource);
+    QSvgRenderer svg(resource);
+    QIcon icon;
+    for (int ratio : {1, 2, 3}) {
+        QImage shape(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        shape.fill(Qt::transparent);
+        {
+            QPainter p(&shape);
+            svg.render(&p);
+        }
+        QImage halo = shape;
+        {
+            QPainter p(&halo);
+            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            p.fillRect(halo.rect(), QColor(255, 255, 255, 230));
+        }
+        QImage out(shape.size(), QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        {
+            QPainter p(&out);
+            // The shape's silhouette spread by about a pixel on every side.
+            for (int dx = -ratio; dx <= ratio; ++dx)
+                for (int dy = -ratio; dy <= ratio; ++dy)
+                    if (dx * dx + dy * dy <= ratio * ratio + 1)
+                        p.drawImage(dx, dy, halo);
+            p.drawImage(0, 0, shape);
+        }
+        QPixmap pm = QPixmap::fromImage(out);
+        pm.setDevicePixelRatio(ratio);
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 void paintPanel(QWidget* widget, const QColor& panel) {

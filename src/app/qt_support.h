@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 #include <string>
 
@@ -42,6 +43,11 @@ inline int pointsToPixels(double points) {
 
 // Black or white, whichever reads better on the background.
 QColor textColourFor(const QColor& background);
+
+// A picture (SVG resource) for a button on the panel colour: as drawn on
+// light panels; on dark panels with a light halo around its shapes, so that
+// dark outlines stay recognisable. Sharp at device pixel ratios up to 3.
+QIcon iconOnPanel(const QString& resource, const QSize& size, const QColor& panel);
 
 // A captioned frame placed in twips.
 QGroupBox* twipsFrame(QWidget* parent, const QString& caption, int left, int top, int width,
