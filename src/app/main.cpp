@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
 
     vextor::app::MainWindow window;
     window.startUp(vextor::app::resolveAppFolder(QApplication::applicationDirPath()));
+    window.show();
     if (!options.positionalArguments().isEmpty())
         window.openFile(options.positionalArguments().constFirst());
-    window.show();
     return QApplication::exec();
 }
