@@ -1,4 +1,5 @@
 #include "appearance/colour_scheme.h"
+#include "model/cell_display.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
@@ -114,18 +115,37 @@ TEST_F(SchemeFixture, MenuItemLoadsByCaptionAndKeepsColoursWhenTheFileIsMissing)
     EXPECT_EQ(std::pair(SchemeIndexOf("Teal.SCH"), SchemeIndexOf("none.sch")), std::pair(19, -1));
 }
 
-TEST(ShippedSchemes, EveryMenuItemHasAReadableFile) {
-    TempDir dir;
+TEST(ShippedSchemes, EveryMenuItemHasAFileOnWhichEveryTextAndMarkerReads) {
     AppState st(1);
     ScriptedUserInterface ui;
     st.apppath = test::resourcesDir().string() + "/";
-    test::makeGrid(st, {"X 3,0", ". ."});
+    st.redcol = packColour(150, 50, 50); // the marking colours of start-up
+    st.greencol = packColour(10, 200, 10);
+    st.yellowcol = packColour(200, 200, 10);
+    auto hue = [](Colour c) { // the strongest channel: 0 red, 1 green, 2 blue
+        return greenOf(c) > std::max(redOf(c), blueOf(c)) ? 1 : redOf(c) > blueOf(c) ? 0 : 2;
+    };
     for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
         ASSERT_TRUE(ColourSchemeCommand(st, ui, static_cast<int>(i))) << kSchemeNames[i];
-        // Clues and digits are black: white and sum cells must stay light.
-        for (Colour c : {st.whitecol, st.greycol}) {
-            const double luma = 0.299 * redOf(c) + 0.587 * greenOf(c) + 0.114 * blueOf(c);
-            EXPECT_GT(luma, 140.0) << kSchemeNames[i];
+        // Sum and white cells, white cells flagged red by Compile, black cells;
+        // clue colours, digits in the error colour, corner markers.
+        for (Colour back : {st.greycol, st.whitecol, st.redcol, st.blackcol}) {
+            for (Colour marking : {st.blackcol, st.greencol, st.redcol, st.yellowcol}) {
+                Square s;
+                s.BackColor = back;
+                s.Black = back == st.blackcol;
+                s.acrosscol = s.downcol = s.tick = marking;
+                s.Choices = "1379";
+                const CellDisplay d = describeCell(s);
+                const Colour error = readableTextColour(marking, back);
+                for (Colour text :
+                     {d.acrossColour, d.downColour, d.textColour, d.tickOutline, error})
+                    EXPECT_GE(contrastRatio(text, d.background), kReadableContrast)
+                        << kSchemeNames[i] << " " << back << " " << marking;
+                if (marking == st.greencol || marking == st.redcol) {
+                    EXPECT_EQ(hue(d.acrossColour), hue(marking)) << kSchemeNames[i];
+                }
+            }
         }
     }
     EXPECT_TRUE(ui.messages.empty());

@@ -146,7 +146,7 @@ TEST_F(FileCommandFixture, OpenFromTheCommandLineLoadsRecordOneOrKeepsAll) {
     open(3);
     ReadPuzzle(st, ui, st.puzfile, 2);
     writeFile(dir.file("other.vxt"), records(4));
-    // A missing file or a folder: a message, the current file and record stay.
+    // A missing file or a folder: a message; the current file and record stay.
     for (const std::string& bad : {dir.file("missing.vxt"), dir.folder()}) {
         EXPECT_FALSE(OpenPuzzleFileCommand(st, ui, bad));
         EXPECT_EQ(ui.messages.back(), "Cannot open puzzle file:\r\n" + bad);
@@ -155,5 +155,4 @@ TEST_F(FileCommandFixture, OpenFromTheCommandLineLoadsRecordOneOrKeepsAll) {
     EXPECT_TRUE(OpenPuzzleFileCommand(st, ui, dir.file("other.vxt")));
     EXPECT_EQ(st.puzfile + "|" + st.texts.title + st.texts.puzNumber,
               dir.file("other.vxt") + "|Puzzle 1 of 4");
-    EXPECT_EQ(ui.messages.size(), 2u);
 }
