@@ -149,7 +149,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
-    wireCreateCommands(*this); // Compile, Auto, CreateNewRandom, Add Puzzle
+    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom, Add Puzzle
     wirePrintMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.

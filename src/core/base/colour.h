@@ -11,15 +11,9 @@ constexpr Colour packColour(int red, int green, int blue) {
     return static_cast<Colour>(red & 0xff) + 256u * static_cast<Colour>(green & 0xff) +
            65536u * static_cast<Colour>(blue & 0xff);
 }
-constexpr int redOf(Colour c) {
-    return static_cast<int>(c & 0xff);
-}
-constexpr int greenOf(Colour c) {
-    return static_cast<int>((c >> 8) & 0xff);
-}
-constexpr int blueOf(Colour c) {
-    return static_cast<int>((c >> 16) & 0xff);
-}
+constexpr int redOf(Colour c) { return static_cast<int>(c & 0xff); }
+constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xff); }
+constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xff); }
 
 // Relative luminance of an sRGB colour (WCAG 2): 0 for black .. 1 for white.
 double relativeLuminance(Colour c);

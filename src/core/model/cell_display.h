@@ -2,30 +2,29 @@
 // and by the tests.
 #pragma once
 
-#include "model/square.h"
-
 #include <string>
+
+#include "model/square.h"
 
 namespace vextor {
 
 struct CellDisplay {
-    Colour background = 0;  // pure black for black cells, else BackColor
-    std::string acrossText; // across clue, empty when 0 (right-aligned, top)
-    std::string downText;   // down clue, empty when 0 (left-aligned, bottom)
-    // acrosscol and downcol in a shade that reads on the background.
-    Colour acrossColour = 0;
-    Colour downColour = 0;
-    std::string line1; // Choices: first five characters...
-    std::string line2; // ...and the rest, when there are six or more
-    int pointSize = 8; // 8 regular, 16 bold for a single digit
+    Colour background = 0;     // pure black for black cells, else BackColor
+    std::string acrossText;    // across clue, empty when 0 (right-aligned, top)
+    std::string downText;      // down clue, empty when 0 (left-aligned, bottom)
+    Colour acrossColour = 0;   // acrosscol and downcol in a shade that reads on
+    Colour downColour = 0;     // the background (readableTextColour)
+    std::string line1;         // Choices: first five characters...
+    std::string line2;         // ...and the rest, when there are six or more
+    int pointSize = 8;         // 8 regular, 16 bold for a single digit
     bool bold = false;
     // Two or more candidates: drawn as small pencil marks, digit d at place d
     // of a 3 x 3 pattern (1 top left .. 9 bottom right) instead of the lines.
     std::string pencilMarks;
-    Colour textColour = 0; // digits and pencil marks: black or white
+    Colour textColour = 0;     // digits and pencil marks: black or white
     bool tickVisible = false;
-    Colour tickColour = 0;  // the marker's fill...
-    Colour tickOutline = 0; // ...and its outline, a shade of it that reads
+    Colour tickColour = 0;     // the marker's fill...
+    Colour tickOutline = 0;    // ...and its rim, a shade of it that reads
 };
 
 // The text of a clue: empty for 0, "?" for -1 (still to be computed).
