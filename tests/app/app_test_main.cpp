@@ -11,8 +11,6 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setOrganizationName("VextorTest");
-    QApplication::setApplicationName("VextorTest");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -144,13 +144,12 @@ TEST_F(FileCommandFixture, LoadWhileAutoSolveRuns) {
 
 TEST_F(FileCommandFixture, OpenFromTheCommandLineLoadsRecordOneOrKeepsAll) {
     open(3);
-    ReadPuzzle(st, ui, st.puzfile, 2);
     writeFile(dir.file("other.vxt"), records(4));
     // A missing file or a folder: a message; the current file and record stay.
     for (const std::string& bad : {dir.file("missing.vxt"), dir.folder()}) {
         EXPECT_FALSE(OpenPuzzleFileCommand(st, ui, bad));
         EXPECT_EQ(ui.messages.back(), "Cannot open puzzle file:\r\n" + bad);
-        EXPECT_EQ(std::pair(st.puzfile, st.puznum), std::pair(dir.file("five.vxt"), 2));
+        EXPECT_EQ(std::pair(st.puzfile, st.puznum), std::pair(dir.file("five.vxt"), 1));
     }
     EXPECT_TRUE(OpenPuzzleFileCommand(st, ui, dir.file("other.vxt")));
     EXPECT_EQ(st.puzfile + "|" + st.texts.title + st.texts.puzNumber,
