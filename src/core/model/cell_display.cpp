@@ -2,7 +2,7 @@
 
 namespace vextor {
 
-CellDisplay describeCell(const Square& cell) {
+CellDisplay describeCell(const Square& cell, const CellMarks& marks) {
     CellDisplay d;
     d.background = cell.Black ? packColour(0, 0, 0) : cell.BackColor;
     if (!cell.Black) {
@@ -11,17 +11,20 @@ CellDisplay describeCell(const Square& cell) {
     }
     d.acrossColour = cell.acrosscol;
     d.downColour = cell.downcol;
-    const std::string& s = cell.Choices;
+    const bool settled = cell.Choices.size() == 1;
+    const std::string& s = marks.pencilShown && !settled ? marks.pencil : cell.Choices;
     if (s.size() >= 6) {
         d.line1 = s.substr(0, 5);
         d.line2 = s.substr(5);
-    } else if (s.size() == 1) {
+    } else if (settled) { // a lone pencil mark stays small: it is no entry
         d.line1 = s;
         d.pointSize = 16;
         d.bold = true;
     } else {
         d.line1 = s;
     }
+    d.errorDigit = marks.errorDigit && settled;
+    d.errorColour = marks.errorColour;
     d.tickVisible = cell.tick != 0;
     d.tickColour = cell.tick;
     return d;

@@ -1,0 +1,66 @@
+#include "state/play_aids.h"
+
+#include "base/user_interface.h"
+#include "state/app_state.h"
+
+namespace vextor {
+
+PencilMask pencilMask(const std::string& digits) {
+    PencilMask m = 0;
+    for (char c : digits)
+        if (c >= '1' && c <= '9')
+            m = static_cast<PencilMask>(m | (1u << (c - '0')));
+    return m;
+}
+
+std::string pencilDigits(PencilMask mask) {
+    std::string s;
+    for (int d = 1; d <= 9; ++d)
+        if (mask & (1u << d))
+            s += static_cast<char>('0' + d);
+    return s;
+}
+
+bool playAidsCurrent(const AppState& st) {
+    const auto size = static_cast<std::size_t>(st.grid.ncells) + 1;
+    return st.aids.generation == st.grid.generation && st.aids.pencil.size() == size &&
+           st.aids.errorDigit.size() == size;
+}
+
+bool HasManualEntries(const AppState& st) {
+    if (!st.manualmode)
+        return false;
+    const bool marks = playAidsCurrent(st);
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        const Square& s = st.grid[i];
+        if (s.known || s.Black)
+            continue;
+        if (s.Choices != s.Choices0 ||
+            (marks && st.aids.pencil[static_cast<std::size_t>(i)] != pencilMask(s.Choices0)))
+            return true;
+    }
+    return false;
+}
+
+bool ConfirmDiscardEntries(const AppState& st, UserInterface& ui) {
+    return !HasManualEntries(st) || ui.askYesNoDefaultNo("Discard your entries?");
+}
+
+CellDisplay describeCell(const AppState& st, int i) {
+    const Square& s = st.grid[i];
+    if (!st.manualmode || !playAidsCurrent(st) || s.known || s.Black)
+        return describeCell(s);
+    const auto at = static_cast<std::size_t>(i);
+    CellMarks marks;
+    if (st.aids.editPencilMarks) {
+        marks.pencilShown = true;
+        marks.pencil = pencilDigits(st.aids.pencil[at]);
+    }
+    if (st.aids.checkAsYouGo && st.aids.errorDigit[at]) {
+        marks.errorDigit = true;
+        marks.errorColour = st.redcol;
+    }
+    return describeCell(s, marks);
+}
+
+} // namespace vextor
