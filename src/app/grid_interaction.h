@@ -18,8 +18,9 @@ namespace vextor::app {
 class MainWindow;
 class CellPad;
 
-// The core's view of a key released on the grid.
-KeyEvent toKeyEvent(const CellKey& key);
+// The core's view of a key released on the grid; scanCode is the platform's
+// code of the key's place (0 when unknown).
+KeyEvent toKeyEvent(const CellKey& key, quint32 scanCode = 0);
 MouseButton toMouseButton(Qt::MouseButton button);
 
 class GridInteraction : public QObject {
@@ -47,6 +48,8 @@ private:
     // its press: the release of the Return that closed a dialog or a menu
     // must not move the cursor.
     QSet<int> pressedKeys_;
+    int releasedId_ = 0; // the key whose release the grid reports next
+    quint32 releasedScanCode_ = 0;
 };
 
 } // namespace vextor::app

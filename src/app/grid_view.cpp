@@ -67,7 +67,7 @@ void GridView::paintEvent(QPaintEvent*) {
 
 void GridView::paintCell(QPainter& p, int i) const {
     const Square& s = st_.grid[i];
-    const CellDisplay d = describeCell(s);
+    const CellDisplay d = describeCell(st_, i);
     const QRect r = cellRect(i);
     const QColor back = toQColor(d.background);
     p.fillRect(r, back);
@@ -98,7 +98,8 @@ void GridView::paintCell(QPainter& p, int i) const {
     }
     if (!d.line1.empty() && !s.Black) {
         p.setFont(courierFont(pointsToPixels(d.pointSize), d.bold));
-        p.setPen(textColourFor(back)); // readable on dark schemes too
+        // Readable on dark schemes too; a repeated digit in the error colour.
+        p.setPen(d.errorDigit ? toQColor(d.errorColour) : textColourFor(back));
         QString text = QString::fromStdString(d.line1);
         if (!d.line2.empty())
             text += '\n' + QString::fromStdString(d.line2);
