@@ -240,7 +240,7 @@ bool GridInteraction::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat())
-                pressedKeys_.insert(keyId(key));
+                pressedKeys_.insert(keyId(key), key->modifiers() & Qt::ShiftModifier);
         } else if (event->type() == QEvent::KeyRelease) {
             auto* key = static_cast<QKeyEvent*>(event);
             releasedId_ = keyId(key);
@@ -253,9 +253,15 @@ bool GridInteraction::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GridInteraction::onKeyUp(const CellKey& event) {
-    if (!pressedKeys_.remove(releasedId_))
+    const auto pressed = pressedKeys_.constFind(releasedId_);
+    if (pressed == pressedKeys_.cend())
         return;
-    const KeyEvent key = toKeyEvent(event, releasedScanCode_);
+    // Shift counts when it was held as the key went down: it is often let go
+    // before the key itself.
+    CellKey released = event;
+    released.shift |= pressed.value();
+    pressedKeys_.erase(pressed);
+    const KeyEvent key = toKeyEvent(released, releasedScanCode_);
     w_.runCommand([&] { GridKeyUp(w_.state(), w_.ui(), key); });
 }
 

@@ -6,8 +6,8 @@
 #include "app/grid_view.h"
 #include "model/cell_events.h"
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
 
 namespace vextor {
 struct PadButton;
@@ -47,7 +47,8 @@ private:
     // Keys pressed while the grid had the focus. A release counts only with
     // its press: the release of the Return that closed a dialog or a menu
     // must not move the cursor.
-    QSet<int> pressedKeys_;
+    QHash<int, Qt::KeyboardModifiers> pressedKeys_; // with Shift when it was held
+
     int releasedId_ = 0; // the key whose release the grid reports next
     quint32 releasedScanCode_ = 0;
 };

@@ -88,12 +88,15 @@ bool TogglePencilMark(AppState& st, int cell, int digit) {
     if (st.autosolving || !st.manualmode || !st.aids.editPencilMarks || !playAidsCurrent(st) ||
         !openWhiteCell(st, cell) || digit < 1 || digit > 9)
         return false;
+    const auto bit = static_cast<PencilMask>(1u << digit);
+    if (!(pencilMask(st.grid[cell].Choices0) & bit))
+        return false; // only the cell's own candidates are marked
     // An undo entry that gives the cell back the candidates it has: taking it
     // back only restores the pencil marks.
     st.undolist.push_front(std::to_string(cell) + "," + st.grid[cell].Choices);
     SavePencilForUndo(st);
     PencilMask& marks = st.aids.pencil[at(cell)];
-    marks = static_cast<PencilMask>(marks ^ (1u << digit));
+    marks = static_cast<PencilMask>(marks ^ bit);
     return true;
 }
 

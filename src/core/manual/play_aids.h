@@ -23,7 +23,8 @@ void RestorePencilForUndo(AppState& st, std::size_t depth);
 void ClearPencilInRuns(AppState& st, int cell, int digit);
 
 // Shift+digit or Shift+click with Edit Pencil Marks on: removes or restores
-// digit d in the pencil marks of an open white cell, as an undo entry. The
+// digit d, one of its starting candidates, in the pencil marks of an open
+// white cell, as an undo entry. The
 // candidates (Choices) stay as they are. False when nothing was changed.
 bool TogglePencilMark(AppState& st, int cell, int digit);
 
