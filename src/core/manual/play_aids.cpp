@@ -2,8 +2,6 @@
 
 #include "manual/manual_solve.h"
 
-#include <array>
-
 namespace vextor {
 
 namespace {
@@ -16,33 +14,7 @@ bool openWhiteCell(const AppState& st, int cell) {
     if (!st.grid.valid(cell))
         return false;
     const Square& s = st.grid[cell];
-    return !s.known && !s.Black && s.Choices.size() != 1;
-}
-
-template <class Visit> void forEachRunOf(const AppState& st, int cell, Visit&& visit) {
-    const auto& across = st.solver.acrossowner;
-    const auto& down = st.solver.downowner;
-    if (at(cell) < across.size() && st.grid.valid(across[at(cell)]))
-        for (int j : st.grid[across[at(cell)]].cellsacross)
-            visit(j);
-    if (at(cell) < down.size() && st.grid.valid(down[at(cell)]))
-        for (int j : st.grid[down[at(cell)]].cellsdown)
-            visit(j);
-}
-
-void flagRepeats(AppState& st, const std::vector<int>& run) {
-    std::array<int, 10> count{};
-    auto digitOf = [&](int j) {
-        if (!st.grid.valid(j))
-            return 0;
-        const std::string& c = st.grid[j].Choices;
-        return c.size() == 1 && c[0] >= '1' && c[0] <= '9' ? c[0] - '0' : 0;
-    };
-    for (int j : run)
-        ++count[at(digitOf(j))];
-    for (int j : run)
-        if (const int d = digitOf(j); d != 0 && count[at(d)] > 1)
-            st.aids.errorDigit[at(j)] = 1;
+    return !s.known && !s.Black && s.Choices.size() != 1 && s.Choices == s.Choices0;
 }
 
 } // namespace
@@ -52,7 +24,6 @@ void ResetPlayAids(AppState& st) {
     const std::size_t size = at(st.grid.ncells) + 1;
     a.generation = st.grid.generation;
     a.pencil.assign(size, 0);
-    a.errorDigit.assign(size, 0);
     a.undo.clear();
     for (int i = 1; i <= st.grid.ncells; ++i)
         a.pencil[at(i)] = pencilMask(st.grid[i].Choices0);
@@ -78,8 +49,8 @@ void ClearPencilInRuns(AppState& st, int cell, int digit) {
     if (!playAidsCurrent(st) || digit < 1 || digit > 9)
         return;
     const auto bit = static_cast<PencilMask>(1u << digit);
-    forEachRunOf(st, cell, [&](int j) {
-        if (j != cell && st.grid.valid(j))
+    forEachRunCell(st, cell, [&](int j) {
+        if (j != cell)
             st.aids.pencil[at(j)] = static_cast<PencilMask>(st.aids.pencil[at(j)] & ~bit);
     });
 }
@@ -100,21 +71,10 @@ bool TogglePencilMark(AppState& st, int cell, int digit) {
     return true;
 }
 
-void MarkRepeatedDigits(AppState& st) {
-    if (!playAidsCurrent(st))
-        return;
-    std::fill(st.aids.errorDigit.begin(), st.aids.errorDigit.end(), 0);
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        flagRepeats(st, st.grid[i].cellsacross);
-        flagRepeats(st, st.grid[i].cellsdown);
-    }
-}
-
 void ColourAsYouGo(AppState& st) {
     if (!st.aids.checkAsYouGo || !st.manualmode)
         return;
-    ColourRunSums(st);
-    MarkRepeatedDigits(st);
+    ColourRunSums(st); // repeated digits are drawn in red from the grid itself
 }
 
 void CheckAsYouGo(AppState& st, UserInterface& ui) {
@@ -148,7 +108,6 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
     st.manualmode = false;
     st.undolist.clear();
     st.aids.pencil.clear();
-    st.aids.errorDigit.clear();
     st.aids.undo.clear();
     for (int i = 1; i <= st.grid.ncells; ++i) {
         Square& s = st.grid[i];

@@ -28,11 +28,9 @@ void ClearPencilInRuns(AppState& st, int cell, int digit);
 // candidates (Choices) stay as they are. False when nothing was changed.
 bool TogglePencilMark(AppState& st, int cell, int digit);
 
-// Flags every cell whose digit repeats in one of its runs.
-void MarkRepeatedDigits(AppState& st);
-
 // Check As You Go after an entry (already verified): the clue colours follow
-// the runs and repeated digits are flagged. Nothing when the option is off.
+// the runs (repeated digits are drawn red by describeCell). Nothing when the
+// option is off.
 void ColourAsYouGo(AppState& st);
 // After an undo or a reset, or when the option is switched on: the grid is
 // verified as after an entry (without the congratulation), then coloured.

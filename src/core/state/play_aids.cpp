@@ -23,8 +23,32 @@ std::string pencilDigits(PencilMask mask) {
 
 bool playAidsCurrent(const AppState& st) {
     const auto size = static_cast<std::size_t>(st.grid.ncells) + 1;
-    return st.aids.generation == st.grid.generation && st.aids.pencil.size() == size &&
-           st.aids.errorDigit.size() == size;
+    return st.aids.generation == st.grid.generation && st.aids.pencil.size() == size;
+}
+
+void forEachRunCell(const AppState& st, int cell, const std::function<void(int)>& visit) {
+    const auto at = static_cast<std::size_t>(cell);
+    const auto& across = st.solver.acrossowner;
+    const auto& down = st.solver.downowner;
+    if (at < across.size() && st.grid.valid(across[at]))
+        for (int j : st.grid[across[at]].cellsacross)
+            if (st.grid.valid(j))
+                visit(j);
+    if (at < down.size() && st.grid.valid(down[at]))
+        for (int j : st.grid[down[at]].cellsdown)
+            if (st.grid.valid(j))
+                visit(j);
+}
+
+bool DigitRepeatsInRun(const AppState& st, int cell) {
+    if (!st.grid.valid(cell))
+        return false;
+    const std::string& digit = st.grid[cell].Choices;
+    if (digit.size() != 1)
+        return false;
+    bool repeated = false;
+    forEachRunCell(st, cell, [&](int j) { repeated |= j != cell && st.grid[j].Choices == digit; });
+    return repeated;
 }
 
 bool HasManualEntries(const AppState& st) {
@@ -50,13 +74,14 @@ CellDisplay describeCell(const AppState& st, int i) {
     const Square& s = st.grid[i];
     if (!st.manualmode || !playAidsCurrent(st) || s.known || s.Black)
         return describeCell(s);
-    const auto at = static_cast<std::size_t>(i);
     CellMarks marks;
-    if (st.aids.editPencilMarks) {
+    // An open cell of manual solving holds its starting candidates; anything
+    // else (AutoSolve working on the grid) is shown as it is.
+    if (st.aids.editPencilMarks && s.Choices == s.Choices0) {
         marks.pencilShown = true;
-        marks.pencil = pencilDigits(st.aids.pencil[at]);
+        marks.pencil = pencilDigits(st.aids.pencil[static_cast<std::size_t>(i)]);
     }
-    if (st.aids.checkAsYouGo && st.aids.errorDigit[at]) {
+    if (st.aids.checkAsYouGo && DigitRepeatsInRun(st, i)) {
         marks.errorDigit = true;
         marks.errorColour = st.redcol;
     }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,6 @@ struct PlayAids {
 
     unsigned generation = 0;        // grid generation the marks below belong to
     std::vector<PencilMask> pencil; // per cell (index 0 unused)
-    std::vector<char> errorDigit;   // per cell: its digit repeats in one of its runs
     // The pencil marks before an undo entry, with the length the undo list
     // had once that entry was made (entries without one left them alone).
     struct Saved {
@@ -40,6 +40,14 @@ std::string pencilDigits(PencilMask mask);
 // True when the aids' marks belong to the grid now in st.
 bool playAidsCurrent(const AppState& st);
 
+// Calls visit(j) for every cell j of the across and the down run of a white
+// cell (the cell itself included), as the run owners of the last preparation
+// name them.
+void forEachRunCell(const AppState& st, int cell, const std::function<void(int)>& visit);
+
+// The cell's single digit is held by another cell of one of its runs.
+bool DigitRepeatsInRun(const AppState& st, int cell);
+
 // In manual solving: a white cell holds something other than its starting
 // candidates, or the player changed pencil marks.
 bool HasManualEntries(const AppState& st);
@@ -49,8 +57,9 @@ bool HasManualEntries(const AppState& st);
 // (No is the default).
 bool ConfirmDiscardEntries(const AppState& st, UserInterface& ui);
 
-// What cell i shows, with the player's pencil marks in place of its
-// candidates and a repeated digit in the error colour, when those aids are on.
+// What cell i shows, when those aids are on: the player's pencil marks in
+// place of its starting candidates, and a repeated digit in the error colour
+// (worked out as the cell is drawn, so it always fits the grid shown).
 CellDisplay describeCell(const AppState& st, int i);
 
 } // namespace vextor
