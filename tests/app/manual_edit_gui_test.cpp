@@ -250,5 +250,7 @@ TEST_F(GridGui, ShortcutsReachTheButtonsAndItems) {
     QTest::keyClick(grid(), Qt::Key_F1);
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(toolTipWithKey(*w.button("Exitcmd")), "Exit (Ctrl+Q)");
+    const KeyEvent shifted = toKeyEvent(CellKey{0, Qt::Key_At, Qt::ShiftModifier, false}, 0);
+    EXPECT_TRUE(shifted.code == KeyCode::Digit && shifted.digit == 2 && shifted.shift);
     EXPECT_EQ(w.action("mnuundo")->shortcut(), QKeySequence("Ctrl+Z"));
 }

@@ -281,7 +281,7 @@ void EditKeyUp(AppState& st, const KeyEvent& key) {
         MoveCursor(st, wrapNext(st, st.curcell));
         return;
     case KeyCode::Digit:
-        if (!key.keypad) {
+        if (!key.keypad && !key.shift) { // Shift+digit types a symbol, no clue digit
             st.typedsums += static_cast<char>('0' + key.digit);
             return;
         }

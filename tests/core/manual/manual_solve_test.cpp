@@ -324,4 +324,7 @@ TEST_F(SmallPuzzle, CheckAsYouGoColoursAfterEntriesAndUndo) {
         EXPECT_EQ(clueColours(), s.colours);
         EXPECT_EQ(errors, s.errors);
     }
+    StopManualSolve(st, ui); // leaves the mode and its marks, keeps the entries
+    EXPECT_TRUE(!st.manualmode && clueColours() == "BBBB" && ticked(0).empty() &&
+                st.grid[5].Choices == "1" && st.undolist.empty());
 }
