@@ -289,9 +289,10 @@ TEST_F(SmallPuzzle, PencilMarksKeysAndUndo) {
         {[&] { digitKey(1); }, "1 3 2 1245"},
         {[&] { key(KeyCode::Backspace); }, "12 3 2 1245"},
         {[&] { GridKeyUp(st, ui, KeyEvent::keypadDigit(2)); }, "2 3  1245"},
-        {[&] { st.curcell = 9, shift(1); }, "2 3  245"},
-        {[&] { shift(3); }, "2 3  245"}, // no candidate of the cell
-        {[&] { st.aids.editPencilMarks = false, shift(4); }, "2 13 12 1245"}, // Choices kept
+        {[&] { shift(2), undo(); }, "12 3 2 1245"}, // no marks on a digit: undo takes the 2
+        {[&] { st.curcell = 9, shift(1); }, "12 3 2 245"},
+        {[&] { shift(3); }, "12 3 2 245"}, // no candidate of the cell
+        {[&] { st.aids.editPencilMarks = false, shift(4); }, "12 13 12 1245"}, // Choices kept
     };
     for (const auto& [step, shown] : steps) {
         step();
