@@ -266,10 +266,14 @@ TEST_F(SmallPuzzle, CommandsThatReplaceEntriesAskFirstWithNoTheDefault) {
         }
     }
     EXPECT_EQ(ui.log[1], "yesno, default No: Clear grid?"); // after the last Clear: Yes
-    UndoLastEntry(st, ui);                                  // nothing entered any more: no question
+    UndoLastEntry(st, ui);
+    put(9, 4); // an entry in the last cell counts too
+    EXPECT_TRUE(HasManualEntries(st));
+    UndoLastEntry(st, ui); // nothing entered any more: no question
     ui.log.clear();
     NavigateCommand(st, ui, Navigate::Next);
-    EXPECT_EQ(ui.log.size(), 1u); // the read error only
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0].substr(0, 22), "message: Error reading");
 }
 
 TEST_F(SmallPuzzle, PencilMarksKeysAndUndo) {
