@@ -7,14 +7,47 @@
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
 #include "manual/manual_solve.h"
+#include "manual/play_aids.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSettings>
+#include <functional>
 
 namespace vextor::app {
 
-KeyEvent toKeyEvent(const CellKey& key) {
+namespace {
+
+// The program's own settings (QSettings), not the configuration file.
+const char* const kPencilSetting = "manualSolve/editPencilMarks";
+const char* const kCheckSetting = "manualSolve/checkAsYouGo";
+
+// Shift turns the digit keys into symbols, which differ between keyboard
+// layouts: the key's place on the keyboard (X11 and Wayland key codes 10 to
+// 18, Windows scan codes 2 to 10) tells the digit; the US symbols otherwise.
+int shiftedDigit(int key, quint32 scanCode) {
+    const QString platform = QGuiApplication::platformName();
+    const int first = platform == "xcb" || platform.startsWith("wayland") ? 10
+                      : platform == "windows"                             ? 2
+                                                                          : 0;
+    if (first != 0 && scanCode >= static_cast<quint32>(first) &&
+        scanCode < static_cast<quint32>(first + 9))
+        return static_cast<int>(scanCode) - first + 1;
+    const int at = QString("!@#$%^&*(").indexOf(QChar(key));
+    return key < 128 && at >= 0 ? at + 1 : 0;
+}
+
+// Presses and releases are paired by the key's place when the platform
+// gives one: a Shift let go first changes the key's symbol.
+int keyId(const QKeyEvent* event) {
+    return event->nativeScanCode() != 0 ? -static_cast<int>(event->nativeScanCode()) : event->key();
+}
+
+} // namespace
+
+KeyEvent toKeyEvent(const CellKey& key, quint32 scanCode) {
     KeyEvent k;
     k.shift = key.shift.testFlag(Qt::ShiftModifier);
     k.keypad = key.keypad;
@@ -44,6 +77,9 @@ KeyEvent toKeyEvent(const CellKey& key) {
     case Qt::Key_Delete:
         k.code = KeyCode::Delete;
         break;
+    case Qt::Key_Backspace:
+        k.code = KeyCode::Backspace;
+        break;
     case Qt::Key_Comma:
         k.code = KeyCode::Comma;
         break;
@@ -57,6 +93,9 @@ KeyEvent toKeyEvent(const CellKey& key) {
         if (key.key >= Qt::Key_0 && key.key <= Qt::Key_9) {
             k.code = KeyCode::Digit;
             k.digit = key.key - Qt::Key_0;
+        } else if (const int d = k.shift ? shiftedDigit(key.key, scanCode) : 0; d != 0) {
+            k.code = KeyCode::Digit;
+            k.digit = d;
         }
         break;
     }
@@ -103,7 +142,8 @@ void GridInteraction::buildDigitMenu() {
         QAction* a = m->addAction(caption);
         a->setObjectName(QString("xx%1").arg(k));
         connect(a, &QAction::triggered, this, [this, k] {
-            w_.runCommand([this, k] { DigitMenuClick(w_.state(), w_.ui(), k); });
+            const bool shift = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+            w_.runCommand([this, k, shift] { DigitMenuClick(w_.state(), w_.ui(), k, shift); });
         });
     };
     for (int k = 0; k <= 8; ++k)
@@ -135,6 +175,30 @@ void GridInteraction::connectMenuItems() {
         VerifyManualSolve(st, ui);
         focusGrid();
     });
+    wire("mnustopmanual", [&st, &ui] { StopManualSolve(st, ui); });
+    // The two options, remembered between starts.
+    QSettings settings;
+    const struct {
+        const char* item;
+        const char* key;
+        std::function<void(bool)> set;
+    } options[] = {
+        {"mnupencilmarks", kPencilSetting, [&st](bool on) { SetEditPencilMarks(st, on); }},
+        {"mnucheckasyougo", kCheckSetting, [&st, &ui](bool on) { SetCheckAsYouGo(st, ui, on); }},
+    };
+    for (const auto& o : options) {
+        QAction* a = w_.action(o.item);
+        if (!a)
+            continue;
+        a->setEnabled(true);
+        const bool on = settings.value(o.key, false).toBool();
+        a->setChecked(on);
+        o.set(on);
+        connect(a, &QAction::toggled, this, [this, key = QString(o.key), set = o.set](bool on) {
+            QSettings().setValue(key, on);
+            w_.runCommand([&] { set(on); });
+        });
+    }
     wire("mnuedit", [this, &st, &ui] {
         pad_->hide();
         if (EditCommand(st, ui))
@@ -176,7 +240,11 @@ bool GridInteraction::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat())
-                pressedKeys_.insert(key->key());
+                pressedKeys_.insert(keyId(key), key->modifiers() & Qt::ShiftModifier);
+        } else if (event->type() == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            releasedId_ = keyId(key);
+            releasedScanCode_ = key->nativeScanCode();
         } else if (event->type() == QEvent::FocusOut) {
             pressedKeys_.clear();
         }
@@ -185,9 +253,15 @@ bool GridInteraction::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GridInteraction::onKeyUp(const CellKey& event) {
-    if (!pressedKeys_.remove(event.key))
+    const auto pressed = pressedKeys_.constFind(releasedId_);
+    if (pressed == pressedKeys_.cend())
         return;
-    const KeyEvent key = toKeyEvent(event);
+    // Shift counts when it was held as the key went down: it is often let go
+    // before the key itself.
+    CellKey released = event;
+    released.shift |= pressed.value();
+    pressedKeys_.erase(pressed);
+    const KeyEvent key = toKeyEvent(released, releasedScanCode_);
     w_.runCommand([&] { GridKeyUp(w_.state(), w_.ui(), key); });
 }
 

@@ -6,8 +6,8 @@
 #include "app/grid_view.h"
 #include "model/cell_events.h"
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
 
 namespace vextor {
 struct PadButton;
@@ -18,8 +18,9 @@ namespace vextor::app {
 class MainWindow;
 class CellPad;
 
-// The core's view of a key released on the grid.
-KeyEvent toKeyEvent(const CellKey& key);
+// The core's view of a key released on the grid; scanCode is the platform's
+// code of the key's place (0 when unknown).
+KeyEvent toKeyEvent(const CellKey& key, quint32 scanCode = 0);
 MouseButton toMouseButton(Qt::MouseButton button);
 
 class GridInteraction : public QObject {
@@ -46,7 +47,10 @@ private:
     // Keys pressed while the grid had the focus. A release counts only with
     // its press: the release of the Return that closed a dialog or a menu
     // must not move the cursor.
-    QSet<int> pressedKeys_;
+    QHash<int, Qt::KeyboardModifiers> pressedKeys_; // with Shift when it was held
+
+    int releasedId_ = 0; // the key whose release the grid reports next
+    quint32 releasedScanCode_ = 0;
 };
 
 } // namespace vextor::app

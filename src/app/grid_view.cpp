@@ -90,7 +90,7 @@ void GridView::paintEvent(QPaintEvent*) {
 
 void GridView::paintCell(QPainter& p, int i) const {
     const Square& s = st_.grid[i];
-    const CellDisplay d = describeCell(s);
+    const CellDisplay d = describeCell(st_, i);
     const QRect r = cellRect(i);
     const QColor back = toQColor(d.background);
     p.fillRect(r, back);
@@ -132,7 +132,8 @@ void GridView::paintCell(QPainter& p, int i) const {
                 p.drawText(pencilMarkRect(i, ch - '0'), Qt::AlignCenter, QString(QChar(ch)));
     } else if (!d.line1.empty() && !s.Black) {
         p.setFont(courierFont(fontPixels(d.pointSize), d.bold));
-        p.setPen(toQColor(d.textColour));
+        // A repeated digit in the error colour.
+        p.setPen(toQColor(d.errorDigit ? d.errorColour : d.textColour));
         QString text = QString::fromStdString(d.line1);
         if (!d.line2.empty())
             text += '\n' + QString::fromStdString(d.line2);

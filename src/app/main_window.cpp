@@ -6,6 +6,7 @@
 #include "app/file_menu.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
+#include "app/keyboard.h"
 #include "app/print_menu.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
@@ -112,6 +113,9 @@ public:
     bool askYesNo(const std::string& text) override {
         return !st_.shuttingdown && target_.askYesNo(text);
     }
+    bool askYesNoDefaultNo(const std::string& text) override {
+        return !st_.shuttingdown && target_.askYesNoDefaultNo(text);
+    }
     Answer askYesNoCancel(const std::string& text) override {
         return st_.shuttingdown ? Answer::Cancel : target_.askYesNoCancel(text);
     }
@@ -154,6 +158,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
+    wireKeys(*this); // the shortcuts of the buttons and menu items
     BuildGrid(st_, *ui_, 9, 9);
     FitGridWindow(st_);
     refresh();
@@ -280,6 +285,10 @@ void MainWindow::buildMenus() {
     addItem(m, "mnusolveinteractive", "Solve Interactively"); // never enabled
     addItem(m, "mnuundo", "Undo Last Entry");
     addItem(m, "mnuverifymanualentry", "Verify Manual Solve");
+    addItem(m, "mnustopmanual", "Stop Solving by Hand");
+    m->addSeparator();
+    addItem(m, "mnupencilmarks", "Edit Pencil Marks")->setCheckable(true);
+    addItem(m, "mnucheckasyougo", "Check As You Go")->setCheckable(true);
     m->addSeparator();
     addItem(m, "mnumanualcancel", "Cancel", true);
 
@@ -435,10 +444,16 @@ QLabel* MainWindow::label(const QString& name) const {
     return findChild<QLabel*>(name);
 }
 
+void MainWindow::clickFromKeyboard(QPushButton* b) {
+    keyAnchor_ = b->mapToGlobal(QPoint(0, b->height()));
+    b->click();
+    keyAnchor_.reset();
+}
+
 void MainWindow::popup(QMenu* m) {
     if (!m)
         return;
-    showMenu(m, QCursor::pos());
+    showMenu(m, keyAnchor_.value_or(QCursor::pos()));
     QCoreApplication::processEvents();
 }
 

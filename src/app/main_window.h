@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vextor::app {
@@ -71,6 +72,10 @@ public:
     // Windows that follow the colour scheme's panel colour register here.
     void registerSchemeWidget(QWidget* widget);
 
+    // A button's shortcut: clicks it; a menu it opens appears below it
+    // rather than at the pointer.
+    void clickFromKeyboard(QPushButton* button);
+
     // How pop-up menus are shown; tests replace it to see which menu opens.
     std::function<void(QMenu*, const QPoint&)> showMenu;
 
@@ -126,6 +131,7 @@ private:
     std::vector<QAction*> schemeItems_;
     std::vector<QPointer<QWidget>> schemeWidgets_;
     QColor panel_;
+    std::optional<QPoint> keyAnchor_; // where a menu opened from the keyboard goes
     HelpViewer* help_ = nullptr;
     AboutBox* about_ = nullptr;
 };

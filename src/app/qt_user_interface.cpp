@@ -49,12 +49,20 @@ void QtUserInterface::message(const std::string& text) {
 }
 
 bool QtUserInterface::askYesNo(const std::string& text) {
+    return ask(text, QMessageBox::Yes);
+}
+
+bool QtUserInterface::askYesNoDefaultNo(const std::string& text) {
+    return ask(text, QMessageBox::No);
+}
+
+bool QtUserInterface::ask(const std::string& text, QMessageBox::StandardButton defaultButton) {
     if (refresh_)
         refresh_();
     NormalPointer normal(busyDepth_);
     return QMessageBox::question(owner_, kTitle, toDisplay(text),
                                  QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 defaultButton) == QMessageBox::Yes;
 }
 
 Answer QtUserInterface::askYesNoCancel(const std::string& text) {

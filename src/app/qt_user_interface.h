@@ -4,6 +4,7 @@
 
 #include "base/user_interface.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -21,6 +22,7 @@ public:
 
     void message(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& text) override;
     Answer askYesNoCancel(const std::string& text) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
@@ -32,6 +34,7 @@ public:
     int busyDepth() const { return busyDepth_; }
 
 private:
+    bool ask(const std::string& text, QMessageBox::StandardButton defaultButton);
     QPointer<QWidget> owner_;
     std::function<void()> refresh_;
     std::function<void(bool)> gridHidden_;

@@ -23,6 +23,11 @@ bool ConsoleUserInterface::askYesNo(const std::string& text) {
     return answerYes_;
 }
 
+bool ConsoleUserInterface::askYesNoDefaultNo(const std::string& text) {
+    print(text + (answerYes_ ? " (default No) [Yes]" : " (default No) [No]"));
+    return answerYes_;
+}
+
 Answer ConsoleUserInterface::askYesNoCancel(const std::string& text) {
     print(text + (answerYes_ ? " [Yes]" : " [No]"));
     return answerYes_ ? Answer::Yes : Answer::No;

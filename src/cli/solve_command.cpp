@@ -18,6 +18,9 @@ public:
 
     void message(const std::string& text) override { inner_.message(text); }
     bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+    bool askYesNoDefaultNo(const std::string& text) override {
+        return inner_.askYesNoDefaultNo(text);
+    }
     Answer askYesNoCancel(const std::string& text) override {
         const bool goOn = asked_ < rounds_;
         ++asked_;

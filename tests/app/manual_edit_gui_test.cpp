@@ -1,6 +1,8 @@
 // Solving by hand and drawing layouts through the real widgets.
 #include "app/cell_pad.h"
 #include "app/grid_interaction.h"
+#include "app/help_viewer.h"
+#include "app/keyboard.h"
 #include "app/main_window.h"
 #include "app/qt_support.h"
 #include "support/grid_builder.h"
@@ -8,8 +10,10 @@
 #include "support/test_files.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -85,8 +89,8 @@ TEST_F(GridGui, ArrowKeysMoveTheGreenTickAndDigitsSolve) {
     QTest::keyClick(grid(), Qt::Key_Right);
     EXPECT_TRUE(st().grid[8].tick == st().greencol && st().grid[7].tick == 0u);
     QTest::keyClick(grid(), Qt::Key_Down);
-    QTest::keyClick(grid(), Qt::Key_4, Qt::KeypadModifier); // keypad digits do nothing
-    EXPECT_EQ(st().grid[13].Choices, "1245");
+    QTest::keyClick(grid(), Qt::Key_4, Qt::KeypadModifier); // keypad digits enter too
+    EXPECT_EQ(st().grid[13].Choices, "4");
     for (Qt::Key k : {Qt::Key_4, Qt::Key_Left, Qt::Key_2, Qt::Key_Up, Qt::Key_1, Qt::Key_Right})
         QTest::keyClick(grid(), k);
     EXPECT_TRUE(ui.messages.empty());
@@ -200,4 +204,53 @@ TEST_F(GridGui, TheHelpButtonGivesTheCursorItsTickBack) {
     EXPECT_EQ(menusShown, QStringList{"mnuhelpabout"});
     EXPECT_EQ(st().grid[7].tick, st().greencol);
     EXPECT_TRUE(grid()->hasFocus());
+}
+
+TEST_F(GridGui, ShortcutsReachTheButtonsAndItems) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    grid()->setFocus();
+    // Each key: the menu it opens, or the start of what it says or asks.
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> keys[] = {
+        {Qt::Key_F, Qt::AltModifier, "mnupuzfile"},
+        {Qt::Key_P, Qt::AltModifier, "mnupuzzle"},
+        {Qt::Key_R, Qt::AltModifier, "mnuprint"},
+        {Qt::Key_C, Qt::AltModifier, "mnucreate"},
+        {Qt::Key_M, Qt::AltModifier, "mnumanualsolve"},
+        {Qt::Key_S, Qt::AltModifier, "mnuColScheme"},
+        {Qt::Key_H, Qt::AltModifier, "mnuhelpabout"},
+        {Qt::Key_O, Qt::ControlModifier, "pick: Vextor"},
+        {Qt::Key_Q, Qt::ControlModifier, "yesno: Exit?"},
+        {Qt::Key_Z, Qt::ControlModifier, "message: Undo in Manual Solve mode only"},
+        {Qt::Key_PageDown, Qt::NoModifier, "message: Error reading puzzle# 2"},
+        {Qt::Key_End, Qt::ControlModifier, "message: Error reading puzzle# 3"},
+        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "message: Invalid puzzle"},
+    };
+    for (const auto& [key, modifiers, expected] : keys) {
+        menusShown.clear();
+        ui.log.clear();
+        std::tie(st().puznum, st().npuzzles) = std::pair(1, 3); // a failed read forgets them
+        QTest::keyClick(grid(), key, modifiers);
+        const QString seen = menusShown.isEmpty()
+                                 ? QString::fromStdString(ui.log.empty() ? "" : ui.log[0])
+                                 : menusShown[0];
+        EXPECT_TRUE(seen.startsWith(expected)) << seen.toStdString();
+    }
+    st().autosolving = true; // Ctrl+P is refused as the Print button is
+    QTest::keyClick(grid(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    EXPECT_TRUE(ui.log.back() == "message: Cancel AutoSolve first" && st().cancelsolve);
+    st().autosolving = false;
+    bool helpShown = false;
+    QTimer::singleShot(0, [&] {
+        helpShown = qobject_cast<HelpViewer*>(QApplication::activeModalWidget());
+        if (helpShown)
+            QApplication::activeModalWidget()->close();
+    });
+    QTest::keyClick(grid(), Qt::Key_F1);
+    EXPECT_TRUE(helpShown);
+    EXPECT_EQ(toolTipWithKey(*w.button("Exitcmd")), "Exit (Ctrl+Q)");
+    const KeyEvent shifted = toKeyEvent(CellKey{0, Qt::Key_At, Qt::ShiftModifier, false}, 0);
+    EXPECT_TRUE(shifted.code == KeyCode::Digit && shifted.digit == 2 && shifted.shift);
+    EXPECT_EQ(w.action("mnuundo")->shortcut(), QKeySequence("Ctrl+Z"));
 }

@@ -27,6 +27,11 @@ bool ScriptedUserInterface::askYesNo(const std::string& text) {
     return next(yesNoAnswers, defaultYesNo);
 }
 
+bool ScriptedUserInterface::askYesNoDefaultNo(const std::string& text) {
+    log.push_back("yesno, default No: " + text);
+    return next(yesNoAnswers, defaultYesNo);
+}
+
 Answer ScriptedUserInterface::askYesNoCancel(const std::string& text) {
     log.push_back("yesnocancel: " + text);
     return next(yesNoCancelAnswers, Answer::Cancel);

@@ -38,6 +38,7 @@ public:
 
     void message(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& text) override; // logged "yesno, default No: ..."
     Answer askYesNoCancel(const std::string& text) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;

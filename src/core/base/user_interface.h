@@ -12,7 +12,7 @@ enum class Answer { Yes, No, Cancel };
 // What a file-name picker is asked for: one filter entry (name and patterns
 // separated by ';'), a title, a start folder, Open or Save.
 struct FileRequest {
-    std::string title = "0"; // a picker whose title was never set shows 0
+    std::string title = "0";   // a picker whose title was never set shows 0
     std::string fileTypes;     // e.g. "*.vxt;*.txt;*.dat"
     std::string fileTypesName; // e.g. "Vextor Files"
     std::string defaultDir;
@@ -26,10 +26,12 @@ public:
     // Modal message with an OK button. Line breaks inside texts are "\r\n".
     virtual void message(const std::string& text) = 0;
     virtual bool askYesNo(const std::string& text) = 0;
+    // A question whose Yes loses work: No is the default answer (Enter gives
+    // No). Interfaces without a default button just ask.
+    virtual bool askYesNoDefaultNo(const std::string& text) { return askYesNo(text); }
     virtual Answer askYesNoCancel(const std::string& text) = 0;
     // nullopt when cancelled; an empty answer is reported as an empty string.
-    virtual std::optional<std::string> inputBox(const std::string& prompt,
-                                                const std::string& title,
+    virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
     // The chosen full path, or an empty string when cancelled.
     virtual std::string pickFile(const FileRequest& request) = 0;

@@ -4,6 +4,7 @@
 #include "create/compile.h"
 #include "model/runs.h"
 #include "state/grid_commands.h"
+#include "state/play_aids.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -836,6 +837,8 @@ void CreateNewRandomCommand(AppState& st, UserInterface& ui) {
         ui.message("Cancel AutoSolve first");
         return;
     }
+    if (!ConfirmDiscardEntries(st, ui))
+        return;
     RandomPuzzleResult result;
     {
         CreationRunning running(st);

@@ -53,7 +53,8 @@ inline constexpr int kMaxRandomLayouts = 20000;
 // a message. `layouts` counts the layouts drawn.
 RandomPuzzleResult CreateRandomPuzzle(AppState& st, UserInterface& ui, int* layouts = nullptr);
 
-// The CreateNewRandom button: a new random 10 x 10 puzzle.
+// The CreateNewRandom button: a new random 10 x 10 puzzle (after "Discard your
+// entries?" when manual solving has entries).
 void CreateNewRandomCommand(AppState& st, UserInterface& ui);
 
 // While creation runs it counts as a running AutoSolve: other commands refuse

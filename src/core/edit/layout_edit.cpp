@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "edit/cell_pad.h"
 #include "state/cursor.h"
+#include "state/play_aids.h"
 
 namespace vextor {
 
@@ -183,7 +184,8 @@ bool ClearGridCommand(AppState& st, UserInterface& ui) {
         ui.message("Cancel AutoSolve first");
         return false;
     }
-    if (!ui.askYesNo("Clear grid?"))
+    // Both questions default to No: a stray Enter loses nothing.
+    if (!ConfirmDiscardEntries(st, ui) || !ui.askYesNoDefaultNo("Clear grid?"))
         return false;
     BusyPointer busy(ui);
     for (int i = 1; i <= st.grid.ncells; ++i) {
@@ -279,7 +281,7 @@ void EditKeyUp(AppState& st, const KeyEvent& key) {
         MoveCursor(st, wrapNext(st, st.curcell));
         return;
     case KeyCode::Digit:
-        if (!key.keypad) {
+        if (!key.keypad && !key.shift) { // Shift+digit types a symbol, no clue digit
             st.typedsums += static_cast<char>('0' + key.digit);
             return;
         }

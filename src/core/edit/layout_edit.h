@@ -25,7 +25,8 @@ void MakeSum(AppState& st); // a sum cell whose clues are not given yet (-1)
 // mode. Returns true when edit mode was entered.
 bool EditCommand(AppState& st, UserInterface& ui);
 
-// Create > Clear: after "Clear grid?" is answered Yes, removes every digit
+// Create > Clear: after "Discard your entries?" (manual solving with entries
+// only) and "Clear grid?" are answered Yes (No is their default), removes every digit
 // and turns every clue into "not given" (-1), black cells included; the
 // layout stays. Refused while AutoSolve runs. Returns true when cleared.
 bool ClearGridCommand(AppState& st, UserInterface& ui);

@@ -3,6 +3,7 @@
 #include "appearance/colour_scheme.h"
 #include "base/text.h"
 #include "files/puzzle_file.h"
+#include "state/play_aids.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -32,7 +33,7 @@ bool refusedWhileSolving(const AppState& st, UserInterface& ui) {
 } // namespace
 
 bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
-    if (refusedWhileSolving(st, ui))
+    if (refusedWhileSolving(st, ui) || !ConfirmDiscardEntries(st, ui))
         return false;
     const std::string path = ui.pickFile(puzzleFileRequest(st, "Vextor", false));
     if (path.empty())
@@ -64,7 +65,7 @@ bool OpenPuzzleFileCommand(AppState& st, UserInterface& ui, const std::string& p
 bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where) {
     if (refusedWhileSolving(st, ui))
         return false;
-    if (st.puznum == 1 && st.npuzzles == 1)
+    if ((st.puznum == 1 && st.npuzzles == 1) || !ConfirmDiscardEntries(st, ui))
         return false;
     switch (where) {
     case Navigate::Previous:
@@ -93,7 +94,7 @@ bool PuzNumEnterCommand(AppState& st, UserInterface& ui) {
     if (refusedWhileSolving(st, ui))
         return false;
     const int n = leadingInt(st.texts.puzNumNow);
-    if (n < 1 || n > st.npuzzles)
+    if (n < 1 || n > st.npuzzles || !ConfirmDiscardEntries(st, ui))
         return false;
     ReadPuzzle(st, ui, st.puzfile, n);
     return true;

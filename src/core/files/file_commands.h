@@ -14,6 +14,10 @@ enum class Navigate { Previous = 0, First = 1, Next = 2, Last = 3, Random = 4 };
 // The picker request used to choose a puzzle file to open.
 FileRequest puzzleFileRequest(const AppState& st, const std::string& title, bool save);
 
+// Load, the navigation and the number box, about to replace the grid during
+// manual solving with entries, first ask "Discard your entries?"; No keeps
+// the grid, the record number and the mode.
+
 // Load Puzzle File: asks for a file, makes it current and loads record 1.
 // Returns true when a file was chosen.
 bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui);

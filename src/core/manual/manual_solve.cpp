@@ -1,6 +1,7 @@
 #include "manual/manual_solve.h"
 
 #include "base/text.h"
+#include "manual/play_aids.h"
 #include "model/grid_checks.h"
 #include "state/cursor.h"
 
@@ -153,6 +154,8 @@ void StartManualSolve(AppState& st, UserInterface& ui) {
         ui.message(kCancelAutoSolveFirst);
         return;
     }
+    if (!ConfirmDiscardEntries(st, ui))
+        return;
     st.pendingaction.clear();
     st.undolist.clear();
     for (int i = 1; i <= st.grid.ncells; ++i) {
@@ -169,6 +172,7 @@ void StartManualSolve(AppState& st, UserInterface& ui) {
     writeUndoFile(st);
     st.manualmode = true;
     SnapshotChoices(st.grid);
+    ResetPlayAids(st);
     placeCursorOnFirstWhiteCell(st);
 }
 
@@ -235,7 +239,7 @@ VerifyResult VerifyEntries(AppState& st, UserInterface& ui) {
     return conflict ? VerifyResult::Conflict : VerifyResult::Complete;
 }
 
-void DigitMenuClick(AppState& st, UserInterface& ui, int k) {
+void DigitMenuClick(AppState& st, UserInterface& ui, int k, bool shift) {
     if (st.autosolving)
         return; // the solver owns the grid
     const int cell = leadingInt(st.mnucnxTag);
@@ -248,12 +252,24 @@ void DigitMenuClick(AppState& st, UserInterface& ui, int k) {
         Square& s = st.grid[cell];
         s.Choices = s.Choices0;
         s.BackColor = st.whitecol;
+        CheckAsYouGo(st, ui);
         return;
     }
     if (k < 0 || k > 8)
         return; // Cancel, and anything that is not an item
+    if (shift && st.aids.editPencilMarks) {
+        TogglePencilMark(st, cell, k + 1);
+        return;
+    }
     EnterDigit(st, cell, std::to_string(k + 1));
-    if (VerifyEntries(st, ui) == VerifyResult::Complete)
+    SavePencilForUndo(st);
+    ClearPencilInRuns(st, cell, k + 1);
+    const unsigned generation = st.grid.generation;
+    const VerifyResult result = VerifyEntries(st, ui);
+    if (st.grid.generation != generation)
+        return; // another puzzle was loaded meanwhile
+    ColourAsYouGo(st);
+    if (result == VerifyResult::Complete)
         ui.message(kWellDone);
 }
 
@@ -269,11 +285,13 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
     Grid& g = st.grid;
     if (!st.undolist.empty()) {
         const std::string entry = st.undolist.front();
+        RestorePencilForUndo(st, st.undolist.size());
         st.undolist.pop_front();
         const std::size_t comma = entry.find(',');
         const int cell = leadingInt(entry.substr(0, comma));
         if (comma != std::string::npos && g.valid(cell))
             g[cell].Choices = entry.substr(comma + 1);
+        CheckAsYouGo(st, ui); // nothing else, unless Check As You Go is on
         return;
     }
     for (int i = 1; i <= g.ncells; ++i) {
@@ -283,6 +301,7 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
         g[i].tick = 0;
     }
     ColourRunSums(st);
+    ResetPlayAids(st);
     st.curcell = 0; // every tick is already cleared
     placeCursorOnFirstWhiteCell(st);
 }
@@ -316,16 +335,18 @@ void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
     if (st.autosolving)
         return;
     if (key.code == KeyCode::Digit) {
-        if (key.keypad || key.digit < 1 || key.digit > 9)
+        // Keypad digits count like the main keyboard's; Shift+digit edits
+        // pencil marks when that is on and does nothing otherwise.
+        if (key.digit < 1 || key.digit > 9 || (key.shift && !st.aids.editPencilMarks))
             return;
         const unsigned generation = st.grid.generation;
         st.mnucnxTag = std::to_string(st.curcell);
-        DigitMenuClick(st, ui, key.digit - 1);
+        DigitMenuClick(st, ui, key.digit - 1, key.shift);
         if (st.grid.generation == generation && st.grid.valid(st.curcell))
             st.grid[st.curcell].tick = st.greencol;
         return;
     }
-    if (key.code == KeyCode::Delete) {
+    if (key.code == KeyCode::Delete || key.code == KeyCode::Backspace) {
         st.mnucnxTag = std::to_string(st.curcell);
         DigitMenuClick(st, ui, kDigitMenuReset);
         return;

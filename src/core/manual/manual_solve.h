@@ -22,7 +22,8 @@ enum class VerifyResult {
 constexpr int kDigitMenuReset = 10;
 constexpr int kDigitMenuCancel = 11;
 
-// Solve Manually: clears every entry, gives each white cell the candidates its
+// Solve Manually: with entries on the grid, first asks "Discard your entries?"
+// (No keeps them). Clears every entry, gives each white cell the candidates its
 // runs allow, colours the clues, writes the undo file and puts the cursor on
 // the first white cell (none when there is no white cell).
 void StartManualSolve(AppState& st, UserInterface& ui);
@@ -52,7 +53,9 @@ VerifyResult VerifyEntries(AppState& st, UserInterface& ui);
 
 // The digit menu's handler for item k on the cell of mnucnxTag. Like the keys
 // below, it does nothing while AutoSolve runs: the solver owns the grid then.
-void DigitMenuClick(AppState& st, UserInterface& ui, int k);
+// With shift (Shift+click, Shift+digit) and Edit Pencil Marks on, a digit
+// item removes or restores that pencil mark instead of entering the digit.
+void DigitMenuClick(AppState& st, UserInterface& ui, int k, bool shift = false);
 
 // Undo Last Entry: takes back the newest entry; with none left, restarts the
 // puzzle from its starting candidates. Refused while AutoSolve runs.
@@ -65,7 +68,8 @@ void VerifyManualSolve(AppState& st, UserInterface& ui);
 // tick back. Returns true when it did (the grid then takes the focus).
 bool RemarkCursor(AppState& st);
 
-// Keys in manual mode, acting on curcell.
+// Keys in manual mode, acting on curcell: arrows and Home move, digits (main
+// keyboard or keypad) enter, Delete and Backspace reset the cell.
 void ManualKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key);
 
 } // namespace vextor

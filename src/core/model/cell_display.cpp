@@ -8,7 +8,7 @@ std::string clueText(int clue) {
     return clue == -1 ? "?" : std::to_string(clue);
 }
 
-CellDisplay describeCell(const Square& cell) {
+CellDisplay describeCell(const Square& cell, const CellMarks& marks) {
     CellDisplay d;
     d.background = cell.Black ? packColour(0, 0, 0) : cell.BackColor;
     if (!cell.Black) {
@@ -17,20 +17,23 @@ CellDisplay describeCell(const Square& cell) {
     }
     d.acrossColour = readableTextColour(cell.acrosscol, d.background);
     d.downColour = readableTextColour(cell.downcol, d.background);
-    const std::string& s = cell.Choices;
+    const bool settled = cell.Choices.size() == 1;
+    const std::string& s = marks.pencilShown && !settled ? marks.pencil : cell.Choices;
     if (s.size() >= 6) {
         d.line1 = s.substr(0, 5);
         d.line2 = s.substr(5);
-    } else if (s.size() == 1) {
+    } else if (settled) { // a lone pencil mark stays small: it is no entry
         d.line1 = s;
         d.pointSize = 16;
         d.bold = true;
     } else {
         d.line1 = s;
     }
-    if (s.size() >= 2)
+    if (!settled && !s.empty())
         d.pencilMarks = s;
     d.textColour = plainTextColour(d.background);
+    d.errorDigit = marks.errorDigit && settled;
+    d.errorColour = readableTextColour(marks.errorColour, d.background);
     d.tickVisible = cell.tick != 0;
     d.tickColour = cell.tick;
     d.tickOutline = readableTextColour(cell.tick, d.background);

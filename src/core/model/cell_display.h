@@ -2,34 +2,44 @@
 // and by the tests.
 #pragma once
 
-#include <string>
-
 #include "model/square.h"
+
+#include <string>
 
 namespace vextor {
 
 struct CellDisplay {
-    Colour background = 0;     // pure black for black cells, else BackColor
-    std::string acrossText;    // across clue, empty when 0 (right-aligned, top)
-    std::string downText;      // down clue, empty when 0 (left-aligned, bottom)
-    Colour acrossColour = 0;   // acrosscol and downcol in a shade that reads on
-    Colour downColour = 0;     // the background (readableTextColour)
-    std::string line1;         // Choices: first five characters...
-    std::string line2;         // ...and the rest, when there are six or more
-    int pointSize = 8;         // 8 regular, 16 bold for a single digit
+    Colour background = 0;   // pure black for black cells, else BackColor
+    std::string acrossText;  // across clue, empty when 0 (right-aligned, top)
+    std::string downText;    // down clue, empty when 0 (left-aligned, bottom)
+    Colour acrossColour = 0; // acrosscol and downcol in a shade that reads on
+    Colour downColour = 0;   // the background (readableTextColour)
+    std::string line1;       // Choices: first five characters...
+    std::string line2;       // ...and the rest, when there are six or more
+    int pointSize = 8;       // 8 regular, 16 bold for a single digit
     bool bold = false;
     // Two or more candidates: drawn as small pencil marks, digit d at place d
     // of a 3 x 3 pattern (1 top left .. 9 bottom right) instead of the lines.
     std::string pencilMarks;
-    Colour textColour = 0;     // digits and pencil marks: black or white
+    Colour textColour = 0; // digits and pencil marks: black or white
     bool tickVisible = false;
-    Colour tickColour = 0;     // the marker's fill...
-    Colour tickOutline = 0;    // ...and its rim, a shade of it that reads
+    Colour tickColour = 0;   // the marker's fill...
+    Colour tickOutline = 0;  // ...and its rim, a shade of it that reads
+    bool errorDigit = false; // the digit repeats in a run: drawn in errorColour
+    Colour errorColour = 0;  // the wrong colour in a shade that reads
+};
+
+// What solving by hand lays over a white cell's own properties.
+struct CellMarks {
+    bool pencilShown = false; // the player's pencil marks replace the candidates
+    std::string pencil;       // ascending digits
+    bool errorDigit = false;  // the cell's single digit is drawn in errorColour
+    Colour errorColour = 0;
 };
 
 // The text of a clue: empty for 0, "?" for -1 (still to be computed).
 std::string clueText(int clue);
 
-CellDisplay describeCell(const Square& cell);
+CellDisplay describeCell(const Square& cell, const CellMarks& marks = {});
 
 } // namespace vextor

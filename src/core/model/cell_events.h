@@ -15,6 +15,7 @@ enum class KeyCode {
     End,
     Enter,
     Delete,
+    Backspace,
     Digit, // a digit key; KeyEvent::digit says which, KeyEvent::keypad where
     Comma,
     X,

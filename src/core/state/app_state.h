@@ -7,6 +7,7 @@
 #include "model/geometry.h"
 #include "model/grid.h"
 #include "state/creator_state.h"
+#include "state/play_aids.h"
 #include "state/solver_state.h"
 
 #include <array>
@@ -78,6 +79,8 @@ struct AppState {
     // the front, and the target cell of the digit menu as decimal text.
     std::deque<std::string> undolist;
     std::string mnucnxTag;
+    // Edit Pencil Marks and Check As You Go: the options and their marks.
+    PlayAids aids;
     // Layout editing: the target cell of the cell menu and the cell pad, the
     // plain index or "A"/"D" followed by it (which side of a sum cell).
     std::string mnumainTag;

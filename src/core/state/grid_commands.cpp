@@ -1,6 +1,7 @@
 #include "state/grid_commands.h"
 
 #include "base/text.h"
+#include "state/play_aids.h"
 
 namespace vextor {
 
@@ -36,6 +37,8 @@ bool NewGridCommand(AppState& st, UserInterface& ui) {
         ui.message("Cancel AutoSolve first");
         return false;
     }
+    if (!ConfirmDiscardEntries(st, ui))
+        return false;
     const std::string prompt =
         "Enter grid size as rows,columns\r\nMaximum rows=" + spacedNumber(st.maxrows) +
         ", columns=" + spacedNumber(st.maxcols);

@@ -13,7 +13,8 @@ void BuildGrid(AppState& st, UserInterface& ui, int r, int c);
 void FitGridWindow(AppState& st);
 
 // The "New" command of the Create menu: asks for a size until it is valid or
-// cancelled, then builds an empty grid in edit mode. Returns true when built.
+// cancelled (after "Discard your entries?" when manual solving has entries),
+// then builds an empty grid in edit mode. Returns true when built.
 bool NewGridCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor

@@ -71,7 +71,7 @@ TEST_F(Editing, ClearGridTurnsEveryClueIntoNotGiven) {
     EXPECT_EQ(st.grid[5].Choices, "1");
     ui.yesNoAnswers = {true};
     EXPECT_TRUE(ClearGridCommand(st, ui));
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"yesno: Clear grid?", "yesno: Clear grid?"}));
+    EXPECT_EQ(ui.log, (std::vector<std::string>(2, "yesno, default No: Clear grid?")));
     EXPECT_EQ(ui.busyDepth * 10 + ui.maxBusyDepth, 1);
     EXPECT_EQ(kind(1) + " " + kind(2) + " " + kind(5), "black -1,-1 white");
     EXPECT_EQ(st.grid[1].across, -1); // black cells too

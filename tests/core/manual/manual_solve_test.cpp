@@ -1,9 +1,16 @@
+#include "create/random_layout.h"
 #include "edit/grid_events.h"
+#include "edit/layout_edit.h"
+#include "files/file_commands.h"
 #include "manual/manual_solve.h"
+#include "manual/play_aids.h"
+#include "model/grid_checks.h"
+#include "state/grid_commands.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -27,6 +34,7 @@ struct SmallPuzzle : ::testing::Test {
         st.apppath = dir.folder();
         st.setWorkingFiles();
         makeGrid(st, {"X 0,3 0,7", "4,0 . .", "6,0 . ."});
+        ui.defaultYesNo = true; // Discard your entries? when starting again
     }
     void start() { StartManualSolve(st, ui); }
     void menu(int cell, int item) {
@@ -195,9 +203,8 @@ TEST_F(SmallPuzzle, CursorKeys) {
     }
 }
 
-TEST_F(SmallPuzzle, DigitKeysEnterOnlyFromTheMainKeyboard) {
+TEST_F(SmallPuzzle, DigitKeysEnterAndDeleteResets) {
     start();
-    GridKeyUp(st, ui, KeyEvent::keypadDigit(1));
     digitKey(0);
     EXPECT_TRUE(st.grid[5].Choices == "12" && st.undolist.empty());
     digitKey(1);
@@ -224,4 +231,105 @@ TEST_F(SmallPuzzle, ClueNotGivenEmptiesItsRunAndBlackCellsLoseClues) {
     EXPECT_EQ(gridRows(st)[1] + "|" + st.grid[9].Choices, "-1,0 - -|1245");
     EXPECT_TRUE(st.grid[1].across == 0 && st.grid[1].down == 0);
     EXPECT_EQ(st.grid[4].acrosscol, st.redcol);
+}
+
+TEST_F(SmallPuzzle, CommandsThatReplaceEntriesAskFirstWithNoTheDefault) {
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Load", [&] { LoadPuzzleFileCommand(st, ui); }},
+        {"Next", [&] { NavigateCommand(st, ui, Navigate::Next); }},
+        {"Number", [&] { PuzNumEnterCommand(st, ui); }},
+        {"New", [&] { NewGridCommand(st, ui); }},
+        {"Manual", [&] { start(); }},
+        {"Random", [&] { CreateNewRandomCommand(st, ui); }},
+        {"Clear", [&] { ClearGridCommand(st, ui); }},
+    };
+    for (const auto& [name, command] : commands) {
+        for (bool yes : {false, true}) {
+            SetUp();
+            start();
+            put(5, 1);
+            std::tie(st.puznum, st.npuzzles, st.texts.puzNumNow) = std::tuple(2, 5, "3");
+            const std::string before = snapshotLine(st.grid);
+            ui.log.clear();
+            ui.yesNoAnswers = {yes};
+            ui.defaultYesNo = false;
+            command();
+            ASSERT_FALSE(ui.log.empty()) << name;
+            EXPECT_EQ(ui.log[0], "yesno, default No: Discard your entries?") << name;
+            // No: nothing else happens. Yes: the command goes on (its picker, input
+            // box, next question or read error; Manual starts afresh).
+            const bool wentOn =
+                ui.log.size() > 1 || st.grid[5].Choices == "12" || st.grid.ncells != 9;
+            EXPECT_EQ(wentOn, yes) << name;
+            const bool kept = snapshotLine(st.grid) == before && st.manualmode && st.puznum == 2;
+            EXPECT_TRUE(yes || kept) << name;
+        }
+    }
+    EXPECT_EQ(ui.log[1], "yesno, default No: Clear grid?"); // after the last Clear: Yes
+    UndoLastEntry(st, ui);
+    put(9, 4); // an entry in the last cell counts too
+    EXPECT_TRUE(HasManualEntries(st));
+    UndoLastEntry(st, ui); // nothing entered any more: no question
+    ui.log.clear();
+    NavigateCommand(st, ui, Navigate::Next);
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0].substr(0, 22), "message: Error reading");
+}
+
+TEST_F(SmallPuzzle, PencilMarksKeysAndUndo) {
+    start();
+    st.aids.editPencilMarks = true;
+    auto shift = [&](int d) { GridKeyUp(st, ui, KeyEvent{KeyCode::Digit, d, false, true}); };
+    auto undo = [&] { UndoLastEntry(st, ui); };
+    // The shown candidates of cells 5, 6, 8 and 9 after each step.
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { st.curcell = 9; }, "12 13 12 1245"},
+        {[&] { shift(2); }, "12 13 12 145"},
+        {[&] { shift(2); }, "12 13 12 1245"},
+        {[&] { shift(2); }, "12 13 12 145"},
+        {[&] { st.curcell = 5, digitKey(1); }, "1 3 2 145"}, // 1 leaves both runs' marks
+        {undo, "12 13 12 145"},
+        {undo, "12 13 12 1245"},
+        {[&] { digitKey(1); }, "1 3 2 1245"},
+        {[&] { key(KeyCode::Backspace); }, "12 3 2 1245"},
+        {[&] { GridKeyUp(st, ui, KeyEvent::keypadDigit(2)); }, "2 3  1245"},
+        {[&] { shift(2), undo(); }, "12 3 2 1245"}, // no marks on a digit: undo takes the 2
+        {[&] { st.curcell = 9, shift(1); }, "12 3 2 245"},
+        {[&] { shift(3); }, "12 3 2 245"}, // no candidate of the cell
+        {[&] { st.aids.editPencilMarks = false, shift(4); }, "12 13 12 1245"}, // Choices kept
+    };
+    for (const auto& [step, shown] : steps) {
+        step();
+        std::string out;
+        for (int i : {5, 6, 8, 9})
+            out += (out.empty() ? "" : " ") + describeCell(st, i).line1;
+        EXPECT_EQ(out, shown);
+    }
+    st.aids.editPencilMarks = true;
+    EXPECT_FALSE(describeCell(st, 6).bold); // a lone pencil mark is no entry
+}
+
+TEST_F(SmallPuzzle, CheckAsYouGoColoursAfterEntriesAndUndo) {
+    start();
+    SetCheckAsYouGo(st, ui, true);
+    const struct {
+        int cell, digit; // digit 0: Undo
+        const char* colours;
+        Cells errors;
+    } steps[] = {
+        {5, 1, "RRRR", {}},     {6, 1, "RRRR", {5, 6}}, {0, 0, "RRRR", {}}, {6, 3, "GRRR", {}},
+        {8, 1, "GRRR", {5, 8}}, {0, 0, "GRRR", {}},     {0, 0, "RRRR", {}},
+    };
+    for (const auto& s : steps) {
+        s.digit ? put(s.cell, s.digit) : UndoLastEntry(st, ui);
+        Cells errors;
+        for (int i = 1; i <= st.grid.ncells; ++i)
+            if (describeCell(st, i).errorDigit && describeCell(st, i).errorColour == st.redcol)
+                errors.push_back(i);
+        EXPECT_EQ(clueColours(), s.colours);
+        EXPECT_EQ(errors, s.errors);
+    }
+    StopManualSolve(st, ui); // leaves the mode and its marks, keeps the entries
+    EXPECT_TRUE(!st.manualmode && clueColours() == "BBBB" && ticked(0).empty() &&
+                st.grid[5].Choices == "1" && st.undolist.empty());
 }
