@@ -29,6 +29,7 @@ const struct {
     {"ManualSolve", Qt::ALT | Qt::Key_M},            // the Manual Solve menu
     {"setcol", Qt::ALT | Qt::Key_S},                 // the Color Scheme menu
     {"help", Qt::ALT | Qt::Key_H},                   // the help-about menu
+    {"viewcmd", Qt::ALT | Qt::Key_V},                // the View menu
     {"Exitcmd", Qt::CTRL | Qt::Key_Q},
     {"Command8_0", QKeyCombination(Qt::Key_PageUp)},   // Previous Puzzle
     {"Command8_1", Qt::CTRL | Qt::Key_Home},           // First Puzzle

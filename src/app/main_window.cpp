@@ -80,7 +80,7 @@ const ToolButton kNavigation[] = {
 
 // The View button opens the View menu (view sizes); it follows the
 // navigation buttons.
-const ToolButton kViewButton = {"viewcmd", "View Size (Ctrl++, Ctrl+-)", 6504, "zoom"};
+const ToolButton kViewButton = {"viewcmd", "View Size", 6504, "zoom"};
 const char* const kZoomSetting = "view/zoom";
 
 // The window around the grid area (already sized in pixels at the view size).
