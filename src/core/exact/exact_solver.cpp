@@ -97,7 +97,7 @@ struct Settled {
 // Memory kept between calls, so that the many small counts creation asks
 // for allocate nothing once warm.
 struct Workspace {
-    std::vector<int> cellOf, compact, stamp, runStamp;
+    std::vector<int> cellOf, compact, stamp, runStamp, weight;
     std::vector<Run> runs;
     std::vector<std::array<int, 2>> runsOf;
     std::vector<int> queue;
@@ -117,7 +117,9 @@ Workspace& workspace() {
 
 // Nodes searched before settled components are remembered: small counts
 // never pay for the cache.
-constexpr long long kCacheFrom = 4096;
+constexpr long long kCacheFrom = 1024;
+// Nodes of the first search before it starts over.
+constexpr double kFirstShare = 2000;
 constexpr std::size_t kCacheMax = 1 << 17;
 
 class Solver {
@@ -129,7 +131,18 @@ public:
     ExactResult run() {
         ExactResult r;
         w_.cache.clear();
-        const int count = setUp() && propagateAll(w_.masks) ? countAll() : 0;
+        int count = 0;
+        if (setUp() && propagateAll(w_.masks)) {
+            // A search that grows past its share stops and starts over: the
+            // runs' weights and the settled components it learnt stay.
+            for (double share = kFirstShare;; share *= 1.5) {
+                restartAt_ = nodes_ + static_cast<long long>(share);
+                stop_ = false;
+                count = countAll();
+                if (!stop_ || unknown_)
+                    break;
+            }
+        }
         r.nodes = nodes_;
         r.unknown = unknown_;
         r.count = unknown_ ? 0 : count;
@@ -155,6 +168,8 @@ private:
     std::chrono::steady_clock::time_point start_;
     long long nodes_ = 0;
     bool unknown_ = false;
+    bool stop_ = false; // unknown_, or the search's share of nodes used up
+    long long restartAt_ = 0;
     int stampNow_ = 0;
     std::size_t n_ = 0;
 
@@ -209,6 +224,7 @@ private:
         w_.runs.resize(nruns);
         w_.queued.assign(nruns, 0);
         w_.runStamp.assign(nruns, 0);
+        w_.weight.assign(nruns, 0);
         w_.queue.clear();
         return possible;
     }
@@ -331,6 +347,7 @@ private:
                 continue;
             const Run& run = w_.runs[static_cast<std::size_t>(r)];
             if (!filter(run, masks, out)) {
+                w_.weight[static_cast<std::size_t>(r)] += 8;
                 ok = false;
                 continue;
             }
@@ -405,7 +422,7 @@ private:
     }
 
     bool outOfBudget() {
-        if (unknown_)
+        if (stop_)
             return true;
         if (++nodes_ > budget_) {
             unknown_ = true;
@@ -414,7 +431,8 @@ private:
                            .count() > seconds_) {
             unknown_ = true;
         }
-        return unknown_;
+        stop_ = unknown_ || nodes_ > restartAt_;
+        return stop_;
     }
 
     int countAll() {
@@ -473,19 +491,26 @@ private:
         return product;
     }
 
-    // The cell to guess: fewest candidates, then most open cells beside it.
+    // The cell to guess: fewest candidates for the weight of its runs with
+    // other open cells (a run weighs more each time it fails), so the search
+    // turns to the part of the grid where guesses go wrong.
     int pick(const Mask* masks, std::span<const int> comp) const {
-        int best = comp[0], bestScore = 1 << 30;
+        int best = comp[0];
+        long long bestBits = 10, bestWeight = 0;
         for (const int c : comp) {
-            const int n = bits(masks[c]);
-            int degree = 0;
-            for (const int r : w_.runsOf[static_cast<std::size_t>(c)])
-                if (r >= 0)
-                    for (const int x : w_.runs[static_cast<std::size_t>(r)].cells)
-                        degree += !single(masks[x]);
-            const int score = n * 32 - degree;
-            if (score < bestScore)
-                best = c, bestScore = score;
+            const long long n = bits(masks[c]);
+            long long weight = 0;
+            for (const int r : w_.runsOf[static_cast<std::size_t>(c)]) {
+                if (r < 0)
+                    continue;
+                int open = 0;
+                for (const int x : w_.runs[static_cast<std::size_t>(r)].cells)
+                    open += !single(masks[x]);
+                if (open > 1)
+                    weight += w_.weight[static_cast<std::size_t>(r)] + open;
+            }
+            if (n * bestWeight < bestBits * weight)
+                best = c, bestBits = n, bestWeight = weight;
         }
         return best;
     }
@@ -532,7 +557,7 @@ private:
                 continue;
             const int c = countCells(depth + 1, f.next.data(), comp, limit - total, f.first.data(),
                                      f.second.data());
-            if (unknown_)
+            if (stop_)
                 return 0;
             if (c == 0)
                 continue;
