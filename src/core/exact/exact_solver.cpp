@@ -19,8 +19,16 @@ using Mask = std::uint16_t;
 constexpr Mask kAll = 0x1FF; // digits 1..9 as bits 0..8
 constexpr int kSets = 512;
 
+// Set bits of a mask by table: no processor instruction is assumed.
+constexpr std::array<std::uint8_t, 512> kBits = [] {
+    std::array<std::uint8_t, 512> t{};
+    for (int m = 1; m < 512; ++m)
+        t[static_cast<std::size_t>(m)] =
+            static_cast<std::uint8_t>(t[static_cast<std::size_t>(m >> 1)] + (m & 1));
+    return t;
+}();
 int bits(Mask m) {
-    return std::popcount(static_cast<unsigned>(m));
+    return kBits[m & 0x1FF];
 }
 bool single(Mask m) {
     return m != 0 && (m & (m - 1)) == 0;
@@ -35,12 +43,26 @@ Mask withoutLowest(Mask m) {
 struct Tables {
     std::array<int, kSets> sum{};                  // digit sum of each set
     std::array<std::array<Mask, 46>, 10> digits{}; // union of the sets of (length, sum)
+    // The sets of each (length, sum), one after another: those of (l, s) are
+    // sets[start[l][s] .. start[l][s + 1]) (start[l][46] = start[l + 1][0]).
+    std::array<Mask, kSets> sets{};
+    std::array<std::array<int, 47>, 10> start{};
     Tables() {
         for (int m = 0; m < kSets; ++m) {
             for (int d = 0; d < 9; ++d)
                 if (m & (1 << d))
                     sum[m] += d + 1;
             digits[bits(static_cast<Mask>(m))][sum[m]] |= static_cast<Mask>(m);
+        }
+        int at = 0;
+        for (int l = 0; l <= 9; ++l) {
+            for (int s = 0; s <= 45; ++s) {
+                start[l][s] = at;
+                for (int m = 0; m < kSets; ++m)
+                    if (bits(static_cast<Mask>(m)) == l && sum[m] == s)
+                        sets[static_cast<std::size_t>(at++)] = static_cast<Mask>(m);
+            }
+            start[l][46] = at;
         }
     }
 };
@@ -119,7 +141,7 @@ Workspace& workspace() {
 // never pay for the cache.
 constexpr long long kCacheFrom = 1024;
 // Nodes of the first search before it starts over.
-constexpr double kFirstShare = 2000;
+constexpr double kFirstShare = 500;
 constexpr std::size_t kCacheMax = 1 << 17;
 
 class Solver {
@@ -265,22 +287,68 @@ private:
             out[open[0]] = m;
             return m != 0;
         }
-        const Mask reach = static_cast<Mask>(tables().digits[nopen][rest] & free);
-        if (reach == 0)
-            return false;
-        std::array<Mask, 9> cand{};
-        for (std::size_t j = 0; j < nopen; ++j) {
-            cand[j] = static_cast<Mask>(out[open[j]] & reach);
-            if (cand[j] == 0)
-                return false;
+        if (nopen == 2) {
+            const Mask c0 = static_cast<Mask>(out[static_cast<std::size_t>(open[0])] & free);
+            const Mask c1 = static_cast<Mask>(out[static_cast<std::size_t>(open[1])] & free);
+            // Pairs a + b = rest, a != b.
+            Mask a = 0, b = 0;
+            for (Mask m = c0; m != 0; m = withoutLowest(m)) {
+                const int d = std::countr_zero(static_cast<unsigned>(m)) + 1;
+                const int e = rest - d;
+                if (e != d && e >= 1 && e <= 9 && (c1 >> (e - 1) & 1)) {
+                    a |= lowest(m);
+                    b |= static_cast<Mask>(1 << (e - 1));
+                }
+            }
+            out[static_cast<std::size_t>(open[0])] = a;
+            out[static_cast<std::size_t>(open[1])] = b;
+            return a != 0;
         }
-        // levels[k]: the sets the first k open cells can take.
-        std::array<std::uint64_t, 8> seen{}, good{};
-        auto test = [](const std::array<std::uint64_t, 8>& s, Mask m) {
-            return (s[m >> 6] >> (m & 63)) & 1;
-        };
-        auto set = [](std::array<std::uint64_t, 8>& s, Mask m) {
-            s[m >> 6] |= std::uint64_t{1} << (m & 63);
+        // The digit sets that can fill the open cells: each meets every
+        // cell's candidates.
+        const Tables& t = tables();
+        const Mask reach = static_cast<Mask>(t.digits[nopen][rest] & free);
+        std::array<Mask, 9> cand{};
+        Mask offered = 0;
+        for (std::size_t j = 0; j < nopen; ++j) {
+            cand[j] = static_cast<Mask>(out[static_cast<std::size_t>(open[j])] & reach);
+            offered |= cand[j];
+        }
+        std::array<Mask, 16> combos{};
+        std::size_t ncombos = 0;
+        Mask used = 0;
+        for (int i = t.start[nopen][rest]; i < t.start[nopen][rest + 1]; ++i) {
+            const Mask set = t.sets[static_cast<std::size_t>(i)];
+            if (set & ~offered)
+                continue;
+            bool meets = true;
+            for (std::size_t j = 0; j < nopen && meets; ++j)
+                meets = (cand[j] & set) != 0;
+            if (meets && ncombos < combos.size()) {
+                combos[ncombos++] = set;
+                used |= set;
+            }
+        }
+        if (ncombos == 0)
+            return false;
+        // Cells with fewer candidates first keep the walk's levels narrow.
+        for (std::size_t j = 0; j < nopen; ++j) {
+            cand[j] &= used;
+            for (std::size_t i = j; i > 0 && bits(cand[i]) < bits(cand[i - 1]); --i) {
+                std::swap(cand[i], cand[i - 1]);
+                std::swap(open[i], open[i - 1]);
+            }
+        }
+        // levels[k]: the sets the first k open cells can take that lie in
+        // one of the digit sets left.
+        std::array<char, kSets> seen{}, good{};
+        auto test = [](const std::array<char, kSets>& s, Mask m) { return s[m] != 0; };
+        auto mark = [](std::array<char, kSets>& s, Mask m) { s[m] = 1; };
+        auto inSome = [&](Mask m) {
+            for (std::size_t i = 0; i < ncombos; ++i)
+                if ((combos[i] & m) == m)
+                    return true;
+            return false;
         };
         std::array<std::array<Mask, kSets>, 10>& levels = levels_;
         std::array<int, 10> sizes{};
@@ -294,18 +362,21 @@ private:
                      avail = withoutLowest(avail)) {
                     const Mask next = static_cast<Mask>(s | lowest(avail));
                     if (!test(seen, next)) {
-                        set(seen, next);
-                        levels[k + 1][static_cast<std::size_t>(count++)] = next;
+                        mark(seen, next);
+                        if (nopen < 5 || inSome(next))
+                            levels[k + 1][static_cast<std::size_t>(count++)] = next;
                     }
                 }
             }
+            if (count == 0)
+                return false;
             sizes[k + 1] = count;
         }
         bool any = false;
         for (int i = 0; i < sizes[nopen]; ++i) {
             const Mask s = levels[nopen][static_cast<std::size_t>(i)];
-            if (tables().sum[s] == rest)
-                set(good, s), any = true;
+            if (t.sum[s] == rest)
+                mark(good, s), any = true;
         }
         if (!any)
             return false;
@@ -318,11 +389,11 @@ private:
                     const Mask bit = lowest(avail);
                     if (test(good, static_cast<Mask>(s | bit))) {
                         allowed |= bit;
-                        set(good, s);
+                        mark(good, s);
                     }
                 }
             }
-            out[open[k]] = allowed;
+            out[static_cast<std::size_t>(open[k])] = allowed;
         }
         return true;
     }
