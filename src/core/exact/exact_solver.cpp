@@ -128,6 +128,7 @@ struct Workspace {
     std::vector<int> top;
     std::deque<Frame> frames;
     std::unordered_map<Key, Settled, KeyHash> cache;
+    std::size_t cacheWords = 0;
     Key key;
     std::vector<int> sorted;
 };
@@ -142,7 +143,8 @@ Workspace& workspace() {
 constexpr long long kCacheFrom = 1024;
 // Nodes of the first search before it starts over.
 constexpr double kFirstShare = 500;
-constexpr std::size_t kCacheMax = 1 << 17;
+// Words (keys and solutions) the remembered components may hold, about 16 MB.
+constexpr std::size_t kCacheWords = std::size_t{1} << 22;
 
 class Solver {
 public:
@@ -153,6 +155,7 @@ public:
     ExactResult run() {
         ExactResult r;
         w_.cache.clear();
+        w_.cacheWords = 0;
         int count = 0;
         if (setUp() && propagateAll(w_.masks)) {
             // A search that grows past its share stops and starts over: the
@@ -540,7 +543,8 @@ private:
             const int i = j < sortable ? order[static_cast<std::size_t>(j)] : j;
             const std::span<const int> comp(f.cells.data() + f.starts[static_cast<std::size_t>(i)],
                                             static_cast<std::size_t>(size(i)));
-            const int need = std::max(1, (limit + product - 1) / product);
+            const int need = static_cast<int>(
+                std::max<long long>(1, (static_cast<long long>(limit) + product - 1) / product));
             const int c = countComponent(depth, masks, comp, need, first, second);
             if (c == 0)
                 return 0;
@@ -644,7 +648,7 @@ private:
             total += c;
         }
         total = std::min(total, limit);
-        if (useCache && w_.cache.size() < kCacheMax) {
+        if (useCache && w_.cacheWords < kCacheWords) {
             makeKey(masks, comp);
             Settled s;
             s.count = total;
@@ -655,6 +659,7 @@ private:
                 if (total >= 2)
                     s.second.push_back(second[static_cast<std::size_t>(c)]);
             }
+            w_.cacheWords += w_.key.words.size() + s.first.size() / 2 + s.second.size() / 2 + 8;
             w_.cache[w_.key] = std::move(s);
         }
         return total;
