@@ -140,9 +140,9 @@ Workspace& workspace() {
 
 // Nodes searched before settled components are remembered: small counts
 // never pay for the cache.
-constexpr long long kCacheFrom = 1024;
+constexpr long long kCacheFrom = 256;
 // Nodes of the first search before it starts over.
-constexpr double kFirstShare = 500;
+constexpr double kFirstShare = 100;
 // Words (keys and solutions) the remembered components may hold, about 16 MB.
 constexpr std::size_t kCacheWords = std::size_t{1} << 22;
 
