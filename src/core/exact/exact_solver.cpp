@@ -256,9 +256,11 @@ private:
 
     // Exact filtering of one run: keeps the digits that some assignment of
     // distinct digits summing to the clue uses. Fixed cells are taken out
-    // first; then a walk over the sets of digits the first k open cells can
-    // take (at most 512 of them), and back from the sets that make the sum.
-    // False when no assignment is left.
+    // first; two open cells are paired directly. Otherwise the digit sets of
+    // (open cells, sum left) that meet every cell's candidates are listed,
+    // then a walk over the sets of digits the first k open cells can take
+    // (inside one of those sets for five or more cells) and back from the
+    // complete ones. False when no assignment is left.
     bool filter(const Run& run, Mask* masks, std::array<Mask, 9>& out) {
         const std::size_t len = run.cells.size();
         Mask fixed = 0;
