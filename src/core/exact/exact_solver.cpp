@@ -83,8 +83,10 @@ struct Frame {
     std::vector<Mask> next, first, second;
     std::vector<int> cells;  // the components' cells, one component after another
     std::vector<int> starts; // where each component starts in cells, and the end
+    std::vector<int> order;  // the order the components are counted in
     void fit(std::size_t n) {
         if (next.size() < n) {
+            order.resize(n);
             next.resize(n);
             first.resize(n);
             second.resize(n);
@@ -528,21 +530,20 @@ private:
         for (const int c : cells)
             second[static_cast<std::size_t>(c)] = first[static_cast<std::size_t>(c)];
         // Smallest components first: a component without solutions ends the
-        // count soonest.
-        std::array<int, 64> order{};
-        const int sortable = std::min(ncomp, 64);
-        for (int i = 0; i < sortable; ++i)
-            order[static_cast<std::size_t>(i)] = i;
+        // count soonest. Among equal ones the last first, so that two
+        // solutions differ late in the grid, as a plain search would find.
         auto size = [&](int i) {
             return f.starts[static_cast<std::size_t>(i) + 1] -
                    f.starts[static_cast<std::size_t>(i)];
         };
-        std::sort(order.begin(), order.begin() + sortable,
-                  [&](int a, int b) { return size(a) < size(b); });
+        for (int i = 0; i < ncomp; ++i)
+            f.order[static_cast<std::size_t>(i)] = i;
+        std::sort(f.order.begin(), f.order.begin() + ncomp,
+                  [&](int a, int b) { return size(a) != size(b) ? size(a) < size(b) : a > b; });
         int product = 1;
         int doubled = -1; // a component with two solutions found
         for (int j = 0; j < ncomp; ++j) {
-            const int i = j < sortable ? order[static_cast<std::size_t>(j)] : j;
+            const int i = f.order[static_cast<std::size_t>(j)];
             const std::span<const int> comp(f.cells.data() + f.starts[static_cast<std::size_t>(i)],
                                             static_cast<std::size_t>(size(i)));
             const int need = static_cast<int>(
