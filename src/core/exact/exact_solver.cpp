@@ -85,7 +85,7 @@ struct Frame {
     std::vector<int> starts; // where each component starts in cells, and the end
     std::vector<int> order;  // the order the components are counted in
     void fit(std::size_t n) {
-        if (next.size() < n) {
+        if (starts.size() < n + 1) {
             order.resize(n);
             next.resize(n);
             first.resize(n);

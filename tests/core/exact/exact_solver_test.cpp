@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
+#include <thread>
 
 using namespace vextor;
 
@@ -201,6 +202,11 @@ TEST(ExactSolver, LongRunsAndTheLargestGrid) {
     // Ten cells in one run: no set of distinct digits fills it.
     test::makeGrid(st, {"X X X X X X X X X X X", "45,0 . . . . . . . . . ."});
     EXPECT_EQ(CountSolutions(st.grid).count, 0);
+    // The first count of a new thread, with no white cell at all.
+    int nothing = -1;
+    test::makeGrid(st, {"X X", "X X"});
+    std::thread([&] { nothing = CountSolutions(st.grid).count; }).join();
+    EXPECT_EQ(nothing, 1);
     // Every published-size grid, the largest included, is answered.
     for (std::uint64_t seed = 1; seed <= 5; ++seed) {
         AppState big(seed);
