@@ -14,8 +14,8 @@
 namespace vextor {
 
 struct ExactResult {
-    int count = 0;        // solutions found, at most the limit asked for
-    bool unknown = false; // the node budget ran out before the count was settled
+    int count = 0;        // solutions, at most the limit asked for (0 when unknown)
+    bool unknown = false; // a budget ran out before the count was settled
     long long nodes = 0;  // search nodes visited
     // Digits by cell number (0 for cells that are not white): the first
     // solution found (count >= 1) and a second one (count >= 2).
@@ -30,8 +30,9 @@ constexpr long long kDefaultNodeBudget = 2000000;
 // Counts the solutions of the grid's clues (sum cells: known and not black)
 // over its white cells (not known), stopping at limit (at least 1). A clue no
 // run can make, a clue with no cells or a run longer than 9 cells gives 0; a
-// white cell in no run takes any digit.
+// white cell in no run takes any digit. The search gives up ("unknown") after
+// nodeBudget guesses or, when seconds > 0, after that much time.
 ExactResult CountSolutions(const Grid& grid, int limit = 2,
-                           long long nodeBudget = kDefaultNodeBudget);
+                           long long nodeBudget = kDefaultNodeBudget, double seconds = 0);
 
 } // namespace vextor
