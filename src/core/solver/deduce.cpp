@@ -4,6 +4,7 @@
 #include "solver/rules.h"
 #include "solver/sum_bounds.h"
 #include "solver/sum_combos.h"
+#include "solver/work_grid.h"
 
 namespace vextor {
 
@@ -30,19 +31,23 @@ void simpleRules(AppState& st, int& budget) {
 
 bool PrepareSolve(AppState& st, UserInterface& ui) {
     Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        g[i].Choices.clear();
-        g[i].Enabled = false;
-    }
-    InitCandidates(st);
     long long total = 0;
-    for (int i = 1; i <= g.ncells; ++i)
-        total += static_cast<long long>(g[i].Choices.size());
+    {
+        GridText text(st);
+        for (int i = 1; i <= g.ncells; ++i) {
+            g[i].Choices.clear();
+            g[i].Enabled = false;
+        }
+        InitCandidates(st);
+        for (int i = 1; i <= g.ncells; ++i)
+            total += static_cast<long long>(g[i].Choices.size());
+    }
     st.solver.choicestotal = total;
     if (total == 0) {
         ui.message("Invalid puzzle");
         return false;
     }
+    WorkScope scope(st);
     st.solver.tries = 0;
     st.solver.changed = false;
     // One budget for the outer loop and its inner simple-rules loop, so the
@@ -65,7 +70,9 @@ bool PrepareSolve(AppState& st, UserInterface& ui) {
 }
 
 bool Deduce(AppState& st, UserInterface& ui) {
+    WorkScope scope(st);
     Grid& g = st.grid;
+    const Work& w = st.solver.work;
     SolverState& sv = st.solver;
     bool contradiction = false;
     const int bound = SolverLoopBound(g);
@@ -78,9 +85,9 @@ bool Deduce(AppState& st, UserInterface& ui) {
         bool again = false;
         {
             HiddenGrid hidden(ui);
-            sv.singlescount = CountSingles(g);
+            sv.singlescount = CountSingles(g, w);
             int acc = 0;
-            auto grown = [&] { return CountSingles(g) > sv.singlescount; };
+            auto grown = [&] { return CountSingles(g, w) > sv.singlescount; };
 
             PairRunComplements(st);
             acc += sv.changed;
@@ -133,7 +140,7 @@ bool Deduce(AppState& st, UserInterface& ui) {
         // Between cycles the grid is shown and pending events (a Cancel
         // press among them) are delivered.
         const unsigned generation = g.generation;
-        ui.pumpEvents();
+        PumpWithWork(st, ui);
         // A grid replaced meanwhile (a puzzle loaded) ends every solve on it.
         if (g.generation != generation)
             st.cancelsolve = true;

@@ -1,6 +1,7 @@
 #include "solver/remainder_rules.h"
 
 #include "solver/sum_combos.h"
+#include "solver/work_grid.h"
 
 #include <algorithm>
 #include <string>
@@ -10,8 +11,8 @@ namespace vextor {
 
 namespace {
 
-inline int digitValue(char ch) {
-    return ch - '0';
+inline DigitList& at(Work& w, int j) {
+    return w[static_cast<std::size_t>(j)];
 }
 
 // A remainder as a table sum: values far outside the table stay outside it.
@@ -19,17 +20,10 @@ inline int clampSum(long long rest) {
     return static_cast<int>(std::clamp(rest, -1000LL, 1000LL));
 }
 
-inline void eraseChar(std::string& s, char ch) {
-    std::size_t out = 0;
-    for (char c : s)
-        if (c != ch)
-            s[out++] = c;
-    s.resize(out);
-}
-
 // Passes 1 and 2.
 void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
     Grid& g = st.grid;
+    Work& w = st.solver.work;
     for (int i = 1; i <= g.ncells; ++i) {
         const Square& s = g[i];
         const int clue = acrossRuns ? s.across : s.down;
@@ -38,9 +32,9 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
         const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
         int k = 0, u = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
+            const DigitList& c = at(w, j);
             if (c.size() == 1)
-                k += digitValue(c[0]);
+                k += c.first();
             else if (c.size() > 1)
                 ++u;
         }
@@ -51,24 +45,21 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
             contradiction = true;
             continue;
         }
-        const std::string& digits = sumcombos(u, clampSum(rest));
+        const DigitList digits = sumcomboDigits(u, clampSum(rest));
         if (digits.empty())
             continue;
         for (int j : run) {
-            std::string& c = g[j].Choices;
+            DigitList& c = at(w, j);
             if (c.size() >= 2 && digits.size() <= c.size()) {
                 c = digits;
                 st.solver.changed = true;
             }
             if (c.size() > 1) {
-                std::size_t out = 0;
-                for (char ch : c) {
-                    if (digits.find(ch) != std::string::npos)
-                        c[out++] = ch;
-                    else
-                        st.solver.changed = true;
+                const DigitList kept = c.keep(digits.mask());
+                if (!(kept == c)) {
+                    c = kept;
+                    st.solver.changed = true;
                 }
-                c.resize(out);
             }
         }
     }
@@ -77,6 +68,7 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
 // Passes 3 and 4 (they do not set the change flag).
 void twoCellPass(AppState& st, bool acrossRuns) {
     Grid& g = st.grid;
+    Work& w = st.solver.work;
     for (int i = 1; i <= g.ncells; ++i) {
         const Square& s = g[i];
         const int clue = acrossRuns ? s.across : s.down;
@@ -84,16 +76,16 @@ void twoCellPass(AppState& st, bool acrossRuns) {
         const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
         if (clue == 0 || len != 2 || run.size() != 2)
             continue;
-        std::string& ca = g[run[0]].Choices;
-        std::string& cb = g[run[1]].Choices;
+        DigitList& ca = at(w, run[0]);
+        DigitList& cb = at(w, run[1]);
         if (ca.size() == 1 || cb.size() == 1)
             continue;
-        auto complements = [clue](const std::string& from) {
-            std::string out;
-            for (char ch : from) {
-                const int d = digitValue(ch);
+        auto complements = [clue](DigitList from) {
+            DigitList out;
+            for (int k = 0, n = from.size(); k < n; ++k) {
+                const int d = from.at(k);
                 if (d < clue && clue - d < 10 && clue != 2 * d)
-                    out += static_cast<char>('0' + (clue - d));
+                    out.push(clue - d);
             }
             return out;
         };
@@ -112,14 +104,14 @@ struct RunShape {
     int firstTwo = 0, secondTwo = 0, firstThree = 0;
 };
 
-RunShape shapeOf(const Grid& g, const std::vector<int>& run) {
+RunShape shapeOf(const Work& w, const std::vector<int>& run) {
     RunShape r;
     for (int j : run) {
-        const std::string& c = g[j].Choices;
-        const std::size_t n = c.size() < 4 ? c.size() : 4;
+        const DigitList& c = w[static_cast<std::size_t>(j)];
+        const int n = c.size() < 4 ? c.size() : 4;
         ++r.count[n];
         if (n == 1)
-            r.settledSum += digitValue(c[0]);
+            r.settledSum += c.first();
         else if (n == 2) {
             if (r.firstTwo == 0)
                 r.firstTwo = j;
@@ -131,24 +123,24 @@ RunShape shapeOf(const Grid& g, const std::vector<int>& run) {
     return r;
 }
 
-// Removes digit from every run cell whose candidate string equals p.
-void removeFromEqual(AppState& st, const std::vector<int>& run, const std::string& p, char digit) {
+// Removes digit from every run cell whose candidates equal p (same order).
+void removeFromEqual(AppState& st, const std::vector<int>& run, DigitList p, int digit) {
     for (int j : run) {
-        std::string& c = st.grid[j].Choices;
+        DigitList& c = at(st.solver.work, j);
         if (c == p)
-            eraseChar(c, digit);
+            c.erase(digit);
     }
     st.solver.changed = true;
 }
 
-// Removes each digit of the two-candidate string p that no digit of other
+// Removes each digit of the two-candidate list p that no digit of other
 // completes to the clue.
-void testAgainst(AppState& st, const std::vector<int>& run, int clue, int settledSum,
-                 const std::string& p, const std::string& other) {
-    for (char x : {p[0], p[1]}) {
+void testAgainst(AppState& st, const std::vector<int>& run, int clue, int settledSum, DigitList p,
+                 DigitList other) {
+    for (int x : {p.at(0), p.at(1)}) {
         bool completes = false;
-        for (char z : other)
-            if (settledSum + digitValue(x) + digitValue(z) == clue)
+        for (int k = 0, n = other.size(); k < n; ++k)
+            if (settledSum + x + other.at(k) == clue)
                 completes = true;
         if (!completes)
             removeFromEqual(st, run, p, x);
@@ -167,6 +159,7 @@ template <typename F> void forEachRun(Grid& g, F&& f) {
 } // namespace
 
 bool ApplyRemainderCombos(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
     bool contradiction = false;
     remainderPass(st, true, contradiction);
@@ -177,25 +170,29 @@ bool ApplyRemainderCombos(AppState& st) {
 }
 
 void TestPairPair(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
+    const Work& w = st.solver.work;
     forEachRun(st.grid, [&](const std::vector<int>& run, int clue) {
-        const RunShape r = shapeOf(st.grid, run);
+        const RunShape r = shapeOf(w, run);
         if (r.count[3] + r.count[4] != 0 || r.count[2] != 2)
             return;
-        const std::string p = st.grid[r.firstTwo].Choices;
-        const std::string q = st.grid[r.secondTwo].Choices;
+        const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
+        const DigitList q = w[static_cast<std::size_t>(r.secondTwo)];
         testAgainst(st, run, clue, r.settledSum, p, q);
     });
 }
 
 void TestPairTriple(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
+    const Work& w = st.solver.work;
     forEachRun(st.grid, [&](const std::vector<int>& run, int clue) {
-        const RunShape r = shapeOf(st.grid, run);
+        const RunShape r = shapeOf(w, run);
         if (r.count[4] != 0 || r.count[3] != 1 || r.count[2] != 1)
             return;
-        const std::string p = st.grid[r.firstTwo].Choices;
-        const std::string t = st.grid[r.firstThree].Choices;
+        const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
+        const DigitList t = w[static_cast<std::size_t>(r.firstThree)];
         testAgainst(st, run, clue, r.settledSum, p, t);
     });
 }

@@ -2,6 +2,8 @@
 // counters and the ordered containers of the guessing machinery.
 #pragma once
 
+#include "model/digit_list.h"
+
 #include <array>
 #include <deque>
 #include <string>
@@ -64,6 +66,13 @@ struct SolverState {
     // Deduction cycles of the last Deduce call that stopped at its bound
     // (0 when it ended on its own).
     int deduceBoundHits = 0;
+
+    // The candidates while solver work runs (solver/work_grid.h): work by cell,
+    // work0 the saved copy, shown what the cells' Choices were last given.
+    std::vector<DigitList> work, work0, shown;
+    bool work0Set = false;       // work0 holds a copy taken in this piece of work
+    int workDepth = 0;           // nesting of solver work; 0 = Choices are the truth
+    unsigned workGeneration = 0; // grid generation the work was loaded from
 
     // The solver's ordered containers; a loaded puzzle empties them.
     std::vector<std::string> choiceList;   // kept in ascending text order

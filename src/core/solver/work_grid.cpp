@@ -1,0 +1,158 @@
+#include "solver/work_grid.h"
+
+#include "model/grid_checks.h"
+
+namespace vextor {
+
+namespace {
+
+// Writes the candidates that changed since they were last written.
+void showChanged(AppState& st) {
+    SolverState& sv = st.solver;
+    Grid& g = st.grid;
+    if (g.generation != sv.workGeneration)
+        return;
+    for (int i = 1; i <= g.ncells; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!(sv.work[k] == sv.shown[k])) {
+            g[i].Choices = sv.work[k].text();
+            sv.shown[k] = sv.work[k];
+        }
+    }
+}
+
+void loadAll(AppState& st) {
+    SolverState& sv = st.solver;
+    const Grid& g = st.grid;
+    const auto size = static_cast<std::size_t>(g.ncells) + 1;
+    sv.work.assign(size, DigitList());
+    sv.shown.assign(size, DigitList());
+    sv.work0.assign(size, DigitList());
+    for (int i = 1; i <= g.ncells; ++i)
+        sv.work[static_cast<std::size_t>(i)] = DigitList::fromText(g[i].Choices);
+    sv.shown = sv.work;
+    sv.work0Set = false;
+    sv.workGeneration = g.generation;
+}
+
+void storeAll(AppState& st) {
+    SolverState& sv = st.solver;
+    Grid& g = st.grid;
+    if (g.generation != sv.workGeneration)
+        return;
+    showChanged(st);
+    if (sv.work0Set) {
+        for (int i = 1; i <= g.ncells; ++i) {
+            const DigitList& d = sv.work0[static_cast<std::size_t>(i)];
+            if (!d.equalsText(g[i].Choices0))
+                g[i].Choices0 = d.text();
+        }
+    }
+}
+
+// Takes back Choices edited outside the solver.
+void takeBack(AppState& st) {
+    SolverState& sv = st.solver;
+    const Grid& g = st.grid;
+    if (g.generation != sv.workGeneration) {
+        // The grid was replaced: the work only has to stay in range until
+        // the solver notices and leaves.
+        const auto size = static_cast<std::size_t>(g.ncells) + 1;
+        if (sv.work.size() < size) {
+            sv.work.resize(size);
+            sv.work0.resize(size);
+            sv.shown.resize(size);
+        }
+        return;
+    }
+    for (int i = 1; i <= g.ncells; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!sv.shown[k].equalsText(g[i].Choices))
+            sv.work[k] = sv.shown[k] = DigitList::fromText(g[i].Choices);
+    }
+}
+
+} // namespace
+
+WorkScope::WorkScope(AppState& st) : st_(st) {
+    if (st_.solver.workDepth++ == 0)
+        loadAll(st_);
+}
+
+WorkScope::~WorkScope() {
+    if (--st_.solver.workDepth == 0)
+        storeAll(st_);
+}
+
+GridText::GridText(AppState& st) : st_(st) {
+    if (st_.solver.workDepth > 0)
+        storeAll(st_);
+}
+
+GridText::~GridText() {
+    if (st_.solver.workDepth > 0 && st_.grid.generation == st_.solver.workGeneration) {
+        const bool saved = st_.solver.work0Set;
+        loadAll(st_);
+        if (saved) {
+            for (int i = 1; i <= st_.grid.ncells; ++i)
+                st_.solver.work0[static_cast<std::size_t>(i)] =
+                    DigitList::fromText(st_.grid[i].Choices0);
+            st_.solver.work0Set = true;
+        }
+    }
+}
+
+void ShowWork(AppState& st) {
+    if (st.solver.workDepth > 0)
+        showChanged(st);
+}
+
+void PumpWithWork(AppState& st, UserInterface& ui) {
+    ShowWork(st);
+    ui.pumpEvents();
+    if (st.solver.workDepth > 0)
+        takeBack(st);
+}
+
+bool IsWorkFull(AppState& st, UserInterface& ui) {
+    ShowWork(st);
+    const bool full = IsGridFull(st.grid, ui);
+    if (st.solver.workDepth > 0)
+        takeBack(st);
+    return full;
+}
+
+void SaveWork(AppState& st) {
+    st.solver.work0 = st.solver.work;
+    st.solver.work0Set = true;
+}
+
+void RestoreWork(AppState& st) {
+    st.solver.work = st.solver.work0;
+}
+
+std::string WorkLine(const AppState& st, bool saved) {
+    const Work& w = saved ? st.solver.work0 : st.solver.work;
+    std::string line;
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        const DigitList& d = w[static_cast<std::size_t>(i)];
+        for (int k = 0, n = d.size(); k < n; ++k)
+            line += static_cast<char>('0' + d.at(k));
+        line += ',';
+    }
+    return line;
+}
+
+void RestoreWorkLine(AppState& st, const std::string& line) {
+    std::size_t start = 0;
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        const std::size_t comma = line.find(',', start);
+        if (comma == std::string::npos)
+            return;
+        st.solver.work[static_cast<std::size_t>(i)] =
+            DigitList::fromText(std::string_view(line).substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+} // namespace vextor
