@@ -3,6 +3,7 @@
 #include "model/grid_checks.h"
 #include "solver/work_grid.h"
 
+#include <bit>
 #include <string>
 
 namespace vextor {
@@ -60,14 +61,19 @@ template <bool Max> int sumOfBound(const Grid& g, const std::vector<int>& run, c
 template <bool Max> struct RunBounds {
     int base = 0;
     int correction[10] = {};
+    // The largest (smallest) digit of a non-empty mask.
+    static int firstOf(unsigned m) {
+        return Max ? 32 - std::countl_zero(m) : std::countr_zero(m) + 1;
+    }
     // Adds (sign 1) or removes (sign -1) one cell's share.
     void add(DigitList c, int sign) {
-        if (c.size() == 1) {
+        const int n = c.size();
+        if (n == 1) {
             base += sign * c.first();
-        } else if (c.size() > 1) {
-            const int first = Max ? c.maxDigit() : c.minDigit();
-            const DigitList others = c.keep(c.mask() & ~(1u << (first - 1)));
-            const int second = Max ? others.maxDigit() : others.minDigit();
+        } else if (n > 1) {
+            const unsigned m = c.mask();
+            const int first = firstOf(m);
+            const int second = firstOf(m & ~(1u << (first - 1)));
             base += sign * first;
             correction[first] += sign * (first - second);
         }
@@ -95,16 +101,18 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
             // The cell under test counts neither as settled nor as open.
             const DigitList c = cell;
             bounds.add(c, -1);
+            const unsigned m = c.mask();
             unsigned keep = 0;
-            for (int n = 0, size = c.size(); n < size; ++n) {
-                const int dv = c.at(n);
+            for (unsigned rest = m; rest != 0; rest &= rest - 1) {
+                const int dv = std::countr_zero(rest) + 1;
                 const int total = dv + bounds.base - bounds.correction[dv];
                 if (Max ? total >= clue : total <= clue)
                     keep |= 1u << (dv - 1);
-                else
-                    st.solver.changed = true;
             }
-            cell = c.keep(keep);
+            if (keep != m) {
+                st.solver.changed = true;
+                cell = c.keep(keep);
+            }
             bounds.add(cell, 1);
         }
     }
