@@ -4,6 +4,7 @@
 #include "solver/work_grid.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,14 +23,11 @@ inline int clampSum(long long rest) {
 
 // Passes 1 and 2.
 void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
-    Grid& g = st.grid;
     Work& w = st.solver.work;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const int clue = acrossRuns ? s.across : s.down;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
+        const int clue = r.clue;
         if (clue == 0)
-            continue;
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
+            return;
         int k = 0, u = 0;
         for (int j : run) {
             const DigitList& c = at(w, j);
@@ -39,15 +37,15 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
                 ++u;
         }
         if (u < 2 || k == 0)
-            continue;
+            return;
         const long long rest = static_cast<long long>(clue) - k;
         if (u < 3 && rest < 3) {
             contradiction = true;
-            continue;
+            return;
         }
         const DigitList digits = sumcomboDigits(u, clampSum(rest));
         if (digits.empty())
-            continue;
+            return;
         for (int j : run) {
             DigitList& c = at(w, j);
             if (c.size() >= 2 && digits.size() <= c.size()) {
@@ -62,24 +60,20 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
                 }
             }
         }
-    }
+    });
 }
 
 // Passes 3 and 4 (they do not set the change flag).
 void twoCellPass(AppState& st, bool acrossRuns) {
-    Grid& g = st.grid;
     Work& w = st.solver.work;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const int clue = acrossRuns ? s.across : s.down;
-        const int len = acrossRuns ? s.lenacross : s.lendown;
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
-        if (clue == 0 || len != 2 || run.size() != 2)
-            continue;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
+        const int clue = r.clue;
+        if (clue == 0 || r.len != 2 || run.size() != 2)
+            return;
         DigitList& ca = at(w, run[0]);
         DigitList& cb = at(w, run[1]);
         if (ca.size() == 1 || cb.size() == 1)
-            continue;
+            return;
         auto complements = [clue](DigitList from) {
             DigitList out;
             for (int k = 0, n = from.size(); k < n; ++k) {
@@ -93,7 +87,7 @@ void twoCellPass(AppState& st, bool acrossRuns) {
             ca = complements(cb);
         else if (ca.size() < cb.size())
             cb = complements(ca);
-    }
+    });
 }
 
 // Counts the run's cells by candidate length (0, 1, 2, 3, 4 or more), sums
@@ -104,7 +98,7 @@ struct RunShape {
     int firstTwo = 0, secondTwo = 0, firstThree = 0;
 };
 
-RunShape shapeOf(const Work& w, const std::vector<int>& run) {
+RunShape shapeOf(const Work& w, std::span<const int> run) {
     RunShape r;
     for (int j : run) {
         const DigitList& c = w[static_cast<std::size_t>(j)];
@@ -124,7 +118,7 @@ RunShape shapeOf(const Work& w, const std::vector<int>& run) {
 }
 
 // Removes digit from every run cell whose candidates equal p (same order).
-void removeFromEqual(AppState& st, const std::vector<int>& run, DigitList p, int digit) {
+void removeFromEqual(AppState& st, std::span<const int> run, DigitList p, int digit) {
     for (int j : run) {
         DigitList& c = at(st.solver.work, j);
         if (c == p)
@@ -135,7 +129,7 @@ void removeFromEqual(AppState& st, const std::vector<int>& run, DigitList p, int
 
 // Removes each digit of the two-candidate list p that no digit of other
 // completes to the clue.
-void testAgainst(AppState& st, const std::vector<int>& run, int clue, int settledSum, DigitList p,
+void testAgainst(AppState& st, std::span<const int> run, int clue, int settledSum, DigitList p,
                  DigitList other) {
     for (int x : {p.at(0), p.at(1)}) {
         bool completes = false;
@@ -145,15 +139,6 @@ void testAgainst(AppState& st, const std::vector<int>& run, int clue, int settle
         if (!completes)
             removeFromEqual(st, run, p, x);
     }
-}
-
-template <typename F> void forEachRun(Grid& g, F&& f) {
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            f(g[i].cellsacross, g[i].across);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            f(g[i].cellsdown, g[i].down);
 }
 
 } // namespace
@@ -173,7 +158,8 @@ void TestPairPair(AppState& st) {
     WorkScope scope(st);
     st.solver.changed = false;
     const Work& w = st.solver.work;
-    forEachRun(st.grid, [&](const std::vector<int>& run, int clue) {
+    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+        const int clue = sum.clue;
         const RunShape r = shapeOf(w, run);
         if (r.count[3] + r.count[4] != 0 || r.count[2] != 2)
             return;
@@ -187,7 +173,8 @@ void TestPairTriple(AppState& st) {
     WorkScope scope(st);
     st.solver.changed = false;
     const Work& w = st.solver.work;
-    forEachRun(st.grid, [&](const std::vector<int>& run, int clue) {
+    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+        const int clue = sum.clue;
         const RunShape r = shapeOf(w, run);
         if (r.count[4] != 0 || r.count[3] != 1 || r.count[2] != 1)
             return;

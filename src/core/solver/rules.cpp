@@ -3,6 +3,8 @@
 #include "model/grid_checks.h"
 #include "solver/work_grid.h"
 
+#include <span>
+
 namespace vextor {
 
 namespace {
@@ -19,7 +21,7 @@ inline int digitOf(char ch) {
     return ch >= '1' && ch <= '9' ? ch - '0' : 0;
 }
 
-void removeDigit(AppState& st, int digit, const std::vector<int>& run, int limit) {
+void removeDigit(AppState& st, int digit, std::span<const int> run, int limit) {
     Work& w = st.solver.work;
     for (int k : run) {
         DigitList& c = at(w, k);
@@ -32,7 +34,7 @@ void removeDigit(AppState& st, int digit, const std::vector<int>& run, int limit
 
 // Removes the digits of mask from every run cell with more than limit
 // candidates.
-void removeDigits(AppState& st, unsigned mask, const std::vector<int>& run, int limit) {
+void removeDigits(AppState& st, unsigned mask, std::span<const int> run, int limit) {
     Work& w = st.solver.work;
     for (int k : run) {
         DigitList& c = at(w, k);
@@ -78,30 +80,21 @@ void RemoveDigitFromRun(AppState& st, char digit, const std::vector<int>& run, s
 
 void RemoveSingles(AppState& st) {
     WorkScope scope(st);
-    Grid& g = st.grid;
     const Work& w = st.solver.work;
     st.solver.changed = false;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const auto& run = g[i].cellsacross;
+    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
         for (int j : run)
             if (at(w, j).size() == 1)
                 removeDigit(st, at(w, j).first(), run, 1);
-    }
-    for (int i = 1; i <= g.ncells; ++i) {
-        const auto& run = g[i].cellsdown;
-        for (int j : run)
-            if (at(w, j).size() == 1)
-                removeDigit(st, at(w, j).first(), run, 1);
-    }
+    });
 }
 
 bool CompleteLastCell(AppState& st) {
     WorkScope scope(st);
-    Grid& g = st.grid;
     Work& w = st.solver.work;
     st.solver.changed = false;
     bool contradiction = false;
-    auto check = [&](const std::vector<int>& run, int clue) {
+    auto check = [&](std::span<const int> run, int clue) {
         int open = 0, last = 0, settled = 0;
         for (int j : run) {
             const DigitList& c = at(w, j);
@@ -125,28 +118,22 @@ bool CompleteLastCell(AppState& st) {
         st.solver.changed = false;
         return false;
     };
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty() && !check(g[i].cellsacross, g[i].across))
-            return true;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty() && !check(g[i].cellsdown, g[i].down))
+    for (const SolverRun& r : st.solver.runs)
+        if (!check(runCells(st.solver, r), r.clue))
             return true;
     return contradiction;
 }
 
 void PairRunComplements(AppState& st) {
     WorkScope scope(st);
-    Grid& g = st.grid;
     Work& w = st.solver.work;
     st.solver.changed = false;
     auto& pairs = st.solver.scratch;
     pairs.clear();
-    for (int i = 1; i <= g.ncells; ++i)
-        if (g[i].cellsacross.size() == 2)
-            pairs.push_back({g[i].across, g[i].cellsacross[0], g[i].cellsacross[1]});
-    for (int i = 1; i <= g.ncells; ++i)
-        if (g[i].cellsdown.size() == 2)
-            pairs.push_back({g[i].down, g[i].cellsdown[0], g[i].cellsdown[1]});
+    forEachRun(st.solver, [&](const SolverRun& r, std::span<const int> run) {
+        if (run.size() == 2)
+            pairs.push_back({r.clue, run[0], run[1]});
+    });
 
     // The complements of from, in from's order; values outside 1..9 are skipped.
     auto complements = [](int clue, DigitList from) {
@@ -184,11 +171,10 @@ void RemoveTripleDigits(AppState& st, const std::string& triple, const std::vect
 
 void FindSameChoices(AppState& st) {
     WorkScope scope(st);
-    Grid& g = st.grid;
     const Work& w = st.solver.work;
     st.solver.changed = false;
     // Sorted strings of distinct digits are equal when their digit sets are.
-    auto check = [&](const std::vector<int>& run) {
+    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
         unsigned twos[2] = {0, 0}, threes[3] = {0, 0, 0};
         int n2 = 0, n3 = 0;
         for (int j : run) {
@@ -207,13 +193,7 @@ void FindSameChoices(AppState& st) {
             removeDigits(st, twos[0], run, 2);
         if (n3 == 3 && threes[0] == threes[1] && threes[1] == threes[2])
             removeDigits(st, threes[0], run, 3);
-    };
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            check(g[i].cellsacross);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            check(g[i].cellsdown);
+    });
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "solver/work_grid.h"
 
 #include <bit>
+#include <span>
 #include <string>
 
 namespace vextor {
@@ -82,15 +83,11 @@ template <bool Max> struct RunBounds {
 
 // Passes 1 to 4: every open cell keeps the digits that can still meet the clue.
 template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
-    Grid& g = st.grid;
     Work& w = st.solver.work;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
-        const int len = acrossRuns ? s.lenacross : s.lendown;
-        if (run.empty() || len <= 2)
-            continue;
-        const int clue = acrossRuns ? s.across : s.down;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
+        if (sum.len <= 2)
+            return;
+        const int clue = sum.clue;
         RunBounds<Max> bounds;
         for (int j : run)
             bounds.add(w[static_cast<std::size_t>(j)], 1);
@@ -115,22 +112,17 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
             }
             bounds.add(cell, 1);
         }
-    }
+    });
 }
 
 // Passes 5 and 6: two open cells with the same two candidates leave the
 // third open cell the rest of the clue. Sorted candidate strings are equal
 // when their digit sets are.
 void pairPass(AppState& st, bool acrossRuns) {
-    Grid& g = st.grid;
     Work& w = st.solver.work;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
-        if (run.empty())
-            continue;
-        long long rest = acrossRuns ? s.across : s.down;
-        const int len = acrossRuns ? s.lenacross : s.lendown;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
+        long long rest = sum.clue;
+        const int len = sum.len;
         int settled = 0;
         for (int j : run) {
             const DigitList& c = w[static_cast<std::size_t>(j)];
@@ -140,7 +132,7 @@ void pairPass(AppState& st, bool acrossRuns) {
             }
         }
         if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
-            continue;
+            return;
         DigitList t[3];
         int nt = 0;
         for (int j : run)
@@ -158,19 +150,19 @@ void pairPass(AppState& st, bool acrossRuns) {
             pair = &t[1];
             third = &t[0];
         } else {
-            continue;
+            return;
         }
         const int p = pair->minDigit() + pair->maxDigit();
         if (p >= rest)
-            continue;
+            return;
         const long long r = rest - p;
         if (r > 9) // only a run without a solution gets here: leave it
-            continue;
+            return;
         const unsigned thirdDigits = third->mask();
         for (int j : run)
             if (w[static_cast<std::size_t>(j)].mask() == thirdDigits)
                 w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
-    }
+    });
 }
 
 } // namespace

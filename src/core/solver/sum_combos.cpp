@@ -3,6 +3,7 @@
 #include "model/runs.h"
 #include "solver/work_grid.h"
 
+#include <span>
 #include <vector>
 
 namespace vextor {
@@ -74,7 +75,7 @@ namespace {
 
 // Passes 1 and 2: a run with settled cells narrows its unsettled cells to
 // the digits of the remaining sum, replacing longer candidate strings.
-void narrowByRemainder(Work& w, const std::vector<int>& run, int clue, bool& changed) {
+void narrowByRemainder(Work& w, std::span<const int> run, int clue, bool& changed) {
     int k = 0, m = 0;
     for (int j : run) {
         const DigitList& c = w[static_cast<std::size_t>(j)];
@@ -103,22 +104,16 @@ void narrowByRemainder(Work& w, const std::vector<int>& run, int clue, bool& cha
 
 void ApplyRunCombos(AppState& st) {
     WorkScope scope(st);
-    Grid& g = st.grid;
     Work& w = st.solver.work;
     bool changed = false;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            narrowByRemainder(w, g[i].cellsacross, g[i].across, changed);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            narrowByRemainder(w, g[i].cellsdown, g[i].down, changed);
-    for (int i = 1; i <= g.ncells; ++i) {
-        const auto& run = g[i].cellsacross;
-        if (run.empty())
-            continue;
-        const unsigned digits = sumcomboDigits(static_cast<int>(run.size()), g[i].across).mask();
+    for (const bool across : {true, false})
+        forEachRunOf(st.solver, across, [&](const SolverRun& sum, std::span<const int> run) {
+            narrowByRemainder(w, run, sum.clue, changed);
+        });
+    forEachRunOf(st.solver, true, [&](const SolverRun& sum, std::span<const int> run) {
+        const unsigned digits = sumcomboDigits(static_cast<int>(run.size()), sum.clue).mask();
         if (digits == 0x1ffu) // no digit excluded
-            continue;
+            return;
         for (int j : run) {
             DigitList& c = w[static_cast<std::size_t>(j)];
             const DigitList kept = c.keep(digits);
@@ -127,7 +122,7 @@ void ApplyRunCombos(AppState& st) {
                 changed = true;
             }
         }
-    }
+    });
     st.solver.changed = changed;
 }
 

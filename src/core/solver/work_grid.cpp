@@ -21,6 +21,31 @@ void showChanged(AppState& st) {
     }
 }
 
+// The runs of the grid's cells, as solver work walks them.
+void listRuns(AppState& st) {
+    SolverState& sv = st.solver;
+    const Grid& g = st.grid;
+    sv.runs.clear();
+    sv.runCells.clear();
+    for (const bool across : {true, false}) {
+        for (int i = 1; i <= g.ncells; ++i) {
+            const auto& cells = across ? g[i].cellsacross : g[i].cellsdown;
+            if (cells.empty())
+                continue;
+            SolverRun r;
+            r.head = i;
+            r.clue = across ? g[i].across : g[i].down;
+            r.len = across ? g[i].lenacross : g[i].lendown;
+            r.begin = static_cast<int>(sv.runCells.size());
+            sv.runCells.insert(sv.runCells.end(), cells.begin(), cells.end());
+            r.end = static_cast<int>(sv.runCells.size());
+            sv.runs.push_back(r);
+        }
+        if (across)
+            sv.acrossRuns = sv.runs.size();
+    }
+}
+
 void loadAll(AppState& st) {
     SolverState& sv = st.solver;
     const Grid& g = st.grid;
@@ -33,6 +58,7 @@ void loadAll(AppState& st) {
     sv.shown = sv.work;
     sv.work0Set = false;
     sv.workGeneration = g.generation;
+    listRuns(st);
 }
 
 void storeAll(AppState& st) {
@@ -63,8 +89,12 @@ void takeBack(AppState& st) {
             sv.work0.resize(size);
             sv.shown.resize(size);
         }
+        sv.runs.clear();
+        sv.acrossRuns = 0;
         return;
     }
+    // The runs may have been rebuilt meanwhile.
+    listRuns(st);
     for (int i = 1; i <= g.ncells; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (!sv.shown[k].equalsText(g[i].Choices))

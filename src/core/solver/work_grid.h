@@ -8,6 +8,7 @@
 #include "base/user_interface.h"
 #include "state/app_state.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,26 @@ public:
 private:
     AppState& st_;
 };
+
+// The cells of a run of solver work.
+inline std::span<const int> runCells(const SolverState& sv, const SolverRun& r) {
+    return {sv.runCells.data() + r.begin, static_cast<std::size_t>(r.end - r.begin)};
+}
+
+// Calls f(run, cells) for the across runs (across true) or the down runs of
+// solver work, by sum cell.
+template <typename F> void forEachRunOf(const SolverState& sv, bool across, F&& f) {
+    const std::size_t from = across ? 0 : sv.acrossRuns;
+    const std::size_t to = across ? sv.acrossRuns : sv.runs.size();
+    for (std::size_t k = from; k < to; ++k)
+        f(sv.runs[k], runCells(sv, sv.runs[k]));
+}
+
+// Calls f(run, cells) for every across run, then every down run.
+template <typename F> void forEachRun(const SolverState& sv, F&& f) {
+    for (const SolverRun& r : sv.runs)
+        f(r, runCells(sv, r));
+}
 
 // Writes the candidates that changed into Choices.
 void ShowWork(AppState& st);

@@ -46,6 +46,16 @@ struct PairRun {
     int b = 0;
 };
 
+// A run as the solver walks it: its sum cell, clue, recorded length and its
+// cells, runCells[begin] to runCells[end - 1].
+struct SolverRun {
+    int head = 0;
+    int clue = 0;
+    int len = 0;
+    int begin = 0;
+    int end = 0;
+};
+
 struct SolverState {
     bool changed = false;         // set by every rule that writes a candidate string
     std::vector<int> acrossowner; // white cell -> sum cell heading its across run (0 none)
@@ -73,6 +83,11 @@ struct SolverState {
     bool work0Set = false;       // work0 holds a copy taken in this piece of work
     int workDepth = 0;           // nesting of solver work; 0 = Choices are the truth
     unsigned workGeneration = 0; // grid generation the work was loaded from
+    // The runs of the grid while solver work runs: the across runs by sum
+    // cell, then the down runs; only runs of at least one cell.
+    std::vector<SolverRun> runs;
+    std::vector<int> runCells;
+    std::size_t acrossRuns = 0; // runs[0 .. acrossRuns - 1] are the across runs
 
     // The solver's ordered containers; a loaded puzzle empties them.
     std::vector<std::string> choiceList;   // kept in ascending text order
