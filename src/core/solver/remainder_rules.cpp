@@ -28,38 +28,41 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
         const int clue = r.clue;
         if (clue == 0)
             return;
-        int k = 0, u = 0;
-        for (int j : run) {
-            const DigitList& c = at(w, j);
-            if (c.size() == 1)
-                k += c.first();
-            else if (c.size() > 1)
-                ++u;
-        }
-        if (u < 2 || k == 0)
-            return;
-        const long long rest = static_cast<long long>(clue) - k;
-        if (u < 3 && rest < 3) {
-            contradiction = true;
-            return;
-        }
-        const DigitList digits = sumcomboDigits(u, clampSum(rest));
-        if (digits.empty())
-            return;
-        for (int j : run) {
-            DigitList& c = at(w, j);
-            if (c.size() >= 2 && digits.size() <= c.size()) {
-                c = digits;
-                st.solver.changed = true;
+        PassOnRun(st.solver, RulePass::Remainder, r, [&] {
+            int k = 0, u = 0;
+            for (int j : run) {
+                const DigitList& c = at(w, j);
+                if (c.size() == 1)
+                    k += c.first();
+                else if (c.size() > 1)
+                    ++u;
             }
-            if (c.size() > 1) {
-                const DigitList kept = c.keep(digits.mask());
-                if (!(kept == c)) {
-                    c = kept;
+            if (u < 2 || k == 0)
+                return false;
+            const long long rest = static_cast<long long>(clue) - k;
+            if (u < 3 && rest < 3) {
+                contradiction = true;
+                return true;
+            }
+            const DigitList digits = sumcomboDigits(u, clampSum(rest));
+            if (digits.empty())
+                return false;
+            for (int j : run) {
+                DigitList& c = at(w, j);
+                if (c.size() >= 2 && digits.size() <= c.size()) {
+                    c = digits;
                     st.solver.changed = true;
                 }
+                if (c.size() > 1) {
+                    const DigitList kept = c.keep(digits.mask());
+                    if (!(kept == c)) {
+                        c = kept;
+                        st.solver.changed = true;
+                    }
+                }
             }
-        }
+            return false;
+        });
     });
 }
 

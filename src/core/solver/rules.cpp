@@ -82,10 +82,13 @@ void RemoveSingles(AppState& st) {
     WorkScope scope(st);
     const Work& w = st.solver.work;
     st.solver.changed = false;
-    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
-        for (int j : run)
-            if (at(w, j).size() == 1)
-                removeDigit(st, at(w, j).first(), run, 1);
+    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+        PassOnRun(st.solver, RulePass::Singles, sum, [&] {
+            for (int j : run)
+                if (at(w, j).size() == 1)
+                    removeDigit(st, at(w, j).first(), run, 1);
+            return false;
+        });
     });
 }
 

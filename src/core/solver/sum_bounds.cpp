@@ -87,31 +87,34 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
     forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
         if (sum.len <= 2)
             return;
-        const int clue = sum.clue;
-        RunBounds<Max> bounds;
-        for (int j : run)
-            bounds.add(w[static_cast<std::size_t>(j)], 1);
-        for (int k : run) {
-            DigitList& cell = w[static_cast<std::size_t>(k)];
-            if (cell.size() == 1)
-                continue;
-            // The cell under test counts neither as settled nor as open.
-            const DigitList c = cell;
-            bounds.add(c, -1);
-            const unsigned m = c.mask();
-            unsigned keep = 0;
-            for (unsigned rest = m; rest != 0; rest &= rest - 1) {
-                const int dv = std::countr_zero(rest) + 1;
-                const int total = dv + bounds.base - bounds.correction[dv];
-                if (Max ? total >= clue : total <= clue)
-                    keep |= 1u << (dv - 1);
+        PassOnRun(st.solver, Max ? RulePass::UpperBound : RulePass::LowerBound, sum, [&] {
+            const int clue = sum.clue;
+            RunBounds<Max> bounds;
+            for (int j : run)
+                bounds.add(w[static_cast<std::size_t>(j)], 1);
+            for (int k : run) {
+                DigitList& cell = w[static_cast<std::size_t>(k)];
+                if (cell.size() == 1)
+                    continue;
+                // The cell under test counts neither as settled nor as open.
+                const DigitList c = cell;
+                bounds.add(c, -1);
+                const unsigned m = c.mask();
+                unsigned keep = 0;
+                for (unsigned rest = m; rest != 0; rest &= rest - 1) {
+                    const int dv = std::countr_zero(rest) + 1;
+                    const int total = dv + bounds.base - bounds.correction[dv];
+                    if (Max ? total >= clue : total <= clue)
+                        keep |= 1u << (dv - 1);
+                }
+                if (keep != m) {
+                    st.solver.changed = true;
+                    cell = c.keep(keep);
+                }
+                bounds.add(cell, 1);
             }
-            if (keep != m) {
-                st.solver.changed = true;
-                cell = c.keep(keep);
-            }
-            bounds.add(cell, 1);
-        }
+            return false;
+        });
     });
 }
 
@@ -121,47 +124,54 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
 void pairPass(AppState& st, bool acrossRuns) {
     Work& w = st.solver.work;
     forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
-        long long rest = sum.clue;
-        const int len = sum.len;
-        int settled = 0;
-        for (int j : run) {
-            const DigitList& c = w[static_cast<std::size_t>(j)];
-            if (c.size() == 1) {
-                rest -= c.first();
-                ++settled;
+        PassOnRun(st.solver, RulePass::PairThird, sum, [&] {
+            long long rest = sum.clue;
+            const int len = sum.len;
+            int settled = 0;
+            for (int j : run) {
+                const DigitList& c = w[static_cast<std::size_t>(j)];
+                if (c.size() == 1) {
+                    rest -= c.first();
+                    ++settled;
+                }
             }
-        }
-        if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
-            return;
-        DigitList t[3];
-        int nt = 0;
-        for (int j : run)
-            if (w[static_cast<std::size_t>(j)].size() != 1)
-                t[nt++] = w[static_cast<std::size_t>(j)];
-        const DigitList* pair = nullptr;
-        const DigitList* third = nullptr;
-        if (t[0].mask() == t[1].mask() && t[0].size() == 2) {
-            pair = &t[0];
-            third = &t[2];
-        } else if (t[0].mask() == t[2].mask() && t[0].size() == 2) {
-            pair = &t[0];
-            third = &t[1];
-        } else if (t[1].mask() == t[2].mask() && t[1].size() == 2) {
-            pair = &t[1];
-            third = &t[0];
-        } else {
-            return;
-        }
-        const int p = pair->minDigit() + pair->maxDigit();
-        if (p >= rest)
-            return;
-        const long long r = rest - p;
-        if (r > 9) // only a run without a solution gets here: leave it
-            return;
-        const unsigned thirdDigits = third->mask();
-        for (int j : run)
-            if (w[static_cast<std::size_t>(j)].mask() == thirdDigits)
-                w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
+            if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
+                return false;
+            DigitList t[3];
+            int nt = 0;
+            for (int j : run)
+                if (w[static_cast<std::size_t>(j)].size() != 1)
+                    t[nt++] = w[static_cast<std::size_t>(j)];
+            const DigitList* pair = nullptr;
+            const DigitList* third = nullptr;
+            if (t[0].mask() == t[1].mask() && t[0].size() == 2) {
+                pair = &t[0];
+                third = &t[2];
+            } else if (t[0].mask() == t[2].mask() && t[0].size() == 2) {
+                pair = &t[0];
+                third = &t[1];
+            } else if (t[1].mask() == t[2].mask() && t[1].size() == 2) {
+                pair = &t[1];
+                third = &t[0];
+            } else {
+                return false;
+            }
+            const int p = pair->minDigit() + pair->maxDigit();
+            if (p >= rest)
+                return false;
+            const long long r = rest - p;
+            if (r > 9) // only a run without a solution gets here: leave it
+                return false;
+            const unsigned thirdDigits = third->mask();
+            bool acted = false;
+            for (int j : run) {
+                if (w[static_cast<std::size_t>(j)].mask() == thirdDigits) {
+                    w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
+                    acted = true;
+                }
+            }
+            return acted;
+        });
     });
 }
 

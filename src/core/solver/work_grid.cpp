@@ -2,6 +2,8 @@
 
 #include "model/grid_checks.h"
 
+#include <algorithm>
+
 namespace vextor {
 
 namespace {
@@ -21,12 +23,13 @@ void showChanged(AppState& st) {
     }
 }
 
-// The runs of the grid's cells, as solver work walks them.
+// The runs of the grid's cells, as solver work walks them. The record of
+// the rule passes is kept while the runs stay the same.
 void listRuns(AppState& st) {
     SolverState& sv = st.solver;
     const Grid& g = st.grid;
-    sv.runs.clear();
-    sv.runCells.clear();
+    std::size_t nRuns = 0, nCells = 0;
+    bool same = true;
     for (const bool across : {true, false}) {
         for (int i = 1; i <= g.ncells; ++i) {
             const auto& cells = across ? g[i].cellsacross : g[i].cellsdown;
@@ -36,14 +39,41 @@ void listRuns(AppState& st) {
             r.head = i;
             r.clue = across ? g[i].across : g[i].down;
             r.len = across ? g[i].lenacross : g[i].lendown;
-            r.begin = static_cast<int>(sv.runCells.size());
-            sv.runCells.insert(sv.runCells.end(), cells.begin(), cells.end());
-            r.end = static_cast<int>(sv.runCells.size());
-            sv.runs.push_back(r);
+            r.begin = static_cast<int>(nCells);
+            r.end = static_cast<int>(nCells + cells.size());
+            if (same) {
+                same = nRuns < sv.runs.size() && sv.runs[nRuns].head == r.head &&
+                       sv.runs[nRuns].clue == r.clue && sv.runs[nRuns].len == r.len &&
+                       sv.runs[nRuns].end == r.end && sv.runCells.size() >= nCells + cells.size() &&
+                       std::equal(cells.begin(), cells.end(), sv.runCells.begin() + r.begin);
+                if (!same) {
+                    sv.runs.resize(nRuns);
+                    sv.runCells.resize(nCells);
+                }
+            }
+            if (!same) {
+                sv.runs.push_back(r);
+                sv.runCells.insert(sv.runCells.end(), cells.begin(), cells.end());
+            }
+            ++nRuns;
+            nCells += cells.size();
         }
-        if (across)
-            sv.acrossRuns = sv.runs.size();
+        if (across) {
+            if (same && sv.acrossRuns != nRuns) {
+                same = false;
+                sv.runs.resize(nRuns);
+                sv.runCells.resize(nCells);
+            }
+            sv.acrossRuns = nRuns;
+        }
     }
+    if (same && sv.runs.size() == nRuns && sv.runCells.size() == nCells &&
+        sv.passKept.size() == kRulePasses * nRuns)
+        return;
+    sv.runs.resize(nRuns);
+    sv.runCells.resize(nCells);
+    sv.passSeen.assign(kRulePasses * nCells, DigitList());
+    sv.passKept.assign(kRulePasses * nRuns, 0);
 }
 
 void loadAll(AppState& st) {
@@ -90,6 +120,8 @@ void takeBack(AppState& st) {
             sv.shown.resize(size);
         }
         sv.runs.clear();
+        sv.runCells.clear();
+        sv.passKept.clear();
         sv.acrossRuns = 0;
         return;
     }
@@ -130,6 +162,30 @@ GridText::~GridText() {
             st_.solver.work0Set = true;
         }
     }
+}
+
+bool PassKeepsRun(const SolverState& sv, RulePass pass, const SolverRun& r) {
+    const auto index = static_cast<std::size_t>(&r - sv.runs.data());
+    const auto p = static_cast<std::size_t>(pass);
+    if (!sv.passKept[p * sv.runs.size() + index])
+        return false;
+    const DigitList* seen = sv.passSeen.data() + p * sv.runCells.size();
+    for (int k = r.begin; k < r.end; ++k)
+        if (!(sv.work[static_cast<std::size_t>(sv.runCells[static_cast<std::size_t>(k)])] ==
+              seen[k]))
+            return false;
+    return true;
+}
+
+void NotePass(SolverState& sv, RulePass pass, const SolverRun& r, bool keptAsItWas) {
+    const auto index = static_cast<std::size_t>(&r - sv.runs.data());
+    const auto p = static_cast<std::size_t>(pass);
+    sv.passKept[p * sv.runs.size() + index] = keptAsItWas;
+    if (!keptAsItWas)
+        return;
+    DigitList* seen = sv.passSeen.data() + p * sv.runCells.size();
+    for (int k = r.begin; k < r.end; ++k)
+        seen[k] = sv.work[static_cast<std::size_t>(sv.runCells[static_cast<std::size_t>(k)])];
 }
 
 void ShowWork(AppState& st) {

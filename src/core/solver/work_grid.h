@@ -63,6 +63,32 @@ template <typename F> void forEachRun(const SolverState& sv, F&& f) {
         f(r, runCells(sv, r));
 }
 
+// Rule passes that work on one run at a time, reading and writing only its
+// cells: run on the same candidates, such a pass does the same again. When it
+// left a run as it was (no candidate written, no flag set), it can skip the
+// run until one of the run's candidates changes.
+enum class RulePass { UpperBound, LowerBound, PairThird, Remainder, Singles };
+inline constexpr std::size_t kRulePasses = 5;
+
+// True when the pass left the run as it was on the run's present candidates.
+bool PassKeepsRun(const SolverState& sv, RulePass pass, const SolverRun& run);
+// Records whether the pass left the run as it was.
+void NotePass(SolverState& sv, RulePass pass, const SolverRun& run, bool keptAsItWas);
+
+// Runs body() (which returns true when it acted without setting the change
+// flag) on the run unless the pass is known to leave it as it is.
+template <typename F>
+void PassOnRun(SolverState& sv, RulePass pass, const SolverRun& run, F&& body) {
+    if (PassKeepsRun(sv, pass, run))
+        return;
+    const bool before = sv.changed;
+    sv.changed = false;
+    const bool acted = body();
+    const bool flagged = sv.changed;
+    sv.changed = before || flagged;
+    NotePass(sv, pass, run, !acted && !flagged);
+}
+
 // Writes the candidates that changed into Choices.
 void ShowWork(AppState& st);
 // Lets pending events run with Choices up to date; takes back Choices that

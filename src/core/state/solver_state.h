@@ -88,6 +88,11 @@ struct SolverState {
     std::vector<SolverRun> runs;
     std::vector<int> runCells;
     std::size_t acrossRuns = 0; // runs[0 .. acrossRuns - 1] are the across runs
+    // Per rule pass and run: the run's candidates when the pass last left the
+    // run as it was (passKept marks the runs for which that holds), so the
+    // pass can skip the run while its candidates stay the same.
+    std::vector<DigitList> passSeen;
+    std::vector<unsigned char> passKept;
 
     // The solver's ordered containers; a loaded puzzle empties them.
     std::vector<std::string> choiceList;   // kept in ascending text order
