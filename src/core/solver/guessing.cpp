@@ -183,27 +183,47 @@ std::string PickGuessCell(AppState& st) {
     return list[r];
 }
 
-std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& line) {
+namespace {
+
+// ChooseOption; with kept, the trial deduction of the chosen digit is kept
+// there, for applying the guess without deducing it again.
+std::string chooseOption(AppState& st, UserInterface& ui, const std::string& line,
+                         DeduceTrace* kept) {
     const LineFields f = parseLine(line);
     const int cell = cellOf(st.grid, f.row, f.col);
     std::string option;
+    if (kept)
+        kept->usable = false;
     if (cell == 0)
         return option;
     WorkScope scope(st);
     Work& w = st.solver.work;
     const unsigned generation = st.grid.generation;
+    DeduceTrace trial;
     for (char d : f.candidates) {
         SaveWork(st);
         w[static_cast<std::size_t>(cell)] = DigitList::fromText(std::string(1, d));
-        Deduce(st, ui);
+        if (kept)
+            Deduce(st, ui, trial);
+        else
+            Deduce(st, ui);
         if (st.grid.generation != generation)
             return {}; // the grid was replaced: its cells are not ours
 
-        if (IsGridValid(st.grid, w) && !HasEmptiedWhiteCell(st.grid, w))
+        if (IsGridValid(st.grid, w) && !HasEmptiedWhiteCell(st.grid, w)) {
             option.assign(1, d);
+            if (kept)
+                std::swap(*kept, trial);
+        }
         RestoreWork(st);
     }
     return option;
+}
+
+} // namespace
+
+std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& line) {
+    return chooseOption(st, ui, line, nullptr);
 }
 
 void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
@@ -232,11 +252,12 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
             return;
     }
     std::string option;
+    DeduceTrace trial; // the deduction of the chosen digit, done while choosing it
     for (;;) {
         if (st.cancelsolve)
             return;
         if (!line.empty()) {
-            option = ChooseOption(st, ui, line);
+            option = chooseOption(st, ui, line, &trial);
             if (!option.empty())
                 break;
         }
@@ -268,7 +289,12 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     SaveWork(st);
     sv.work[static_cast<std::size_t>(cell)] = DigitList::fromText(option);
     const unsigned generation = g.generation;
-    Deduce(st, ui);
+    // The trial deduction started from these very candidates: doing it again
+    // would give the same cycles, so it is replayed instead.
+    if (trial.usable && trial.start == sv.work)
+        ReplayDeduce(st, ui, trial);
+    else
+        Deduce(st, ui);
     if (g.generation != generation)
         return;
     ++sv.guesscount;

@@ -24,8 +24,9 @@ void showChanged(AppState& st) {
 }
 
 // The runs of the grid's cells, as solver work walks them. The record of
-// the rule passes is kept while the runs stay the same.
-void listRuns(AppState& st) {
+// the rule passes is kept while the runs stay the same. Returns true when
+// the runs changed.
+bool listRuns(AppState& st) {
     SolverState& sv = st.solver;
     const Grid& g = st.grid;
     std::size_t nRuns = 0, nCells = 0;
@@ -69,11 +70,12 @@ void listRuns(AppState& st) {
     }
     if (same && sv.runs.size() == nRuns && sv.runCells.size() == nCells &&
         sv.passKept.size() == kRulePasses * nRuns)
-        return;
+        return false;
     sv.runs.resize(nRuns);
     sv.runCells.resize(nCells);
     sv.passSeen.assign(kRulePasses * nCells, DigitList());
     sv.passKept.assign(kRulePasses * nRuns, 0);
+    return true;
 }
 
 void loadAll(AppState& st) {
@@ -106,8 +108,9 @@ void storeAll(AppState& st) {
     }
 }
 
-// Takes back Choices edited outside the solver.
-void takeBack(AppState& st) {
+// Takes back Choices edited outside the solver; true when there were any
+// (or the runs or the grid changed).
+bool takeBack(AppState& st) {
     SolverState& sv = st.solver;
     const Grid& g = st.grid;
     if (g.generation != sv.workGeneration) {
@@ -123,15 +126,19 @@ void takeBack(AppState& st) {
         sv.runCells.clear();
         sv.passKept.clear();
         sv.acrossRuns = 0;
-        return;
+        return true;
     }
     // The runs may have been rebuilt meanwhile.
-    listRuns(st);
+    bool edited = listRuns(st);
     for (int i = 1; i <= g.ncells; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        if (!sv.shown[k].equalsText(g[i].Choices))
-            sv.work[k] = sv.shown[k] = DigitList::fromText(g[i].Choices);
+        if (!sv.shown[k].equalsText(g[i].Choices)) {
+            const DigitList taken = DigitList::fromText(g[i].Choices);
+            edited = edited || !(taken == sv.work[k]);
+            sv.work[k] = sv.shown[k] = taken;
+        }
     }
+    return edited;
 }
 
 } // namespace
@@ -193,11 +200,10 @@ void ShowWork(AppState& st) {
         showChanged(st);
 }
 
-void PumpWithWork(AppState& st, UserInterface& ui) {
+bool PumpWithWork(AppState& st, UserInterface& ui) {
     ShowWork(st);
     ui.pumpEvents();
-    if (st.solver.workDepth > 0)
-        takeBack(st);
+    return st.solver.workDepth > 0 && takeBack(st);
 }
 
 bool IsWorkFull(AppState& st, UserInterface& ui) {

@@ -92,8 +92,8 @@ void PassOnRun(SolverState& sv, RulePass pass, const SolverRun& run, F&& body) {
 // Writes the candidates that changed into Choices.
 void ShowWork(AppState& st);
 // Lets pending events run with Choices up to date; takes back Choices that
-// were edited meanwhile.
-void PumpWithWork(AppState& st, UserInterface& ui);
+// were edited meanwhile. True when the events changed candidates or runs.
+bool PumpWithWork(AppState& st, UserInterface& ui);
 // IsGridFull with Choices up to date.
 bool IsWorkFull(AppState& st, UserInterface& ui);
 
