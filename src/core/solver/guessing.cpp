@@ -17,8 +17,11 @@ namespace {
 
 // A number in "00" form: at least two digits, with a leading zero.
 void appendTwoDigits(std::string& out, long long v) {
-    if (v >= 0 && v < 10)
-        out += '0';
+    if (v >= 0 && v < 100) {
+        out += static_cast<char>('0' + v / 10);
+        out += static_cast<char>('0' + v % 10);
+        return;
+    }
     out += std::to_string(v);
 }
 

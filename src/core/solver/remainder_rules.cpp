@@ -28,17 +28,17 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
         const int clue = r.clue;
         if (clue == 0)
             return;
+        int k = 0, u = 0;
+        for (int j : run) {
+            const DigitList& c = at(w, j);
+            if (c.size() == 1)
+                k += c.first();
+            else if (c.size() > 1)
+                ++u;
+        }
+        if (u < 2 || k == 0)
+            return;
         PassOnRun(st.solver, RulePass::Remainder, r, [&] {
-            int k = 0, u = 0;
-            for (int j : run) {
-                const DigitList& c = at(w, j);
-                if (c.size() == 1)
-                    k += c.first();
-                else if (c.size() > 1)
-                    ++u;
-            }
-            if (u < 2 || k == 0)
-                return false;
             const long long rest = static_cast<long long>(clue) - k;
             if (u < 3 && rest < 3) {
                 contradiction = true;
@@ -101,10 +101,16 @@ struct RunShape {
     int firstTwo = 0, secondTwo = 0, firstThree = 0;
 };
 
-RunShape shapeOf(const Work& w, std::span<const int> run) {
+// Stops early (count[4] then 1) at a cell with more than `most` candidates:
+// the rules below then leave the run alone.
+RunShape shapeOf(const Work& w, std::span<const int> run, int most) {
     RunShape r;
     for (int j : run) {
         const DigitList& c = w[static_cast<std::size_t>(j)];
+        if (c.size() > most) {
+            r.count[4] = 1;
+            return r;
+        }
         const int n = c.size() < 4 ? c.size() : 4;
         ++r.count[n];
         if (n == 1)
@@ -163,7 +169,7 @@ void TestPairPair(AppState& st) {
     const Work& w = st.solver.work;
     forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
         const int clue = sum.clue;
-        const RunShape r = shapeOf(w, run);
+        const RunShape r = shapeOf(w, run, 2);
         if (r.count[3] + r.count[4] != 0 || r.count[2] != 2)
             return;
         const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
@@ -178,7 +184,7 @@ void TestPairTriple(AppState& st) {
     const Work& w = st.solver.work;
     forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
         const int clue = sum.clue;
-        const RunShape r = shapeOf(w, run);
+        const RunShape r = shapeOf(w, run, 3);
         if (r.count[4] != 0 || r.count[3] != 1 || r.count[2] != 1)
             return;
         const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];

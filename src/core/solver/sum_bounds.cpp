@@ -124,54 +124,47 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
 void pairPass(AppState& st, bool acrossRuns) {
     Work& w = st.solver.work;
     forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
-        PassOnRun(st.solver, RulePass::PairThird, sum, [&] {
-            long long rest = sum.clue;
-            const int len = sum.len;
-            int settled = 0;
-            for (int j : run) {
-                const DigitList& c = w[static_cast<std::size_t>(j)];
-                if (c.size() == 1) {
-                    rest -= c.first();
-                    ++settled;
-                }
+        long long rest = sum.clue;
+        const int len = sum.len;
+        int settled = 0;
+        for (int j : run) {
+            const DigitList& c = w[static_cast<std::size_t>(j)];
+            if (c.size() == 1) {
+                rest -= c.first();
+                ++settled;
             }
-            if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
-                return false;
-            DigitList t[3];
-            int nt = 0;
-            for (int j : run)
-                if (w[static_cast<std::size_t>(j)].size() != 1)
-                    t[nt++] = w[static_cast<std::size_t>(j)];
-            const DigitList* pair = nullptr;
-            const DigitList* third = nullptr;
-            if (t[0].mask() == t[1].mask() && t[0].size() == 2) {
-                pair = &t[0];
-                third = &t[2];
-            } else if (t[0].mask() == t[2].mask() && t[0].size() == 2) {
-                pair = &t[0];
-                third = &t[1];
-            } else if (t[1].mask() == t[2].mask() && t[1].size() == 2) {
-                pair = &t[1];
-                third = &t[0];
-            } else {
-                return false;
-            }
-            const int p = pair->minDigit() + pair->maxDigit();
-            if (p >= rest)
-                return false;
-            const long long r = rest - p;
-            if (r > 9) // only a run without a solution gets here: leave it
-                return false;
-            const unsigned thirdDigits = third->mask();
-            bool acted = false;
-            for (int j : run) {
-                if (w[static_cast<std::size_t>(j)].mask() == thirdDigits) {
-                    w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
-                    acted = true;
-                }
-            }
-            return acted;
-        });
+        }
+        if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
+            return;
+        DigitList t[3];
+        int nt = 0;
+        for (int j : run)
+            if (w[static_cast<std::size_t>(j)].size() != 1)
+                t[nt++] = w[static_cast<std::size_t>(j)];
+        const DigitList* pair = nullptr;
+        const DigitList* third = nullptr;
+        if (t[0].mask() == t[1].mask() && t[0].size() == 2) {
+            pair = &t[0];
+            third = &t[2];
+        } else if (t[0].mask() == t[2].mask() && t[0].size() == 2) {
+            pair = &t[0];
+            third = &t[1];
+        } else if (t[1].mask() == t[2].mask() && t[1].size() == 2) {
+            pair = &t[1];
+            third = &t[0];
+        } else {
+            return;
+        }
+        const int p = pair->minDigit() + pair->maxDigit();
+        if (p >= rest)
+            return;
+        const long long r = rest - p;
+        if (r > 9) // only a run without a solution gets here: leave it
+            return;
+        const unsigned thirdDigits = third->mask();
+        for (int j : run)
+            if (w[static_cast<std::size_t>(j)].mask() == thirdDigits)
+                w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
     });
 }
 

@@ -128,16 +128,40 @@ bool takeBack(AppState& st) {
         sv.acrossRuns = 0;
         return true;
     }
-    // The runs may have been rebuilt meanwhile.
-    bool edited = listRuns(st);
+    // One walk over the cells finds the edited Choices and tells whether
+    // the runs are still the ones listed (they may have been rebuilt).
+    bool edited = false;
+    bool sameRuns = sv.passKept.size() == kRulePasses * sv.runs.size();
+    std::size_t across = 0, down = sv.acrossRuns;
+    const auto listed = [&](std::size_t& next, std::size_t end, int i,
+                            const std::vector<int>& cells, int clue, int len) {
+        if (next >= end)
+            return false;
+        const SolverRun& r = sv.runs[next++];
+        if (r.head != i || r.clue != clue || r.len != len ||
+            r.end - r.begin != static_cast<int>(cells.size()))
+            return false;
+        const int* listedCells = sv.runCells.data() + r.begin;
+        for (std::size_t n = 0; n < cells.size(); ++n)
+            if (listedCells[n] != cells[n])
+                return false;
+        return true;
+    };
     for (int i = 1; i <= g.ncells; ++i) {
+        const Square& s = g[i];
         const auto k = static_cast<std::size_t>(i);
-        if (!sv.shown[k].equalsText(g[i].Choices)) {
-            const DigitList taken = DigitList::fromText(g[i].Choices);
+        if (!sv.shown[k].equalsText(s.Choices)) {
+            const DigitList taken = DigitList::fromText(s.Choices);
             edited = edited || !(taken == sv.work[k]);
             sv.work[k] = sv.shown[k] = taken;
         }
+        if (sameRuns && !s.cellsacross.empty())
+            sameRuns = listed(across, sv.acrossRuns, i, s.cellsacross, s.across, s.lenacross);
+        if (sameRuns && !s.cellsdown.empty())
+            sameRuns = listed(down, sv.runs.size(), i, s.cellsdown, s.down, s.lendown);
     }
+    if (!sameRuns || across != sv.acrossRuns || down != sv.runs.size())
+        edited = listRuns(st) || edited;
     return edited;
 }
 
@@ -226,6 +250,7 @@ void RestoreWork(AppState& st) {
 std::string WorkLine(const AppState& st, bool saved) {
     const Work& w = saved ? st.solver.work0 : st.solver.work;
     std::string line;
+    line.reserve(static_cast<std::size_t>(st.grid.ncells) * 3);
     for (int i = 1; i <= st.grid.ncells; ++i) {
         const DigitList& d = w[static_cast<std::size_t>(i)];
         for (int k = 0, n = d.size(); k < n; ++k)

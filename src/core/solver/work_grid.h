@@ -67,8 +67,8 @@ template <typename F> void forEachRun(const SolverState& sv, F&& f) {
 // cells: run on the same candidates, such a pass does the same again. When it
 // left a run as it was (no candidate written, no flag set), it can skip the
 // run until one of the run's candidates changes.
-enum class RulePass { UpperBound, LowerBound, PairThird, Remainder, Singles };
-inline constexpr std::size_t kRulePasses = 5;
+enum class RulePass { UpperBound, LowerBound, Remainder };
+inline constexpr std::size_t kRulePasses = 3;
 
 // True when the pass left the run as it was on the run's present candidates.
 bool PassKeepsRun(const SolverState& sv, RulePass pass, const SolverRun& run);
