@@ -128,6 +128,11 @@ bool takeBack(AppState& st) {
         sv.acrossRuns = 0;
         return true;
     }
+    // While AutoSolve runs the solver owns the grid: every command that
+    // would change cells or runs refuses ("Cancel AutoSolve first"), so
+    // events leave nothing to take back.
+    if (st.autosolving)
+        return false;
     // One walk over the cells finds the edited Choices and tells whether
     // the runs are still the ones listed (they may have been rebuilt).
     bool edited = false;
