@@ -2,11 +2,12 @@
 
 #include "model/grid_checks.h"
 #include "model/runs.h"
-#include "state/layout_check.h"
 #include "solver/deduce.h"
 #include "solver/guessing.h"
 #include "solver/rules.h"
 #include "solver/sum_combos.h"
+#include "solver/work_grid.h"
+#include "state/layout_check.h"
 
 namespace vextor {
 
@@ -57,6 +58,9 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
     sv.changed = false;
     if (!PrepareSolve(st, ui))
         return SolveOutcome::Invalid;
+    // From here on the candidates are worked on as digit lists.
+    WorkScope scope(st);
+    Work& w = sv.work;
     // Events run inside Deduce and IsGridFull; a puzzle loaded meanwhile
     // replaced the grid, and nothing of this solve may touch it any more.
     const unsigned generation = g.generation;
@@ -64,18 +68,20 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
     Deduce(st, ui);
     if (replaced())
         return SolveOutcome::Cancelled;
-    if (!IsGridValid(g))
+    if (!IsGridValid(g, w))
         return SolveOutcome::NoSolution;
-    const bool full = IsGridFull(g, ui);
+    const bool full = IsWorkFull(st, ui);
     if (replaced())
         return SolveOutcome::Cancelled;
     if (full)
-        return IsGridSolved(g) ? SolveOutcome::Solved : SolveOutcome::NoSolution;
+        return IsGridSolved(g, w) ? SolveOutcome::Solved : SolveOutcome::NoSolution;
 
     WriteStartupSnapshot(st);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].Choices.empty())
-            g[i].Choices = ShuffleDigits(st, g[i].Choices);
+    for (int i = 1; i <= g.ncells; ++i) {
+        DigitList& c = w[static_cast<std::size_t>(i)];
+        if (!c.empty())
+            c = DigitList::fromText(ShuffleDigits(st, c.text()));
+    }
     sv.guesscount = 0;
     for (;;) {
         TryNextGuess(st, ui, showMessages);
@@ -83,7 +89,7 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
             return SolveOutcome::GaveUp;
         if (replaced())
             return SolveOutcome::Cancelled;
-        const bool solved = IsGridFull(g, ui) && !replaced() && IsGridSolved(g);
+        const bool solved = IsWorkFull(st, ui) && !replaced() && IsGridSolved(g, w);
         if (replaced())
             return SolveOutcome::Cancelled;
         if (solved)

@@ -4,6 +4,9 @@
 #include "solver/rules.h"
 #include "solver/sum_bounds.h"
 #include "solver/sum_combos.h"
+#include "solver/work_grid.h"
+
+#include <algorithm>
 
 namespace vextor {
 
@@ -30,19 +33,23 @@ void simpleRules(AppState& st, int& budget) {
 
 bool PrepareSolve(AppState& st, UserInterface& ui) {
     Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        g[i].Choices.clear();
-        g[i].Enabled = false;
-    }
-    InitCandidates(st);
     long long total = 0;
-    for (int i = 1; i <= g.ncells; ++i)
-        total += static_cast<long long>(g[i].Choices.size());
+    {
+        GridText text(st);
+        for (int i = 1; i <= g.ncells; ++i) {
+            g[i].Choices.clear();
+            g[i].Enabled = false;
+        }
+        InitCandidates(st);
+        for (int i = 1; i <= g.ncells; ++i)
+            total += static_cast<long long>(g[i].Choices.size());
+    }
     st.solver.choicestotal = total;
     if (total == 0) {
         ui.message("Invalid puzzle");
         return false;
     }
+    WorkScope scope(st);
     st.solver.tries = 0;
     st.solver.changed = false;
     // One budget for the outer loop and its inner simple-rules loop, so the
@@ -64,23 +71,49 @@ bool PrepareSolve(AppState& st, UserInterface& ui) {
     return true;
 }
 
-bool Deduce(AppState& st, UserInterface& ui) {
+namespace {
+
+// The deduction loop from cycle firstCycle on, with the contradiction flag
+// as it stands; records into trace when given.
+bool deduceFrom(AppState& st, UserInterface& ui, int firstCycle, bool contradiction,
+                DeduceTrace* trace) {
+    WorkScope scope(st);
     Grid& g = st.grid;
+    const Work& w = st.solver.work;
     SolverState& sv = st.solver;
-    bool contradiction = false;
     const int bound = SolverLoopBound(g);
     sv.deduceBoundHits = 0;
-    for (int cycle = 0;; ++cycle) {
+    const auto finish = [&](bool result, bool inCycle) {
+        if (trace) {
+            trace->endsInCycle = inCycle;
+            trace->end = w;
+            trace->result = result;
+            trace->singlescount = sv.singlescount;
+            trace->endChanged = sv.changed;
+            trace->boundHits = sv.deduceBoundHits;
+        }
+        return result;
+    };
+    if (trace) {
+        trace->usable = true;
+        trace->start = w;
+        trace->shown.clear();
+        trace->again.clear();
+        trace->contradiction.clear();
+        trace->singles.clear();
+        trace->changed.clear();
+    }
+    for (int cycle = firstCycle;; ++cycle) {
         if (cycle >= bound) {
             sv.deduceBoundHits = cycle;
-            return contradiction;
+            return finish(contradiction, false);
         }
         bool again = false;
         {
             HiddenGrid hidden(ui);
-            sv.singlescount = CountSingles(g);
+            sv.singlescount = CountSingles(g, w);
             int acc = 0;
-            auto grown = [&] { return CountSingles(g) > sv.singlescount; };
+            auto grown = [&] { return CountSingles(g, w) > sv.singlescount; };
 
             PairRunComplements(st);
             acc += sv.changed;
@@ -88,7 +121,7 @@ bool Deduce(AppState& st, UserInterface& ui) {
                 RemoveSingles(st);
             contradiction = ApplyRemainderCombos(st);
             if (contradiction)
-                return true;
+                return finish(true, true);
             acc += sv.changed;
             if (grown())
                 RemoveSingles(st);
@@ -130,16 +163,69 @@ bool Deduce(AppState& st, UserInterface& ui) {
                 }
             }
         }
+        if (trace) {
+            trace->shown.insert(trace->shown.end(), w.begin(), w.end());
+            trace->again.push_back(again);
+            trace->contradiction.push_back(contradiction);
+            trace->singles.push_back(sv.singlescount);
+            trace->changed.push_back(sv.changed);
+        }
         // Between cycles the grid is shown and pending events (a Cancel
         // press among them) are delivered.
         const unsigned generation = g.generation;
-        ui.pumpEvents();
+        const bool edited = PumpWithWork(st, ui);
         // A grid replaced meanwhile (a puzzle loaded) ends every solve on it.
         if (g.generation != generation)
             st.cancelsolve = true;
+        if (trace && (edited || st.cancelsolve))
+            trace->usable = false;
         if (!again || st.cancelsolve)
-            return contradiction;
+            return finish(contradiction, false);
     }
+}
+
+} // namespace
+
+bool Deduce(AppState& st, UserInterface& ui) {
+    return deduceFrom(st, ui, 0, false, nullptr);
+}
+
+bool Deduce(AppState& st, UserInterface& ui, DeduceTrace& trace) {
+    return deduceFrom(st, ui, 0, false, &trace);
+}
+
+bool ReplayDeduce(AppState& st, UserInterface& ui, const DeduceTrace& trace) {
+    WorkScope scope(st);
+    Grid& g = st.grid;
+    SolverState& sv = st.solver;
+    Work& w = sv.work;
+    const std::size_t stride = w.size();
+    const std::size_t pumped = trace.again.size();
+    sv.deduceBoundHits = 0;
+    for (std::size_t cycle = 0; cycle < pumped; ++cycle) {
+        { HiddenGrid hidden(ui); }
+        const auto from = trace.shown.begin() + static_cast<std::ptrdiff_t>(cycle * stride);
+        std::copy(from, from + static_cast<std::ptrdiff_t>(stride), w.begin());
+        sv.singlescount = trace.singles[cycle];
+        sv.changed = trace.changed[cycle];
+        const bool contradiction = trace.contradiction[cycle];
+        const unsigned generation = g.generation;
+        const bool edited = PumpWithWork(st, ui);
+        if (g.generation != generation)
+            st.cancelsolve = true;
+        if (!trace.again[cycle] || st.cancelsolve)
+            return contradiction;
+        if (edited)
+            return deduceFrom(st, ui, static_cast<int>(cycle) + 1, contradiction, nullptr);
+    }
+    if (trace.endsInCycle) {
+        HiddenGrid hidden(ui);
+    }
+    w = trace.end;
+    sv.singlescount = trace.singlescount;
+    sv.changed = trace.endChanged;
+    sv.deduceBoundHits = trace.boundHits;
+    return trace.result;
 }
 
 } // namespace vextor

@@ -6,6 +6,7 @@
 #include "solver/rules.h"
 #include "solver/sum_bounds.h"
 #include "solver/sum_combos.h"
+#include "solver/work_grid.h"
 
 #include <algorithm>
 #include <fstream>
@@ -16,8 +17,11 @@ namespace {
 
 // A number in "00" form: at least two digits, with a leading zero.
 void appendTwoDigits(std::string& out, long long v) {
-    if (v >= 0 && v < 10)
-        out += '0';
+    if (v >= 0 && v < 100) {
+        out += static_cast<char>('0' + v / 10);
+        out += static_cast<char>('0' + v % 10);
+        return;
+    }
     out += std::to_string(v);
 }
 
@@ -76,26 +80,30 @@ void limitAndRestart(AppState& st, UserInterface& ui, bool showMessages) {
     SolverState& sv = st.solver;
     if (st.cancelsolve)
         return;
-    if (!sv.searchExhausted && !sv.nolimit && sv.guesscount >= st.maxtries) {
-        if (!showMessages) {
-            sv.solveresult = SolveResult::GaveUp;
-            return;
+    {
+        // The question shows the grid, and the restart works on the text.
+        GridText text(st);
+        if (!sv.searchExhausted && !sv.nolimit && sv.guesscount >= st.maxtries) {
+            if (!showMessages) {
+                sv.solveresult = SolveResult::GaveUp;
+                return;
+            }
+            const Answer a = ui.askYesNoCancel(TryLimitQuestion(st.maxtries));
+            sv.guesscount = 0;
+            if (a == Answer::Cancel) {
+                st.cancelsolve = true;
+                return;
+            }
+            if (a == Answer::Yes)
+                sv.nolimit = true;
         }
-        const Answer a = ui.askYesNoCancel(TryLimitQuestion(st.maxtries));
-        sv.guesscount = 0;
-        if (a == Answer::Cancel) {
-            st.cancelsolve = true;
-            return;
-        }
-        if (a == Answer::Yes)
-            sv.nolimit = true;
+        restoreStartup(st);
+        Grid& g = st.grid;
+        for (int i = 1; i <= g.ncells; ++i)
+            if (!g[i].Choices.empty())
+                g[i].Choices = ShuffleDigits(st, g[i].Choices);
     }
-    restoreStartup(st);
-    Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].Choices.empty())
-            g[i].Choices = ShuffleDigits(st, g[i].Choices);
-    SnapshotChoices(g);
+    SaveWork(st);
     ClearRetractData(st);
     ++sv.restarts;
     sv.tries = 0;
@@ -103,9 +111,11 @@ void limitAndRestart(AppState& st, UserInterface& ui, bool showMessages) {
 
 } // namespace
 
-std::string ChoiceLine(const AppState& st, int i) {
+namespace {
+
+std::string choiceLine(const AppState& st, int i) {
     const Grid& g = st.grid;
-    const Square& s = g[i];
+    const DigitList& c = st.solver.work[static_cast<std::size_t>(i)];
     const auto owner = [](const std::vector<int>& owners, int cell) {
         return cell >= 0 && static_cast<std::size_t>(cell) < owners.size()
                    ? owners[static_cast<std::size_t>(cell)]
@@ -117,7 +127,7 @@ std::string ChoiceLine(const AppState& st, int i) {
         static_cast<long long>(g.valid(ao) ? g[ao].across : 0) + (g.valid(dO) ? g[dO].down : 0);
     std::string line;
     line.reserve(24);
-    appendTwoDigits(line, static_cast<int>(s.Choices.size()));
+    appendTwoDigits(line, c.size());
     line += ',';
     appendTwoDigits(line, ss);
     line += ',';
@@ -125,11 +135,20 @@ std::string ChoiceLine(const AppState& st, int i) {
     line += ',';
     appendTwoDigits(line, g.colOf(i));
     line += ',';
-    line += s.Choices;
+    for (int k = 0, n = c.size(); k < n; ++k)
+        line += static_cast<char>('0' + c.at(k));
     return line;
 }
 
+} // namespace
+
+std::string ChoiceLine(AppState& st, int i) {
+    WorkScope scope(st);
+    return choiceLine(st, i);
+}
+
 void RefineAndListChoices(AppState& st) {
+    WorkScope scope(st);
     SolverState& sv = st.solver;
     const int bound = SolverLoopBound(st.grid);
     for (int n = 0; n < bound; ++n) {
@@ -142,8 +161,8 @@ void RefineAndListChoices(AppState& st) {
     sv.choiceList.clear();
     const Grid& g = st.grid;
     for (int i = 1; i <= g.ncells; ++i)
-        if (g[i].Choices.size() > 1)
-            sv.choiceList.push_back(ChoiceLine(st, i));
+        if (sv.work[static_cast<std::size_t>(i)].size() > 1)
+            sv.choiceList.push_back(choiceLine(st, i));
     std::sort(sv.choiceList.begin(), sv.choiceList.end());
 }
 
@@ -167,28 +186,51 @@ std::string PickGuessCell(AppState& st) {
     return list[r];
 }
 
-std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& line) {
+namespace {
+
+// ChooseOption; with kept, the trial deduction of the chosen digit is kept
+// there, for applying the guess without deducing it again.
+std::string chooseOption(AppState& st, UserInterface& ui, const std::string& line,
+                         DeduceTrace* kept) {
     const LineFields f = parseLine(line);
     const int cell = cellOf(st.grid, f.row, f.col);
     std::string option;
+    if (kept)
+        kept->usable = false;
     if (cell == 0)
         return option;
+    WorkScope scope(st);
+    Work& w = st.solver.work;
     const unsigned generation = st.grid.generation;
+    DeduceTrace trial;
     for (char d : f.candidates) {
-        SnapshotChoices(st.grid);
-        st.grid[cell].Choices.assign(1, d);
-        Deduce(st, ui);
+        SaveWork(st);
+        w[static_cast<std::size_t>(cell)] = DigitList::fromText(std::string(1, d));
+        if (kept)
+            Deduce(st, ui, trial);
+        else
+            Deduce(st, ui);
         if (st.grid.generation != generation)
             return {}; // the grid was replaced: its cells are not ours
 
-        if (IsGridValid(st.grid) && !HasEmptiedWhiteCell(st.grid))
+        if (IsGridValid(st.grid, w) && !HasEmptiedWhiteCell(st.grid, w)) {
             option.assign(1, d);
-        RestoreChoices(st.grid);
+            if (kept)
+                std::swap(*kept, trial);
+        }
+        RestoreWork(st);
     }
     return option;
 }
 
+} // namespace
+
+std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& line) {
+    return chooseOption(st, ui, line, nullptr);
+}
+
 void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
+    WorkScope scope(st);
     SolverState& sv = st.solver;
     Grid& g = st.grid;
     // The flag tells the caller that this step found the search exhausted.
@@ -205,7 +247,7 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
         // Nothing left to guess: either a solution, or a dead end that the
         // rules did not notice (an emptied cell, a run that does not add up),
         // which is retracted like a cell without a surviving digit.
-        if (IsGridSolved(g))
+        if (IsGridSolved(g, sv.work))
             return;
     } else {
         line = PickGuessCell(st);
@@ -213,11 +255,12 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
             return;
     }
     std::string option;
+    DeduceTrace trial; // the deduction of the chosen digit, done while choosing it
     for (;;) {
         if (st.cancelsolve)
             return;
         if (!line.empty()) {
-            option = ChooseOption(st, ui, line);
+            option = chooseOption(st, ui, line, &trial);
             if (!option.empty())
                 break;
         }
@@ -240,16 +283,21 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
             limitAndRestart(st, ui, showMessages);
             return;
         }
-        restoreSnapshotLine(g, sv.retractLines[static_cast<std::size_t>(top.k - 1)]);
+        RestoreWorkLine(st, sv.retractLines[static_cast<std::size_t>(top.k - 1)]);
         sv.retractStack.pop_front();
     }
 
     const LineFields f = parseLine(line);
     const int cell = cellOf(g, f.row, f.col);
-    SnapshotChoices(g);
-    g[cell].Choices = option;
+    SaveWork(st);
+    sv.work[static_cast<std::size_t>(cell)] = DigitList::fromText(option);
     const unsigned generation = g.generation;
-    Deduce(st, ui);
+    // The trial deduction started from these very candidates: doing it again
+    // would give the same cycles, so it is replayed instead.
+    if (trial.usable && trial.start == sv.work)
+        ReplayDeduce(st, ui, trial);
+    else
+        Deduce(st, ui);
     if (g.generation != generation)
         return;
     ++sv.guesscount;
@@ -258,7 +306,7 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     std::string untried = f.candidates;
     untried.erase(std::remove(untried.begin(), untried.end(), option[0]), untried.end());
     sv.retractStack.push_front({sv.tries, f.row, f.col, std::move(untried)});
-    sv.retractLines.push_back(snapshotLine(g, true));
+    sv.retractLines.push_back(WorkLine(st, true));
 }
 
 void MakePermutation(AppState& st, int n) {
@@ -295,6 +343,7 @@ std::string TryLimitQuestion(int maxtries) {
 }
 
 void FindChoicesCommand(AppState& st, UserInterface& ui) {
+    WorkScope scope(st);
     SolverState& sv = st.solver;
     InitCandidates(st);
     sv.tries = 0;
@@ -314,12 +363,12 @@ void FindChoicesCommand(AppState& st, UserInterface& ui) {
         if (!sv.changed)
             break;
     }
-    if (IsGridFull(st.grid, ui))
+    if (IsWorkFull(st, ui))
         ui.message("Done");
 }
 
 void WriteStartupSnapshot(AppState& st) {
-    st.solver.startupSnapshot = snapshotLine(st.grid);
+    st.solver.startupSnapshot = st.solver.workDepth > 0 ? WorkLine(st) : snapshotLine(st.grid);
     if (st.startupfile.empty())
         return;
     std::ofstream out(st.startupfile, std::ios::binary | std::ios::trunc);

@@ -11,7 +11,7 @@ namespace vextor {
 // The choice-list line of an open cell: LL,SS,RR,CC,candidates (candidate
 // count, the clues of its two owners added, row, column; each at least two
 // digits), e.g. "02,39,03,05,79".
-std::string ChoiceLine(const AppState& st, int cell);
+std::string ChoiceLine(AppState& st, int cell);
 
 // Repeats the two-cell complements, the sum bounds and the table narrowing
 // until the narrowing changes nothing, then rebuilds the sorted choice list

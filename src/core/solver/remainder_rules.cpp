@@ -1,8 +1,10 @@
 #include "solver/remainder_rules.h"
 
 #include "solver/sum_combos.h"
+#include "solver/work_grid.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,8 +12,8 @@ namespace vextor {
 
 namespace {
 
-inline int digitValue(char ch) {
-    return ch - '0';
+inline DigitList& at(Work& w, int j) {
+    return w[static_cast<std::size_t>(j)];
 }
 
 // A remainder as a table sum: values far outside the table stay outside it.
@@ -19,81 +21,68 @@ inline int clampSum(long long rest) {
     return static_cast<int>(std::clamp(rest, -1000LL, 1000LL));
 }
 
-inline void eraseChar(std::string& s, char ch) {
-    std::size_t out = 0;
-    for (char c : s)
-        if (c != ch)
-            s[out++] = c;
-    s.resize(out);
-}
-
 // Passes 1 and 2.
 void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
-    Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const int clue = acrossRuns ? s.across : s.down;
+    Work& w = st.solver.work;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
+        const int clue = r.clue;
         if (clue == 0)
-            continue;
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
+            return;
         int k = 0, u = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
+            const DigitList& c = at(w, j);
             if (c.size() == 1)
-                k += digitValue(c[0]);
+                k += c.first();
             else if (c.size() > 1)
                 ++u;
         }
         if (u < 2 || k == 0)
-            continue;
-        const long long rest = static_cast<long long>(clue) - k;
-        if (u < 3 && rest < 3) {
-            contradiction = true;
-            continue;
-        }
-        const std::string& digits = sumcombos(u, clampSum(rest));
-        if (digits.empty())
-            continue;
-        for (int j : run) {
-            std::string& c = g[j].Choices;
-            if (c.size() >= 2 && digits.size() <= c.size()) {
-                c = digits;
-                st.solver.changed = true;
+            return;
+        PassOnRun(st.solver, RulePass::Remainder, r, [&] {
+            const long long rest = static_cast<long long>(clue) - k;
+            if (u < 3 && rest < 3) {
+                contradiction = true;
+                return true;
             }
-            if (c.size() > 1) {
-                std::size_t out = 0;
-                for (char ch : c) {
-                    if (digits.find(ch) != std::string::npos)
-                        c[out++] = ch;
-                    else
-                        st.solver.changed = true;
+            const DigitList digits = sumcomboDigits(u, clampSum(rest));
+            if (digits.empty())
+                return false;
+            for (int j : run) {
+                DigitList& c = at(w, j);
+                if (c.size() >= 2 && digits.size() <= c.size()) {
+                    c = digits;
+                    st.solver.changed = true;
                 }
-                c.resize(out);
+                if (c.size() > 1) {
+                    const DigitList kept = c.keep(digits.mask());
+                    if (!(kept == c)) {
+                        c = kept;
+                        st.solver.changed = true;
+                    }
+                }
             }
-        }
-    }
+            return false;
+        });
+    });
 }
 
 // Passes 3 and 4 (they do not set the change flag).
 void twoCellPass(AppState& st, bool acrossRuns) {
-    Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const int clue = acrossRuns ? s.across : s.down;
-        const int len = acrossRuns ? s.lenacross : s.lendown;
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
-        if (clue == 0 || len != 2 || run.size() != 2)
-            continue;
-        std::string& ca = g[run[0]].Choices;
-        std::string& cb = g[run[1]].Choices;
+    Work& w = st.solver.work;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
+        const int clue = r.clue;
+        if (clue == 0 || r.len != 2 || run.size() != 2)
+            return;
+        DigitList& ca = at(w, run[0]);
+        DigitList& cb = at(w, run[1]);
         if (ca.size() == 1 || cb.size() == 1)
-            continue;
-        auto complements = [clue](const std::string& from) {
-            std::string out;
-            for (char ch : from) {
-                const int d = digitValue(ch);
+            return;
+        auto complements = [clue](DigitList from) {
+            DigitList out;
+            for (int k = 0, n = from.size(); k < n; ++k) {
+                const int d = from.at(k);
                 if (d < clue && clue - d < 10 && clue != 2 * d)
-                    out += static_cast<char>('0' + (clue - d));
+                    out.push(clue - d);
             }
             return out;
         };
@@ -101,7 +90,7 @@ void twoCellPass(AppState& st, bool acrossRuns) {
             ca = complements(cb);
         else if (ca.size() < cb.size())
             cb = complements(ca);
-    }
+    });
 }
 
 // Counts the run's cells by candidate length (0, 1, 2, 3, 4 or more), sums
@@ -112,14 +101,20 @@ struct RunShape {
     int firstTwo = 0, secondTwo = 0, firstThree = 0;
 };
 
-RunShape shapeOf(const Grid& g, const std::vector<int>& run) {
+// Stops early (count[4] then 1) at a cell with more than `most` candidates:
+// the rules below then leave the run alone.
+RunShape shapeOf(const Work& w, std::span<const int> run, int most) {
     RunShape r;
     for (int j : run) {
-        const std::string& c = g[j].Choices;
-        const std::size_t n = c.size() < 4 ? c.size() : 4;
+        const DigitList& c = w[static_cast<std::size_t>(j)];
+        if (c.size() > most) {
+            r.count[4] = 1;
+            return r;
+        }
+        const int n = c.size() < 4 ? c.size() : 4;
         ++r.count[n];
         if (n == 1)
-            r.settledSum += digitValue(c[0]);
+            r.settledSum += c.first();
         else if (n == 2) {
             if (r.firstTwo == 0)
                 r.firstTwo = j;
@@ -131,42 +126,34 @@ RunShape shapeOf(const Grid& g, const std::vector<int>& run) {
     return r;
 }
 
-// Removes digit from every run cell whose candidate string equals p.
-void removeFromEqual(AppState& st, const std::vector<int>& run, const std::string& p, char digit) {
+// Removes digit from every run cell whose candidates equal p (same order).
+void removeFromEqual(AppState& st, std::span<const int> run, DigitList p, int digit) {
     for (int j : run) {
-        std::string& c = st.grid[j].Choices;
+        DigitList& c = at(st.solver.work, j);
         if (c == p)
-            eraseChar(c, digit);
+            c.erase(digit);
     }
     st.solver.changed = true;
 }
 
-// Removes each digit of the two-candidate string p that no digit of other
+// Removes each digit of the two-candidate list p that no digit of other
 // completes to the clue.
-void testAgainst(AppState& st, const std::vector<int>& run, int clue, int settledSum,
-                 const std::string& p, const std::string& other) {
-    for (char x : {p[0], p[1]}) {
+void testAgainst(AppState& st, std::span<const int> run, int clue, int settledSum, DigitList p,
+                 DigitList other) {
+    for (int x : {p.at(0), p.at(1)}) {
         bool completes = false;
-        for (char z : other)
-            if (settledSum + digitValue(x) + digitValue(z) == clue)
+        for (int k = 0, n = other.size(); k < n; ++k)
+            if (settledSum + x + other.at(k) == clue)
                 completes = true;
         if (!completes)
             removeFromEqual(st, run, p, x);
     }
 }
 
-template <typename F> void forEachRun(Grid& g, F&& f) {
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            f(g[i].cellsacross, g[i].across);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            f(g[i].cellsdown, g[i].down);
-}
-
 } // namespace
 
 bool ApplyRemainderCombos(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
     bool contradiction = false;
     remainderPass(st, true, contradiction);
@@ -177,25 +164,31 @@ bool ApplyRemainderCombos(AppState& st) {
 }
 
 void TestPairPair(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
-    forEachRun(st.grid, [&](const std::vector<int>& run, int clue) {
-        const RunShape r = shapeOf(st.grid, run);
+    const Work& w = st.solver.work;
+    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+        const int clue = sum.clue;
+        const RunShape r = shapeOf(w, run, 2);
         if (r.count[3] + r.count[4] != 0 || r.count[2] != 2)
             return;
-        const std::string p = st.grid[r.firstTwo].Choices;
-        const std::string q = st.grid[r.secondTwo].Choices;
+        const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
+        const DigitList q = w[static_cast<std::size_t>(r.secondTwo)];
         testAgainst(st, run, clue, r.settledSum, p, q);
     });
 }
 
 void TestPairTriple(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
-    forEachRun(st.grid, [&](const std::vector<int>& run, int clue) {
-        const RunShape r = shapeOf(st.grid, run);
+    const Work& w = st.solver.work;
+    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+        const int clue = sum.clue;
+        const RunShape r = shapeOf(w, run, 3);
         if (r.count[4] != 0 || r.count[3] != 1 || r.count[2] != 1)
             return;
-        const std::string p = st.grid[r.firstTwo].Choices;
-        const std::string t = st.grid[r.firstThree].Choices;
+        const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
+        const DigitList t = w[static_cast<std::size_t>(r.firstThree)];
         testAgainst(st, run, clue, r.settledSum, p, t);
     });
 }

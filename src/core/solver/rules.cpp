@@ -1,26 +1,48 @@
 #include "solver/rules.h"
 
 #include "model/grid_checks.h"
+#include "solver/work_grid.h"
+
+#include <span>
 
 namespace vextor {
 
 namespace {
 
-inline int digitValue(char ch) {
-    return ch - '0';
+inline DigitList& at(Work& w, int j) {
+    return w[static_cast<std::size_t>(j)];
+}
+inline const DigitList& at(const Work& w, int j) {
+    return w[static_cast<std::size_t>(j)];
 }
 
-inline bool isDigit19(char ch) {
-    return ch >= '1' && ch <= '9';
+// A digit character as a value; 0 for anything else (no list holds it).
+inline int digitOf(char ch) {
+    return ch >= '1' && ch <= '9' ? ch - '0' : 0;
 }
 
-// Removes every occurrence of ch from s.
-inline void eraseChar(std::string& s, char ch) {
-    std::size_t out = 0;
-    for (char c : s)
-        if (c != ch)
-            s[out++] = c;
-    s.resize(out);
+void removeDigit(AppState& st, int digit, std::span<const int> run, int limit) {
+    Work& w = st.solver.work;
+    for (int k : run) {
+        DigitList& c = at(w, k);
+        if (c.size() > limit && c.has(digit)) {
+            c.erase(digit);
+            st.solver.changed = true;
+        }
+    }
+}
+
+// Removes the digits of mask from every run cell with more than limit
+// candidates.
+void removeDigits(AppState& st, unsigned mask, std::span<const int> run, int limit) {
+    Work& w = st.solver.work;
+    for (int k : run) {
+        DigitList& c = at(w, k);
+        if (c.size() > limit) {
+            c = c.keep(~mask);
+            st.solver.changed = true;
+        }
+    }
 }
 
 // Calls f(run, clue) for every across run, then every down run.
@@ -43,55 +65,68 @@ int CountSingles(const Grid& g) {
     return n;
 }
 
-void RemoveDigitFromRun(AppState& st, char digit, const std::vector<int>& run, std::size_t limit) {
-    Grid& g = st.grid;
-    for (int k : run) {
-        std::string& c = g[k].Choices;
-        if (c.size() > limit && c.find(digit) != std::string::npos) {
-            eraseChar(c, digit);
-            st.solver.changed = true;
-        }
+int CountSingles(const Grid& g, const Work& w) {
+    // Four counts side by side: the deduction loop asks after every rule.
+    const DigitList* p = w.data() + 1;
+    const DigitList* end = p + g.ncells;
+    int n0 = 0, n1 = 0, n2 = 0, n3 = 0;
+    for (; end - p >= 4; p += 4) {
+        n0 += p[0].size() == 1;
+        n1 += p[1].size() == 1;
+        n2 += p[2].size() == 1;
+        n3 += p[3].size() == 1;
     }
+    for (; p != end; ++p)
+        n0 += p->size() == 1;
+    return n0 + n1 + n2 + n3;
+}
+
+void RemoveDigitFromRun(AppState& st, char digit, const std::vector<int>& run, std::size_t limit) {
+    WorkScope scope(st);
+    removeDigit(st, digitOf(digit), run, static_cast<int>(limit));
 }
 
 void RemoveSingles(AppState& st) {
-    Grid& g = st.grid;
+    WorkScope scope(st);
+    const Work& w = st.solver.work;
     st.solver.changed = false;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const auto& run = g[i].cellsacross;
+    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
+        // Nothing to remove while no open cell holds a settled digit.
+        unsigned settled = 0, open = 0;
+        for (int j : run) {
+            const DigitList& c = at(w, j);
+            (c.size() == 1 ? settled : open) |= c.mask();
+        }
+        if ((settled & open) == 0)
+            return;
         for (int j : run)
-            if (g[j].Choices.size() == 1)
-                RemoveDigitFromRun(st, g[j].Choices[0], run, 1);
-    }
-    for (int i = 1; i <= g.ncells; ++i) {
-        const auto& run = g[i].cellsdown;
-        for (int j : run)
-            if (g[j].Choices.size() == 1)
-                RemoveDigitFromRun(st, g[j].Choices[0], run, 1);
-    }
+            if (at(w, j).size() == 1)
+                removeDigit(st, at(w, j).first(), run, 1);
+    });
 }
 
 bool CompleteLastCell(AppState& st) {
-    Grid& g = st.grid;
+    WorkScope scope(st);
+    Work& w = st.solver.work;
     st.solver.changed = false;
     bool contradiction = false;
-    auto check = [&](const std::vector<int>& run, int clue) {
+    auto check = [&](std::span<const int> run, int clue) {
         int open = 0, last = 0, settled = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
+            const DigitList& c = at(w, j);
             if (c.size() > 1) {
                 ++open;
                 last = j;
             } else if (c.size() == 1) {
-                settled += digitValue(c[0]);
+                settled += c.first();
             }
         }
         if (open != 1)
             return true;
         const long long rest = static_cast<long long>(clue) - settled;
-        std::string& c = g[last].Choices;
-        if (rest >= 1 && rest <= 9 && c.find(static_cast<char>('0' + rest)) != std::string::npos) {
-            c.assign(1, static_cast<char>('0' + rest));
+        DigitList& c = at(w, last);
+        if (rest >= 1 && rest <= 9 && c.has(static_cast<int>(rest))) {
+            c = DigitList::single(static_cast<int>(rest));
             st.solver.changed = true;
             return true;
         }
@@ -99,116 +134,117 @@ bool CompleteLastCell(AppState& st) {
         st.solver.changed = false;
         return false;
     };
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty() && !check(g[i].cellsacross, g[i].across))
-            return true;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty() && !check(g[i].cellsdown, g[i].down))
+    for (const SolverRun& r : st.solver.runs)
+        if (!check(runCells(st.solver, r), r.clue))
             return true;
     return contradiction;
 }
 
 void PairRunComplements(AppState& st) {
-    Grid& g = st.grid;
+    WorkScope scope(st);
+    Work& w = st.solver.work;
     st.solver.changed = false;
     auto& pairs = st.solver.scratch;
     pairs.clear();
-    for (int i = 1; i <= g.ncells; ++i)
-        if (g[i].cellsacross.size() == 2)
-            pairs.push_back({g[i].across, g[i].cellsacross[0], g[i].cellsacross[1]});
-    for (int i = 1; i <= g.ncells; ++i)
-        if (g[i].cellsdown.size() == 2)
-            pairs.push_back({g[i].down, g[i].cellsdown[0], g[i].cellsdown[1]});
+    forEachRun(st.solver, [&](const SolverRun& r, std::span<const int> run) {
+        if (run.size() == 2)
+            pairs.push_back({r.clue, run[0], run[1]});
+    });
 
     // The complements of from, in from's order; values outside 1..9 are skipped.
-    auto complements = [](int clue, const std::string& from) {
-        std::string out;
-        for (char d : from) {
-            const long long v = static_cast<long long>(clue) - digitValue(d);
+    auto complements = [](int clue, DigitList from) {
+        DigitList out;
+        for (int k = 0, n = from.size(); k < n; ++k) {
+            const long long v = static_cast<long long>(clue) - from.at(k);
             if (v >= 1 && v <= 9)
-                out += static_cast<char>('0' + v);
+                out.push(static_cast<int>(v));
         }
         return out;
     };
     for (const PairRun& p : pairs) {
-        const std::string ca = g[p.a].Choices;
-        const std::string cb = g[p.b].Choices;
+        const DigitList ca = at(w, p.a);
+        const DigitList cb = at(w, p.b);
         if (ca.size() < cb.size()) {
-            g[p.b].Choices = complements(p.clue, ca);
+            at(w, p.b) = complements(p.clue, ca);
             st.solver.changed = true;
         } else if (cb.size() < ca.size()) {
-            g[p.a].Choices = complements(p.clue, cb);
+            at(w, p.a) = complements(p.clue, cb);
             st.solver.changed = true;
         }
     }
 }
 
 void RemovePairDigits(AppState& st, const std::string& pair, const std::vector<int>& run) {
-    Grid& g = st.grid;
-    for (int k : run) {
-        std::string& c = g[k].Choices;
-        if (c.size() > 2 && SortDigits(c) != pair) {
-            eraseChar(c, pair[0]);
-            eraseChar(c, pair[1]);
-            st.solver.changed = true;
-        }
-    }
+    WorkScope scope(st);
+    // A cell with more than two candidates never equals the sorted pair.
+    removeDigits(st, DigitList::fromText(pair.substr(0, 2)).mask(), run, 2);
 }
 
 void RemoveTripleDigits(AppState& st, const std::string& triple, const std::vector<int>& run) {
-    Grid& g = st.grid;
-    for (int k : run) {
-        std::string& c = g[k].Choices;
-        if (c.size() > 3 && SortDigits(c) != triple) {
-            eraseChar(c, triple[0]);
-            eraseChar(c, triple[2]);
-            eraseChar(c, triple[1]);
-            st.solver.changed = true;
-        }
-    }
+    WorkScope scope(st);
+    removeDigits(st, DigitList::fromText(triple.substr(0, 3)).mask(), run, 3);
 }
 
 void FindSameChoices(AppState& st) {
-    Grid& g = st.grid;
+    WorkScope scope(st);
+    const Work& w = st.solver.work;
     st.solver.changed = false;
-    auto check = [&](const std::vector<int>& run) {
-        std::string twos[2], threes[3];
+    // Sorted strings of distinct digits are equal when their digit sets are.
+    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
+        unsigned twos[2] = {0, 0}, threes[3] = {0, 0, 0};
         int n2 = 0, n3 = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
+            const DigitList& c = at(w, j);
             if (c.size() == 2) {
                 if (n2 < 2)
-                    twos[n2] = SortDigits(c);
+                    twos[n2] = c.mask();
                 ++n2;
             } else if (c.size() == 3) {
                 if (n3 < 3)
-                    threes[n3] = SortDigits(c);
+                    threes[n3] = c.mask();
                 ++n3;
             }
         }
         if (n2 == 2 && twos[0] == twos[1])
-            RemovePairDigits(st, twos[0], run);
+            removeDigits(st, twos[0], run, 2);
         if (n3 == 3 && threes[0] == threes[1] && threes[1] == threes[2])
-            RemoveTripleDigits(st, threes[0], run);
-    };
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            check(g[i].cellsacross);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            check(g[i].cellsdown);
+            removeDigits(st, threes[0], run, 3);
+    });
 }
 
-bool IsGridValid(const Grid& g) {
+namespace {
+
+// The candidates of the checks below, read from the cells' Choices or from
+// the working candidates: count, first digit, whether a digit is among them,
+// and whether a single candidate is a digit 1..9.
+struct TextCells {
+    const Grid& g;
+    int size(int j) const { return static_cast<int>(g[j].Choices.size()); }
+    int first(int j) const { return g[j].Choices[0] - '0'; }
+    bool has(int j, int d) const {
+        return g[j].Choices.find(static_cast<char>('0' + d)) != std::string::npos;
+    }
+    bool proper(int j) const { return g[j].Choices[0] >= '1' && g[j].Choices[0] <= '9'; }
+};
+
+struct WorkCells {
+    const Work& w;
+    int size(int j) const { return at(w, j).size(); }
+    int first(int j) const { return at(w, j).first(); }
+    bool has(int j, int d) const { return at(w, j).has(d); }
+    bool proper(int) const { return true; }
+};
+
+template <typename Cells> bool gridValid(const Grid& g, const Cells& cells) {
     // 1, 2: complete runs add up.
     auto addsUp = [&](const std::vector<int>& run, int clue) {
         int sum = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
-            if (c.size() > 1)
+            const int n = cells.size(j);
+            if (n > 1)
                 return true; // not complete
-            if (c.size() == 1)
-                sum += digitValue(c[0]);
+            if (n == 1)
+                sum += cells.first(j);
         }
         return sum == clue;
     };
@@ -216,12 +252,11 @@ bool IsGridValid(const Grid& g) {
     auto distinct = [&](const std::vector<int>& run, int) {
         unsigned seen = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
-            if (c.size() != 1)
+            if (cells.size(j) != 1)
                 continue;
-            if (!isDigit19(c[0]))
+            if (!cells.proper(j))
                 return false;
-            const unsigned bit = 1u << digitValue(c[0]);
+            const unsigned bit = 1u << cells.first(j);
             if (seen & bit)
                 return false;
             seen |= bit;
@@ -231,15 +266,16 @@ bool IsGridValid(const Grid& g) {
     // 5, 6: the last open cell can take the remainder.
     auto completable = [&](const std::vector<int>& run, int clue) {
         int open = 0, last = 0, sum = 0;
-        std::string settled;
+        unsigned settled = 0; // bits of the settled digits 1..9
         for (int j : run) {
-            const std::string& c = g[j].Choices;
-            if (c.size() > 1) {
+            const int n = cells.size(j);
+            if (n > 1) {
                 ++open;
                 last = j;
-            } else if (c.size() == 1) {
-                sum += digitValue(c[0]);
-                settled += c[0];
+            } else if (n == 1) {
+                sum += cells.first(j);
+                if (cells.proper(j))
+                    settled |= 1u << cells.first(j);
             }
         }
         if (open != 1)
@@ -247,8 +283,8 @@ bool IsGridValid(const Grid& g) {
         const long long rest = static_cast<long long>(clue) - sum;
         if (rest < 1 || rest > 9)
             return false;
-        const char r = static_cast<char>('0' + rest);
-        return settled.find(r) == std::string::npos && g[last].Choices.find(r) != std::string::npos;
+        const int r = static_cast<int>(rest);
+        return (settled & (1u << r)) == 0 && cells.has(last, r);
     };
     auto all = [&](auto&& check, bool acrossRuns) {
         for (int i = 1; i <= g.ncells; ++i) {
@@ -262,21 +298,13 @@ bool IsGridValid(const Grid& g) {
            all(completable, true) && all(completable, false);
 }
 
-bool HasEmptiedWhiteCell(const Grid& g) {
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].known && g[i].Choices.empty())
-            return true;
-    return false;
-}
-
-bool IsGridSolved(const Grid& g) {
+template <typename Cells> bool gridSolved(const Grid& g, const Cells& cells) {
     bool anyWhite = false;
     for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        if (s.known)
+        if (g[i].known)
             continue;
         anyWhite = true;
-        if (s.Choices.size() != 1 || !isDigit19(s.Choices[0]))
+        if (cells.size(i) != 1 || !cells.proper(i))
             return false;
     }
     if (!anyWhite)
@@ -286,21 +314,52 @@ bool IsGridSolved(const Grid& g) {
         unsigned seen = 0;
         int sum = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
-            if (c.size() != 1 || !isDigit19(c[0])) {
+            if (cells.size(j) != 1 || !cells.proper(j)) {
                 ok = false;
                 return;
             }
-            const unsigned bit = 1u << digitValue(c[0]);
+            const unsigned bit = 1u << cells.first(j);
             if (seen & bit)
                 ok = false;
             seen |= bit;
-            sum += digitValue(c[0]);
+            sum += cells.first(j);
         }
         if (sum != clue)
             ok = false;
     });
     return ok;
+}
+
+} // namespace
+
+bool IsGridValid(const Grid& g) {
+    return gridValid(g, TextCells{g});
+}
+
+bool IsGridValid(const Grid& g, const Work& w) {
+    return gridValid(g, WorkCells{w});
+}
+
+bool HasEmptiedWhiteCell(const Grid& g, const Work& w) {
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known && at(w, i).empty())
+            return true;
+    return false;
+}
+
+bool HasEmptiedWhiteCell(const Grid& g) {
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known && g[i].Choices.empty())
+            return true;
+    return false;
+}
+
+bool IsGridSolved(const Grid& g, const Work& w) {
+    return gridSolved(g, WorkCells{w});
+}
+
+bool IsGridSolved(const Grid& g) {
+    return gridSolved(g, TextCells{g});
 }
 
 } // namespace vextor

@@ -1,7 +1,10 @@
 #include "solver/sum_bounds.h"
 
 #include "model/grid_checks.h"
+#include "solver/work_grid.h"
 
+#include <bit>
+#include <span>
 #include <string>
 
 namespace vextor {
@@ -52,125 +55,117 @@ template <bool Max> int sumOfBound(const Grid& g, const std::vector<int>& run, c
 
 // The bound of an open cell without one digit is its first or second bound
 // (largest and next smaller value, or smallest and next larger value, with 0
-// or 99 standing for none). So for a cell under test the bound sums of all
-// its digits follow from one walk over the run: the sum of first bounds,
-// less a correction for the cells whose first bound is the digit itself.
-template <bool Max> struct CellBounds {
-    int first = Max ? 0 : 99;
-    int second = Max ? 0 : 99;
-    void add(int v) {
-        if (Max ? v > first : v < first) {
-            second = first;
-            first = v;
-        } else if (Max ? (v < first && v > second) : (v > first && v < second)) {
-            second = v;
+// or 99 standing for none). So the bound sums of a run follow from the sum of
+// first bounds, less a correction for the cells whose first bound is the
+// digit under test. The run's totals are kept up to date as its cells change,
+// so each cell under test costs one subtraction instead of a walk over the run.
+template <bool Max> struct RunBounds {
+    int base = 0;
+    int correction[10] = {};
+    // The largest (smallest) digit of a non-empty mask.
+    static int firstOf(unsigned m) {
+        return Max ? 32 - std::countl_zero(m) : std::countr_zero(m) + 1;
+    }
+    // Adds (sign 1) or removes (sign -1) one cell's share.
+    void add(DigitList c, int sign) {
+        const int n = c.size();
+        if (n == 1) {
+            base += sign * c.first();
+        } else if (n > 1) {
+            const unsigned m = c.mask();
+            const int first = firstOf(m);
+            const int second = firstOf(m & ~(1u << (first - 1)));
+            base += sign * first;
+            correction[first] += sign * (first - second);
         }
     }
 };
 
 // Passes 1 to 4: every open cell keeps the digits that can still meet the clue.
 template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
-    Grid& g = st.grid;
-    struct Correction {
-        int value;
-        int amount;
-    };
-    std::vector<Correction> corrections;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
-        const int len = acrossRuns ? s.lenacross : s.lendown;
-        if (run.empty() || len <= 2)
-            continue;
-        const int clue = acrossRuns ? s.across : s.down;
-        for (int k : run) {
-            if (g[k].Choices.size() == 1)
-                continue;
-            // The cell under test counts neither as settled nor as open.
-            std::string c = std::move(g[k].Choices);
-            g[k].Choices.clear();
-            int base = 0;
-            corrections.clear();
-            for (int j : run) {
-                const std::string& cj = g[j].Choices;
-                if (cj.size() == 1) {
-                    base += cj[0] - '0';
-                } else if (cj.size() > 1) {
-                    CellBounds<Max> b;
-                    for (char ch : cj)
-                        b.add(ch - '0');
-                    base += b.first;
-                    corrections.push_back({b.first, b.first - b.second});
+    Work& w = st.solver.work;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
+        if (sum.len <= 2)
+            return;
+        PassOnRun(st.solver, Max ? RulePass::UpperBound : RulePass::LowerBound, sum, [&] {
+            const int clue = sum.clue;
+            RunBounds<Max> bounds;
+            for (int j : run)
+                bounds.add(w[static_cast<std::size_t>(j)], 1);
+            for (int k : run) {
+                DigitList& cell = w[static_cast<std::size_t>(k)];
+                if (cell.size() == 1)
+                    continue;
+                // The cell under test counts neither as settled nor as open.
+                const DigitList c = cell;
+                bounds.add(c, -1);
+                const unsigned m = c.mask();
+                unsigned keep = 0;
+                for (unsigned rest = m; rest != 0; rest &= rest - 1) {
+                    const int dv = std::countr_zero(rest) + 1;
+                    const int total = dv + bounds.base - bounds.correction[dv];
+                    if (Max ? total >= clue : total <= clue)
+                        keep |= 1u << (dv - 1);
                 }
-            }
-            std::string keep;
-            for (char d : c) {
-                const int dv = d - '0';
-                int total = dv + base;
-                for (const Correction& corr : corrections)
-                    if (corr.value == dv)
-                        total -= corr.amount;
-                if (Max ? total >= clue : total <= clue)
-                    keep += d;
-                else
+                if (keep != m) {
                     st.solver.changed = true;
+                    cell = c.keep(keep);
+                }
+                bounds.add(cell, 1);
             }
-            g[k].Choices = std::move(keep);
-        }
-    }
+            return false;
+        });
+    });
 }
 
 // Passes 5 and 6: two open cells with the same two candidates leave the
-// third open cell the rest of the clue.
+// third open cell the rest of the clue. Sorted candidate strings are equal
+// when their digit sets are.
 void pairPass(AppState& st, bool acrossRuns) {
-    Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const auto& run = acrossRuns ? s.cellsacross : s.cellsdown;
-        if (run.empty())
-            continue;
-        long long rest = acrossRuns ? s.across : s.down;
-        const int len = acrossRuns ? s.lenacross : s.lendown;
+    Work& w = st.solver.work;
+    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
+        long long rest = sum.clue;
+        const int len = sum.len;
         int settled = 0;
         for (int j : run) {
-            const std::string& c = g[j].Choices;
+            const DigitList& c = w[static_cast<std::size_t>(j)];
             if (c.size() == 1) {
-                rest -= c[0] - '0';
+                rest -= c.first();
                 ++settled;
             }
         }
         if (len - settled != 3 || static_cast<int>(run.size()) - settled != 3)
-            continue;
-        std::string t[3];
+            return;
+        DigitList t[3];
         int nt = 0;
         for (int j : run)
-            if (g[j].Choices.size() != 1)
-                t[nt++] = SortDigits(g[j].Choices);
-        const std::string* pair = nullptr;
-        const std::string* third = nullptr;
-        if (t[0] == t[1] && t[0].size() == 2) {
+            if (w[static_cast<std::size_t>(j)].size() != 1)
+                t[nt++] = w[static_cast<std::size_t>(j)];
+        const DigitList* pair = nullptr;
+        const DigitList* third = nullptr;
+        if (t[0].mask() == t[1].mask() && t[0].size() == 2) {
             pair = &t[0];
             third = &t[2];
-        } else if (t[0] == t[2] && t[0].size() == 2) {
+        } else if (t[0].mask() == t[2].mask() && t[0].size() == 2) {
             pair = &t[0];
             third = &t[1];
-        } else if (t[1] == t[2] && t[1].size() == 2) {
+        } else if (t[1].mask() == t[2].mask() && t[1].size() == 2) {
             pair = &t[1];
             third = &t[0];
         } else {
-            continue;
+            return;
         }
-        const int p = ((*pair)[0] - '0') + ((*pair)[1] - '0');
+        const int p = pair->minDigit() + pair->maxDigit();
         if (p >= rest)
-            continue;
+            return;
         const long long r = rest - p;
         if (r > 9) // only a run without a solution gets here: leave it
-            continue;
-        const std::string thirdText = *third;
+            return;
+        const unsigned thirdDigits = third->mask();
         for (int j : run)
-            if (SortDigits(g[j].Choices) == thirdText)
-                g[j].Choices.assign(1, static_cast<char>('0' + r));
-    }
+            if (w[static_cast<std::size_t>(j)].mask() == thirdDigits)
+                w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
+    });
 }
 
 } // namespace
@@ -184,6 +179,7 @@ int SumOfMin(const Grid& g, const std::vector<int>& run, char d) {
 }
 
 void CheckMaxSums(AppState& st) {
+    WorkScope scope(st);
     st.solver.changed = false;
     boundPass<true>(st, true);
     boundPass<true>(st, false);

@@ -1,7 +1,9 @@
 #include "solver/sum_combos.h"
 
 #include "model/runs.h"
+#include "solver/work_grid.h"
 
+#include <span>
 #include <vector>
 
 namespace vextor {
@@ -29,6 +31,9 @@ SumComboTable::SumComboTable() {
             entry = distinct;
         }
     }
+    for (std::size_t n = 0; n < entries_.size(); ++n)
+        for (std::size_t t = 0; t < entries_[n].size(); ++t)
+            lists_[n][t] = DigitList::fromText(entries_[n][t]);
 }
 
 const SumComboTable& BuildSumCombos() {
@@ -47,6 +52,7 @@ std::string FilterDigits(const std::string& current, const std::string& digits) 
 }
 
 void InitCandidates(AppState& st) {
+    GridText text(st);
     Grid& g = st.grid;
     const auto size = static_cast<std::size_t>(g.ncells) + 1;
     st.solver.acrossowner.assign(size, 0);
@@ -69,11 +75,12 @@ namespace {
 
 // Passes 1 and 2: a run with settled cells narrows its unsettled cells to
 // the digits of the remaining sum, replacing longer candidate strings.
-void narrowByRemainder(Grid& g, const std::vector<int>& run, int clue, bool& changed) {
+void narrowByRemainder(Work& w, std::span<const int> run, int clue, bool& changed) {
     int k = 0, m = 0;
     for (int j : run) {
-        if (g[j].Choices.size() == 1) {
-            k += g[j].Choices[0] - '0';
+        const DigitList& c = w[static_cast<std::size_t>(j)];
+        if (c.size() == 1) {
+            k += c.first();
             ++m;
         }
     }
@@ -81,12 +88,13 @@ void narrowByRemainder(Grid& g, const std::vector<int>& run, int clue, bool& cha
     const long long rest = static_cast<long long>(clue) - k;
     if (m < 1 || rest <= 0)
         return;
-    const std::string& digits = sumcombos(u, rest > 1000 ? 1000 : static_cast<int>(rest));
+    const DigitList digits = sumcomboDigits(u, rest > 1000 ? 1000 : static_cast<int>(rest));
     if (digits.empty())
         return;
     for (int j : run) {
-        if (g[j].Choices.size() > digits.size()) {
-            g[j].Choices = digits;
+        DigitList& c = w[static_cast<std::size_t>(j)];
+        if (c.size() > digits.size()) {
+            c = digits;
             changed = true;
         }
     }
@@ -95,37 +103,26 @@ void narrowByRemainder(Grid& g, const std::vector<int>& run, int clue, bool& cha
 } // namespace
 
 void ApplyRunCombos(AppState& st) {
-    Grid& g = st.grid;
+    WorkScope scope(st);
+    Work& w = st.solver.work;
     bool changed = false;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            narrowByRemainder(g, g[i].cellsacross, g[i].across, changed);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            narrowByRemainder(g, g[i].cellsdown, g[i].down, changed);
-    for (int i = 1; i <= g.ncells; ++i) {
-        const auto& run = g[i].cellsacross;
-        if (run.empty())
-            continue;
-        const std::string& digits = sumcombos(static_cast<int>(run.size()), g[i].across);
-        std::string excluded;
-        for (char ch = '1'; ch <= '9'; ++ch)
-            if (digits.find(ch) == std::string::npos)
-                excluded += ch;
-        if (excluded.empty())
-            continue;
+    for (const bool across : {true, false})
+        forEachRunOf(st.solver, across, [&](const SolverRun& sum, std::span<const int> run) {
+            narrowByRemainder(w, run, sum.clue, changed);
+        });
+    forEachRunOf(st.solver, true, [&](const SolverRun& sum, std::span<const int> run) {
+        const unsigned digits = sumcomboDigits(static_cast<int>(run.size()), sum.clue).mask();
+        if (digits == 0x1ffu) // no digit excluded
+            return;
         for (int j : run) {
-            std::string& ch = g[j].Choices;
-            std::string kept;
-            for (char d : ch)
-                if (excluded.find(d) == std::string::npos)
-                    kept += d;
-            if (kept != ch) {
-                ch = kept;
+            DigitList& c = w[static_cast<std::size_t>(j)];
+            const DigitList kept = c.keep(digits);
+            if (!(kept == c)) {
+                c = kept;
                 changed = true;
             }
         }
-    }
+    });
     st.solver.changed = changed;
 }
 

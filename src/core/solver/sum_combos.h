@@ -24,11 +24,19 @@ public:
         return entries_[static_cast<std::size_t>(count - kMinCount)]
                        [static_cast<std::size_t>(sum - kMinSum)];
     }
+    // The same entry as a digit list.
+    DigitList digits(int count, int sum) const {
+        if (count < kMinCount || count > kMaxCount || sum < kMinSum || sum > kMaxSum)
+            return {};
+        return lists_[static_cast<std::size_t>(count - kMinCount)]
+                     [static_cast<std::size_t>(sum - kMinSum)];
+    }
 
 private:
     friend const SumComboTable& BuildSumCombos();
     SumComboTable();
     std::array<std::array<std::string, kMaxSum - kMinSum + 1>, kMaxCount - kMinCount + 1> entries_;
+    std::array<std::array<DigitList, kMaxSum - kMinSum + 1>, kMaxCount - kMinCount + 1> lists_;
     std::string empty_;
 };
 
@@ -38,6 +46,9 @@ const SumComboTable& BuildSumCombos();
 // Shorthand for BuildSumCombos()(count, sum).
 inline const std::string& sumcombos(int count, int sum) {
     return BuildSumCombos()(count, sum);
+}
+inline DigitList sumcomboDigits(int count, int sum) {
+    return BuildSumCombos().digits(count, sum);
 }
 
 // current empty: digits unchanged; otherwise the characters of digits, in

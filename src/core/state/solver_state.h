@@ -2,6 +2,8 @@
 // counters and the ordered containers of the guessing machinery.
 #pragma once
 
+#include "model/digit_list.h"
+
 #include <array>
 #include <deque>
 #include <string>
@@ -44,6 +46,16 @@ struct PairRun {
     int b = 0;
 };
 
+// A run as the solver walks it: its sum cell, clue, recorded length and its
+// cells, runCells[begin] to runCells[end - 1].
+struct SolverRun {
+    int head = 0;
+    int clue = 0;
+    int len = 0;
+    int begin = 0;
+    int end = 0;
+};
+
 struct SolverState {
     bool changed = false;         // set by every rule that writes a candidate string
     std::vector<int> acrossowner; // white cell -> sum cell heading its across run (0 none)
@@ -64,6 +76,23 @@ struct SolverState {
     // Deduction cycles of the last Deduce call that stopped at its bound
     // (0 when it ended on its own).
     int deduceBoundHits = 0;
+
+    // The candidates while solver work runs (solver/work_grid.h): work by cell,
+    // work0 the saved copy, shown what the cells' Choices were last given.
+    std::vector<DigitList> work, work0, shown;
+    bool work0Set = false;       // work0 holds a copy taken in this piece of work
+    int workDepth = 0;           // nesting of solver work; 0 = Choices are the truth
+    unsigned workGeneration = 0; // grid generation the work was loaded from
+    // The runs of the grid while solver work runs: the across runs by sum
+    // cell, then the down runs; only runs of at least one cell.
+    std::vector<SolverRun> runs;
+    std::vector<int> runCells;
+    std::size_t acrossRuns = 0; // runs[0 .. acrossRuns - 1] are the across runs
+    // Per rule pass and run: the run's candidates when the pass last left the
+    // run as it was (passKept marks the runs for which that holds), so the
+    // pass can skip the run while its candidates stay the same.
+    std::vector<DigitList> passSeen;
+    std::vector<unsigned char> passKept;
 
     // The solver's ordered containers; a loaded puzzle empties them.
     std::vector<std::string> choiceList;   // kept in ascending text order
