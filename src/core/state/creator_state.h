@@ -35,6 +35,8 @@ struct CreatorState {
     bool literalRepairs = false;
     // Puzzles asked for by the last Auto command.
     int ncreate = 0;
+    // Cells marked by the last solution count (two solutions differ there).
+    std::vector<int> markedCells;
 };
 
 } // namespace vextor
