@@ -37,6 +37,8 @@ struct CreatorState {
     int ncreate = 0;
     // Cells marked by the last solution count (two solutions differ there).
     std::vector<int> markedCells;
+    // The layout and clues the difficulty label was last rated for.
+    std::string ratedLayout;
 };
 
 } // namespace vextor
