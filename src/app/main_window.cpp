@@ -11,6 +11,7 @@
 #include "app/qt_user_interface.h"
 #include "app/solver_buttons.h"
 #include "appearance/colour_scheme.h"
+#include "create/difficulty.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "manual/manual_solve.h"
@@ -43,6 +44,9 @@ constexpr int kButtonTop = 48;
 // Gap between the grid area and the CreateNewRandom button below it.
 constexpr int kBelowGrid = 60;
 constexpr int kCommand14Width = 1500;
+// The difficulty label: on the size label's row, after the navigation buttons.
+constexpr int kDifficultyLeft = 6624;
+constexpr int kDifficultyWidth = 1320;
 
 struct ToolButton {
     const char* name;
@@ -75,7 +79,7 @@ const ToolButton kNavigation[] = {
 
 // A window inside the grid margins when the core has not sized it yet.
 QSize windowSizeFor(const WindowFit& fit) {
-    const int right = std::max(kGridAreaLeft + fit.gridWidth, 6144 + kButtonWidth);
+    const int right = std::max(kGridAreaLeft + fit.gridWidth, kDifficultyLeft + kDifficultyWidth);
     // Below the grid area: the CreateNewRandom button.
     return QSize(px(right + 48),
                  px(kGridAreaTop + fit.gridHeight + kBelowGrid + kButtonHeight + 48));
@@ -139,7 +143,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
-    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom, Add Puzzle
+    wireCreateCommands(*this); // Compile, Auto, CreateNewRandom, Add Puzzle
     wirePrintMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
@@ -186,6 +190,9 @@ void MainWindow::buildControls() {
     title_->setFont(courierFont(pointsToPixels(9), true));
     gridSize_ = makeLabel(this, "GridSize", "99x99", 4080, 72, 600, 276);
     seqLabel_ = makeLabel(this, "Label2", "Seq#", 4080, 400, 600, 276);
+    difficulty_ =
+        makeLabel(this, "Difficulty", QString(), kDifficultyLeft, 72, kDifficultyWidth, 276);
+    difficulty_->setToolTip("Difficulty: easy, medium, hard or very hard, and 1 to 100");
     puzNumber_ = makeLabel(this, "puznumber", QString(), 5424, 400, 1200, 276);
 
     puzNumNow_ = new QLineEdit("1", this);
@@ -273,6 +280,7 @@ void MainWindow::buildMenus() {
     addItem(m, "mnuviewsol", "View Solution Stored in Current File");
     addItem(m, "mnuaddpuz", "Add Puzzle to a File");
     addItem(m, "mnudeletepuz", "Delete Puzzle from Current File");
+    addItem(m, "mnucountsol", "Count Solutions");
     m->addSeparator();
     addItem(m, "mnupuzzlecancel", "Cancel", true);
 
@@ -386,6 +394,7 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     } catch (...) {
         ui_->message("The command stopped on an unexpected error.");
     }
+    UpdateDifficultyText(st_);
     refresh();
 }
 
@@ -409,6 +418,7 @@ void MainWindow::refresh() {
     title_->setText(shown);
     title_->setToolTip(shown == title ? QString() : title);
     gridSize_->setText(QString::fromStdString(t.gridSize));
+    difficulty_->setText(QString::fromStdString(t.difficulty));
     puzNumber_->setText(QString::fromStdString(t.puzNumber));
     const QString number = QString::fromStdString(t.puzNumNow);
     if (puzNumNow_->text() != number)

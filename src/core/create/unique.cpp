@@ -241,6 +241,11 @@ int partLoneCells(AppState& st, Heads& head) {
 
 Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long long nodeBudget) {
     Grid& g = st.grid;
+    bool white = false; // a layout without white cells is no puzzle
+    for (int i = 1; i <= g.ncells && !white; ++i)
+        white = !g[i].known;
+    if (!white)
+        return Uniqueness::Failed;
     const auto clue = [&](int h, int dir) -> int& { return dir == 0 ? g[h].across : g[h].down; };
     Heads head = headsOf(g);
     const int parted = layoutChanges ? partLoneCells(st, head) : 0;
