@@ -220,10 +220,14 @@ void CompileCommand(AppState& st, UserInterface& ui) {
         } else {
             ClearSolutionMarks(st);
             if (compileGrid(st, ui, true, true, false) == CompileResult::Compiled) {
-                // Done, and how many solutions the clues allow.
-                const ExactResult r = CountSolutions(st.grid, 2);
+                // Done, and how many solutions the clues allow (a layout
+                // without white cells has none to tell).
+                bool white = false;
+                for (int i = 1; i <= st.grid.ncells && !white; ++i)
+                    white = !st.grid[i].known;
+                const ExactResult r = white ? CountSolutions(st.grid, 2) : ExactResult{};
                 MarkDifferingCells(st, r);
-                ui.message("Done\r\n" + SolutionCountText(r));
+                ui.message(white ? "Done\r\n" + SolutionCountText(r) : "Done");
             }
             return;
         }
