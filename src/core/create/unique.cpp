@@ -42,8 +42,10 @@ int digitOf(const Square& s) {
 }
 
 // Every so many repair steps a layout may change, a cell becomes a sum cell.
-constexpr int kSplitEvery = 2;
+constexpr int kSplitEvery = 3;
 constexpr std::size_t kRecent = 3;
+// Runs longer than this are cut in two before a layout is repaired.
+constexpr int kLongRun = 4;
 
 struct Move {
     int cell = 0;
@@ -237,6 +239,29 @@ int partLoneCells(AppState& st, Heads& head) {
     return -1;
 }
 
+// Cuts every run longer than kLongRun in two at a random inner cell (both
+// parts keep two cells or more) that becomes a sum cell; returns the cuts.
+int cutLongRuns(AppState& st, Heads& head) {
+    Grid& g = st.grid;
+    int cuts = 0;
+    for (int i = 1; i <= g.ncells; ++i) {
+        for (const int dir : {0, 1}) {
+            if (!g[i].known || g[i].Black)
+                continue;
+            const std::vector<int> run = runOf(g, i, dir);
+            const int len = static_cast<int>(run.size());
+            if (len <= kLongRun)
+                continue;
+            const int at = 2 + st.rng.draw(len - 4) - 1; // 2 .. len - 3
+            if (splitAt(st, run[static_cast<std::size_t>(at)]))
+                ++cuts;
+        }
+    }
+    if (cuts > 0)
+        head = headsOf(g);
+    return cuts;
+}
+
 } // namespace
 
 Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long long nodeBudget) {
@@ -248,7 +273,7 @@ Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long lon
         return Uniqueness::Failed;
     const auto clue = [&](int h, int dir) -> int& { return dir == 0 ? g[h].across : g[h].down; };
     Heads head = headsOf(g);
-    const int parted = layoutChanges ? partLoneCells(st, head) : 0;
+    const int parted = layoutChanges ? cutLongRuns(st, head) + partLoneCells(st, head) : 0;
     if (parted < 0)
         return Uniqueness::Failed;
     // The cells changed last do not change again at once: no going round.

@@ -23,17 +23,19 @@ const char* UniquenessWord(Uniqueness u);
 // Repair steps tried before a puzzle is given up, and the node budget of
 // each count: a count that runs out of it counts as "not unique".
 inline constexpr int kMaxUniqueRepairs = 100;
-inline constexpr long long kUniqueNodeBudget = 100000;
+inline constexpr long long kUniqueNodeBudget = 5000;
 
 // Gives the compiled puzzle in the grid (one digit in every white cell, the
 // clues their run sums) exactly one solution. While two solutions exist, one
 // cell where they differ gets another digit that none of its run-mates hold,
 // the one leaving its runs' clues with the fewest digit sets, and its clues
-// are summed again. With layoutChanges, two differing cells that share their
-// only run (they swap whatever their digits) are parted: one becomes a sum
-// cell heading what follows it, when the layout still passes the layout
-// check and the connection test. Failed leaves a puzzle that is still sound
-// (distinct digits, clues equal to the sums) but not unique.
+// are summed again. With layoutChanges (random layouts) the layout changes
+// too, a white cell becoming a sum cell heading what follows it whenever the
+// layout still passes the layout check and the connection test: first every
+// run longer than four cells is cut in two, and of two cells that share their
+// only run (they swap whatever their digits) one is turned; then every third
+// repair step turns a differing cell. Failed leaves a puzzle that is still
+// sound (distinct digits, clues equal to the sums) but not unique.
 Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs = kMaxUniqueRepairs,
                       long long nodeBudget = kUniqueNodeBudget);
 
