@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Makes resources/puzzles.vxt with vextor-cli itself: puzzles with exactly
 one solution (create --unique) from 6 x 6 to 15 x 15, with solutions, two of
-different difficulty per size where the seeds tried give them, titled with
-size and difficulty ("10 x 10 medium").
+different difficulty per size where the seeds tried give them (the words
+least used so far first, to cover the range), titled with size and
+difficulty ("10 x 10 medium").
 
 Sizes 7 x 7 to 10 x 10 are random layouts; 6 x 6 and 11 x 11 up compile the
 layouts made here (random layouts stop at 10 x 10 and rarely fit 6 x 6): one known cell in every k cells of
@@ -76,8 +77,9 @@ def main():
                         "--seed", str(seed)] + source, check=True, capture_output=True)
 
     chosen = []  # (size, seed, word)
+    shown = {}  # word -> puzzles chosen with it so far
     for n in range(6, 16):
-        words = []
+        first = {}  # word -> the first seed giving it
         for seed in SEEDS:
             trial = os.path.join(tmp, "trial.vxt")
             if os.path.exists(trial):
@@ -85,12 +87,11 @@ def main():
             create(trial, n, seed)
             rating = subprocess.run([cli, "rate", trial, "1"], check=True, capture_output=True,
                                     text=True).stdout.split("\t")
-            word = rating[1]
-            if word not in words:
-                words.append(word)
-                chosen.append((n, seed, word))
-            if len(words) == 2:
-                break
+            first.setdefault(rating[1], seed)
+        # The two words of this size least shown so far, across the range.
+        for word in sorted(first, key=lambda w: (shown.get(w, 0), first[w]))[:2]:
+            chosen.append((n, first[word], word))
+            shown[word] = shown.get(word, 0) + 1
     if os.path.exists(out):
         os.remove(out)
     for n, seed, _ in chosen:
