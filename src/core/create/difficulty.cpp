@@ -111,15 +111,16 @@ Difficulty RatePuzzle(const AppState& st) {
 void UpdateDifficultyText(AppState& st) {
     const Grid& g = st.grid;
     std::string layout = plainNumber(g.rows) + "x" + plainNumber(g.cols) + ":";
-    bool white = false;
+    bool white = false, marks = false; // marks: clues still to be compiled (-1)
     for (int i = 1; i <= g.ncells; ++i) {
         const Square& s = g[i];
         white = white || !s.known;
+        marks = marks || (s.known && (s.across < 0 || s.down < 0));
         layout +=
             s.known ? (s.Black ? "X" : plainNumber(s.across) + "," + plainNumber(s.down)) : ".";
         layout += ' ';
     }
-    if (st.editmode || !white) {
+    if (marks || !white) {
         st.creator.ratedLayout.clear();
         st.texts.difficulty.clear();
         return;

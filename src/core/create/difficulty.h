@@ -35,7 +35,7 @@ Difficulty RatePuzzle(const AppState& st);
 
 // The main window's difficulty label: "medium 31", or empty when the grid
 // holds no solvable puzzle. Rates again only when the layout or the clues
-// changed since the last call; empty while the layout is edited.
+// changed since the last call; empty while sum cells wait to be compiled.
 void UpdateDifficultyText(AppState& st);
 
 } // namespace vextor
