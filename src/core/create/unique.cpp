@@ -373,10 +373,14 @@ void CountSolutionsCommand(AppState& st, UserInterface& ui) {
         ui.message("Cancel AutoSolve first");
         return;
     }
-    bool white = false;
-    for (int i = 1; i <= st.grid.ncells && !white; ++i)
-        white = !st.grid[i].known;
-    if (!white) {
+    // A puzzle needs white cells, and sum cells whose clues were compiled.
+    bool white = false, marks = false;
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        const Square& c = st.grid[i];
+        white = white || !c.known;
+        marks = marks || c.across < 0 || c.down < 0;
+    }
+    if (!white || marks) {
         ui.message("Invalid puzzle");
         return;
     }

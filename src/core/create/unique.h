@@ -48,8 +48,8 @@ std::string SolutionCountText(const ExactResult& r);
 void MarkDifferingCells(AppState& st, const ExactResult& r);
 
 // The Count Solutions command: refuses while AutoSolve runs; "Invalid
-// puzzle" without white cells; otherwise counts the solutions of the clues
-// (up to two), marks the cells where two of them differ and tells the count.
+// puzzle" without white cells or with sum cells not yet compiled; otherwise counts the solutions of
+// the clues (up to two), marks the cells where two of them differ and tells the count.
 void CountSolutionsCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor

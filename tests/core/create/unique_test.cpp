@@ -89,6 +89,7 @@ int bruteCount(const Grid& g) {
 const std::vector<std::string> kOne = {"X 0,4 0,3", "3,0 . .", "4,0 . ."};
 const std::vector<std::string> kTwo = {"X 0,4 0,4", "4,0 . .", "4,0 . ."};
 const std::vector<std::string> kNone = {"X 0,3 0,3", "3,0 . .", "4,0 . ."};
+const std::vector<std::string> kSquare = {"X 0,-1 0,-1", "-1,0 . .", "-1,0 . ."};
 
 } // namespace
 
@@ -145,7 +146,8 @@ TEST(Unique, CountSolutionsAndCompileTellTheCountAndMark) {
         std::vector<int> marked;
     } cases[] = {{&kOne, "This puzzle has exactly one solution", {}},
                  {&kTwo, two, {5, 6, 8, 9}},
-                 {&kNone, "This puzzle has no solution", {}}};
+                 {&kNone, "This puzzle has no solution", {}},
+                 {&kSquare, "Invalid puzzle", {}}}; // not compiled yet
     for (const auto& c : cases) {
         AppState st(1);
         ScriptedUserInterface ui;
