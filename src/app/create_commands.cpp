@@ -5,6 +5,7 @@
 #include "create/batch_create.h"
 #include "create/compile.h"
 #include "create/random_layout.h"
+#include "create/unique.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -57,6 +58,12 @@ void wireCreateCommands(MainWindow& w) {
         QObject::connect(a, &QAction::triggered, &w, [&w] {
             w.hidePad();
             w.runCommand([&w] { CompileCommand(w.state(), w.ui()); });
+        });
+    }
+    if (QAction* a = w.action("mnucountsol")) {
+        a->setEnabled(true);
+        QObject::connect(a, &QAction::triggered, &w, [&w] {
+            w.runCommand([&w] { CountSolutionsCommand(w.state(), w.ui()); });
         });
     }
     if (QAction* a = w.action("mnuautocreate")) {

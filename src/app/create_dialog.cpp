@@ -61,6 +61,10 @@ CreateDialog::CreateDialog(UserInterface& ui, QWidget* parent) : QDialog(parent)
     grid->addWidget(label2, 2, 3);
     grid->addWidget(text3_, 2, 4);
     grid->addWidget(check3_, 3, 0, 1, 5);
+    // Beyond the dialog's first design: every puzzle made has one solution.
+    checkUnique_ = named(new QCheckBox("Unique solution", frame3_), "CheckUnique",
+                         "Every puzzle made has exactly one solution");
+    grid->addWidget(checkUnique_, 4, 0, 1, 5);
 
     command2_ = named(new QPushButton("Cancel", this), "Command2");
     command1_ = named(new QPushButton("Create", this), "Command1");
@@ -127,6 +131,7 @@ CreateDialogForm CreateDialog::form() const {
     f.rows = text2_->text().toStdString();
     f.cols = text3_->text().toStdString();
     f.storeSolution = check1_->isChecked();
+    f.unique = checkUnique_->isChecked();
     f.count = text1_->text().toStdString();
     f.fileNow = fileNow_->text().toStdString();
     return f;
@@ -149,6 +154,7 @@ void CreateDialog::load(const CreateDialogForm& f) {
     text2_->setText(q(f.rows));
     text3_->setText(q(f.cols));
     check1_->setChecked(f.storeSolution);
+    checkUnique_->setChecked(f.unique);
     text1_->setText(q(f.count));
     fileNow_->setText(q(f.fileNow));
 }

@@ -60,6 +60,7 @@ private:
     QPushButton* command1_;
     QGroupBox* frame2_;
     QCheckBox* check1_;
+    QCheckBox* checkUnique_; // "Unique solution"
     QGroupBox* frame1_;
     QLineEdit* text1_;
     QGroupBox* inFileFrame_;

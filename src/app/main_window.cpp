@@ -12,6 +12,7 @@
 #include "app/qt_user_interface.h"
 #include "app/solver_buttons.h"
 #include "appearance/colour_scheme.h"
+#include "create/difficulty.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "manual/manual_solve.h"
@@ -48,6 +49,9 @@ constexpr int kButtonTop = 48;
 // Gap between the grid area and the CreateNewRandom button below it.
 constexpr int kBelowGrid = 60;
 constexpr int kCommand14Width = 1500;
+// The difficulty label: on the size label's row, after the navigation buttons.
+constexpr int kDifficultyLeft = 6984; // after the View Size button
+constexpr int kDifficultyWidth = 1320;
 
 struct ToolButton {
     const char* name;
@@ -86,7 +90,8 @@ const char* const kZoomSetting = "view/zoom";
 // The window around the grid area (already sized in pixels at the view size).
 QSize windowSizeFor(const QSize& gridArea) {
     const int right =
-        std::max(px(kGridAreaLeft) + gridArea.width(), px(kViewButton.left + kButtonWidth));
+        std::max({px(kGridAreaLeft) + gridArea.width(), px(kViewButton.left + kButtonWidth),
+                  px(kDifficultyLeft + kDifficultyWidth)});
     // Below the grid area: the CreateNewRandom button.
     return QSize(right + px(48),
                  px(kGridAreaTop) + gridArea.height() + px(kBelowGrid + kButtonHeight + 48));
@@ -153,7 +158,7 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     buildMenus();
     wireSolverButtons(*this);
     wireFileMenu(*this);
-    wireCreateCommands(*this);                 // Compile, Auto, CreateNewRandom, Add Puzzle
+    wireCreateCommands(*this); // Compile, Auto, CreateNewRandom, Add Puzzle
     wirePrintMenu(*this);
     interaction_ = new GridInteraction(*this); // solving by hand and layout editing
     // The platform's button face colour is the panel colour of the default scheme.
@@ -204,6 +209,9 @@ void MainWindow::buildControls() {
     title_->setFont(courierFont(pointsToPixels(9), true));
     gridSize_ = makeLabel(this, "GridSize", "99x99", 4080, 72, 600, 276);
     seqLabel_ = makeLabel(this, "Label2", "Seq#", 4080, 400, 600, 276);
+    difficulty_ =
+        makeLabel(this, "Difficulty", QString(), kDifficultyLeft, 72, kDifficultyWidth, 276);
+    difficulty_->setToolTip("Difficulty: easy, medium, hard or very hard, and 1 to 100");
     puzNumber_ = makeLabel(this, "puznumber", QString(), 5424, 400, 1200, 276);
 
     puzNumNow_ = new QLineEdit("1", this);
@@ -296,6 +304,7 @@ void MainWindow::buildMenus() {
     addItem(m, "mnuviewsol", "View Solution Stored in Current File");
     addItem(m, "mnuaddpuz", "Add Puzzle to a File");
     addItem(m, "mnudeletepuz", "Delete Puzzle from Current File");
+    addItem(m, "mnucountsol", "Count Solutions");
     m->addSeparator();
     addItem(m, "mnupuzzlecancel", "Cancel", true);
 
@@ -465,6 +474,7 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     } catch (...) {
         ui_->message("The command stopped on an unexpected error.");
     }
+    UpdateDifficultyText(st_);
     refresh();
 }
 
@@ -489,6 +499,7 @@ void MainWindow::refresh() {
     title_->setText(shown);
     title_->setToolTip(shown == title ? QString() : title);
     gridSize_->setText(QString::fromStdString(t.gridSize));
+    difficulty_->setText(QString::fromStdString(t.difficulty));
     puzNumber_->setText(QString::fromStdString(t.puzNumber));
     const QString number = QString::fromStdString(t.puzNumNow);
     if (puzNumNow_->text() != number)

@@ -122,6 +122,7 @@ private:
     GridView* grid_ = nullptr;
     QLineEdit* puzNumNow_ = nullptr;
     QLabel* title_ = nullptr;
+    QLabel* difficulty_ = nullptr;
     QLabel* gridSize_ = nullptr;
     QLabel* puzNumber_ = nullptr;
     QLabel* seqLabel_ = nullptr;

@@ -39,7 +39,7 @@ private:
 
 int runCreate(const Command& self, const std::vector<std::string>& args, Context& ctx) {
     const auto opt =
-        parseOptionValues(self, args, 1, {"--random-size", "--solution"},
+        parseOptionValues(self, args, 1, {"--random-size", "--solution", "--unique"},
                           {"--count", "--size", "--template", "--title", "--seed"}, ctx);
     if (!opt)
         return kUsage;
@@ -69,6 +69,7 @@ int runCreate(const Command& self, const std::vector<std::string>& args, Context
     form.fileNow = opt->positional[0];
     form.count = std::to_string(*count);
     form.storeSolution = opt->has("--solution");
+    form.unique = opt->has("--unique");
     if (const std::string* t = value("--title"))
         form.title = *t;
     if (const std::string* size = value("--size")) {
@@ -104,7 +105,10 @@ int runCreate(const Command& self, const std::vector<std::string>& args, Context
     int done = 0;
     const BatchSummary sum = RunBatch(st, ctx.ui, form, [&](const CreatedPuzzle& p) {
         ctx.out << p.record << "\t" << p.rows << "x" << p.cols << "\t" << p.layouts << "\t"
-                << p.micros << "\n";
+                << p.micros;
+        if (form.unique)
+            ctx.out << "\t" << p.uniqueness;
+        ctx.out << "\n";
         bar.step(++done);
     });
     const int wanted = *count > 0 ? *count : 1;
@@ -117,7 +121,7 @@ extern const Command createCommand;
 const Command createCommand{
     "create",
     "OUTFILE --count N (--size RxC | --random-size | --template FILE:M) [--solution] "
-    "[--title T] [--seed S]",
+    "[--unique] [--title T] [--seed S]",
     "Create N puzzles unattended and append them to OUTFILE.",
     "Runs the Auto command's generation and appends N records to OUTFILE\n"
     "(created when missing), numbered after the records already there. With\n"
@@ -128,6 +132,10 @@ const Command createCommand{
     "  --template FILE:M  new digits and clues on the layout of record M of\n"
     "                   FILE\n"
     "  --solution       store each puzzle's solution\n"
+    "  --unique         every puzzle has exactly one solution: one with more\n"
+    "                   gets new digits where two solutions differ (random\n"
+    "                   layouts also sum cells there and shorter runs), or\n"
+    "                   is dropped and another made\n"
     "  --title T        the title (default \"New Puzzle\"; random puzzles add\n"
     "                   the date and time)\n"
     "  --seed S         seed the random layouts and digits (the same seed and\n"
@@ -135,7 +143,8 @@ const Command createCommand{
     "\n"
     "Prints one tab-separated line per puzzle: record number, RxC, layouts\n"
     "tried (compile attempts for a template) and the creation time in\n"
-    "microseconds. Exit status 0 when all N were made, 1 when creation\n"
+    "microseconds; with --unique also \"unique\" (so as compiled) or\n"
+    "\"repaired\". Exit status 0 when all N were made, 1 when creation\n"
     "stopped early, 2 for wrong usage or a size the creation dialog refuses.",
     runCreate};
 

@@ -169,6 +169,19 @@ TEST_F(FileWindow, DeleteAsksThenShowsTheFirstRecord) {
     EXPECT_EQ(title() + w->label("puznumber")->text(), "alpha of 2");
 }
 
+TEST_F(FileWindow, CountSolutionsMarksWhereTwoSolutionsDiffer) {
+    start("#1\r\nTwo\r\n 3, 3\r\nX 0,4 0,4\r\n4,0 2\r\n4,0 2\r\n");
+    EXPECT_EQ(w->label("Difficulty")->text().left(10), "very hard ");
+    w->action("mnucountsol")->trigger();
+    EXPECT_EQ(ui.messages.back(), "This puzzle has two or more solutions\r\n"
+                                  "The marked cells differ between two of them");
+    std::vector<int> marked;
+    for (int i = 1; i <= 9; ++i)
+        if (describeCell(w->state().grid[i]).tickVisible)
+            marked.push_back(i);
+    EXPECT_EQ(marked, (std::vector<int>{5, 6, 8, 9}));
+}
+
 TEST_F(FileWindow, AFailedLoadOfALargerRecordShowsItsCellsInPlace) {
     // Record 2 has a valid 6 x 7 size but only two row lines.
     ASSERT_NO_FATAL_FAILURE(start(kTiny + "#2\r\nBig\r\n 6, 7\r\nX X X X X X X\r\nX 6\r\n"));
@@ -220,7 +233,8 @@ TEST_F(CreateWindow, CompileShowsDoneAndPaintsTheClues) {
     drawSquare();
     ASSERT_TRUE(w->action("mnucompile")->isEnabled());
     w->action("mnucompile")->trigger();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Done"});
+    ASSERT_EQ(ui.messages.size(), 1u); // Done, and the solution count
+    EXPECT_EQ(ui.messages[0].substr(0, 6), "Done\r\n");
     EXPECT_FALSE(describeCell(st().grid[5]).acrossText.empty() ||
                  describeCell(st().grid[2]).downText.empty());
     EXPECT_TRUE(describeCell(st().grid[6]).bold); // one digit, large and bold

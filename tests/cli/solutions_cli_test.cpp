@@ -1,4 +1,5 @@
-// vextor-cli solutions: per record the count and the cells where two solutions differ.
+// vextor-cli solutions, rate and create --unique.
+#include "base/text.h"
 #include "cli/cli.h"
 #include "support/test_files.h"
 
@@ -39,4 +40,27 @@ TEST(SolutionsCli, CountsAndDifferingCells) {
         EXPECT_EQ(cli::run(c.args, out, err), c.status) << c.args.back();
         EXPECT_EQ(out.str(), c.out) << c.args.back();
     }
+}
+
+TEST(SolutionsCli, RateAndUniqueCreation) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    writeFile(file, kThree);
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::run({"rate", file}, out, err), 0);
+    EXPECT_EQ(out.str().substr(0, 8), "#1\teasy\t");
+    EXPECT_NE(out.str().find("#2\tvery hard\t"), std::string::npos);
+    EXPECT_NE(out.str().find("#3\tunsolved\t0\n"), std::string::npos);
+    // Every line of create --unique ends in unique or repaired, and every
+    // record made has one solution.
+    const std::string made = dir.file("made.vxt");
+    std::ostringstream cout, cerr, sout;
+    EXPECT_EQ(cli::run({"create", made, "--count", "3", "--size", "8x8", "--unique", "--seed", "4"},
+                       cout, cerr),
+              0);
+    for (const std::string& line : split(cout.str(), '\n'))
+        EXPECT_TRUE(line.empty() || line.ends_with("\tunique") || line.ends_with("\trepaired"))
+            << line;
+    EXPECT_EQ(cli::run({"solutions", made}, sout, cerr), 0);
+    EXPECT_EQ(sout.str(), "#1\t1\t\n#2\t1\t\n#3\t1\t\n");
 }

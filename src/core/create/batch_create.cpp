@@ -3,10 +3,12 @@
 #include "base/text.h"
 #include "create/compile.h"
 #include "create/random_layout.h"
+#include "create/unique.h"
 #include "files/file_management.h"
 #include "files/puzzle_file.h"
 #include "state/grid_commands.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -101,9 +103,25 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
             }
             return true;
         };
+        std::string uniqueness; // of the puzzle just made
+        int dropped = 0;        // puzzles in a row without a unique solution
+        // A compiled puzzle with several solutions is repaired or dropped.
+        const auto keep = [&] {
+            if (!form.unique)
+                return true;
+            const Uniqueness u = MakeUnique(st, form.randomTemplate);
+            if (u != Uniqueness::Failed) {
+                uniqueness = UniquenessWord(u);
+                dropped = 0;
+                return true;
+            }
+            if (++dropped >= kMaxDroppedPuzzles)
+                failure = "Unable to make a puzzle with exactly one solution";
+            return false;
+        };
         const auto report = [&](int layouts, Clock::time_point start) {
             if (onPuzzle)
-                onPuzzle({record, g.rows, g.cols, layouts, microsSince(start)});
+                onPuzzle({record, g.rows, g.cols, layouts, microsSince(start), uniqueness});
         };
         const std::string overlayHead = form.randomTemplate ? "\r\n\r\nRandom Puzzle output file: "
                                                             : "\r\n\r\nFixed Puzzle output file: ";
@@ -115,12 +133,15 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
             for (;;) {
                 const CompileResult result = CompileGrid(st, ui, false, true);
                 compileUnable = result == CompileResult::Unable;
+                const bool made = result == CompileResult::Compiled && keep();
+                if (!failure.empty())
+                    break;
                 if (result == CompileResult::Invalid)
                     sum.failed = true;
                 ++attempts;
                 if (ncreate > 0)
                     st.texts.caption = progressCaption(sum.made + 1, ncreate);
-                if (result == CompileResult::Compiled) {
+                if (made) {
                     ++sum.made;
                     ++record;
                     if (!append(st.texts.title))
@@ -129,7 +150,8 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                     attempts = 0;
                     start = Clock::now();
                 }
-                if (sum.made >= ncreate)
+                // A dropped puzzle is made again, also when only one is asked for.
+                if (sum.made >= ncreate && (made || result != CompileResult::Compiled))
                     break;
                 // Every later attempt on a layout found invalid fails the same way.
                 if (result == CompileResult::Invalid)
@@ -144,6 +166,8 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
             HiddenGrid hidden(ui);
             BuildCreationGrid(st, ui, leadingInt(form.rows), leadingInt(form.cols));
             ui.pumpEvents();
+            Clock::time_point start = Clock::now();
+            int layouts = 0; // of this puzzle, dropped ones included
             do {
                 ui.pumpEvents();
                 if (form.randomSize) {
@@ -156,9 +180,9 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                     sum.cancelled = true;
                     break;
                 }
-                const Clock::time_point start = Clock::now();
-                int layouts = 0;
-                const RandomPuzzleResult made = CreateRandomPuzzle(st, ui, &layouts);
+                int drawn = 0;
+                const RandomPuzzleResult made = CreateRandomPuzzle(st, ui, &drawn);
+                layouts += drawn;
                 if (made == RandomPuzzleResult::Cancelled) {
                     sum.cancelled = true;
                     break;
@@ -167,12 +191,19 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                     sum.failed = true;
                     break;
                 }
+                if (!keep()) {
+                    if (!failure.empty())
+                        break;
+                    continue;
+                }
                 ++sum.made;
                 ++record;
                 if (!append(st.texts.title + " " + dateTimeNow()))
                     break;
                 report(layouts, start);
-            } while (sum.made < ncreate);
+                layouts = 0;
+                start = Clock::now();
+            } while (sum.made < std::max(ncreate, 1));
         }
         st.texts.caption = st.puzfile;
         st.texts.overlayVisible = false;

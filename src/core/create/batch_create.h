@@ -27,6 +27,7 @@ struct CreateDialogForm {
     std::string rows = "10";              // Text2
     std::string cols = "10";              // Text3
     bool storeSolution = false;           // Check1
+    bool unique = true;                   // CheckUnique "Unique solution"
     std::string count = "0";              // Text1
     std::string fileNow;                  // FileNow
     std::string tag;                      // "Y" accepted, "X" cancelled
@@ -54,7 +55,14 @@ struct CreatedPuzzle {
     int cols = 0;
     int layouts = 0; // layouts drawn (random) or compile attempts (current layout)
     long long micros = 0;
+    // With a unique solution asked for: "unique" (so as compiled) or
+    // "repaired"; empty otherwise.
+    std::string uniqueness;
 };
+
+// Puzzles in a row that a batch asking for a unique solution may drop
+// (repair failed) before it gives up.
+inline constexpr int kMaxDroppedPuzzles = 1000;
 
 struct BatchSummary {
     int made = 0;
@@ -65,7 +73,9 @@ struct BatchSummary {
 // Makes the puzzles the accepted form asks for (the Auto command after its
 // dialog): from the current layout or random layouts, appended to the form's
 // output file, progress in the window caption, Cancel Auto Solve honoured,
-// closing messages shown. onPuzzle sees every puzzle made.
+// closing messages shown. With form.unique every puzzle made has exactly one
+// solution: a compiled puzzle with several is repaired (MakeUnique) or
+// dropped and another made. onPuzzle sees every puzzle made.
 BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& form,
                       const std::function<void(const CreatedPuzzle&)>& onPuzzle = {});
 

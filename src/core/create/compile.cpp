@@ -2,8 +2,10 @@
 
 #include "base/text.h"
 #include "create/digit_fill.h"
+#include "create/unique.h"
 #include "model/runs.h"
 #include "state/layout_check.h"
+#include "state/solution_marks.h"
 
 #include <algorithm>
 
@@ -149,7 +151,11 @@ void BuildRunList(AppState& st) {
               [](const RunListEntry& a, const RunListEntry& b) { return a.text < b.text; });
 }
 
-CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bool randomDigits) {
+namespace {
+
+// CompileGrid; sayDone shows "Done" (with showMessages) on success.
+CompileResult compileGrid(AppState& st, UserInterface& ui, bool showMessages, bool randomDigits,
+                          bool sayDone) {
     BusyPointer busy(ui);
     Grid& g = st.grid;
     st.maxtries = static_cast<int>(roundHalfEven(g.ncells / 2.0));
@@ -167,7 +173,7 @@ CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bo
         FindCreationRuns(g);
         BuildRunList(st);
         if (FillDigits(st, randomDigits)) {
-            if (showMessages)
+            if (showMessages && sayDone)
                 ui.message("Done");
             return CompileResult::Compiled;
         }
@@ -180,6 +186,12 @@ CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bo
     if (showMessages)
         ui.message("Unable to compile");
     return CompileResult::Unable;
+}
+
+} // namespace
+
+CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bool randomDigits) {
+    return compileGrid(st, ui, showMessages, randomDigits, true);
 }
 
 bool PrepareCompile(AppState& st, std::vector<int>& region) {
@@ -206,7 +218,17 @@ void CompileCommand(AppState& st, UserInterface& ui) {
         if (PrepareCompile(st, region)) {
             MarkCells(st, region);
         } else {
-            CompileGrid(st, ui, true, true);
+            ClearSolutionMarks(st);
+            if (compileGrid(st, ui, true, true, false) == CompileResult::Compiled) {
+                // Done, and how many solutions the clues allow (a layout
+                // without white cells has none to tell).
+                bool white = false;
+                for (int i = 1; i <= st.grid.ncells && !white; ++i)
+                    white = !st.grid[i].known;
+                const ExactResult r = white ? CountSolutions(st.grid, 2) : ExactResult{};
+                MarkDifferingCells(st, r);
+                ui.message(white ? "Done\r\n" + SolutionCountText(r) : "Done");
+            }
             return;
         }
     }

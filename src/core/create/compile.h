@@ -56,7 +56,9 @@ CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bo
 
 // The Compile command: resets the cells' digits and markers, refuses a layout
 // whose white cells fall apart ("Cells are blocked", the later area painted
-// red), otherwise compiles with messages and random digits.
+// red), otherwise compiles with messages and random digits; "Done" then says
+// how many solutions the clues allow, and the cells where two of them differ
+// carry the tick marker until the next edit.
 void CompileCommand(AppState& st, UserInterface& ui);
 
 } // namespace vextor

@@ -3,12 +3,14 @@
 #include "edit/layout_edit.h"
 #include "manual/manual_solve.h"
 #include "state/cursor.h"
+#include "state/solution_marks.h"
 
 namespace vextor {
 
 void GridKeyUp(AppState& st, UserInterface& ui, const KeyEvent& key) {
     if (st.autosolving)
         return; // the solver owns the grid while it runs
+    ClearSolutionMarks(st);
     if (st.manualmode)
         ManualKeyUp(st, ui, key);
     else if (st.editmode)
@@ -19,6 +21,7 @@ CellMouseResult GridMouseUp(AppState& st, const MouseEvent& ev) {
     CellMouseResult result;
     if (st.autosolving || !st.grid.valid(ev.cell) || !st.grid[ev.cell].Enabled)
         return result;
+    ClearSolutionMarks(st);
     if (st.manualmode && ev.button == MouseButton::Left) {
         MoveCursor(st, ev.cell);
     } else if (st.manualmode && ev.button == MouseButton::Right) {

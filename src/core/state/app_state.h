@@ -20,6 +20,7 @@ namespace vextor {
 struct MainWindowTexts {
     std::string title;           // Title: the puzzle title
     std::string gridSize;        // GridSize: "9x9"
+    std::string difficulty;      // Difficulty: "medium 31" (empty: not rated)
     std::string puzNumNow = "1"; // PuzNumNow: the number box
     std::string puzNumber;       // puznumber: " of 12"
     std::string caption;         // window caption

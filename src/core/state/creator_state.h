@@ -35,6 +35,10 @@ struct CreatorState {
     bool literalRepairs = false;
     // Puzzles asked for by the last Auto command.
     int ncreate = 0;
+    // Cells marked by the last solution count (two solutions differ there).
+    std::vector<int> markedCells;
+    // The layout and clues the difficulty label was last rated for.
+    std::string ratedLayout;
 };
 
 } // namespace vextor

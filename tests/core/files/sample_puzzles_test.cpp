@@ -1,5 +1,7 @@
-// The shipped sample puzzles: each loads, passes the layout check, and is
-// written back byte for byte.
+// The shipped sample puzzles: each loads, passes the layout check, has
+// exactly one solution, says its size in its title, and is written back byte
+// for byte.
+#include "exact/exact_solver.h"
 #include "files/puzzle_file.h"
 #include "model/runs.h"
 #include "state/layout_check.h"
@@ -21,6 +23,11 @@ TEST(SamplePuzzles, EveryRecordLoadsIsSoundAndRoundTrips) {
         ASSERT_TRUE(ReadPuzzle(st, ui, file, n)) << n;
         FindRuns(st.grid);
         EXPECT_FALSE(CheckLayout(st, ui, true)) << n;
+        const ExactResult r = CountSolutions(st.grid, 2);
+        EXPECT_TRUE(r.count == 1 && !r.unknown) << n;
+        const std::string size =
+            std::to_string(st.grid.rows) + " x " + std::to_string(st.grid.cols);
+        EXPECT_EQ(st.texts.title.rfind(size + " ", 0), 0u) << st.texts.title;
         const auto record = readRecord(file, n);
         ASSERT_TRUE(record) << n;
         EXPECT_EQ(record->number, n);

@@ -1,0 +1,190 @@
+// Puzzles with one solution: unique creation and its repairs, the solution
+// count of Compile and Count Solutions, difficulty.
+#include "create/batch_create.h"
+#include "create/compile.h"
+#include "create/difficulty.h"
+#include "create/unique.h"
+#include "edit/grid_events.h"
+#include "exact/exact_solver.h"
+#include "model/runs.h"
+#include "support/grid_builder.h"
+#include "support/scripted_ui.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace vextor;
+using namespace vextor::test;
+
+namespace {
+
+// Distinct digits in every run, every clue its run's sum.
+bool sound(AppState& st) {
+    Grid& g = st.grid;
+    FindRuns(g);
+    for (int i = 1; i <= g.ncells; ++i)
+        for (const bool across : {true, false}) {
+            const int clue = across ? g[i].across : g[i].down;
+            unsigned seen = 0;
+            int sum = 0;
+            for (const int c : across ? g[i].cellsacross : g[i].cellsdown) {
+                const int d = g[c].Choices.size() == 1 ? g[c].Choices[0] - '0' : 0;
+                if (d < 1 || d > 9 || (seen & (1u << d)))
+                    return false;
+                seen |= 1u << d;
+                sum += d;
+            }
+            if (clue != 0 && sum != clue)
+                return false;
+        }
+    return true;
+}
+
+// Solutions by trying every digit in every white cell (small grids only).
+int bruteCount(const Grid& g) {
+    std::vector<int> white, digit(static_cast<std::size_t>(g.ncells) + 1, 0);
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known)
+            white.push_back(i);
+    const auto fits = [&](int head, bool across) {
+        const auto cells = collectRun(g, g.rowOf(head), g.colOf(head), across);
+        int sum = 0, open = 0;
+        unsigned seen = 0;
+        for (const int c : cells) {
+            const int d = digit[static_cast<std::size_t>(c)];
+            if (d == 0 && ++open)
+                continue;
+            if (seen & (1u << d))
+                return false;
+            seen |= 1u << d;
+            sum += d;
+        }
+        const int clue = across ? g[head].across : g[head].down;
+        return open ? sum < clue : sum == clue;
+    };
+    std::function<int(std::size_t)> count = [&](std::size_t k) {
+        if (k == white.size())
+            return 1;
+        int n = 0;
+        const int c = white[k];
+        for (int d = 1; d <= 9; ++d) {
+            digit[static_cast<std::size_t>(c)] = d;
+            bool ok = true;
+            for (const bool across : {true, false}) {
+                int h = c;
+                while (!g[h].known)
+                    h -= across ? 1 : g.cols;
+                ok = ok && fits(h, across);
+            }
+            if (ok)
+                n += count(k + 1);
+        }
+        digit[static_cast<std::size_t>(c)] = 0;
+        return n;
+    };
+    return count(0);
+}
+
+// Two white squares under the same clues: one, two and no solutions.
+const std::vector<std::string> kOne = {"X 0,4 0,3", "3,0 . .", "4,0 . ."};
+const std::vector<std::string> kTwo = {"X 0,4 0,4", "4,0 . .", "4,0 . ."};
+const std::vector<std::string> kNone = {"X 0,3 0,3", "3,0 . .", "4,0 . ."};
+const std::vector<std::string> kSquare = {"X 0,-1 0,-1", "-1,0 . .", "-1,0 . ."};
+
+} // namespace
+
+TEST(Unique, EveryCreatedPuzzleHasOneSolution) {
+    const struct {
+        bool random;
+        const char* size;
+        int seeds;
+    } cases[] = {{true, "7", 3}, {true, "8", 2}, {true, "10", 2}, {false, "", 3}};
+    for (const auto& c : cases) {
+        for (int seed = 1; seed <= c.seeds; ++seed) {
+            AppState st(static_cast<std::uint64_t>(seed));
+            ScriptedUserInterface ui;
+            CreateDialogForm f;
+            if (c.random) {
+                SelectRandomTemplate(f);
+                f.fixedSize = true;
+                f.rows = f.cols = c.size;
+            } else { // the current layout: 4 x 4 with every cell in two runs
+                makeGrid(st, {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .", "-1,0 . . ."});
+            }
+            std::string word;
+            RunBatch(st, ui, f, [&](const CreatedPuzzle& p) { word = p.uniqueness; });
+            const std::string at = std::string(c.size) + " seed " + std::to_string(seed);
+            EXPECT_TRUE(word == "unique" || word == "repaired") << at;
+            const ExactResult r = CountSolutions(st.grid, 2);
+            EXPECT_TRUE(r.count == 1 && !r.unknown) << at;
+            EXPECT_TRUE(sound(st)) << at;
+            if (!c.random) {
+                EXPECT_EQ(bruteCount(st.grid), 1) << at;
+            }
+        }
+    }
+}
+
+TEST(Unique, RepairsKeepTheLayoutWhenAskedAndFailWithoutWhiteCells) {
+    AppState st(3);
+    makeGrid(st, kTwo);
+    for (int i : {5, 6, 8, 9})
+        st.grid[i].Choices = i == 5 || i == 9 ? "1" : "3";
+    EXPECT_EQ(MakeUnique(st, false), Uniqueness::Repaired);
+    EXPECT_TRUE(sound(st));
+    EXPECT_EQ(bruteCount(st.grid), 1);
+    makeGrid(st, {"X 0,0", "X X"});
+    EXPECT_EQ(MakeUnique(st, true), Uniqueness::Failed);
+}
+
+TEST(Unique, CountSolutionsAndCompileTellTheCountAndMark) {
+    const std::string two =
+        "This puzzle has two or more solutions\r\nThe marked cells differ between two of them";
+    const struct {
+        const std::vector<std::string>* rows;
+        std::string text;
+        std::vector<int> marked;
+    } cases[] = {{&kOne, "This puzzle has exactly one solution", {}},
+                 {&kTwo, two, {5, 6, 8, 9}},
+                 {&kNone, "This puzzle has no solution", {}},
+                 {&kSquare, "Invalid puzzle", {}}}; // not compiled yet
+    for (const auto& c : cases) {
+        AppState st(1);
+        ScriptedUserInterface ui;
+        makeGrid(st, *c.rows);
+        CountSolutionsCommand(st, ui);
+        ASSERT_EQ(ui.messages, std::vector<std::string>{c.text});
+        std::vector<int> ticked;
+        for (int i = 1; i <= st.grid.ncells; ++i)
+            if (st.grid[i].tick == st.yellowcol)
+                ticked.push_back(i);
+        EXPECT_EQ(ticked, c.marked);
+        GridMouseUp(st, MouseEvent{MouseButton::Left, false, 5, 0, 0}); // any edit clears them
+        EXPECT_EQ(st.grid[6].tick, 0u);
+    }
+    // Compile: two cells in one run only always swap.
+    AppState st(1);
+    ScriptedUserInterface ui;
+    makeGrid(st, {"X X X", "-1,0 . ."});
+    CompileCommand(st, ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Done\r\n" + two});
+    EXPECT_TRUE(st.grid[5].tick == st.yellowcol && st.grid[6].tick == st.yellowcol);
+}
+
+TEST(Difficulty, WordsFollowWhatTheSolverNeeds) {
+    AppState st(1);
+    makeGrid(st, kOne);
+    Difficulty d = RatePuzzle(st);
+    EXPECT_TRUE(d.rated && d.guessFree && d.word == "easy" && d.number >= 1 && d.number <= 25);
+    EXPECT_EQ(st.grid[5].Choices, ""); // rated on a copy
+    makeGrid(st, kTwo);                // deduction stalls: guessing
+    d = RatePuzzle(st);
+    EXPECT_TRUE(!d.guessFree && d.guesses >= 1 && d.word == "very hard" && d.number > 75);
+    makeGrid(st, kNone);
+    EXPECT_FALSE(RatePuzzle(st).rated);
+    UpdateDifficultyText(st);
+    EXPECT_EQ(st.texts.difficulty, "");
+    makeGrid(st, kOne);
+    UpdateDifficultyText(st);
+    EXPECT_EQ(st.texts.difficulty.rfind("easy ", 0), 0u);
+}
