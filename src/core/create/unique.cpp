@@ -41,8 +41,6 @@ int digitOf(const Square& s) {
                                                                                : 0;
 }
 
-// Every so many repair steps a layout may change, a cell becomes a sum cell.
-constexpr int kSplitEvery = 3;
 constexpr std::size_t kRecent = 3;
 // Runs longer than this are cut in two before a layout is repaired.
 constexpr int kLongRun = 4;
@@ -320,9 +318,11 @@ Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long lon
             if (!best.empty())
                 break;
         }
-        // Now and then, or when no digit can change, a differing cell
-        // becomes a sum cell instead.
-        if (layoutChanges && (best.empty() || step % kSplitEvery == kSplitEvery - 1)) {
+        // When no digit can change, a differing cell becomes a sum cell
+        // instead. Turning cells while digits could still change made more
+        // repairs run out of steps: the layout changes, new pairs of cells
+        // that swap appear, and the puzzle is dropped more often.
+        if (layoutChanges && best.empty()) {
             bool split = false;
             const std::size_t n = r.differing.size();
             const std::size_t from = static_cast<std::size_t>(st.rng.draw(static_cast<int>(n)) - 1);

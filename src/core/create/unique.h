@@ -33,9 +33,10 @@ inline constexpr long long kUniqueNodeBudget = 5000;
 // too, a white cell becoming a sum cell heading what follows it whenever the
 // layout still passes the layout check and the connection test: first every
 // run longer than four cells is cut in two, and of two cells that share their
-// only run (they swap whatever their digits) one is turned; then every third
-// repair step turns a differing cell. Failed leaves a puzzle that is still
-// sound (distinct digits, clues equal to the sums) but not unique.
+// only run (they swap whatever their digits) one is turned; later a differing
+// cell is turned only when no differing cell can take another digit. Failed
+// leaves a puzzle that is still sound (distinct digits, clues equal to the
+// sums) but not unique.
 Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs = kMaxUniqueRepairs,
                       long long nodeBudget = kUniqueNodeBudget);
 
