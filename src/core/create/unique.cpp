@@ -42,6 +42,10 @@ int digitOf(const Square& s) {
 }
 
 constexpr std::size_t kRecent = 3;
+// A repair that has not succeeded within this many steps turns a differing
+// cell every so many steps, whether or not a digit could change.
+constexpr int kSplitAfter = 40;
+constexpr int kSplitEvery = 10;
 // Runs longer than this are cut in two before a layout is repaired.
 constexpr int kLongRun = 4;
 
@@ -318,11 +322,11 @@ Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long lon
             if (!best.empty())
                 break;
         }
-        // When no digit can change, a differing cell becomes a sum cell
-        // instead. Turning cells while digits could still change made more
-        // repairs run out of steps: the layout changes, new pairs of cells
-        // that swap appear, and the puzzle is dropped more often.
-        if (layoutChanges && best.empty()) {
+        // When no digit can change, or now and then in a long repair, a
+        // differing cell becomes a sum cell instead. Turning cells early and
+        // often made more repairs run out of steps (each layout change brings
+        // new cells that swap), so more puzzles were dropped.
+        if (layoutChanges && (best.empty() || (step >= kSplitAfter && step % kSplitEvery == 0))) {
             bool split = false;
             const std::size_t n = r.differing.size();
             const std::size_t from = static_cast<std::size_t>(st.rng.draw(static_cast<int>(n)) - 1);

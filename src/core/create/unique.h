@@ -34,9 +34,9 @@ inline constexpr long long kUniqueNodeBudget = 5000;
 // layout still passes the layout check and the connection test: first every
 // run longer than four cells is cut in two, and of two cells that share their
 // only run (they swap whatever their digits) one is turned; later a differing
-// cell is turned only when no differing cell can take another digit. Failed
-// leaves a puzzle that is still sound (distinct digits, clues equal to the
-// sums) but not unique.
+// cell is turned when no differing cell can take another digit, and every
+// tenth step from the fortieth on. Failed leaves a puzzle that is still
+// sound (distinct digits, clues equal to the sums) but not unique.
 Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs = kMaxUniqueRepairs,
                       long long nodeBudget = kUniqueNodeBudget);
 
