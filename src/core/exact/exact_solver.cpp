@@ -311,6 +311,8 @@ private:
             out[static_cast<std::size_t>(open[1])] = b;
             return a != 0;
         }
+        if (nopen <= 4)
+            return filterFew(open, nopen, free, rest, out);
         // The digit sets that can fill the open cells: each meets every
         // cell's candidates.
         const Tables& t = tables();
@@ -405,6 +407,51 @@ private:
         return true;
     }
     std::array<std::array<Mask, kSets>, 10> levels_;
+
+    // Three or four open cells (runs cut for unique creation have no more):
+    // every assignment of distinct digits, the last cell's digit following
+    // from the sum; a digit stays when some assignment uses it.
+    static bool filterFew(const std::array<int, 9>& open, std::size_t nopen, Mask free, int rest,
+                          std::array<Mask, 9>& out) {
+        std::array<Mask, 4> cand{}, kept{};
+        for (std::size_t j = 0; j < nopen; ++j)
+            cand[j] = static_cast<Mask>(out[static_cast<std::size_t>(open[j])] & free);
+        const auto digit = [](Mask m) { return std::countr_zero(static_cast<unsigned>(m)) + 1; };
+        // The last cell's digit for what the others took, 0 when none fits.
+        const auto last = [&](Mask taken, int left) -> Mask {
+            if (left < 1 || left > 9)
+                return 0;
+            return static_cast<Mask>(cand[nopen - 1] & ~taken & (1 << (left - 1)));
+        };
+        for (Mask a = cand[0]; a != 0; a = withoutLowest(a)) {
+            const Mask ma = lowest(a);
+            for (Mask b = static_cast<Mask>(cand[1] & ~ma); b != 0; b = withoutLowest(b)) {
+                const Mask mb = lowest(b);
+                const int ab = rest - digit(ma) - digit(mb);
+                if (nopen == 3) {
+                    if (const Mask mc = last(ma | mb, ab)) {
+                        kept[0] |= ma;
+                        kept[1] |= mb;
+                        kept[2] |= mc;
+                    }
+                    continue;
+                }
+                for (Mask c = static_cast<Mask>(cand[2] & ~(ma | mb)); c != 0;
+                     c = withoutLowest(c)) {
+                    const Mask mc = lowest(c);
+                    if (const Mask md = last(ma | mb | mc, ab - digit(mc))) {
+                        kept[0] |= ma;
+                        kept[1] |= mb;
+                        kept[2] |= mc;
+                        kept[3] |= md;
+                    }
+                }
+            }
+        }
+        for (std::size_t j = 0; j < nopen; ++j)
+            out[static_cast<std::size_t>(open[j])] = kept[j];
+        return kept[0] != 0;
+    }
 
     void enqueue(int run) {
         if (run >= 0 && !w_.queued[static_cast<std::size_t>(run)]) {
