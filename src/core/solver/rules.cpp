@@ -99,8 +99,10 @@ void RemoveSingles(AppState& st) {
         }
         if ((settled & open) == 0)
             return;
+        // Open cells only lose digits, so a settled digit outside the open
+        // cells' digits found above has nothing to remove.
         for (int j : run)
-            if (at(w, j).size() == 1)
+            if (at(w, j).size() == 1 && (at(w, j).mask() & open) != 0)
                 removeDigit(st, at(w, j).first(), run, 1);
     });
 }
@@ -236,35 +238,10 @@ struct WorkCells {
 };
 
 template <typename Cells> bool gridValid(const Grid& g, const Cells& cells) {
-    // 1, 2: complete runs add up.
-    auto addsUp = [&](const std::vector<int>& run, int clue) {
-        int sum = 0;
-        for (int j : run) {
-            const int n = cells.size(j);
-            if (n > 1)
-                return true; // not complete
-            if (n == 1)
-                sum += cells.first(j);
-        }
-        return sum == clue;
-    };
-    // 3, 4: settled digits are 1..9 and distinct.
-    auto distinct = [&](const std::vector<int>& run, int) {
-        unsigned seen = 0;
-        for (int j : run) {
-            if (cells.size(j) != 1)
-                continue;
-            if (!cells.proper(j))
-                return false;
-            const unsigned bit = 1u << cells.first(j);
-            if (seen & bit)
-                return false;
-            seen |= bit;
-        }
-        return true;
-    };
-    // 5, 6: the last open cell can take the remainder.
-    auto completable = [&](const std::vector<int>& run, int clue) {
+    // One walk per run checks that (1, 2) a complete run adds up, (3, 4) its
+    // settled digits are 1..9 and distinct, and (5, 6) a last open cell can
+    // take the remainder.
+    auto valid = [&](const std::vector<int>& run, int clue) {
         int open = 0, last = 0, sum = 0;
         unsigned settled = 0; // bits of the settled digits 1..9
         for (int j : run) {
@@ -273,11 +250,18 @@ template <typename Cells> bool gridValid(const Grid& g, const Cells& cells) {
                 ++open;
                 last = j;
             } else if (n == 1) {
-                sum += cells.first(j);
-                if (cells.proper(j))
-                    settled |= 1u << cells.first(j);
+                if (!cells.proper(j))
+                    return false;
+                const int d = cells.first(j);
+                const unsigned bit = 1u << d;
+                if (settled & bit)
+                    return false;
+                settled |= bit;
+                sum += d;
             }
         }
+        if (open == 0)
+            return sum == clue;
         if (open != 1)
             return true;
         const long long rest = static_cast<long long>(clue) - sum;
@@ -286,16 +270,13 @@ template <typename Cells> bool gridValid(const Grid& g, const Cells& cells) {
         const int r = static_cast<int>(rest);
         return (settled & (1u << r)) == 0 && cells.has(last, r);
     };
-    auto all = [&](auto&& check, bool acrossRuns) {
-        for (int i = 1; i <= g.ncells; ++i) {
-            const auto& run = acrossRuns ? g[i].cellsacross : g[i].cellsdown;
-            if (!run.empty() && !check(run, acrossRuns ? g[i].across : g[i].down))
-                return false;
-        }
-        return true;
-    };
-    return all(addsUp, true) && all(addsUp, false) && all(distinct, true) && all(distinct, false) &&
-           all(completable, true) && all(completable, false);
+    for (int i = 1; i <= g.ncells; ++i) {
+        if (!g[i].cellsacross.empty() && !valid(g[i].cellsacross, g[i].across))
+            return false;
+        if (!g[i].cellsdown.empty() && !valid(g[i].cellsdown, g[i].down))
+            return false;
+    }
+    return true;
 }
 
 template <typename Cells> bool gridSolved(const Grid& g, const Cells& cells) {
