@@ -51,6 +51,29 @@ std::string FilterDigits(const std::string& current, const std::string& digits) 
     return out;
 }
 
+namespace {
+
+// FilterDigits(current, digits) written into current without building a new
+// string: digits holds each digit 1..9 at most once.
+void keepDigits(std::string& current, const std::string& digits) {
+    if (current.empty()) {
+        current = digits;
+        return;
+    }
+    unsigned have = 0;
+    for (char ch : current)
+        if (ch >= '1' && ch <= '9')
+            have |= 1u << (ch - '1');
+    char kept[9];
+    std::size_t n = 0;
+    for (char ch : digits)
+        if (ch >= '1' && ch <= '9' && ((have >> (ch - '1')) & 1u) != 0 && n < sizeof kept)
+            kept[n++] = ch;
+    current.assign(kept, n);
+}
+
+} // namespace
+
 void InitCandidates(AppState& st) {
     GridText text(st);
     Grid& g = st.grid;
@@ -61,7 +84,7 @@ void InitCandidates(AppState& st) {
     ScanRuns(g, [&g](const std::vector<int>& run, int clue) {
         const std::string& digits = sumcombos(static_cast<int>(run.size()), clue);
         for (int j : run)
-            g[j].Choices = FilterDigits(g[j].Choices, digits);
+            keepDigits(g[j].Choices, digits);
     });
     for (int i = 1; i <= g.ncells; ++i)
         for (int j : g[i].cellsacross)
