@@ -193,6 +193,9 @@ void FindSameChoices(AppState& st) {
     st.solver.changed = false;
     // Sorted strings of distinct digits are equal when their digit sets are.
     forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
+        // In a run of two cells an equal pair leaves no other cell to clear.
+        if (run.size() <= 2)
+            return;
         unsigned twos[2] = {0, 0}, threes[3] = {0, 0, 0};
         int n2 = 0, n3 = 0;
         for (int j : run) {
