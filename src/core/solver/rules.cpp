@@ -94,8 +94,11 @@ void RemoveSingles(AppState& st) {
         // Nothing to remove while no open cell holds a settled digit.
         unsigned settled = 0, open = 0;
         for (int j : run) {
-            const DigitList& c = at(w, j);
-            (c.size() == 1 ? settled : open) |= c.mask();
+            const DigitList c = at(w, j);
+            const unsigned m = c.mask();
+            const unsigned one = c.size() == 1 ? ~0u : 0u;
+            settled |= m & one;
+            open |= m & ~one;
         }
         if ((settled & open) == 0)
             return;
