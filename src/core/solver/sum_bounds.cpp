@@ -126,6 +126,9 @@ void pairPass(AppState& st, bool acrossRuns) {
     forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
         long long rest = sum.clue;
         const int len = sum.len;
+        // Three open cells in a run of its recorded length need three cells.
+        if (len != static_cast<int>(run.size()) || len < 3)
+            return;
         int settled = 0;
         for (int j : run) {
             const DigitList& c = w[static_cast<std::size_t>(j)];
