@@ -78,6 +78,14 @@ public:
             s += static_cast<char>('0' + at(k));
         return s;
     }
+    // Sets s to text() in place, keeping its storage.
+    void writeText(std::string& s) const {
+        char digits[9];
+        const int n = size();
+        for (int k = 0; k < n; ++k)
+            digits[k] = static_cast<char>('0' + at(k));
+        s.assign(digits, static_cast<std::size_t>(n));
+    }
     bool equalsText(const std::string& s) const {
         const int n = size();
         if (static_cast<int>(s.size()) != n)

@@ -19,7 +19,7 @@ void showChanged(AppState& st) {
     const auto write = [&](int i) {
         const auto k = static_cast<std::size_t>(i);
         if (!(work[k] == shown[k])) {
-            g[i].Choices = work[k].text();
+            work[k].writeText(g[i].Choices);
             shown[k] = work[k];
         }
     };
