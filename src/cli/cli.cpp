@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "files/puzzle_file.h"
+#include "files/puzzle_reader.h"
 
 #include <algorithm>
 #include <charconv>
@@ -120,6 +121,38 @@ std::optional<int> parseRecordNumber(const Command& cmd, const std::string& text
 bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n) {
     st.puzfile = file;
     return ReadPuzzle(st, ctx.ui, file, n);
+}
+
+int forEachChosenRecord(const Command& cmd, const std::vector<std::string>& args, Context& ctx,
+                        AppState& st, const std::function<void(int n, bool loaded)>& perRecord) {
+    if (args.empty() || args.size() > 2)
+        return usageError(cmd, args.empty() ? "missing arguments" : "too many arguments", ctx);
+    for (const std::string& a : args)
+        if (isOptionWord(a))
+            return usageError(cmd, "unknown option '" + a + "'", ctx);
+    std::optional<int> record;
+    if (args.size() == 2 && args[1] != "all") {
+        record = parseRecordNumber(cmd, args[1], ctx);
+        if (!record)
+            return kUsage;
+    }
+    const std::string& file = args[0];
+    // One pass over the file finds every record.
+    PuzzleFileReader reader(file);
+    if (!record && reader.count() == 0) {
+        ctx.err << "vextor-cli " << cmd.name << ": no puzzle records in " << file << "\n";
+        return kFailed;
+    }
+    const int first = record ? *record : 1;
+    const int last = record ? *record : reader.count();
+    // Counted wide: a last record of INT_MAX must not overflow the counter.
+    for (long long k = first; k <= last; ++k) {
+        const int n = static_cast<int>(k);
+        st.puzfile = file;
+        ctx.out << "#" << n << "\t";
+        perRecord(n, ReadPuzzle(st, ctx.ui, reader, n));
+    }
+    return kOk;
 }
 
 int run(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {

@@ -7,6 +7,7 @@
 #include "cli/console_ui.h"
 #include "state/app_state.h"
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -75,5 +76,13 @@ std::optional<int> parseRecordNumber(const Command& cmd, const std::string& text
 // Loads record n of file into st as the program does (puzfile = file); a
 // failure has shown the read-error message. Returns true when loaded.
 bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n);
+
+// The "FILE [N|all]" commands that print one line per record: checks the
+// arguments, reads the file once and, for each chosen record (all by default),
+// prints "#N\t" and calls perRecord(n, loaded) with the record loaded into st
+// (loaded false when it could not be read). Exit status: kOk, kUsage, or
+// kFailed when FILE holds no records and no N was given.
+int forEachChosenRecord(const Command& cmd, const std::vector<std::string>& args, Context& ctx,
+                        AppState& st, const std::function<void(int n, bool loaded)>& perRecord);
 
 } // namespace vextor::cli

@@ -1,46 +1,21 @@
 // rate: the difficulty of the records of a puzzle file.
 #include "cli/command.h"
 #include "create/difficulty.h"
-#include "files/puzzle_file.h"
-#include "files/puzzle_reader.h"
 
 namespace vextor::cli {
 
 namespace {
 
 int runRate(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    if (args.empty() || args.size() > 2)
-        return usageError(self, args.empty() ? "missing arguments" : "too many arguments", ctx);
-    for (const std::string& a : args)
-        if (isOptionWord(a))
-            return usageError(self, "unknown option '" + a + "'", ctx);
-    std::optional<int> record;
-    if (args.size() == 2 && args[1] != "all") {
-        record = parseRecordNumber(self, args[1], ctx);
-        if (!record)
-            return kUsage;
-    }
-    const std::string& file = args[0];
-    PuzzleFileReader reader(file);
-    if (!record && reader.count() == 0) {
-        ctx.err << "vextor-cli rate: no puzzle records in " << file << "\n";
-        return kFailed;
-    }
-    const int first = record ? *record : 1;
-    const int last = record ? *record : reader.count();
     AppState st(1);
-    for (long long k = first; k <= last; ++k) {
-        const int n = static_cast<int>(k);
-        st.puzfile = file;
-        ctx.out << "#" << n << "\t";
-        if (!ReadPuzzle(st, ctx.ui, reader, n)) {
+    return forEachChosenRecord(self, args, ctx, st, [&](int, bool loaded) {
+        if (!loaded) {
             ctx.out << "unknown\t0\n";
-            continue;
+            return;
         }
         const Difficulty d = RatePuzzle(st);
         ctx.out << (d.rated ? d.word : "unsolved") << "\t" << d.number << "\n";
-    }
-    return kOk;
+    });
 }
 
 } // namespace
