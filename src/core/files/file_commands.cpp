@@ -32,17 +32,26 @@ bool refusedWhileSolving(const AppState& st, UserInterface& ui) {
 
 } // namespace
 
+namespace {
+
+// Makes path the current file and shows its first record.
+void openAtFirstRecord(AppState& st, UserInterface& ui, const std::string& path) {
+    BusyPointer busy(ui);
+    st.puzfile = path;
+    st.puznum = 1;
+    ReadPuzzle(st, ui, st.puzfile, 1);
+    ApplyScheme(st);
+}
+
+} // namespace
+
 bool LoadPuzzleFileCommand(AppState& st, UserInterface& ui) {
     if (refusedWhileSolving(st, ui) || !ConfirmDiscardEntries(st, ui))
         return false;
     const std::string path = ui.pickFile(puzzleFileRequest(st, "Vextor", false));
     if (path.empty())
         return false;
-    BusyPointer busy(ui);
-    st.puzfile = path;
-    st.puznum = 1;
-    ReadPuzzle(st, ui, st.puzfile, 1);
-    ApplyScheme(st);
+    openAtFirstRecord(st, ui, path);
     return true;
 }
 
@@ -54,11 +63,7 @@ bool OpenPuzzleFileCommand(AppState& st, UserInterface& ui, const std::string& p
         ui.message("Cannot open puzzle file:\r\n" + path);
         return false;
     }
-    BusyPointer busy(ui);
-    st.puzfile = path;
-    st.puznum = 1;
-    ReadPuzzle(st, ui, st.puzfile, 1);
-    ApplyScheme(st);
+    openAtFirstRecord(st, ui, path);
     return true;
 }
 
