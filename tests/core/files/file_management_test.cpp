@@ -47,6 +47,13 @@ struct Files : ::testing::Test {
         ui.messages.clear();
         ui.log.clear();
     }
+    // The Choices of cells 1 to 9, "." for none.
+    std::string digits() const {
+        std::string d;
+        for (int i = 1; i <= 9; ++i)
+            d += st.grid[i].Choices.empty() ? "." : st.grid[i].Choices;
+        return d;
+    }
     bool loadText(const std::string& content, int n = 1) {
         st.puzfile = path("p.vxt");
         writeFile(st.puzfile, content);
@@ -118,10 +125,7 @@ const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\
 TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
     open(record(1) + record(2, true), 2);
     ViewSolutionCommand(st, ui);
-    std::string digits; // black and sum cells get nothing
-    for (int i = 1; i <= 9; ++i)
-        digits += st.grid[i].Choices;
-    EXPECT_EQ(digits, "2113");
+    EXPECT_EQ(digits(), "....21.13"); // black and sum cells get nothing
     st.puznum = 1;
     ViewSolutionCommand(st, ui);
     st.puznum = 7;
@@ -142,14 +146,8 @@ TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
          "#2\r\nWide\r\n 3, 4\r\nX 0,3 0,4 X|X 0,3 0,4 X\r\n3,0 2 X|3,0 2 1 X\r\n"
          "4,0 2 X|4,0 1 3 X\r\n#3\r\nBig\r\n 5, 5\r\n" +
          std::string(5, 'x') + "\r\n");
-    const auto digits = [&] {
-        std::string d;
-        for (int i = 1; i <= 9; ++i)
-            d += (st.grid[i].Choices.empty() ? "." : st.grid[i].Choices) + " ";
-        return d;
-    };
     ShowStoredSolution(st, ui, 2, st.puzfile); // the columns beyond the grid are left out
-    EXPECT_EQ(digits(), ". . . . 2 1 . 1 3 ");
+    EXPECT_EQ(digits(), "....21.13");
     ShowStoredSolution(st, ui, 3, st.puzfile); // cut short: no "|"
     EXPECT_EQ(ui.messages.size(), 1u);
     // Row 2's last cell is empty: its trimmed token must not shift row 3.
@@ -158,7 +156,7 @@ TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
              "4,0 2|4,0 1 3\r\n",
          4);
     ViewSolutionCommand(st, ui);
-    EXPECT_EQ(digits(), ". . . . 2 . . 1 3 ");
+    EXPECT_EQ(digits(), "....2..13");
 }
 
 // The commands on the current record act on the record shown, also while the
@@ -169,21 +167,18 @@ TEST_F(Files, CommandsOnTheCurrentRecordTakeTheRecordShown) {
         const char* name;
         std::function<void()> run;
         std::string file;
-        const char* digits; // of cells 1 to 9 afterwards
+        const char* digits;
     } cases[] = {
-        {"View Solution", [&] { ViewSolutionCommand(st, ui); }, content, "2113"},
-        {"Delete Puzzle", [&] { DeletePuzzleCommand(st, ui); }, record(1) + record(3), ""},
+        {"View Solution", [&] { ViewSolutionCommand(st, ui); }, content, "....21.13"},
+        {"Delete Puzzle", [&] { DeletePuzzleCommand(st, ui); }, record(1) + record(3), "........."},
     };
     for (const auto& c : cases) {
         open(content, 2);
         st.texts.puzNumNow = "3";
         ui.yesNoAnswers = {true};
         c.run();
-        std::string digits;
-        for (int i = 1; i <= 9; ++i)
-            digits += st.grid[i].Choices;
         EXPECT_EQ(readFile(st.puzfile), c.file) << c.name;
-        EXPECT_EQ(digits, c.digits) << c.name;
+        EXPECT_EQ(digits(), c.digits) << c.name;
     }
 }
 
