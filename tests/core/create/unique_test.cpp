@@ -124,7 +124,8 @@ TEST(Unique, EveryCreatedPuzzleHasOneSolution) {
             }
             std::string word;
             RunBatch(st, ui, f, [&](const CreatedPuzzle& p) { word = p.uniqueness; });
-            const std::string at = std::string(c.rows) + "x" + c.cols + " seed " + std::to_string(seed);
+            const std::string at =
+                std::string(c.rows) + "x" + c.cols + " seed " + std::to_string(seed);
             EXPECT_TRUE(word == "unique" || word == "repaired") << at;
             const ExactResult r = CountSolutions(st.grid, 2);
             EXPECT_TRUE(r.count == 1 && !r.unknown) << at;
