@@ -4,7 +4,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh full
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXTOR_BENCH=OFF >/dev/null
-cmake --build build-release -j "$(nproc)"
+# Only what runs here: the program, vextor-cli and the shipped files.
+targets=(vextor-cli vextor_resources)
+if ninja -C build-release -t targets all | grep '^vextor:' >/dev/null; then
+  targets+=(vextor)
+fi
+cmake --build build-release -j "$(nproc)" --target "${targets[@]}"
 if [ -x build-release/bin/vextor ]; then
   exec build-release/bin/vextor "$@"
 fi

@@ -108,21 +108,25 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 
 } // namespace
 
+// Passes everything on to the window's user interface, except messages and
+// questions while the program shuts down. Before a message or question the
+// difficulty label is brought up to date, so that it rates the grid shown
+// under the box and not the puzzle before the command.
 class ShutdownQuietUi : public UserInterface {
 public:
-    ShutdownQuietUi(UserInterface& target, const AppState& st) : target_(target), st_(st) {}
+    ShutdownQuietUi(UserInterface& target, AppState& st) : target_(target), st_(st) {}
     void message(const std::string& text) override {
-        if (!st_.shuttingdown)
+        if (!quietNow())
             target_.message(text);
     }
     bool askYesNo(const std::string& text) override {
-        return !st_.shuttingdown && target_.askYesNo(text);
+        return !quietNow() && target_.askYesNo(text);
     }
     bool askYesNoDefaultNo(const std::string& text) override {
-        return !st_.shuttingdown && target_.askYesNoDefaultNo(text);
+        return !quietNow() && target_.askYesNoDefaultNo(text);
     }
     Answer askYesNoCancel(const std::string& text) override {
-        return st_.shuttingdown ? Answer::Cancel : target_.askYesNoCancel(text);
+        return quietNow() ? Answer::Cancel : target_.askYesNoCancel(text);
     }
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override {
@@ -138,8 +142,17 @@ public:
     void setGridHidden(bool hidden) override { target_.setGridHidden(hidden); }
 
 private:
+    // True while shutting down: say nothing. Otherwise the difficulty label
+    // first rates the grid shown (not while AutoSolve works on it).
+    bool quietNow() {
+        if (st_.shuttingdown)
+            return true;
+        if (!st_.autosolving)
+            UpdateDifficultyText(st_);
+        return false;
+    }
     UserInterface& target_;
-    const AppState& st_;
+    AppState& st_;
 };
 
 MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {

@@ -158,15 +158,19 @@ TEST_F(FileWindow, SortDialogEndToEnd) {
 }
 
 TEST_F(FileWindow, DeleteAsksThenShowsTheFirstRecord) {
-    start();
-    w->state().texts.puzNumNow = "1";
+    const std::string two = "#1\r\nTwo\r\n 3, 3\r\nX 0,4 0,4\r\n4,0 2\r\n4,0 2\r\n";
+    start(two + rec(2, "alpha") + rec(3, "Beta"));
     w->action("mnudeletepuz")->trigger(); // answered No
     EXPECT_EQ(ui.log.back(), "yesno: Delete current puzzle from file?");
-    EXPECT_EQ(readFile(puz), kThree);
+    EXPECT_EQ(readFile(puz), two + rec(2, "alpha") + rec(3, "Beta"));
     ui.yesNoAnswers = {true};
+    // The difficulty label under "Done" rates the record shown, not the deleted one.
+    std::string ratedAtDone;
+    ui.onMessage = [&](const std::string&) { ratedAtDone = w->state().texts.difficulty; };
     w->action("mnudeletepuz")->trigger();
     EXPECT_TRUE(readFile(puz) == rec(2, "alpha") + rec(3, "Beta") && ui.messages.back() == "Done");
     EXPECT_EQ(title() + w->label("puznumber")->text(), "alpha of 2");
+    EXPECT_EQ(ratedAtDone.substr(0, 5), "easy ");
 }
 
 TEST_F(FileWindow, CountSolutionsMarksWhereTwoSolutionsDiffer) {

@@ -94,6 +94,16 @@ TEST_F(WindowFixture, StartWithThePuzzleFileShowsRecordOneAndNavigates) {
     QTest::keyClicks(w->numberBox(), "2");
     QTest::keyClick(w->numberBox(), Qt::Key_Return);
     EXPECT_EQ(text("Title"), "Second");
+    // With entries made by hand, No to "Discard your entries?" shows 2 again.
+    st().manualmode = true;
+    for (int i = 1; i <= st().grid.ncells; ++i)
+        if (!st().grid[i].known)
+            st().grid[i].Choices = "x";
+    w->numberBox()->selectAll();
+    QTest::keyClicks(w->numberBox(), "3");
+    QTest::keyClick(w->numberBox(), Qt::Key_Return);
+    EXPECT_EQ(ui.log.back(), "yesno, default No: Discard your entries?");
+    EXPECT_EQ((text("Title") + w->numberBox()->text()).toStdString(), "Second2");
 }
 
 TEST_F(WindowFixture, SchemeMenuRecoloursCellsAndPanels) {

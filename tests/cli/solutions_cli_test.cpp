@@ -22,6 +22,8 @@ TEST(SolutionsCli, CountsAndDifferingCells) {
     TempDir dir;
     const std::string file = dir.file("p.vxt");
     writeFile(file, kThree);
+    const std::string black = dir.file("black.vxt"); // no white cell: nothing to count
+    writeFile(black, "#1\r\nBlack\r\n 2, 2\r\nX X\r\nX X\r\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -31,6 +33,7 @@ TEST(SolutionsCli, CountsAndDifferingCells) {
         {{"solutions", file, "all"}, 0, "#1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
         {{"solutions", file, "2"}, 0, "#2\t2+\t5,6,8,9\n"},
         {{"solutions", file, "-1"}, 0, "#-1\t2+\t81\n"}, // no clues: any digits
+        {{"solutions", black}, 0, "#1\tnone\t\n"},
         {{"solutions", file, "x"}, 2, ""},
         {{"solutions", file, "1", "2"}, 2, ""},
         {{"solutions", dir.file("none.vxt")}, 1, ""},

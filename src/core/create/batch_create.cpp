@@ -153,8 +153,12 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                 // A dropped puzzle is made again, also when only one is asked for.
                 if (sum.made >= ncreate && (made || result != CompileResult::Compiled))
                     break;
-                // Every later attempt on a layout found invalid fails the same way.
-                if (result == CompileResult::Invalid)
+                // Every later attempt on a layout found invalid fails the same
+                // way, and a layout that could not be filled has had all its
+                // attempts (none on a single cell): the batch ends.
+                if (result == CompileResult::Unable)
+                    failure = "Unable to compile";
+                if (result != CompileResult::Compiled)
                     break;
                 ui.pumpEvents();
                 if (st.cancelsolve) {

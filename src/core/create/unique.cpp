@@ -2,6 +2,7 @@
 
 #include "base/silent_user_interface.h"
 #include "create/compile.h"
+#include "model/grid_checks.h"
 #include "state/layout_check.h"
 #include "state/solution_marks.h"
 
@@ -268,10 +269,7 @@ int cutLongRuns(AppState& st, Heads& head) {
 
 Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long long nodeBudget) {
     Grid& g = st.grid;
-    bool white = false; // a layout without white cells is no puzzle
-    for (int i = 1; i <= g.ncells && !white; ++i)
-        white = !g[i].known;
-    if (!white)
+    if (!HasWhiteCell(g)) // a layout without white cells is no puzzle
         return Uniqueness::Failed;
     const auto clue = [&](int h, int dir) -> int& { return dir == 0 ? g[h].across : g[h].down; };
     Heads head = headsOf(g);
@@ -282,6 +280,9 @@ Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long lon
     std::array<int, kRecent> recent{};
     std::vector<Move> best;
     for (int step = 0;; ++step) {
+        // Cells turned into sum cells may have taken the last white cell.
+        if (!HasWhiteCell(g))
+            return Uniqueness::Failed;
         const ExactResult r = CountSolutions(g, 2, nodeBudget);
         if (r.unknown || r.count == 0)
             return Uniqueness::Failed;

@@ -99,8 +99,13 @@ bool PuzNumEnterCommand(AppState& st, UserInterface& ui) {
     if (refusedWhileSolving(st, ui))
         return false;
     const int n = leadingInt(st.texts.puzNumNow);
-    if (n < 1 || n > st.npuzzles || !ConfirmDiscardEntries(st, ui))
+    if (n < 1 || n > st.npuzzles)
         return false;
+    if (!ConfirmDiscardEntries(st, ui)) {
+        // The record on screen stays, and the box shows its number again.
+        st.texts.puzNumNow = plainNumber(st.puznum);
+        return false;
+    }
     ReadPuzzle(st, ui, st.puzfile, n);
     return true;
 }

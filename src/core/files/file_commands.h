@@ -33,7 +33,8 @@ bool OpenPuzzleFileCommand(AppState& st, UserInterface& ui, const std::string& p
 bool NavigateCommand(AppState& st, UserInterface& ui, Navigate where);
 
 // Enter in the number box: loads the typed record when it is between 1 and
-// npuzzles; anything else changes nothing. The box text is st.texts.puzNumNow.
+// npuzzles; anything else changes nothing. The box text is st.texts.puzNumNow;
+// after No to "Discard your entries?" it shows puznum again.
 // Like Load and the navigation, it refuses while AutoSolve runs.
 bool PuzNumEnterCommand(AppState& st, UserInterface& ui);
 

@@ -59,34 +59,25 @@ void ShowStoredSolution(AppState& st, UserInterface& ui, int n, const std::strin
         return;
     }
     const int rows = parseSize(size).rows;
-    Grid& g = st.grid;
-    int counter = 0;
+    std::vector<std::string> lines;
     std::string line;
     for (int r = 1; r <= rows; ++r) {
-        const std::size_t bar = readRecordLine(in, line) ? line.find('|') : std::string::npos;
-        if (bar == std::string::npos) {
+        if (!readRecordLine(in, line) || line.find('|') == std::string::npos) {
             ui.message(noSolution);
             return;
         }
-        const std::string part = trim(std::string_view(line).substr(bar + 1));
-        if (part.empty())
-            continue;
-        for (const std::string& piece : split(part, ' ')) {
-            ++counter;
-            const std::string t = upper(trim(piece));
-            // Cells beyond the current grid (a record of another size) are
-            // not there to receive a digit.
-            if (t != "X" && t.find(',') == std::string::npos && counter <= g.ncells)
-                g[counter].Choices = plainNumber(leadingInt(piece));
-        }
+        lines.push_back(line);
     }
+    // Row by row, as printing places them: a row whose solution part lost an
+    // empty token at its end does not move the digits of the rows below.
+    applySolution(st.grid, st.whitecol, lines);
 }
 
 void ViewSolutionCommand(AppState& st, UserInterface& ui) {
     // The digits go into the grid, which a running AutoSolve owns.
     if (RefusedWhileSolving(st, ui))
         return;
-    ShowStoredSolution(st, ui, leadingInt(st.texts.puzNumNow), st.puzfile);
+    ShowStoredSolution(st, ui, st.puznum, st.puzfile);
 }
 
 bool AddPuzzleToFile(AppState& st, UserInterface& ui, const std::string& outputFile,
@@ -159,7 +150,7 @@ bool DeletePuzzleCommand(AppState& st, UserInterface& ui) {
         return false;
     if (!ui.askYesNo("Delete current puzzle from file?"))
         return false;
-    if (!DeletePuzzleRecord(ui, st.puzfile, leadingInt(st.texts.puzNumNow)))
+    if (!DeletePuzzleRecord(ui, st.puzfile, st.puznum))
         return false;
     st.texts.puzNumNow = "1";
     ReadPuzzle(st, ui, st.puzfile, 1);

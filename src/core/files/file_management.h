@@ -16,11 +16,12 @@ namespace vextor {
 // "Cancel AutoSolve first" while AutoSolve runs; true when refused.
 bool RefusedWhileSolving(const AppState& st, UserInterface& ui);
 
-// Writes the stored solution of record n of file by position into the cells
-// of the current grid (every piece after "|" is one cell). Shows " N Not
-// found" or "There is no solution for puzzle# N in file:" + the path.
+// Writes the stored solution of record n of file into the white cells of the
+// current grid, row by row (applySolution); nothing when a row line has no
+// solution part. Shows " N Not found" or "There is no solution for puzzle# N
+// in file:" + the path.
 void ShowStoredSolution(AppState& st, UserInterface& ui, int n, const std::string& file);
-// View Solution: the record named by the number box, from the current file.
+// View Solution: the record shown (puznum), from the current file.
 void ViewSolutionCommand(AppState& st, UserInterface& ui);
 
 // Add Puzzle after its dialog: appends the current grid (with its solution
@@ -34,7 +35,7 @@ bool AddPuzzleToFile(AppState& st, UserInterface& ui, const std::string& outputF
 // copy-and-skip rule; the new content replaces the file in one step. False,
 // with a message naming the file, when it cannot be read or written.
 bool DeletePuzzleRecord(UserInterface& ui, const std::string& file, int n);
-// Delete Puzzle: asks, removes the record in the number box from the current
+// Delete Puzzle: asks, removes the record shown (puznum) from the current
 // file, shows its first record and says "Done".
 bool DeletePuzzleCommand(AppState& st, UserInterface& ui);
 

@@ -52,8 +52,9 @@ void OrderSortRecords(std::vector<SortRecord>& records);
 
 // Sort: checks the names, asks before overwriting a non-empty output, reads
 // every record of the input once and writes them in order through a
-// temporary file that replaces the output at the end. Shows the Part's
-// messages. Returns the number of records written, or nullopt when nothing
+// temporary file that replaces the output at the end. Tells the user of a
+// missing output name, the same file twice, an unreadable input and the
+// number of records sorted. Returns the number of records written, or nullopt when nothing
 // was written. options.start becomes "1" when it was below 1 and used.
 std::optional<int> SortPuzzleFile(UserInterface& ui, SortOptions& options);
 

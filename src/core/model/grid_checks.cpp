@@ -58,4 +58,11 @@ void restoreSnapshotLine(Grid& grid, const std::string& line) {
     }
 }
 
+bool HasWhiteCell(const Grid& grid) {
+    for (int i = 1; i <= grid.ncells; ++i)
+        if (!grid[i].known)
+            return true;
+    return false;
+}
+
 } // namespace vextor

@@ -19,6 +19,10 @@ bool IsGridFull(const Grid& grid, UserInterface& ui);
 // The same test without letting events run (for hot loops and queries).
 bool IsGridFullNoEvents(const Grid& grid);
 
+// Whether some cell is a white cell (not known): a grid without one holds no
+// puzzle.
+bool HasWhiteCell(const Grid& grid);
+
 // The characters of s in ascending order, repeated characters kept.
 std::string SortDigits(std::string s);
 

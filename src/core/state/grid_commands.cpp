@@ -73,6 +73,7 @@ bool NewGridCommand(AppState& st, UserInterface& ui) {
         // The size label follows the new grid, so it never shows the size of
         // the puzzle that was replaced.
         st.texts.gridSize = plainNumber(rows) + "x" + plainNumber(cols);
+        st.texts.title.clear(); // the empty grid has no title yet
         st.typedsums.clear();
         st.pendingaction.clear();
         st.curcell = 1;

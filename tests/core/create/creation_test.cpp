@@ -206,7 +206,8 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
     AppState st(7);
     RunBatch(st, ui, randomForm("5", "5", 0, file)); // 0 puzzles: one made, nothing written
     EXPECT_EQ(ui.messages, Msgs{"Puzzle created"});
-    // Bad layouts: reported once, loop ends; digits that never fit; a missing folder.
+    // Bad layouts: reported once, loop ends; digits that never fit (also on a
+    // single cell, where no attempt is made); a missing folder.
     const Msgs invalid = {"X 0,-1 X", "-1,0 . X", "X X X"};
     const Msgs unfit = {"-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X",
                         "-1,0 . . X X X X X X X X", "-1,0 . . X X X X X X X X"};
@@ -220,6 +221,8 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
         {invalid, 3, file, {"Invalid puzzle, cannot compile", " 0 Puzzles added to file: " + file}},
         {invalid, 0, file, {"Invalid puzzle, cannot compile"}},
         {unfit, 0, file, {"Unable to compile"}},
+        {{"X"}, 1, file, {"Unable to compile", " 0 Puzzles added to file: " + file}},
+        {{"."}, 2, file, {"Unable to compile", " 0 Puzzles added to file: " + file}},
         {kSquare,
          3,
          missing,
@@ -231,7 +234,7 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
         CreateDialogForm f;
         f.count = std::to_string(c.count);
         f.fileNow = c.out;
-        EXPECT_EQ(RunBatch(st, ui, f).failed, c.layout != unfit);
+        EXPECT_EQ(RunBatch(st, ui, f).failed, c.layout != unfit || c.count > 0);
         EXPECT_EQ(ui.messages, c.messages);
     }
     EXPECT_EQ(CountPuzzles(file, ui), 0);

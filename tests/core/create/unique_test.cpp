@@ -18,10 +18,15 @@ using namespace vextor::test;
 
 namespace {
 
-// Distinct digits in every run, every clue its run's sum.
+// White cells, distinct digits in every run, every clue its run's sum.
 bool sound(AppState& st) {
     Grid& g = st.grid;
     FindRuns(g);
+    bool white = false;
+    for (int i = 1; i <= g.ncells; ++i)
+        white = white || !g[i].known;
+    if (!white)
+        return false;
     for (int i = 1; i <= g.ncells; ++i)
         for (const bool across : {true, false}) {
             const int clue = across ? g[i].across : g[i].down;
@@ -96,9 +101,14 @@ const std::vector<std::string> kSquare = {"X 0,-1 0,-1", "-1,0 . .", "-1,0 . ."}
 TEST(Unique, EveryCreatedPuzzleHasOneSolution) {
     const struct {
         bool random;
-        const char* size;
+        const char* rows;
+        const char* cols;
         int seeds;
-    } cases[] = {{true, "7", 3}, {true, "8", 2}, {true, "10", 2}, {false, "", 3}};
+    } cases[] = {{true, "4", "5", 3},
+                 {true, "7", "7", 3},
+                 {true, "8", "8", 2},
+                 {true, "10", "10", 2},
+                 {false, "", "", 3}};
     for (const auto& c : cases) {
         for (int seed = 1; seed <= c.seeds; ++seed) {
             AppState st(static_cast<std::uint64_t>(seed));
@@ -107,13 +117,15 @@ TEST(Unique, EveryCreatedPuzzleHasOneSolution) {
             if (c.random) {
                 SelectRandomTemplate(f);
                 f.fixedSize = true;
-                f.rows = f.cols = c.size;
+                f.rows = c.rows;
+                f.cols = c.cols;
             } else { // the current layout: 4 x 4 with every cell in two runs
                 makeGrid(st, {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .", "-1,0 . . ."});
             }
             std::string word;
             RunBatch(st, ui, f, [&](const CreatedPuzzle& p) { word = p.uniqueness; });
-            const std::string at = std::string(c.size) + " seed " + std::to_string(seed);
+            const std::string at =
+                std::string(c.rows) + "x" + c.cols + " seed " + std::to_string(seed);
             EXPECT_TRUE(word == "unique" || word == "repaired") << at;
             const ExactResult r = CountSolutions(st.grid, 2);
             EXPECT_TRUE(r.count == 1 && !r.unknown) << at;

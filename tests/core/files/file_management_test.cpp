@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <tuple>
@@ -45,6 +46,13 @@ struct Files : ::testing::Test {
         ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, n));
         ui.messages.clear();
         ui.log.clear();
+    }
+    // The Choices of cells 1 to 9, "." for none.
+    std::string digits() const {
+        std::string d;
+        for (int i = 1; i <= 9; ++i)
+            d += st.grid[i].Choices.empty() ? "." : st.grid[i].Choices;
+        return d;
     }
     bool loadText(const std::string& content, int n = 1) {
         st.puzfile = path("p.vxt");
@@ -117,34 +125,61 @@ const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\
 TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
     open(record(1) + record(2, true), 2);
     ViewSolutionCommand(st, ui);
-    std::string digits; // black and sum cells get nothing
-    for (int i = 1; i <= 9; ++i)
-        digits += st.grid[i].Choices;
-    EXPECT_EQ(digits, "2113");
-    st.texts.puzNumNow = "1";
+    EXPECT_EQ(digits(), "....21.13"); // black and sum cells get nothing
+    st.puznum = 1;
     ViewSolutionCommand(st, ui);
-    st.texts.puzNumNow = "7";
+    st.puznum = 7;
     ViewSolutionCommand(st, ui);
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{
                   "There is no solution for puzzle# 1 in file:\r\n" + st.puzfile, " 7 Not found"}));
     st.autosolving = true;
-    st.texts.puzNumNow = "2";
+    st.puznum = 2;
     st.grid[5].Choices = "9";
     ViewSolutionCommand(st, ui);
     EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
     EXPECT_EQ(st.grid[5].Choices, "9");
 }
 
-TEST_F(Files, ViewSolutionOfALargerRecordStaysInsideTheGrid) {
+TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
     open(record(1) +
          "#2\r\nWide\r\n 3, 4\r\nX 0,3 0,4 X|X 0,3 0,4 X\r\n3,0 2 X|3,0 2 1 X\r\n"
          "4,0 2 X|4,0 1 3 X\r\n#3\r\nBig\r\n 5, 5\r\n" +
          std::string(5, 'x') + "\r\n");
-    ShowStoredSolution(st, ui, 2, st.puzfile); // pieces run on by position
-    EXPECT_EQ(st.grid[6].Choices, "2");
+    ShowStoredSolution(st, ui, 2, st.puzfile); // the columns beyond the grid are left out
+    EXPECT_EQ(digits(), "....21.13");
     ShowStoredSolution(st, ui, 3, st.puzfile); // cut short: no "|"
     EXPECT_EQ(ui.messages.size(), 1u);
+    // Row 2's last cell is empty: its trimmed token must not shift row 3.
+    open(record(1) + record(2) + record(3) +
+             "#4\r\nGap\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 \r\n"
+             "4,0 2|4,0 1 3\r\n",
+         4);
+    ViewSolutionCommand(st, ui);
+    EXPECT_EQ(digits(), "....2..13");
+}
+
+// The commands on the current record act on the record shown, also while the
+// number box holds another number typed but not entered.
+TEST_F(Files, CommandsOnTheCurrentRecordTakeTheRecordShown) {
+    const std::string content = record(1) + record(2, true) + record(3);
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::string file;
+        const char* digits;
+    } cases[] = {
+        {"View Solution", [&] { ViewSolutionCommand(st, ui); }, content, "....21.13"},
+        {"Delete Puzzle", [&] { DeletePuzzleCommand(st, ui); }, record(1) + record(3), "........."},
+    };
+    for (const auto& c : cases) {
+        open(content, 2);
+        st.texts.puzNumNow = "3";
+        ui.yesNoAnswers = {true};
+        c.run();
+        EXPECT_EQ(readFile(st.puzfile), c.file) << c.name;
+        EXPECT_EQ(digits(), c.digits) << c.name;
+    }
 }
 
 TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
@@ -203,7 +238,7 @@ TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
     };
     for (const auto& [content, n, expected] : cases) {
         open(content);
-        st.texts.puzNumNow = std::to_string(n);
+        st.puznum = n;
         ui.yesNoAnswers = {true};
         EXPECT_TRUE(DeletePuzzleCommand(st, ui)) << n;
         EXPECT_EQ(readFile(st.puzfile), expected) << n;

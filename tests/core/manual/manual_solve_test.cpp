@@ -263,6 +263,8 @@ TEST_F(SmallPuzzle, CommandsThatReplaceEntriesAskFirstWithNoTheDefault) {
             EXPECT_EQ(wentOn, yes) << name;
             const bool kept = snapshotLine(st.grid) == before && st.manualmode && st.puznum == 2;
             EXPECT_TRUE(yes || kept) << name;
+            // After No the number box shows the record on screen again.
+            EXPECT_TRUE(yes || name != std::string("Number") || st.texts.puzNumNow == "2");
         }
     }
     EXPECT_EQ(ui.log[1], "yesno, default No: Clear grid?"); // after the last Clear: Yes

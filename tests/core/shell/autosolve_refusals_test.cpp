@@ -1,4 +1,5 @@
-// While AutoSolve works, commands that would change things refuse with one message.
+// While AutoSolve works, commands that would change things refuse with one
+// message; so does Edit while the puzzle is solved by hand.
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "manual/manual_solve.h"
@@ -22,7 +23,12 @@ TEST(AutoSolveRefusals, CommandsSayCancelAutoSolveFirst) {
             return false;
         };
     };
-    const std::pair<const char*, Command> commands[] = {
+    const std::string cancelFirst = "Cancel AutoSolve first";
+    const struct {
+        const char* name;
+        Command command;
+        std::string refusal = "Cancel AutoSolve first";
+    } commands[] = {
         {"New Grid", NewGridCommand},
         {"Edit", EditCommand},
         {"Clear", ClearGridCommand},
@@ -36,8 +42,9 @@ TEST(AutoSolveRefusals, CommandsSayCancelAutoSolveFirst) {
         {"Number", PuzNumEnterCommand},
         {"Print", PrintButtonAllowed},
         {"Create", CreateButtonAllowed},
+        {"Edit by hand", EditCommand, "Cannot edit in ManualSolve mode"},
     };
-    for (const auto& [name, command] : commands) {
+    for (const auto& [name, command, refusal] : commands) {
         AppState st(1);
         test::ScriptedUserInterface ui;
         test::makeGrid(st, {"X 0,3 0,4", "3,0 1 2", "4,0 2 ."});
@@ -48,10 +55,10 @@ TEST(AutoSolveRefusals, CommandsSayCancelAutoSolveFirst) {
         st.curcell = 5;
         st.undolist.push_front("5,12");
         const std::string before = snapshotLine(st.grid);
-        st.autosolving = true;
+        st.autosolving = refusal == cancelFirst;
         ui.defaultYesNo = true;
         EXPECT_FALSE(command(st, ui)) << name;
-        EXPECT_EQ(ui.log, std::vector<std::string>{"message: Cancel AutoSolve first"}) << name;
+        EXPECT_EQ(ui.log, std::vector<std::string>{"message: " + refusal}) << name;
         EXPECT_EQ(snapshotLine(st.grid), before) << name;
         EXPECT_EQ(test::gridRows(st)[0], "X 0,3 0,4") << name;
         EXPECT_TRUE(st.grid.ncells == 9 && st.puznum == 2 && st.undolist.size() == 1u) << name;

@@ -41,6 +41,7 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
                        std::string("15,18")};
     st.manualmode = true;
     st.grid[1].tick = st.redcol;
+    st.texts.title = "Replaced puzzle";
     EXPECT_TRUE(NewGridCommand(st, ui));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
                                "Incorrect number of rows", "Incorrect number of rows",
@@ -48,7 +49,8 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
                                "Incorrect number of columns", "Incorrect number of rows"}));
     EXPECT_EQ(ui.log[0], "input: New Grid: Enter grid size as rows,columns\r\nMaximum rows= 15, "
                          "columns= 18 [10,10]");
-    EXPECT_TRUE(st.grid.ncells == 15 * 18 && st.texts.gridSize == "15x18");
+    EXPECT_TRUE(st.grid.ncells == 15 * 18 && st.texts.gridSize == "15x18" &&
+                st.texts.title.empty());
     EXPECT_TRUE(st.editmode && !st.manualmode && st.curcell == 1 && st.grid[1].tick == st.greencol);
     EXPECT_EQ(st.fit.gridWidth, 18 * 624 + 150);
     EXPECT_EQ(std::pair(ui.busyDepth, ui.hiddenDepth), std::pair(0, 0));
