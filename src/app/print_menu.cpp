@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -36,8 +37,9 @@ namespace {
 // picker (the "PDF file" entry, and every machine without a printer).
 class Output {
 public:
-    // nullptr when the person cancelled the picker.
-    static std::unique_ptr<Output> open(MainWindow& w) {
+    // nullptr when the person cancelled the picker, or picked the puzzle
+    // file printed (`printed`) as the PDF.
+    static std::unique_ptr<Output> open(MainWindow& w, const std::string& printed) {
         auto out = std::unique_ptr<Output>(new Output);
         const QString printer = currentPrinter(w);
         if (printer != PrintDialog::pdfEntry()) {
@@ -59,7 +61,7 @@ public:
             return nullptr;
         if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
             path += ".pdf";
-        if (!ConfirmOverwrite(w.ui(), path))
+        if (print::RefusedPrintTarget(w.ui(), path, printed) || !ConfirmOverwrite(w.ui(), path))
             return nullptr;
         out->pdf_ = std::make_unique<printing::PdfSink>(
             QString::fromStdString(path), QFileInfo(QString::fromStdString(path)).fileName());
@@ -68,12 +70,18 @@ public:
     }
 
     print::PageSink& sink() { return pdf_ ? static_cast<print::PageSink&>(*pdf_) : *painter_; }
-    // Ends the document; a failure is reported with the output's name.
-    bool finish(UserInterface& ui) {
+    // Ends the document and reports it: "Done" (naming the PDF file), or
+    // the failure with the output's name. Pages on which no record could be
+    // drawn are no print-out: a PDF of them is removed.
+    void finish(UserInterface& ui, bool drawn) {
         const bool ok = pdf_ ? pdf_->finish() : painter_->finish();
         if (!ok)
             ui.message("Printing failed: cannot write to " + name_);
-        return ok;
+        else if (!drawn && pdf_)
+            QFile::remove(QString::fromStdString(name_));
+        if (!ok || !drawn)
+            return;
+        ui.message(pdf_ ? "Done\r\nPDF file: " + name_ : "Done");
     }
 
 private:
@@ -89,13 +97,12 @@ std::string footer() {
 }
 
 void printCurrent(MainWindow& w) {
-    const auto out = Output::open(w);
+    const auto out = Output::open(w, w.state().puzfile);
     if (!out)
         return;
     w.runCommand([&] {
-        print::PrintCurrentPuzzle(w.state(), w.ui(), out->sink(), footer());
-        if (out->finish(w.ui()))
-            w.ui().message("Done");
+        const int pages = print::PrintCurrentPuzzle(w.state(), w.ui(), out->sink(), footer());
+        out->finish(w.ui(), pages > 0);
     });
 }
 
@@ -106,13 +113,15 @@ void printFromFile(MainWindow& w) {
     const auto request = print::parseRequestTag(toStd(d->Tag));
     if (!request)
         return;
-    const auto out = Output::open(w);
+    const auto out = Output::open(w, request->file);
     if (!out)
         return;
     w.runCommand([&] {
-        print::PrintPuzzlesFromFile(w.state(), w.ui(), *request, out->sink(), footer());
-        if (out->finish(w.ui()))
-            w.ui().message("Done");
+        int drawn = 0;
+        const int pages =
+            print::PrintPuzzlesFromFile(w.state(), w.ui(), *request, out->sink(), footer(), &drawn);
+        // A range of no records (From above To) prints nothing and is done.
+        out->finish(w.ui(), pages == 0 || drawn > 0);
     });
 }
 

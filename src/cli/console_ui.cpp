@@ -11,6 +11,8 @@ void ConsoleUserInterface::print(const std::string& text) {
             continue;
         line += text[i];
     }
+    if (beforeLine)
+        beforeLine();
     err_ << line << '\n';
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/user_interface.h"
 
+#include <functional>
 #include <ostream>
 
 namespace vextor::cli {
@@ -22,6 +23,10 @@ public:
     std::string pickFile(const FileRequest& request) override;
     void setBusy(bool) override {}
     void pumpEvents() override {}
+
+    // Called before every line this interface writes (a progress bar clears
+    // its line there).
+    std::function<void()> beforeLine;
 
 private:
     void print(const std::string& text);

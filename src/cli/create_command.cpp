@@ -10,31 +10,36 @@ namespace vextor::cli {
 
 namespace {
 
-// A progress bar on standard error, when that is a terminal.
+// A progress bar on standard error, when that is a terminal. It shares the
+// screen with the record lines and messages: clear() takes it off its line
+// before another line is written there.
 class ProgressBar {
 public:
     ProgressBar(std::ostream& err, int total)
         : err_(err), total_(total), on_(total > 1 && &err == &std::cerr && isatty(2)) {}
-    ~ProgressBar() {
-        if (on_ && shown_)
-            err_ << "\n";
-    }
+    ~ProgressBar() { clear(); }
     void step(int done) {
         if (!on_)
             return;
         constexpr int kWidth = 40;
         const int filled = static_cast<int>(static_cast<long long>(done) * kWidth / total_);
-        err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-             << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << done << "/"
-             << total_ << std::flush;
-        shown_ = true;
+        std::string bar = "[" + std::string(static_cast<std::size_t>(filled), '#') +
+                          std::string(static_cast<std::size_t>(kWidth - filled), '.') + "] " +
+                          std::to_string(done) + "/" + std::to_string(total_);
+        err_ << "\r" << bar << std::flush;
+        shown_ = bar.size();
+    }
+    void clear() {
+        if (shown_ > 0)
+            err_ << "\r" << std::string(shown_, ' ') << "\r" << std::flush;
+        shown_ = 0;
     }
 
 private:
     std::ostream& err_;
     int total_;
     bool on_;
-    bool shown_ = false;
+    std::size_t shown_ = 0; // width of the bar on the screen
 };
 
 int runCreate(const Command& self, const std::vector<std::string>& args, Context& ctx) {
@@ -102,15 +107,18 @@ int runCreate(const Command& self, const std::vector<std::string>& args, Context
             return kFailed;
     }
     ProgressBar bar(ctx.err, *count);
+    ctx.ui.beforeLine = [&bar] { bar.clear(); };
     int done = 0;
     const BatchSummary sum = RunBatch(st, ctx.ui, form, [&](const CreatedPuzzle& p) {
+        bar.clear();
         ctx.out << p.record << "\t" << p.rows << "x" << p.cols << "\t" << p.layouts << "\t"
                 << p.micros;
         if (form.unique)
             ctx.out << "\t" << p.uniqueness;
-        ctx.out << "\n";
+        ctx.out << "\n" << std::flush;
         bar.step(++done);
     });
+    ctx.ui.beforeLine = nullptr;
     const int wanted = *count > 0 ? *count : 1;
     return !sum.failed && !sum.cancelled && sum.made == wanted ? kOk : kFailed;
 }

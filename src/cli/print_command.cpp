@@ -2,6 +2,7 @@
 // one record, as a PDF file.
 #include "base/text.h"
 #include "cli/command.h"
+#include "files/file_management.h"
 #include "files/puzzle_file.h"
 #include "print/print_commands.h"
 
@@ -52,6 +53,9 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
         return kUsage;
 
     const std::string& file = files[0];
+    const std::string& output = values["--pdf"];
+    if (print::RefusedPrintTarget(ctx.ui, output, file))
+        return kFailed;
     AppState st;
     std::optional<print::PrintRequest> request;
     if (!current) {
@@ -62,15 +66,18 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
         if (!request)
             return kFailed;
     }
+    if (!ConfirmOverwrite(ctx.ui, output))
+        return kFailed;
 #ifndef VEXTOR_PRINT_BACKEND
     ctx.err << "vextor-cli print: this build has no PDF output (built without Qt)\n";
     return kFailed;
 #else
     const std::string footer = print::footerText(dateTimeNow().substr(0, 10));
     printing::OffscreenGui gui;
-    printing::PdfSink pdf(QString::fromStdString(values["--pdf"]),
+    printing::PdfSink pdf(QString::fromStdString(output),
                           QString::fromStdString(std::filesystem::path(file).filename().string()));
     int pages = 0;
+    int drawn = 0;
     if (current) {
         // The grid of record N stands for the grid on screen; its working
         // file goes to the temporary folder.
@@ -83,10 +90,17 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
         pages = print::PrintCurrentPuzzle(st, ctx.ui, pdf, footer);
         std::filesystem::remove(st.currentpuzfile, ec);
     } else {
-        pages = print::PrintPuzzlesFromFile(st, ctx.ui, *request, pdf, footer);
+        pages = print::PrintPuzzlesFromFile(st, ctx.ui, *request, pdf, footer, &drawn);
     }
     if (!pdf.finish() || (pages == 0 && current)) {
-        ctx.err << "vextor-cli print: cannot write " << values["--pdf"] << "\n";
+        ctx.err << "vextor-cli print: cannot write " << output << "\n";
+        return kFailed;
+    }
+    if (!current && pages > 0 && drawn == 0) {
+        // Blank pages are no print-out.
+        std::error_code ec;
+        std::filesystem::remove(output, ec);
+        ctx.err << "vextor-cli print: no record could be drawn; " << output << " is not written\n";
         return kFailed;
     }
     ctx.out << pages << "\n";
@@ -104,7 +118,9 @@ const Command printCommand{
     "solution, or with --no-solution two puzzles to a page. Records are found by\n"
     "the number in their header line. --current N prints record N as the program\n"
     "prints its current puzzle: the puzzle above, the grid's cell contents below.\n"
-    "Prints the number of pages. A range of no records (A above B) writes no file.",
+    "Prints the number of pages. A range of no records (A above B) writes no file;\n"
+    "a range none of whose records can be read fails and leaves no file. OUT.pdf\n"
+    "may not be FILE; an existing OUT.pdf is only replaced with --yes.",
     runPrint};
 
 } // namespace vextor::cli

@@ -159,6 +159,11 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
 
     AppState st = opt->seed ? AppState(*opt->seed) : AppState();
     bool allSolved = true;
+    const auto leftOut = [&](int n) {
+        if (!opt->out.empty())
+            ctx.err << "vextor-cli solve: #" << n << " was not solved and is not written to "
+                    << opt->out << "\n";
+    };
     // Counted wide: a last record of INT_MAX must not overflow the counter.
     for (long long k = first; k <= last; ++k) {
         const int n = static_cast<int>(k);
@@ -169,6 +174,7 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
         if (!ReadPuzzle(st, ui, reader, n)) {
             ctx.out << "#" << n << "\tinvalid\t0\t0\t0\n";
             allSolved = false;
+            leftOut(n);
             continue;
         }
         // As the Auto Solve button does, with the limit of --tries when given.
@@ -184,9 +190,12 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
                                 .count();
         ctx.out << "#" << n << "\t" << outcomeWord(outcome) << "\t" << st.solver.guessesApplied
                 << "\t" << st.solver.restarts << "\t" << micros << "\n";
-        if (outcome != SolveOutcome::Solved && outcome != SolveOutcome::Guessed)
-            allSolved = false;
-        if (!opt->out.empty() && !AppendPuzzle(st, st.texts.title, n, true, opt->out)) {
+        const bool solved = outcome == SolveOutcome::Solved || outcome == SolveOutcome::Guessed;
+        allSolved = allSolved && solved;
+        // An unsolved grid holds candidate lists, not a solution.
+        if (!solved) {
+            leftOut(n);
+        } else if (!opt->out.empty() && !AppendPuzzle(st, st.texts.title, n, true, opt->out)) {
             ctx.err << "vextor-cli solve: cannot write " << opt->out << "\n";
             return kFailed;
         }
@@ -213,6 +222,7 @@ const Command solveCommand{
     "  --rounds R   answer the try-limit question No R times, then Cancel\n"
     "               (default 50)\n"
     "  --out FILE   append each solved record, with its solution, to FILE\n"
+    "               (records not solved are named and left out)\n"
     "\n"
     "Exit status 0 when every record was solved or guessed, 1 otherwise.",
     runSolve};

@@ -96,9 +96,9 @@ TEST_F(PrintFixture, DialogRefusesBadInputAndPrintsARangeToPdf) {
         EXPECT_EQ(d->Tag.toStdString(), puz + ",2,3,1");
     });
     w->action("mnuprintfile")->trigger();
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{"No puzzles in this file: " + dir.file("none.vxt"),
-                                        "Invalid from or to puzzle number", "Done"}));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "No puzzles in this file: " + dir.file("none.vxt"),
+                               "Invalid from or to puzzle number", "Done\r\nPDF file: " + pdf}));
     ASSERT_TRUE(ui.fileRequests.size() == 1u && ui.fileRequests[0].save);
     EXPECT_TRUE(isPdf(pdf));
 }
@@ -108,11 +108,16 @@ TEST_F(PrintFixture, PrintCurrentPuzzleWithoutAPrinterGoesToPdf) {
         GTEST_SKIP() << "this machine has a printer";
     const std::string pdf = dir.file("current"); // the picker's name gets ".pdf"
     ui.fileAnswers.push_back("");                // first cancelled: nothing happens
+    ui.fileAnswers.push_back(puz);               // the puzzle file itself: refused
     ui.fileAnswers.push_back(pdf);
     w->action("mnuprintcurrent")->trigger();
     EXPECT_TRUE(ui.messages.empty());
     w->action("mnuprintcurrent")->trigger();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Done"});
+    w->action("mnuprintcurrent")->trigger();
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"A puzzle file cannot be printed into itself:\r\n" + puz,
+                                        "Done\r\nPDF file: " + pdf + ".pdf"}));
+    EXPECT_EQ(readFile(puz), rec(1, "Gamma") + rec(2, "alpha") + rec(3, "Beta"));
     EXPECT_TRUE(isPdf(pdf + ".pdf"));
     // The working file holds the grid on screen as record 1 with its contents.
     EXPECT_EQ(readFile(w->state().currentpuzfile).substr(0, 9), "#1\r\nGamma");

@@ -1,6 +1,7 @@
 // vextor-cli on puzzle files: record numbers, solve all, sort, convert, delete, backup,
 // compile and create.
 #include "run_cli.h"
+#include "support/file_size_limit.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -198,6 +199,35 @@ TEST(CreateCli, AppendsNumberedRecordsRepeatably) {
     }
 }
 
+TEST(CreateCli, TheProgressBarLeavesRecordLinesWhole) {
+    if (shell("command -v script >/dev/null").first != 0)
+        GTEST_SKIP() << "script (util-linux) is missing";
+    TempDir dir;
+    // On a terminal (script gives one), standard output and error share the screen.
+    const auto [status, screen] =
+        shell("script -qec \"'" + std::string(VEXTOR_BIN_DIR) + "/vextor-cli' create '" +
+              dir.file("o.vxt") + "' --count 3 --size 5x5 --seed 1\" /dev/null");
+    ASSERT_EQ(status, 0) << screen;
+    int records = 0;
+    for (const std::string& line : split(screen, '\n')) {
+        // What the terminal shows: each carriage return writes over from the left.
+        std::string shown, part;
+        for (const char ch : line + '\r') {
+            if (ch != '\r') {
+                part += ch;
+                continue;
+            }
+            shown = part + (part.size() < shown.size() ? shown.substr(part.size()) : "");
+            part.clear();
+        }
+        if (shown.find("\t5x5\t") != std::string::npos) {
+            ++records;
+            EXPECT_EQ(shown.find('['), std::string::npos) << shown;
+        }
+    }
+    EXPECT_EQ(records, 3) << screen;
+}
+
 TEST(CreateCli, TemplatesCountsAndRefusals) {
     TempDir dir;
     test::ScriptedUserInterface ui;
@@ -231,4 +261,13 @@ TEST(CreateCli, TemplatesCountsAndRefusals) {
     EXPECT_EQ(runCli({"create", out, "--size", "5x5"}).status, 2);
     EXPECT_EQ(runCli({"create", out, "--count", "1", "--size", "5x5", "--random-size"}).status, 2);
     EXPECT_EQ(CountPuzzles(out, ui), 5);
+    // A full disk: the record cut short goes again.
+    const std::string before = readFile(out);
+    {
+        FileSizeLimit full(before.size() + 40);
+        r = runCli({"create", out, "--count", "2", "--size", "5x5", "--seed", "2"});
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot write to file:\n" + out), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(out), before);
 }

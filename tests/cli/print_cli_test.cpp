@@ -2,8 +2,6 @@
 #include "run_cli.h"
 #include "support/test_files.h"
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -15,30 +13,25 @@ namespace {
 const std::string kTwo = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n"
                          "4,0 2|4,0 1 3\r\n#2\r\nNext\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
 
-// Output of a shell command, and its exit status.
-std::pair<int, std::string> shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return {-1, out};
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe))
-        out += buf.data();
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
 } // namespace
 
 TEST(PrintCli, DialogChecksFailWithTheirMessages) {
     TempDir dir;
-    const std::string file = dir.file("p.vxt"), pdf = dir.file("o.pdf");
+    const std::string file = dir.file("p.vxt"), pdf = dir.file("o.pdf"), old = dir.file("old.pdf"),
+                      bad = dir.file("bad.vxt");
     writeFile(file, kTwo);
+    writeFile(old, "keep");
+    writeFile(bad, "#1\r\nCut\r\n 3, 3\r\nX 0,3 0,4\r\n");
     const struct {
         std::vector<std::string> args;
         int status;
         std::string err; // start of standard error
     } cases[] = {
+        {{"print", file, "--pdf", dir.folder() + "./p.vxt"},
+         1,
+         "A puzzle file cannot be printed into itself:\n" + dir.folder() + "./p.vxt\n"},
+        {{"print", file, "--pdf", old}, 1, "OverWrite file: " + old + " ? [No]\n"},
+        {{"print", bad, "--pdf", pdf}, 1, "Error reading puzzle# 1 from file " + bad + "\n"},
         {{"print", file, "--pdf", pdf, "--from", "0"}, 1, "Invalid from or to puzzle number\n"},
         {{"print", file, "--pdf", pdf, "--to", "3"}, 1, "Invalid from or to puzzle number\n"},
         {{"print", dir.file("none.vxt"), "--pdf", pdf},
@@ -57,6 +50,8 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
+    EXPECT_EQ(readFile(file), kTwo);
+    EXPECT_EQ(readFile(old), "keep");
 }
 
 TEST(PrintCli, PrintsAPdfWithoutADisplay) {
@@ -92,7 +87,9 @@ TEST(PrintCli, PrintsAPdfWithoutADisplay) {
     }
     // The solution page of record 1 holds its digits.
     EXPECT_EQ(
-        shell(env + cli + " print '" + file + "' --pdf '" + pdf + "' --to 1 2>/dev/null").first, 0);
+        shell(env + cli + " --yes print '" + file + "' --pdf '" + pdf + "' --to 1 2>/dev/null")
+            .first,
+        0);
     const std::string text = shell("pdftotext '" + pdf + "' -").second;
     EXPECT_NE(text.find("Solution Number1"), std::string::npos);
 }

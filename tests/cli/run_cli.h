@@ -6,8 +6,11 @@
 #include "files/puzzle_file.h"
 #include "support/grid_builder.h"
 
+#include <array>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace vextor::test {
 
@@ -38,6 +41,19 @@ inline std::vector<std::string> withoutTimes(const std::string& out) {
         if (!line.empty())
             lines.push_back(line.substr(0, line.rfind('\t')));
     return lines;
+}
+
+// Output of a shell command, and its exit status.
+inline std::pair<int, std::string> shell(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return {-1, out};
+    std::array<char, 4096> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe))
+        out += buf.data();
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
 
 } // namespace vextor::test

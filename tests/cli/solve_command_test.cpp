@@ -1,4 +1,5 @@
 #include "run_cli.h"
+#include "support/file_size_limit.h"
 #include "support/random_puzzle.h"
 #include "support/test_files.h"
 
@@ -70,13 +71,27 @@ TEST(SolveCommand, WithoutANumberEveryRecordIsSolved) {
     }
 }
 
-TEST(SolveCommand, OutAppendsSolvedRecords) {
+TEST(SolveCommand, OutAppendsSolvedRecordsOnly) {
     TempDir dir;
     const std::string file = dir.file("p.vxt"), out = dir.file("out.vxt");
     append(file, {"X 0,4 0,3", "3,0 . .", "4,0 . ."}, 7, "Unique");
-    EXPECT_EQ(solve({file, "1", "--out", out}).status, 0);
-    EXPECT_EQ(readFile(out), "#1\r\nUnique\r\n 3, 3\r\nX 0,4 0,3|X 0,4 0,3\r\n3,0 2|3,0 1 2\r\n"
-                             "4,0 2|4,0 3 1\r\n");
+    append(file, {"X 0,3 0,17", "3,0 . .", "17,0 . ."}, 8, "Broken");
+    SolveRun r = solve({file, "--out", out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("vextor-cli solve: #2 was not solved and is not written to " + out),
+              std::string::npos)
+        << r.err;
+    const std::string solved = "#1\r\nUnique\r\n 3, 3\r\nX 0,4 0,3|X 0,4 0,3\r\n3,0 2|3,0 1 2\r\n"
+                               "4,0 2|4,0 3 1\r\n";
+    EXPECT_EQ(readFile(out), solved);
+    // A full disk: the record cut short goes again.
+    {
+        FileSizeLimit full(solved.size() + 20);
+        r = solve({file, "1", "--out", out});
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("vextor-cli solve: cannot write " + out), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(out), solved);
 }
 
 TEST(SolveCommand, SeedAndTriesRepeat) {

@@ -85,15 +85,7 @@ bool AddPuzzleToFile(AppState& st, UserInterface& ui, const std::string& outputF
     if (outputFile.empty())
         return false;
     const int n = CountPuzzles(outputFile, ui) + 1;
-    const bool existed = FileExists(outputFile);
-    const long long before = FileLength(outputFile);
     if (!AppendPuzzle(st, st.texts.title, n, withSolution, outputFile)) {
-        // Whatever part of the record reached the file goes again.
-        std::error_code ec;
-        if (!existed && fs::is_regular_file(outputFile, ec))
-            fs::remove(outputFile, ec);
-        else if (before >= 0 && FileLength(outputFile) > before)
-            fs::resize_file(outputFile, static_cast<std::uintmax_t>(before), ec);
         ui.message(unableToWrite(outputFile));
         return false;
     }
@@ -109,6 +101,8 @@ bool DeletePuzzleRecord(UserInterface& ui, const std::string& file, int n) {
         ui.message(unableToRead(file));
         return false;
     }
+    if (RefusedReadOnly(ui, file))
+        return false;
     ReplacingWriter out(file);
     if (!out.good()) {
         ui.message(unableToWrite(file));
@@ -170,7 +164,7 @@ bool SavePuzzleFileAsCommand(AppState& st, UserInterface& ui) {
         ui.message("A puzzle file cannot be saved onto itself:\r\n" + path);
         return false;
     }
-    if (!ConfirmOverwrite(ui, path))
+    if (!ConfirmOverwrite(ui, path) || RefusedReadOnly(ui, path))
         return false;
     if (!CopyFileReplacing(st.puzfile, path)) {
         ui.message("Error saving to file:\r\n" + path);

@@ -1,12 +1,16 @@
 #include "files/puzzle_file.h"
 
 #include "base/text.h"
+#include "files/safe_file.h"
 #include "state/grid_commands.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <utility>
+
+namespace fs = std::filesystem;
 
 namespace vextor {
 
@@ -256,12 +260,23 @@ bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool with
                 text.insert(0, "\r\n");
         }
     }
+    std::error_code ec;
+    const bool existed = fs::exists(fs::symlink_status(file, ec));
+    const long long before = FileLength(file);
     std::ofstream out(file, std::ios::binary | std::ios::app);
     if (!out)
         return false;
     out << text;
     out.flush();
-    return out.good();
+    if (out.good())
+        return true;
+    out.close();
+    // Whatever part of the record reached the file goes again.
+    if (!existed && fs::is_regular_file(file, ec))
+        fs::remove(file, ec);
+    else if (before >= 0 && FileLength(file) > before)
+        fs::resize_file(file, static_cast<std::uintmax_t>(before), ec);
+    return false;
 }
 
 std::string titleLine(std::string_view title) {

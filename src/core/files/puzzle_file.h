@@ -45,7 +45,8 @@ bool ReadPuzzle(AppState& st, UserInterface& ui, PuzzleFileReader& reader, int n
 // Appends the current grid as record n (with the solution part when
 // withSolution), creating the file when missing; a line end is written first
 // when the file's last line has none. Returns false when the file cannot be
-// written.
+// written; a record cut short (a full disk) is taken off again, so the file
+// is as it was.
 bool AppendPuzzle(const AppState& st, const std::string& title, int n, bool withSolution,
                   const std::string& file);
 

@@ -76,10 +76,13 @@ std::optional<std::vector<SortRecord>> ReadSortRecords(const std::vector<std::st
     std::size_t i = 0;
     const std::size_t n = lines.size();
     while (true) {
-        while (i < n && !isHeader(lines[i]))
+        // Only blank lines stand between records; any other line would be lost.
+        while (i < n && isBlank(lines[i]))
             ++i;
         if (i == n)
             break;
+        if (!isHeader(lines[i]))
+            return std::nullopt;
         SortRecord r;
         r.lines.push_back(lines[i++]); // header
         if (i + 2 > n || isHeader(lines[i + 1]))
@@ -87,6 +90,8 @@ std::optional<std::vector<SortRecord>> ReadSortRecords(const std::vector<std::st
         r.lines.push_back(lines[i++]); // title
         r.lines.push_back(lines[i++]); // size
         const int rows = firstField(r.lines[2]);
+        if (rows < 1)
+            return std::nullopt;
         for (int k = 0; k < rows; ++k) {
             if (i == n || isHeader(lines[i]))
                 return std::nullopt;
@@ -129,6 +134,8 @@ std::optional<int> SortPuzzleFile(UserInterface& ui, SortOptions& o) {
         ui.message("Input and output files cannot be same");
         return std::nullopt;
     }
+    if (RefusedReadOnly(ui, o.output))
+        return std::nullopt;
     const std::string failed = "Unable to sort file:\r\n" + o.input;
     std::vector<SortRecord> records;
     {
@@ -185,7 +192,7 @@ bool ConvertPuzzleFile(UserInterface& ui, const std::string& input, const std::s
         ui.message("Input and output files cannot be same");
         return false;
     }
-    if (!ConfirmOverwrite(ui, output))
+    if (!ConfirmOverwrite(ui, output) || RefusedReadOnly(ui, output))
         return false;
     BusyPointer busy(ui);
     const std::string failed = "Unable to convert file:\r\n" + input;

@@ -38,11 +38,13 @@ struct SortRecord {
 std::string SortKeyText(SortKey key, const std::string& header, const std::string& title,
                         const std::string& size);
 
-// The records of a file's lines, in file order: lines that do not start with
-// "#" between records (blank lines, notes) are skipped; after a header come
-// the title, the size line and as many row lines as the size line's first
-// field says. nullopt when a record is cut short (the input ends, or a
-// header stands where its size or a row line belongs).
+// The records of a file's lines, in file order: blank lines between records
+// are skipped; after a header come the title, the size line and as many row
+// lines as the size line's first field says (1 or more). nullopt when a
+// record is cut short (the input ends, or a header stands where its size or
+// a row line belongs), when its size line gives no rows, or when a line that
+// is neither blank nor a header follows a record's last row line (a line the
+// sort would lose).
 std::optional<std::vector<SortRecord>> ReadSortRecords(const std::vector<std::string>& lines,
                                                        SortKey key);
 

@@ -37,6 +37,25 @@ DrawOp rect(DrawOp::Kind kind, double x, double y, Colour colour) {
     return op;
 }
 
+// A text line at x cut to the width of the logical page, measured as
+// fitFactor measures it, and ending in "..." when cut; whole UTF-8
+// characters only.
+std::string fitted(std::string t, double x, double points, double scale) {
+    const double em = points * 20 * scale;
+    const auto fits = [&](std::size_t chars) {
+        return (x + 0.6 * em * static_cast<double>(chars)) / (kPageWidth * scale) <= 1.0;
+    };
+    if (fits(t.size()))
+        return t;
+    std::size_t keep = t.size();
+    while (keep > 0 && !fits(keep + 3))
+        --keep;
+    while (keep > 0 && (static_cast<unsigned char>(t[keep]) & 0xC0) == 0x80)
+        --keep;
+    t.resize(keep);
+    return t + "...";
+}
+
 bool isDigits(const std::string& t) {
     return std::all_of(t.begin(), t.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
@@ -143,8 +162,9 @@ Section puzzleSection(const PrintGrid& g, int number, Half half, bool solution, 
     const double textX = kLeft + kCellW;
 
     sec.ops.push_back(text(textX, s * top,
-                           (solution ? "Solution Number" : "Puzzle Number") + plainNumber(number) +
-                               " : " + g.title,
+                           fitted((solution ? "Solution Number" : "Puzzle Number") +
+                                      plainNumber(number) + " : " + g.title,
+                                  textX, 10 / s, s),
                            10 / s, true));
     // The puzzle page keeps its clues bold; the solution page prints them plain.
     const bool clueBold = !solution;
@@ -196,7 +216,7 @@ std::string footerText(const std::string& date) {
 
 RecordsByNumber::RecordsByNumber(std::string file) : reader_(std::move(file)) {}
 
-void RecordsByNumber::draw(Page& page, Half half, int n, bool solution, Colour blackcol,
+bool RecordsByNumber::draw(Page& page, Half half, int n, bool solution, Colour blackcol,
                            const std::string& footer, UserInterface& ui) {
     if (!indexed_) {
         indexed_ = true;
@@ -207,7 +227,7 @@ void RecordsByNumber::draw(Page& page, Half half, int n, bool solution, Colour b
     const auto at = first_.find(n);
     if (at == first_.end()) {
         ui.message(plainNumber(n) + " Not found");
-        return;
+        return false;
     }
     const auto record = readRecord(reader_, at->second);
     std::optional<PrintGrid> grid;
@@ -215,9 +235,10 @@ void RecordsByNumber::draw(Page& page, Half half, int n, bool solution, Colour b
         grid = printGrid(record->title, record->rows, record->cols, record->lines);
     if (!grid) {
         ui.message("Error reading puzzle#" + spacedNumber(n) + " from file " + reader_.file());
-        return;
+        return false;
     }
     page.sections.push_back(puzzleSection(*grid, n, half, solution, blackcol, footer));
+    return true;
 }
 
 } // namespace vextor::print

@@ -89,7 +89,9 @@ struct PrintGrid {
 std::optional<PrintGrid> printGrid(const std::string& title, int rows, int cols,
                                    const std::vector<std::string>& rowLines);
 
-// The drawing of a puzzle (or, with solution, its solution) in one half.
+// The drawing of a puzzle (or, with solution, its solution) in one half. A
+// title too long for the paper is cut and ends in "..."; only a grid too
+// wide for it makes the page shrink (fitFactor).
 Section puzzleSection(const PrintGrid& grid, int number, Half half, bool solution, Colour blackcol,
                       const std::string& footer);
 
@@ -114,8 +116,8 @@ public:
     int count() const { return reader_.count(); }
     // Adds record N's drawing in that half to the page; a missing record
     // gives "N Not found", a damaged one the read-error message naming the
-    // file, and leaves the half empty.
-    void draw(Page& page, Half half, int n, bool solution, Colour blackcol,
+    // file, and leaves the half empty. True when the record was drawn.
+    bool draw(Page& page, Half half, int n, bool solution, Colour blackcol,
               const std::string& footer, UserInterface& ui);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "files/puzzle_file.h"
+#include "files/safe_file.h"
 
 #include <filesystem>
 
@@ -44,8 +45,12 @@ std::optional<PrintRequest> parseRequestTag(std::string_view tag) {
 }
 
 int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintRequest& r,
-                         PageSink& sink, const std::string& footer) {
+                         PageSink& sink, const std::string& footer, int* drawn) {
     BusyPointer busy(ui);
+    int counted = 0;
+    if (!drawn)
+        drawn = &counted;
+    *drawn = 0;
     RecordsByNumber records(r.file);
     if (!records.ok()) {
         ui.message("Cannot read the file " + r.file);
@@ -54,18 +59,28 @@ int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintReque
     int pages = 0;
     for (int n = r.from; n <= r.to; ++n) {
         Page page;
-        records.draw(page, Half::Top, n, false, st.blackcol, footer, ui);
+        if (records.draw(page, Half::Top, n, false, st.blackcol, footer, ui))
+            ++*drawn;
         if (r.withSolution) {
             records.draw(page, Half::Bottom, n, true, st.blackcol, footer, ui);
         } else if (n + 1 <= r.to) {
             ++n;
-            records.draw(page, Half::Bottom, n, false, st.blackcol, footer, ui);
+            if (records.draw(page, Half::Bottom, n, false, st.blackcol, footer, ui))
+                ++*drawn;
         }
         if (!sink.page(page))
             return pages;
         ++pages;
     }
     return pages;
+}
+
+bool RefusedPrintTarget(UserInterface& ui, const std::string& output,
+                        const std::string& puzzleFile) {
+    if (!SameFile(output, puzzleFile))
+        return false;
+    ui.message("A puzzle file cannot be printed into itself:\r\n" + output);
+    return true;
 }
 
 int PrintCurrentPuzzle(const AppState& st, UserInterface& ui, PageSink& sink,

@@ -41,9 +41,15 @@ std::optional<PrintRequest> parseRequestTag(std::string_view tag);
 // odd range ends with a page holding only a top half). One page per step,
 // also when its records were not found. A file that cannot be read prints
 // nothing: "Cannot read the file PATH". Returns the number of pages handed
-// to the sink.
+// to the sink; drawn, when given, receives the number of records drawn on them.
 int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintRequest& request,
-                         PageSink& sink, const std::string& footer);
+                         PageSink& sink, const std::string& footer, int* drawn = nullptr);
+
+// Refuses an output file (a PDF) that is the puzzle file printed, compared
+// by resolved paths: "A puzzle file cannot be printed into itself:" and the
+// output path. True when refused.
+bool RefusedPrintTarget(UserInterface& ui, const std::string& output,
+                        const std::string& puzzleFile);
 
 // Writes the current grid with its cell contents as the solution into
 // currentpuzfile (replacing it) and prints its one page. Returns the number

@@ -1,18 +1,23 @@
 // Puzzle files: reading records and the File menu commands.
 #include "files/file_management.h"
 #include "files/puzzle_file.h"
+#include "files/safe_file.h"
 #include "files/sort_file.h"
 #include "model/geometry.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <tuple>
+#include <unistd.h>
 
 using namespace vextor;
 using namespace vextor::test;
@@ -116,6 +121,19 @@ void expectSameRecords(const std::string& path, const std::string& what) {
             EXPECT_EQ(got->lines, expected->lines) << what << " record " << n;
         }
     }
+}
+
+// Runs check as an ordinary user and gives its result: in a child process
+// that becomes "nobody" when the tests run as root, whom permissions do not stop.
+bool asOrdinaryUser(const std::function<bool()>& check) {
+    if (::geteuid() != 0)
+        return check();
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && check() ? 0 : 1);
+    int status = 1;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
@@ -274,6 +292,68 @@ TEST_F(Files, DeleteThatFailsLosesNothing) {
                                                      "Unable to read file:\r\n" + st.puzfile}));
 }
 
+TEST_F(Files, ReplacingKeepsPermissionsOwnersAndLinks) {
+    fs::permissions(dir.path(), fs::perms::all);
+    const std::string file = path("p.vxt"), out = path("out.vxt");
+    writeFile(file, records(2));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(file.c_str(), 65534, 65534) | ::chown(dir.path().c_str(), 65534, 65534),
+                  0);
+    }
+    // A file the user may not write is refused, with its mode kept.
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        ScriptedUserInterface ui;
+        SortOptions o{path("in.vxt"), file};
+        writeFile(o.input, records(1));
+        ui.defaultYesNo = true;
+        return !DeletePuzzleRecord(ui, file, 1) && !SortPuzzleFile(ui, o) &&
+               ui.messages == std::vector<std::string>(2, "Cannot write to file:\r\n" + file);
+    }));
+    EXPECT_EQ(readFile(file), records(2));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+    // A file of another owner that the user may write keeps its owner.
+    if (::geteuid() == 0) {
+        writeFile(out, records(2));
+        fs::permissions(out, fs::perms(0666));
+        EXPECT_TRUE(asOrdinaryUser([&] { return DeletePuzzleRecord(ui, out, 1); }));
+        struct stat st {};
+        EXPECT_TRUE(::stat(out.c_str(), &st) == 0 && st.st_uid == 0 && (st.st_mode & 0777) == 0666);
+        EXPECT_EQ(readFile(out), record(2));
+    }
+    // Both hard links of a file see the new content.
+    writeFile(out, records(3));
+    fs::create_hard_link(out, path("link.vxt"));
+    EXPECT_TRUE(DeletePuzzleRecord(ui, out, 1));
+    EXPECT_TRUE(fs::hard_link_count(out) == 2 && fs::equivalent(out, path("link.vxt")));
+    EXPECT_EQ(readFile(path("link.vxt")), record(2) + record(3));
+}
+
+TEST_F(Files, TemporaryFilesOfEndedWritersAreRemoved) {
+    const std::string out = path("out.vxt");
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string own = out + ".tmp" + std::to_string(::getpid()) + "-7";
+    const std::vector<std::string> kept = {own, out + ".tmp1-0", out + ".tmp0", out + ".tmpx-1"};
+    for (const std::string& f : kept)
+        writeFile(f, "");
+    writeFile(out + ".tmp" + std::to_string(ended) + "-0", "");
+    {
+        ReplacingWriter w(out);
+        // The writer's own temporary file carries the process id.
+        EXPECT_TRUE(w.good() && fs::exists(out + ".tmp" + std::to_string(::getpid()) + "-0"));
+    }
+    std::vector<std::string> left;
+    for (const auto& f : fs::directory_iterator(dir.path()))
+        left.push_back(f.path().string());
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+}
+
 TEST_F(Files, SaveAsAsksBeforeOverwritingAndRefusesTheFileItself) {
     open(records(2));
     writeFile(path("old.vxt"), "keep");
@@ -396,9 +476,9 @@ TEST_F(Sorting, ResequenceAndStartNumber) {
     EXPECT_EQ(o.start, "0"); // untouched without renumbering
 }
 
-TEST_F(Sorting, SolutionsBlankLinesAndNotesBetweenRecords) {
+TEST_F(Sorting, SolutionsAndBlankLinesBetweenRecords) {
     const std::string solved = rec("2", "s", 2, "X 0,3|X 0,3 1 2");
-    EXPECT_EQ(sort("\r\n" + solved + "\r\n  \r\nnote\r\n" + rec("1", "t") + "\r\n"),
+    EXPECT_EQ(sort("\r\n" + solved + "\r\n  \r\n" + rec("1", "t") + "\r\n"),
               rec("1", "t") + solved);
 }
 
@@ -424,8 +504,15 @@ TEST_F(Sorting, RefusalsAndFailuresLeaveTheOutputAlone) {
     EXPECT_FALSE(SortPuzzleFile(ui, o));
     // A header where a row line belongs: that record is cut short.
     writeFile(dir.file("cut.vxt"), rec("1", "a", 2).substr(0, 21) + rec("2", "b"));
-    o.input = dir.file("cut.vxt");
-    EXPECT_FALSE(SortPuzzleFile(ui, o));
+    // Lines that belong to no record: a row more than the size line says, a
+    // blank size line, a note between records.
+    writeFile(dir.file("rows.vxt"), rec("1", "a", 2) + "X 0,3\r\n" + rec("2", "b"));
+    writeFile(dir.file("size.vxt"), "#1\r\na\r\n\r\nX 0,3\r\n" + rec("2", "b"));
+    writeFile(dir.file("note.vxt"), rec("1", "a") + "note\r\n" + rec("2", "b"));
+    for (const char* bad : {"cut.vxt", "rows.vxt", "size.vxt", "note.vxt"}) {
+        o.input = dir.file(bad);
+        EXPECT_FALSE(SortPuzzleFile(ui, o)) << bad;
+    }
     EXPECT_EQ(readFile(o.output), "keep");
     const std::string failed = "Unable to sort file:\r\n";
     EXPECT_EQ(ui.messages,
@@ -433,7 +520,8 @@ TEST_F(Sorting, RefusalsAndFailuresLeaveTheOutputAlone) {
                   "Specify output file name", failed + dir.file("in.vxt"),
                   "Input and output files cannot be same", "Input and output files cannot be same",
                   "There are no puzzles in this file", failed + dir.file("missing.vxt"),
-                  failed + dir.file("cut.vxt")}));
+                  failed + dir.file("cut.vxt"), failed + dir.file("rows.vxt"),
+                  failed + dir.file("size.vxt"), failed + dir.file("note.vxt")}));
     // A full disk: the old output stays whole and no temporary file is left.
     writeFile(dir.file("big.vxt"), std::string(5000, 'k'));
     o.output = dir.file("big.vxt");

@@ -131,6 +131,17 @@ TEST(PageLayout, OversizedPagesShrinkToFit) {
     large.sections = {puzzleSection(*wide, 1, Half::Top, false, 0, "f")};
     EXPECT_DOUBLE_EQ(fitFactor(small), 1.0);
     EXPECT_LT(fitFactor(large), 0.9);
+    // A long title is shortened to fit instead; the grids keep their size.
+    for (const int rows : {9, 15}) {
+        const auto titled =
+            printGrid(std::string(220, 'T'), rows, 9, std::vector<std::string>(rows, "X 8"));
+        Page page;
+        page.sections = {puzzleSection(*titled, 1, Half::Top, false, 0, "f")};
+        const std::string header = page.sections[0].ops.front().text;
+        EXPECT_DOUBLE_EQ(fitFactor(page), 1.0) << rows;
+        EXPECT_EQ(header.substr(0, 20), "Puzzle Number1 : TTT") << rows;
+        EXPECT_EQ(header.substr(header.size() - 4), "T...") << rows;
+    }
 }
 
 TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
