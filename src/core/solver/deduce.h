@@ -2,8 +2,8 @@
 #pragma once
 
 #include "base/user_interface.h"
-#include "solver/work_grid.h"
 #include "state/app_state.h"
+#include "state/solver_work.h"
 
 #include <vector>
 
