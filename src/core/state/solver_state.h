@@ -3,10 +3,8 @@
 // cells' Choices, and the ordered containers of the guessing machinery.
 #pragma once
 
-#include "model/digit_list.h"
 #include "state/solver_work.h"
 
-#include <array>
 #include <deque>
 #include <string>
 #include <vector>
