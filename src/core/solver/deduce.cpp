@@ -85,6 +85,9 @@ CycleEnd deduceCycle(SolverWork& w, int& singlescount, bool& contradiction) {
     singlescount = CountSingles(w);
     const auto grown = [&] { return CountSingles(w) > singlescount; };
     int acc = 0;
+    // Whether the count has grown, as last looked at; a sweep never lowers
+    // the count, so the answer stays true after one.
+    bool grew = false, looked = false;
     for (const DeductionRule& r : kDeductionRules) {
         if (r.role != RuleRole::Cycle)
             continue;
@@ -95,10 +98,16 @@ CycleEnd deduceCycle(SolverWork& w, int& singlescount, bool& contradiction) {
                 return CycleEnd::Contradiction;
         }
         acc += w.changed;
-        if (r.sweepAfter && grown())
-            kSweepRule(w);
+        looked = r.sweepAfter;
+        if (looked) {
+            grew = grown();
+            if (grew)
+                kSweepRule(w);
+        }
     }
-    if (grown() && acc != 0)
+    if (!looked)
+        grew = grown();
+    if (grew && acc != 0)
         return CycleEnd::Again;
     kSweepRule(w);
     w.changed = false;
