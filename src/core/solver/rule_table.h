@@ -1,7 +1,8 @@
 // The deduction rules in one table: their order, their family and whether
 // they can find a contradiction. Deduce applies them from it, and grading
-// applies them family by family from it. A new rule is a function on
-// SolverWork plus a row here.
+// applies them family by family from it, the simplest family first and each
+// family's rows in the table's order. A new rule is a function on SolverWork
+// plus a row here.
 #pragma once
 
 #include "solver/remainder_rules.h"
