@@ -6,7 +6,9 @@
 
 namespace vextor::test {
 
-void makeGrid(AppState& st, const std::vector<std::string>& rows) {
+namespace {
+
+void build(Grid& g, const std::vector<std::string>& rows, Colour white, Colour black, Colour grey) {
     std::vector<std::vector<std::string>> tokens;
     for (const auto& line : rows) {
         std::istringstream in(line);
@@ -17,33 +19,45 @@ void makeGrid(AppState& st, const std::vector<std::string>& rows) {
     }
     const int r = static_cast<int>(tokens.size());
     const int c = r ? static_cast<int>(tokens[0].size()) : 0;
-    st.grid = Grid();
-    st.grid.resize(r, c, st.whitecol);
-    st.maxtries = 2 * r * c;
+    g = Grid();
+    g.resize(r, c, white);
     for (int y = 1; y <= r; ++y) {
         for (int x = 1; x <= c; ++x) {
-            Square& s = st.grid[st.grid.CellIndex(y, x)];
+            Square& s = g[g.CellIndex(y, x)];
             const std::string& t =
                 tokens[static_cast<std::size_t>(y - 1)].at(static_cast<std::size_t>(x - 1));
             s = Square();
             if (t == "X") {
                 s.Black = true;
                 s.known = true;
-                s.BackColor = st.blackcol;
+                s.BackColor = black;
             } else if (t.find(',') != std::string::npos) {
                 const auto parts = split(t, ',');
                 s.known = true;
-                s.BackColor = st.greycol;
+                s.BackColor = grey;
                 s.across = leadingInt(parts[0]);
                 s.down = leadingInt(parts[1]);
             } else {
-                s.BackColor = st.whitecol;
+                s.BackColor = white;
                 if (t != ".")
                     s.Choices = t;
             }
         }
     }
-    st.grid.place();
+    g.place();
+}
+
+} // namespace
+
+void makeGrid(AppState& st, const std::vector<std::string>& rows) {
+    build(st.grid, rows, st.whitecol, st.blackcol, st.greycol);
+    st.maxtries = 2 * st.grid.rows * st.grid.cols;
+}
+
+Grid makeGrid(const std::vector<std::string>& rows) {
+    Grid g;
+    build(g, rows, 0, 0, 0);
+    return g;
 }
 
 std::vector<std::string> gridRows(const AppState& st) {

@@ -15,6 +15,8 @@ namespace vextor::test {
 //   123    white cell with the candidate string "123"
 // Replaces st.grid; every cell gets the kind's colour and flags.
 void makeGrid(AppState& st, const std::vector<std::string>& rows);
+// The same grid on its own, every cell coloured 0.
+Grid makeGrid(const std::vector<std::string>& rows);
 
 // The candidate strings of the grid's rows in the same token form (sum cells
 // as a,d; empty white cells as "-").

@@ -5,9 +5,8 @@
 #include "model/grid_checks.h"
 #include "solver/autosolve.h"
 #include "solver/deduce.h"
-#include "solver/remainder_rules.h"
+#include "solver/rule_table.h"
 #include "solver/rules.h"
-#include "solver/sum_bounds.h"
 #include "solver/sum_combos.h"
 
 #include <algorithm>
@@ -18,32 +17,14 @@ namespace {
 
 constexpr const char* kWords[] = {"easy", "medium", "hard", "very hard"};
 
-// Applies every family up to `top` once; true on a contradiction.
-bool applyFamilies(AppState& st, RuleFamily top) {
-    RemoveSingles(st);
-    if (CompleteLastCell(st))
-        return true;
-    if (top >= RuleFamily::Pairs) {
-        PairRunComplements(st);
-        FindSameChoices(st);
-        CheckMaxSums(st);
-    }
-    if (top >= RuleFamily::Remainder) {
-        if (ApplyRemainderCombos(st))
-            return true;
-        TestPairPair(st);
-        TestPairTriple(st);
-    }
+// Applies the rules of every family up to `top` once, family by family and
+// in the table's order within a family; true on a contradiction.
+bool applyFamilies(SolverWork& w, RuleFamily top) {
+    for (int f = 0; f <= static_cast<int>(top); ++f)
+        for (const DeductionRule& r : kDeductionRules)
+            if (static_cast<int>(r.family) == f && r.apply(w) && r.findsContradiction)
+                return true;
     return false;
-}
-
-std::string choicesOf(const Grid& g) {
-    std::string out;
-    for (int i = 1; i <= g.ncells; ++i) {
-        out += g[i].Choices;
-        out += ',';
-    }
-    return out;
 }
 
 // A copy of the state that talks to nobody and writes no working file.
@@ -87,16 +68,18 @@ Difficulty RatePuzzle(const AppState& st) {
     for (int i = 1; i <= g.ncells; ++i)
         g[i].Choices.clear();
     InitCandidates(b);
+    SolverWork w(g);
     d.rated = true;
     d.hardest = RuleFamily::Remainder; // AutoSolve's own order may need them all
     const int bound = SolverLoopBound(g);
     for (const RuleFamily f : {RuleFamily::Singles, RuleFamily::Pairs, RuleFamily::Remainder}) {
         for (int pass = 0; pass < bound; ++pass) {
-            const std::string before = choicesOf(g);
-            if (applyFamilies(b, f) || choicesOf(g) == before)
+            const Work before = w.cells;
+            if (applyFamilies(w, f) || w.cells == before)
                 break;
             ++d.passes;
         }
+        w.store(g);
         if (IsGridFullNoEvents(g) && IsGridSolved(g)) {
             d.hardest = f;
             break;

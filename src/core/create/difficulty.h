@@ -1,20 +1,12 @@
 // Difficulty: what AutoSolve's deduction needs to solve a puzzle.
 #pragma once
 
+#include "solver/rule_table.h"
 #include "state/app_state.h"
 
 #include <string>
 
 namespace vextor {
-
-// The rule families, from the simplest up. A puzzle is as hard as the
-// hardest family (or the guessing) it cannot be solved without.
-enum class RuleFamily {
-    Singles,   // settled digits removed from their runs, the last open cell of a run
-    Pairs,     // two-cell complements, equal pairs and triples, sum bounds
-    Remainder, // remainder combinations, pair-pair and pair-triple tests
-    Guessing   // deduction alone stalls: AutoSolve guesses
-};
 
 struct Difficulty {
     bool rated = false;    // AutoSolve solved the puzzle (else no word, number 0)

@@ -3,8 +3,14 @@
 //
 // Every white cell holds a 9-bit candidate mask. Each run is filtered exactly
 // (a digit stays only when some assignment of distinct digits with the clue's
-// sum uses it) until nothing changes; then the search tries every digit of
-// the cell with the fewest candidates.
+// sum uses it) until nothing changes. The open cells are then split into the
+// components their runs connect, each counted on its own (the counts
+// multiply). Within a component the search tries every digit of one cell,
+// chosen by few candidates against the weight of its runs (a run weighs more
+// each time filtering fails on it), so guesses go where they fail most. A
+// search that outgrows its share of nodes starts over, keeping the weights
+// and the components it settled; settled components are remembered by their
+// cells' masks and the digits fixed in their runs.
 #pragma once
 
 #include "model/grid.h"

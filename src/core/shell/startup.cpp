@@ -126,7 +126,7 @@ void StartUp(AppState& st, UserInterface& ui, const std::string& programFolder) 
     }
 
     removeQuietly(st.retractfile);
-    st.solver.changed = false;
+    st.solver.work.changed = false;
 
     LoadColorFile(st, ui, st.schemefile);
     ApplyScheme(st);

@@ -55,12 +55,12 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
         return SolveOutcome::Invalid;
 
     sv.tries = 0;
-    sv.changed = false;
+    sv.work.changed = false;
     if (!PrepareSolve(st, ui))
         return SolveOutcome::Invalid;
     // From here on the candidates are worked on as digit lists.
     WorkScope scope(st);
-    Work& w = sv.work;
+    Work& w = sv.work.cells;
     // Events run inside Deduce and IsGridFull; a puzzle loaded meanwhile
     // replaced the grid, and nothing of this solve may touch it any more.
     const unsigned generation = g.generation;

@@ -1,6 +1,6 @@
 #include "solver/deduce.h"
 
-#include "solver/remainder_rules.h"
+#include "solver/rule_table.h"
 #include "solver/rules.h"
 #include "solver/sum_bounds.h"
 #include "solver/sum_combos.h"
@@ -19,12 +19,12 @@ namespace {
 // Repeats the two-cell complements, equal pairs and triples and settled-digit
 // removal until the removal changes nothing; every pass uses up one unit of
 // the budget the caller shares with its own loop.
-void simpleRules(AppState& st, int& budget) {
+void simpleRules(SolverWork& w, int& budget) {
     while (budget-- > 0) {
-        PairRunComplements(st);
-        FindSameChoices(st);
-        RemoveSingles(st);
-        if (!st.solver.changed)
+        PairRunComplements(w);
+        FindSameChoices(w);
+        RemoveSingles(w);
+        if (!w.changed)
             return;
     }
 }
@@ -50,22 +50,23 @@ bool PrepareSolve(AppState& st, UserInterface& ui) {
         return false;
     }
     WorkScope scope(st);
+    SolverWork& w = st.solver.work;
     st.solver.tries = 0;
-    st.solver.changed = false;
+    w.changed = false;
     // One budget for the outer loop and its inner simple-rules loop, so the
     // bounds do not multiply.
     int budget = SolverLoopBound(g);
     while (budget-- > 0) {
-        simpleRules(st, budget);
-        st.solver.changed = false;
+        simpleRules(w, budget);
+        w.changed = false;
         for (int k = 0; k < g.ncells; ++k) {
-            CompleteLastCell(st);
-            if (!st.solver.changed)
+            CompleteLastCell(w);
+            if (!w.changed)
                 break;
         }
-        st.solver.changed = false;
-        CheckMaxSums(st);
-        if (!st.solver.changed)
+        w.changed = false;
+        CheckMaxSums(w);
+        if (!w.changed)
             break;
     }
     return true;
@@ -73,14 +74,84 @@ bool PrepareSolve(AppState& st, UserInterface& ui) {
 
 namespace {
 
+enum class CycleEnd { Again, Done, Contradiction };
+
+// One deduction cycle on the work, from the rule table: the cycle rules in
+// order (a contradiction ends the cycle at once), with a sweep after those
+// marked for it when the settled count grew. Another cycle follows when the
+// count grew and some rule changed something; otherwise the closing rules run
+// until they change nothing, and the rechecked rules decide.
+CycleEnd deduceCycle(SolverWork& w, int& singlescount, bool& contradiction) {
+    singlescount = CountSingles(w);
+    const auto grown = [&] { return CountSingles(w) > singlescount; };
+    int acc = 0;
+    // Whether the count has grown, as last looked at; a sweep never lowers
+    // the count, so the answer stays true after one.
+    bool grew = false, looked = false;
+    for (const DeductionRule& r : kDeductionRules) {
+        if (r.role != RuleRole::Cycle)
+            continue;
+        const bool found = r.apply(w);
+        if (r.findsContradiction) {
+            contradiction = found;
+            if (found)
+                return CycleEnd::Contradiction;
+        }
+        acc += w.changed;
+        looked = r.sweepAfter;
+        if (looked) {
+            grew = grown();
+            if (grew)
+                kSweepRule(w);
+        }
+    }
+    if (!looked)
+        grew = grown();
+    if (grew && acc != 0)
+        return CycleEnd::Again;
+    kSweepRule(w);
+    w.changed = false;
+    const int rounds = static_cast<int>(w.cells.size()) - 1; // the grid's cell count
+    for (int k = 0; k < rounds; ++k) {
+        for (const DeductionRule& r : kDeductionRules) {
+            if (r.role != RuleRole::Closing)
+                continue;
+            const bool found = r.apply(w);
+            if (r.findsContradiction)
+                contradiction = found;
+            if (grown())
+                kSweepRule(w);
+        }
+        if (!w.changed)
+            break;
+    }
+    bool rechanged = false;
+    for (const DeductionRule& r : kDeductionRules) {
+        if (!r.recheck)
+            continue;
+        w.changed = false;
+        r.apply(w);
+        rechanged = rechanged || w.changed;
+    }
+    w.changed = rechanged;
+    if (rechanged)
+        return CycleEnd::Again;
+    if (grown()) {
+        kSweepRule(w);
+        return CycleEnd::Again;
+    }
+    return CycleEnd::Done;
+}
+
 // The deduction loop from cycle firstCycle on, with the contradiction flag
 // as it stands; records into trace when given.
 bool deduceFrom(AppState& st, UserInterface& ui, int firstCycle, bool contradiction,
                 DeduceTrace* trace) {
     WorkScope scope(st);
     Grid& g = st.grid;
-    const Work& w = st.solver.work;
     SolverState& sv = st.solver;
+    SolverWork& work = sv.work;
+    const Work& w = work.cells;
     const int bound = SolverLoopBound(g);
     sv.deduceBoundHits = 0;
     const auto finish = [&](bool result, bool inCycle) {
@@ -89,7 +160,7 @@ bool deduceFrom(AppState& st, UserInterface& ui, int firstCycle, bool contradict
             trace->end = w;
             trace->result = result;
             trace->singlescount = sv.singlescount;
-            trace->endChanged = sv.changed;
+            trace->endChanged = work.changed;
             trace->boundHits = sv.deduceBoundHits;
         }
         return result;
@@ -108,67 +179,20 @@ bool deduceFrom(AppState& st, UserInterface& ui, int firstCycle, bool contradict
             sv.deduceBoundHits = cycle;
             return finish(contradiction, false);
         }
-        bool again = false;
+        CycleEnd end;
         {
             HiddenGrid hidden(ui);
-            sv.singlescount = CountSingles(g, w);
-            int acc = 0;
-            auto grown = [&] { return CountSingles(g, w) > sv.singlescount; };
-
-            PairRunComplements(st);
-            acc += sv.changed;
-            if (grown())
-                RemoveSingles(st);
-            contradiction = ApplyRemainderCombos(st);
-            if (contradiction)
+            end = deduceCycle(work, sv.singlescount, contradiction);
+            if (end == CycleEnd::Contradiction)
                 return finish(true, true);
-            acc += sv.changed;
-            if (grown())
-                RemoveSingles(st);
-            FindSameChoices(st);
-            acc += sv.changed;
-            if (grown())
-                RemoveSingles(st);
-            TestPairPair(st);
-            acc += sv.changed;
-            if (grown())
-                RemoveSingles(st);
-            TestPairTriple(st);
-            acc += sv.changed;
-            CheckMaxSums(st);
-            acc += sv.changed;
-
-            bool growth = grown();
-            if (growth)
-                RemoveSingles(st);
-            if (growth && acc != 0) {
-                again = true;
-            } else {
-                RemoveSingles(st);
-                sv.changed = false;
-                for (int k = 0; k < g.ncells; ++k) {
-                    contradiction = CompleteLastCell(st);
-                    if (grown())
-                        RemoveSingles(st);
-                    if (!sv.changed)
-                        break;
-                }
-                sv.changed = false;
-                CheckMaxSums(st);
-                if (sv.changed) {
-                    again = true;
-                } else if (grown()) {
-                    RemoveSingles(st);
-                    again = true;
-                }
-            }
         }
+        const bool again = end == CycleEnd::Again;
         if (trace) {
             trace->shown.insert(trace->shown.end(), w.begin(), w.end());
             trace->again.push_back(again);
             trace->contradiction.push_back(contradiction);
             trace->singles.push_back(sv.singlescount);
-            trace->changed.push_back(sv.changed);
+            trace->changed.push_back(work.changed);
         }
         // Between cycles the grid is shown and pending events (a Cancel
         // press among them) are delivered.
@@ -198,7 +222,7 @@ bool ReplayDeduce(AppState& st, UserInterface& ui, const DeduceTrace& trace) {
     WorkScope scope(st);
     Grid& g = st.grid;
     SolverState& sv = st.solver;
-    Work& w = sv.work;
+    Work& w = sv.work.cells;
     const std::size_t stride = w.size();
     const std::size_t pumped = trace.again.size();
     sv.deduceBoundHits = 0;
@@ -207,7 +231,7 @@ bool ReplayDeduce(AppState& st, UserInterface& ui, const DeduceTrace& trace) {
         const auto from = trace.shown.begin() + static_cast<std::ptrdiff_t>(cycle * stride);
         std::copy(from, from + static_cast<std::ptrdiff_t>(stride), w.begin());
         sv.singlescount = trace.singles[cycle];
-        sv.changed = trace.changed[cycle];
+        sv.work.changed = trace.changed[cycle];
         const bool contradiction = trace.contradiction[cycle];
         const unsigned generation = g.generation;
         const bool edited = PumpWithWork(st, ui);
@@ -223,7 +247,7 @@ bool ReplayDeduce(AppState& st, UserInterface& ui, const DeduceTrace& trace) {
     }
     w = trace.end;
     sv.singlescount = trace.singlescount;
-    sv.changed = trace.endChanged;
+    sv.work.changed = trace.endChanged;
     sv.deduceBoundHits = trace.boundHits;
     return trace.result;
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "base/user_interface.h"
-#include "solver/work_grid.h"
 #include "state/app_state.h"
+#include "state/solver_work.h"
 
 #include <vector>
 
@@ -15,17 +15,19 @@ namespace vextor {
 int SolverLoopBound(const Grid& grid);
 
 // Empties and disables every cell, builds the first candidates and applies
-// the simple rules and the sum bounds until they change nothing. Returns
-// false (after the message "Invalid puzzle") when there is no white cell.
+// the simple rules, the last-cell rule and the sum bounds until they change
+// nothing. Returns false (after the message "Invalid puzzle") when there is
+// no white cell.
 bool PrepareSolve(AppState& st, UserInterface& ui);
 
-// Applies every rule, cycle after cycle, until a cycle settles no further
-// cell and the sum bounds change nothing. Lets pending window events run
-// once per cycle and stops early when a cancel has been requested; a grid
-// replaced while events ran sets st.cancelsolve, and callers must then leave
-// the grid alone. Returns
-// the contradiction flag as it stands at the end; callers judge the grid
-// with IsGridValid.
+// Applies the rules of the rule table (solver/rule_table.h) to the solver
+// work, cycle after cycle, until a cycle settles no further cell and the
+// rechecked rules change nothing, a cycle rule finds a contradiction, or the
+// loop bound is reached. Lets pending window events run once per cycle and
+// stops early when a cancel has been requested; a grid replaced while events
+// ran sets st.cancelsolve, and callers must then leave the grid alone.
+// Returns the contradiction flag as it stands at the end; callers judge the
+// grid with IsGridValid.
 bool Deduce(AppState& st, UserInterface& ui);
 
 // What one Deduce did, so that the same deduction from the same candidates

@@ -115,7 +115,7 @@ namespace {
 
 std::string choiceLine(const AppState& st, int i) {
     const Grid& g = st.grid;
-    const DigitList& c = st.solver.work[static_cast<std::size_t>(i)];
+    const DigitList& c = st.solver.work[i];
     const auto owner = [](const std::vector<int>& owners, int cell) {
         return cell >= 0 && static_cast<std::size_t>(cell) < owners.size()
                    ? owners[static_cast<std::size_t>(cell)]
@@ -150,18 +150,19 @@ std::string ChoiceLine(AppState& st, int i) {
 void RefineAndListChoices(AppState& st) {
     WorkScope scope(st);
     SolverState& sv = st.solver;
+    SolverWork& w = sv.work;
     const int bound = SolverLoopBound(st.grid);
     for (int n = 0; n < bound; ++n) {
-        PairRunComplements(st);
-        CheckMaxSums(st);
-        ApplyRunCombos(st);
-        if (!sv.changed)
+        PairRunComplements(w);
+        CheckMaxSums(w);
+        ApplyRunCombos(w);
+        if (!w.changed)
             break;
     }
     sv.choiceList.clear();
     const Grid& g = st.grid;
     for (int i = 1; i <= g.ncells; ++i)
-        if (sv.work[static_cast<std::size_t>(i)].size() > 1)
+        if (w[i].size() > 1)
             sv.choiceList.push_back(choiceLine(st, i));
     std::sort(sv.choiceList.begin(), sv.choiceList.end());
 }
@@ -200,12 +201,12 @@ std::string chooseOption(AppState& st, UserInterface& ui, const std::string& lin
     if (cell == 0)
         return option;
     WorkScope scope(st);
-    Work& w = st.solver.work;
+    SolverWork& w = st.solver.work;
     const unsigned generation = st.grid.generation;
     DeduceTrace trial;
     for (char d : f.candidates) {
         SaveWork(st);
-        w[static_cast<std::size_t>(cell)] = DigitList::fromText(std::string(1, d));
+        w[cell] = DigitList::fromText(std::string(1, d));
         if (kept)
             Deduce(st, ui, trial);
         else
@@ -213,7 +214,7 @@ std::string chooseOption(AppState& st, UserInterface& ui, const std::string& lin
         if (st.grid.generation != generation)
             return {}; // the grid was replaced: its cells are not ours
 
-        if (IsGridValid(st.grid, w) && !HasEmptiedWhiteCell(st.grid, w)) {
+        if (IsGridValid(st.grid, w.cells) && !HasEmptiedWhiteCell(st.grid, w.cells)) {
             option.assign(1, d);
             if (kept)
                 std::swap(*kept, trial);
@@ -247,7 +248,7 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
         // Nothing left to guess: either a solution, or a dead end that the
         // rules did not notice (an emptied cell, a run that does not add up),
         // which is retracted like a cell without a surviving digit.
-        if (IsGridSolved(g, sv.work))
+        if (IsGridSolved(g, sv.work.cells))
             return;
     } else {
         line = PickGuessCell(st);
@@ -290,11 +291,11 @@ void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages) {
     const LineFields f = parseLine(line);
     const int cell = cellOf(g, f.row, f.col);
     SaveWork(st);
-    sv.work[static_cast<std::size_t>(cell)] = DigitList::fromText(option);
+    sv.work[cell] = DigitList::fromText(option);
     const unsigned generation = g.generation;
     // The trial deduction started from these very candidates: doing it again
     // would give the same cycles, so it is replayed instead.
-    if (trial.usable && trial.start == sv.work)
+    if (trial.usable && trial.start == sv.work.cells)
         ReplayDeduce(st, ui, trial);
     else
         Deduce(st, ui);
@@ -344,23 +345,23 @@ std::string TryLimitQuestion(int maxtries) {
 
 void FindChoicesCommand(AppState& st, UserInterface& ui) {
     WorkScope scope(st);
-    SolverState& sv = st.solver;
+    SolverWork& w = st.solver.work;
     InitCandidates(st);
-    sv.tries = 0;
-    sv.changed = false;
+    st.solver.tries = 0;
+    w.changed = false;
     RefineAndListChoices(st);
     const int bound = SolverLoopBound(st.grid);
     for (int n = 0; n < bound; ++n) {
-        PairRunComplements(st);
-        FindSameChoices(st);
-        RemoveSingles(st);
-        if (!sv.changed)
+        PairRunComplements(w);
+        FindSameChoices(w);
+        RemoveSingles(w);
+        if (!w.changed)
             break;
     }
-    sv.changed = false;
+    w.changed = false;
     for (int k = 0; k < st.grid.ncells; ++k) {
-        CompleteLastCell(st);
-        if (!sv.changed)
+        CompleteLastCell(w);
+        if (!w.changed)
             break;
     }
     if (IsWorkFull(st, ui))
@@ -368,7 +369,7 @@ void FindChoicesCommand(AppState& st, UserInterface& ui) {
 }
 
 void WriteStartupSnapshot(AppState& st) {
-    st.solver.startupSnapshot = st.solver.workDepth > 0 ? WorkLine(st) : snapshotLine(st.grid);
+    st.solver.startupSnapshot = st.solver.sync.depth > 0 ? WorkLine(st) : snapshotLine(st.grid);
     if (st.startupfile.empty())
         return;
     std::ofstream out(st.startupfile, std::ios::binary | std::ios::trunc);

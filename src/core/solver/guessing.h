@@ -24,13 +24,18 @@ std::string PickGuessCell(AppState& st);
 
 // Tries each digit of the line's candidates (field 4) on its cell (fields 2
 // and 3) with a trial deduction; returns the last digit that leaves a valid
-// grid, or an empty string. The grid is left as it was.
+// grid without an emptied white cell, or an empty string. The grid is left
+// as it was.
 std::string ChooseOption(AppState& st, UserInterface& ui, const std::string& line);
 
-// One guessing step: picks a cell, applies a surviving digit and deduces;
-// retracts to the newest guess with untried digits when none survives;
-// restarts from the start-up snapshot when the retract stack is exhausted or
-// too many guesses were made. With showMessages the try limit asks whether
+// One guessing step: picks a cell, applies the digit ChooseOption gives and
+// deduces (replaying the trial deduction of that digit). When no digit
+// survives, or no cell is left to guess on a grid that is not solved, it
+// retracts to the newest guess with untried digits. It restarts from the
+// start-up snapshot after more than 2 x ncells guesses since the last restart,
+// when a retract snapshot is missing, and when the retract stack is exhausted
+// (which also sets st.solver.searchExhausted). Before a restart the try limit
+// applies (not after an exhausted search): with showMessages it asks whether
 // to go on; without, the step gives up (st.solver.solveresult = GaveUp).
 void TryNextGuess(AppState& st, UserInterface& ui, bool showMessages);
 

@@ -1,7 +1,6 @@
 #include "solver/remainder_rules.h"
 
 #include "solver/sum_combos.h"
-#include "solver/work_grid.h"
 
 #include <algorithm>
 #include <span>
@@ -12,25 +11,20 @@ namespace vextor {
 
 namespace {
 
-inline DigitList& at(Work& w, int j) {
-    return w[static_cast<std::size_t>(j)];
-}
-
 // A remainder as a table sum: values far outside the table stay outside it.
 inline int clampSum(long long rest) {
     return static_cast<int>(std::clamp(rest, -1000LL, 1000LL));
 }
 
 // Passes 1 and 2.
-void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
-    Work& w = st.solver.work;
-    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
+void remainderPass(SolverWork& w, bool acrossRuns, bool& contradiction) {
+    w.forEachRunOf(acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
         const int clue = r.clue;
         if (clue == 0)
             return;
         int k = 0, u = 0;
         for (int j : run) {
-            const DigitList& c = at(w, j);
+            const DigitList& c = w[j];
             if (c.size() == 1)
                 k += c.first();
             else if (c.size() > 1)
@@ -38,7 +32,7 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
         }
         if (u < 2 || k == 0)
             return;
-        PassOnRun(st.solver, RulePass::Remainder, r, [&] {
+        w.passOnRun(RulePass::Remainder, r, [&] {
             const long long rest = static_cast<long long>(clue) - k;
             if (u < 3 && rest < 3) {
                 contradiction = true;
@@ -48,16 +42,16 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
             if (digits.empty())
                 return false;
             for (int j : run) {
-                DigitList& c = at(w, j);
+                DigitList& c = w[j];
                 if (c.size() >= 2 && digits.size() <= c.size()) {
                     c = digits;
-                    st.solver.changed = true;
+                    w.changed = true;
                 }
                 if (c.size() > 1) {
                     const DigitList kept = c.keep(digits.mask());
                     if (!(kept == c)) {
                         c = kept;
-                        st.solver.changed = true;
+                        w.changed = true;
                     }
                 }
             }
@@ -67,14 +61,13 @@ void remainderPass(AppState& st, bool acrossRuns, bool& contradiction) {
 }
 
 // Passes 3 and 4 (they do not set the change flag).
-void twoCellPass(AppState& st, bool acrossRuns) {
-    Work& w = st.solver.work;
-    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
+void twoCellPass(SolverWork& w, bool acrossRuns) {
+    w.forEachRunOf(acrossRuns, [&](const SolverRun& r, std::span<const int> run) {
         const int clue = r.clue;
         if (clue == 0 || r.len != 2 || run.size() != 2)
             return;
-        DigitList& ca = at(w, run[0]);
-        DigitList& cb = at(w, run[1]);
+        DigitList& ca = w[run[0]];
+        DigitList& cb = w[run[1]];
         if (ca.size() == 1 || cb.size() == 1)
             return;
         auto complements = [clue](DigitList from) {
@@ -103,10 +96,10 @@ struct RunShape {
 
 // Stops early (count[4] then 1) at a cell with more than `most` candidates:
 // the rules below then leave the run alone.
-RunShape shapeOf(const Work& w, std::span<const int> run, int most) {
+RunShape shapeOf(const SolverWork& w, std::span<const int> run, int most) {
     RunShape r;
     for (int j : run) {
-        const DigitList& c = w[static_cast<std::size_t>(j)];
+        const DigitList& c = w[j];
         if (c.size() > most) {
             r.count[4] = 1;
             return r;
@@ -127,18 +120,18 @@ RunShape shapeOf(const Work& w, std::span<const int> run, int most) {
 }
 
 // Removes digit from every run cell whose candidates equal p (same order).
-void removeFromEqual(AppState& st, std::span<const int> run, DigitList p, int digit) {
+void removeFromEqual(SolverWork& w, std::span<const int> run, DigitList p, int digit) {
     for (int j : run) {
-        DigitList& c = at(st.solver.work, j);
+        DigitList& c = w[j];
         if (c == p)
             c.erase(digit);
     }
-    st.solver.changed = true;
+    w.changed = true;
 }
 
 // Removes each digit of the two-candidate list p that no digit of other
 // completes to the clue.
-void testAgainst(AppState& st, std::span<const int> run, int clue, int settledSum, DigitList p,
+void testAgainst(SolverWork& w, std::span<const int> run, int clue, int settledSum, DigitList p,
                  DigitList other) {
     for (int x : {p.at(0), p.at(1)}) {
         bool completes = false;
@@ -146,50 +139,45 @@ void testAgainst(AppState& st, std::span<const int> run, int clue, int settledSu
             if (settledSum + x + other.at(k) == clue)
                 completes = true;
         if (!completes)
-            removeFromEqual(st, run, p, x);
+            removeFromEqual(w, run, p, x);
     }
 }
 
 } // namespace
 
-bool ApplyRemainderCombos(AppState& st) {
-    WorkScope scope(st);
-    st.solver.changed = false;
+bool ApplyRemainderCombos(SolverWork& w) {
+    w.changed = false;
     bool contradiction = false;
-    remainderPass(st, true, contradiction);
-    remainderPass(st, false, contradiction);
-    twoCellPass(st, true);
-    twoCellPass(st, false);
+    remainderPass(w, true, contradiction);
+    remainderPass(w, false, contradiction);
+    twoCellPass(w, true);
+    twoCellPass(w, false);
     return contradiction;
 }
 
-void TestPairPair(AppState& st) {
-    WorkScope scope(st);
-    st.solver.changed = false;
-    const Work& w = st.solver.work;
-    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+void TestPairPair(SolverWork& w) {
+    w.changed = false;
+    w.forEachRun([&](const SolverRun& sum, std::span<const int> run) {
         const int clue = sum.clue;
         const RunShape r = shapeOf(w, run, 2);
         if (r.count[3] + r.count[4] != 0 || r.count[2] != 2)
             return;
-        const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
-        const DigitList q = w[static_cast<std::size_t>(r.secondTwo)];
-        testAgainst(st, run, clue, r.settledSum, p, q);
+        const DigitList p = w[r.firstTwo];
+        const DigitList q = w[r.secondTwo];
+        testAgainst(w, run, clue, r.settledSum, p, q);
     });
 }
 
-void TestPairTriple(AppState& st) {
-    WorkScope scope(st);
-    st.solver.changed = false;
-    const Work& w = st.solver.work;
-    forEachRun(st.solver, [&](const SolverRun& sum, std::span<const int> run) {
+void TestPairTriple(SolverWork& w) {
+    w.changed = false;
+    w.forEachRun([&](const SolverRun& sum, std::span<const int> run) {
         const int clue = sum.clue;
         const RunShape r = shapeOf(w, run, 3);
         if (r.count[4] != 0 || r.count[3] != 1 || r.count[2] != 1)
             return;
-        const DigitList p = w[static_cast<std::size_t>(r.firstTwo)];
-        const DigitList t = w[static_cast<std::size_t>(r.firstThree)];
-        testAgainst(st, run, clue, r.settledSum, p, t);
+        const DigitList p = w[r.firstTwo];
+        const DigitList t = w[r.firstThree];
+        testAgainst(w, run, clue, r.settledSum, p, t);
     });
 }
 

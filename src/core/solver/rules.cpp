@@ -1,17 +1,11 @@
 #include "solver/rules.h"
 
-#include "model/grid_checks.h"
-#include "solver/work_grid.h"
-
 #include <span>
 
 namespace vextor {
 
 namespace {
 
-inline DigitList& at(Work& w, int j) {
-    return w[static_cast<std::size_t>(j)];
-}
 inline const DigitList& at(const Work& w, int j) {
     return w[static_cast<std::size_t>(j)];
 }
@@ -21,26 +15,24 @@ inline int digitOf(char ch) {
     return ch >= '1' && ch <= '9' ? ch - '0' : 0;
 }
 
-void removeDigit(AppState& st, int digit, std::span<const int> run, int limit) {
-    Work& w = st.solver.work;
+void removeDigit(SolverWork& w, int digit, std::span<const int> run, int limit) {
     for (int k : run) {
-        DigitList& c = at(w, k);
+        DigitList& c = w[k];
         if (c.size() > limit && c.has(digit)) {
             c.erase(digit);
-            st.solver.changed = true;
+            w.changed = true;
         }
     }
 }
 
 // Removes the digits of mask from every run cell with more than limit
 // candidates.
-void removeDigits(AppState& st, unsigned mask, std::span<const int> run, int limit) {
-    Work& w = st.solver.work;
+void removeDigits(SolverWork& w, unsigned mask, std::span<const int> run, int limit) {
     for (int k : run) {
-        DigitList& c = at(w, k);
+        DigitList& c = w[k];
         if (c.size() > limit) {
             c = c.keep(~mask);
-            st.solver.changed = true;
+            w.changed = true;
         }
     }
 }
@@ -65,10 +57,10 @@ int CountSingles(const Grid& g) {
     return n;
 }
 
-int CountSingles(const Grid& g, const Work& w) {
+int CountSingles(const SolverWork& w) {
     // Four counts side by side: the deduction loop asks after every rule.
-    const DigitList* p = w.data() + 1;
-    const DigitList* end = p + g.ncells;
+    const DigitList* p = w.cells.data() + 1;
+    const DigitList* end = w.cells.data() + w.cells.size();
     int n0 = 0, n1 = 0, n2 = 0, n3 = 0;
     for (; end - p >= 4; p += 4) {
         n0 += p[0].size() == 1;
@@ -76,25 +68,22 @@ int CountSingles(const Grid& g, const Work& w) {
         n2 += p[2].size() == 1;
         n3 += p[3].size() == 1;
     }
-    for (; p != end; ++p)
+    for (; p < end; ++p)
         n0 += p->size() == 1;
     return n0 + n1 + n2 + n3;
 }
 
-void RemoveDigitFromRun(AppState& st, char digit, const std::vector<int>& run, std::size_t limit) {
-    WorkScope scope(st);
-    removeDigit(st, digitOf(digit), run, static_cast<int>(limit));
+void RemoveDigitFromRun(SolverWork& w, char digit, const std::vector<int>& run, std::size_t limit) {
+    removeDigit(w, digitOf(digit), run, static_cast<int>(limit));
 }
 
-void RemoveSingles(AppState& st) {
-    WorkScope scope(st);
-    const Work& w = st.solver.work;
-    st.solver.changed = false;
-    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
+void RemoveSingles(SolverWork& w) {
+    w.changed = false;
+    w.forEachRun([&](const SolverRun&, std::span<const int> run) {
         // Nothing to remove while no open cell holds a settled digit.
         unsigned settled = 0, open = 0;
         for (int j : run) {
-            const DigitList c = at(w, j);
+            const DigitList c = w[j];
             const unsigned m = c.mask();
             const unsigned one = c.size() == 1 ? ~0u : 0u;
             settled |= m & one;
@@ -105,20 +94,18 @@ void RemoveSingles(AppState& st) {
         // Open cells only lose digits, so a settled digit outside the open
         // cells' digits found above has nothing to remove.
         for (int j : run)
-            if (at(w, j).size() == 1 && (at(w, j).mask() & open) != 0)
-                removeDigit(st, at(w, j).first(), run, 1);
+            if (w[j].size() == 1 && (w[j].mask() & open) != 0)
+                removeDigit(w, w[j].first(), run, 1);
     });
 }
 
-bool CompleteLastCell(AppState& st) {
-    WorkScope scope(st);
-    Work& w = st.solver.work;
-    st.solver.changed = false;
+bool CompleteLastCell(SolverWork& w) {
+    w.changed = false;
     bool contradiction = false;
     auto check = [&](std::span<const int> run, int clue) {
         int open = 0, last = 0, settled = 0;
         for (int j : run) {
-            const DigitList& c = at(w, j);
+            const DigitList& c = w[j];
             if (c.size() > 1) {
                 ++open;
                 last = j;
@@ -129,33 +116,24 @@ bool CompleteLastCell(AppState& st) {
         if (open != 1)
             return true;
         const long long rest = static_cast<long long>(clue) - settled;
-        DigitList& c = at(w, last);
+        DigitList& c = w[last];
         if (rest >= 1 && rest <= 9 && c.has(static_cast<int>(rest))) {
             c = DigitList::single(static_cast<int>(rest));
-            st.solver.changed = true;
+            w.changed = true;
             return true;
         }
         contradiction = true;
-        st.solver.changed = false;
+        w.changed = false;
         return false;
     };
-    for (const SolverRun& r : st.solver.runs)
-        if (!check(runCells(st.solver, r), r.clue))
+    for (const SolverRun& r : w.runs)
+        if (!check(w.cellsOf(r), r.clue))
             return true;
     return contradiction;
 }
 
-void PairRunComplements(AppState& st) {
-    WorkScope scope(st);
-    Work& w = st.solver.work;
-    st.solver.changed = false;
-    auto& pairs = st.solver.scratch;
-    pairs.clear();
-    forEachRun(st.solver, [&](const SolverRun& r, std::span<const int> run) {
-        if (run.size() == 2)
-            pairs.push_back({r.clue, run[0], run[1]});
-    });
-
+void PairRunComplements(SolverWork& w) {
+    w.changed = false;
     // The complements of from, in from's order; values outside 1..9 are skipped.
     auto complements = [](int clue, DigitList from) {
         DigitList out;
@@ -166,43 +144,45 @@ void PairRunComplements(AppState& st) {
         }
         return out;
     };
-    for (const PairRun& p : pairs) {
-        const DigitList ca = at(w, p.a);
-        const DigitList cb = at(w, p.b);
+    // The two-cell runs in order, across runs first: which runs these are
+    // depends on the layout alone, so they are taken as they come.
+    w.forEachRun([&](const SolverRun& r, std::span<const int> run) {
+        if (run.size() != 2)
+            return;
+        DigitList& a = w[run[0]];
+        DigitList& b = w[run[1]];
+        const DigitList ca = a;
+        const DigitList cb = b;
         if (ca.size() < cb.size()) {
-            at(w, p.b) = complements(p.clue, ca);
-            st.solver.changed = true;
+            b = complements(r.clue, ca);
+            w.changed = true;
         } else if (cb.size() < ca.size()) {
-            at(w, p.a) = complements(p.clue, cb);
-            st.solver.changed = true;
+            a = complements(r.clue, cb);
+            w.changed = true;
         }
-    }
+    });
 }
 
-void RemovePairDigits(AppState& st, const std::string& pair, const std::vector<int>& run) {
-    WorkScope scope(st);
+void RemovePairDigits(SolverWork& w, const std::string& pair, const std::vector<int>& run) {
     // A cell with more than two candidates never equals the sorted pair.
-    removeDigits(st, DigitList::fromText(pair.substr(0, 2)).mask(), run, 2);
+    removeDigits(w, DigitList::fromText(pair.substr(0, 2)).mask(), run, 2);
 }
 
-void RemoveTripleDigits(AppState& st, const std::string& triple, const std::vector<int>& run) {
-    WorkScope scope(st);
-    removeDigits(st, DigitList::fromText(triple.substr(0, 3)).mask(), run, 3);
+void RemoveTripleDigits(SolverWork& w, const std::string& triple, const std::vector<int>& run) {
+    removeDigits(w, DigitList::fromText(triple.substr(0, 3)).mask(), run, 3);
 }
 
-void FindSameChoices(AppState& st) {
-    WorkScope scope(st);
-    const Work& w = st.solver.work;
-    st.solver.changed = false;
+void FindSameChoices(SolverWork& w) {
+    w.changed = false;
     // Sorted strings of distinct digits are equal when their digit sets are.
-    forEachRun(st.solver, [&](const SolverRun&, std::span<const int> run) {
+    w.forEachRun([&](const SolverRun&, std::span<const int> run) {
         // In a run of two cells an equal pair leaves no other cell to clear.
         if (run.size() <= 2)
             return;
         unsigned twos[2] = {0, 0}, threes[3] = {0, 0, 0};
         int n2 = 0, n3 = 0;
         for (int j : run) {
-            const DigitList& c = at(w, j);
+            const DigitList& c = w[j];
             if (c.size() == 2) {
                 if (n2 < 2)
                     twos[n2] = c.mask();
@@ -214,9 +194,9 @@ void FindSameChoices(AppState& st) {
             }
         }
         if (n2 == 2 && twos[0] == twos[1])
-            removeDigits(st, twos[0], run, 2);
+            removeDigits(w, twos[0], run, 2);
         if (n3 == 3 && threes[0] == threes[1] && threes[1] == threes[2])
-            removeDigits(st, threes[0], run, 3);
+            removeDigits(w, threes[0], run, 3);
     });
 }
 

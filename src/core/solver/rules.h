@@ -1,12 +1,11 @@
 // The simple elimination rules, the settled-cell count and the validity checks.
-// Every rule clears st.solver.changed on entry and sets it when it writes a
-// candidate string. The rules work on the solver's working candidates
-// (solver/work_grid.h); the checks come for a grid's Choices and for the
-// working candidates.
+// Every rule works on solver work (state/solver_work.h): it clears its
+// changed flag on entry and sets it when it writes a candidate string. The
+// checks come for a grid's Choices and for the working candidates.
 #pragma once
 
-#include "solver/work_grid.h"
-#include "state/app_state.h"
+#include "model/grid.h"
+#include "state/solver_work.h"
 
 #include <string>
 #include <vector>
@@ -15,28 +14,29 @@ namespace vextor {
 
 // Number of cells whose candidate string has exactly one character.
 int CountSingles(const Grid& grid);
-int CountSingles(const Grid& grid, const Work& work);
+int CountSingles(const SolverWork& work);
 
 // Removes the digit of every settled cell from the other cells of its runs.
-void RemoveSingles(AppState& st);
+void RemoveSingles(SolverWork& work);
 
 // Removes the digit from every run cell that has it and more than limit candidates.
-void RemoveDigitFromRun(AppState& st, char digit, const std::vector<int>& run, std::size_t limit);
+void RemoveDigitFromRun(SolverWork& work, char digit, const std::vector<int>& run,
+                        std::size_t limit);
 
 // Settles the only open cell of a run with the remainder of the clue.
 // Returns true (a contradiction) when the remainder is not one of its
 // candidates; the rule then stops at once.
-bool CompleteLastCell(AppState& st);
+bool CompleteLastCell(SolverWork& work);
 
 // Two-cell runs: the longer candidate string is replaced by the complements
 // of the shorter one, in the shorter one's order.
-void PairRunComplements(AppState& st);
+void PairRunComplements(SolverWork& work);
 
 // Equal pairs (two cells) and triples (three cells) inside one run remove
 // their digits from the run's longer candidate strings.
-void FindSameChoices(AppState& st);
-void RemovePairDigits(AppState& st, const std::string& pair, const std::vector<int>& run);
-void RemoveTripleDigits(AppState& st, const std::string& triple, const std::vector<int>& run);
+void FindSameChoices(SolverWork& work);
+void RemovePairDigits(SolverWork& work, const std::string& pair, const std::vector<int>& run);
+void RemoveTripleDigits(SolverWork& work, const std::string& triple, const std::vector<int>& run);
 
 // The candidate grid passes the run checks: complete runs add up, settled
 // digits are 1..9 and distinct, and a last open cell can take the remainder.

@@ -1,8 +1,5 @@
 #include "solver/sum_bounds.h"
 
-#include "model/grid_checks.h"
-#include "solver/work_grid.h"
-
 #include <bit>
 #include <span>
 #include <string>
@@ -82,18 +79,17 @@ template <bool Max> struct RunBounds {
 };
 
 // Passes 1 to 4: every open cell keeps the digits that can still meet the clue.
-template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
-    Work& w = st.solver.work;
-    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
+template <bool Max> void boundPass(SolverWork& w, bool acrossRuns) {
+    w.forEachRunOf(acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
         if (sum.len <= 2)
             return;
-        PassOnRun(st.solver, Max ? RulePass::UpperBound : RulePass::LowerBound, sum, [&] {
+        w.passOnRun(Max ? RulePass::UpperBound : RulePass::LowerBound, sum, [&] {
             const int clue = sum.clue;
             RunBounds<Max> bounds;
             for (int j : run)
-                bounds.add(w[static_cast<std::size_t>(j)], 1);
+                bounds.add(w[j], 1);
             for (int k : run) {
-                DigitList& cell = w[static_cast<std::size_t>(k)];
+                DigitList& cell = w[k];
                 if (cell.size() == 1)
                     continue;
                 // The cell under test counts neither as settled nor as open.
@@ -108,7 +104,7 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
                         keep |= 1u << (dv - 1);
                 }
                 if (keep != m) {
-                    st.solver.changed = true;
+                    w.changed = true;
                     cell = c.keep(keep);
                 }
                 bounds.add(cell, 1);
@@ -121,9 +117,8 @@ template <bool Max> void boundPass(AppState& st, bool acrossRuns) {
 // Passes 5 and 6: two open cells with the same two candidates leave the
 // third open cell the rest of the clue. Sorted candidate strings are equal
 // when their digit sets are.
-void pairPass(AppState& st, bool acrossRuns) {
-    Work& w = st.solver.work;
-    forEachRunOf(st.solver, acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
+void pairPass(SolverWork& w, bool acrossRuns) {
+    w.forEachRunOf(acrossRuns, [&](const SolverRun& sum, std::span<const int> run) {
         long long rest = sum.clue;
         const int len = sum.len;
         // Three open cells in a run of its recorded length need three cells.
@@ -131,7 +126,7 @@ void pairPass(AppState& st, bool acrossRuns) {
             return;
         int settled = 0;
         for (int j : run) {
-            const DigitList& c = w[static_cast<std::size_t>(j)];
+            const DigitList& c = w[j];
             if (c.size() == 1) {
                 rest -= c.first();
                 ++settled;
@@ -142,8 +137,8 @@ void pairPass(AppState& st, bool acrossRuns) {
         DigitList t[3];
         int nt = 0;
         for (int j : run)
-            if (w[static_cast<std::size_t>(j)].size() != 1)
-                t[nt++] = w[static_cast<std::size_t>(j)];
+            if (w[j].size() != 1)
+                t[nt++] = w[j];
         const DigitList* pair = nullptr;
         const DigitList* third = nullptr;
         if (t[0].mask() == t[1].mask() && t[0].size() == 2) {
@@ -166,8 +161,8 @@ void pairPass(AppState& st, bool acrossRuns) {
             return;
         const unsigned thirdDigits = third->mask();
         for (int j : run)
-            if (w[static_cast<std::size_t>(j)].mask() == thirdDigits)
-                w[static_cast<std::size_t>(j)] = DigitList::single(static_cast<int>(r));
+            if (w[j].mask() == thirdDigits)
+                w[j] = DigitList::single(static_cast<int>(r));
     });
 }
 
@@ -181,15 +176,14 @@ int SumOfMin(const Grid& g, const std::vector<int>& run, char d) {
     return sumOfBound<false>(g, run, d);
 }
 
-void CheckMaxSums(AppState& st) {
-    WorkScope scope(st);
-    st.solver.changed = false;
-    boundPass<true>(st, true);
-    boundPass<true>(st, false);
-    boundPass<false>(st, true);
-    boundPass<false>(st, false);
-    pairPass(st, true);
-    pairPass(st, false);
+void CheckMaxSums(SolverWork& w) {
+    w.changed = false;
+    boundPass<true>(w, true);
+    boundPass<true>(w, false);
+    boundPass<false>(w, true);
+    boundPass<false>(w, false);
+    pairPass(w, true);
+    pairPass(w, false);
 }
 
 } // namespace vextor

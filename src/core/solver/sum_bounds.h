@@ -1,7 +1,8 @@
 // Sum bounds: candidates that cannot reach, or must overshoot, a run's clue.
 #pragma once
 
-#include "state/app_state.h"
+#include "model/grid.h"
+#include "state/solver_work.h"
 
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ int SumOfMax(const Grid& grid, const std::vector<int>& run, char d);
 int SumOfMin(const Grid& grid, const std::vector<int>& run, char d);
 
 // Upper and lower bound passes over runs of three or more cells (these set
-// st.solver.changed), then the pair-and-third-cell passes (these do not).
-void CheckMaxSums(AppState& st);
+// the changed flag), then the pair-and-third-cell passes (these do not).
+void CheckMaxSums(SolverWork& work);
 
 } // namespace vextor

@@ -98,10 +98,10 @@ namespace {
 
 // Passes 1 and 2: a run with settled cells narrows its unsettled cells to
 // the digits of the remaining sum, replacing longer candidate strings.
-void narrowByRemainder(Work& w, std::span<const int> run, int clue, bool& changed) {
+void narrowByRemainder(SolverWork& w, std::span<const int> run, int clue, bool& changed) {
     int k = 0, m = 0;
     for (int j : run) {
-        const DigitList& c = w[static_cast<std::size_t>(j)];
+        const DigitList& c = w[j];
         if (c.size() == 1) {
             k += c.first();
             ++m;
@@ -115,7 +115,7 @@ void narrowByRemainder(Work& w, std::span<const int> run, int clue, bool& change
     if (digits.empty())
         return;
     for (int j : run) {
-        DigitList& c = w[static_cast<std::size_t>(j)];
+        DigitList& c = w[j];
         if (c.size() > digits.size()) {
             c = digits;
             changed = true;
@@ -125,20 +125,18 @@ void narrowByRemainder(Work& w, std::span<const int> run, int clue, bool& change
 
 } // namespace
 
-void ApplyRunCombos(AppState& st) {
-    WorkScope scope(st);
-    Work& w = st.solver.work;
+void ApplyRunCombos(SolverWork& w) {
     bool changed = false;
     for (const bool across : {true, false})
-        forEachRunOf(st.solver, across, [&](const SolverRun& sum, std::span<const int> run) {
+        w.forEachRunOf(across, [&](const SolverRun& sum, std::span<const int> run) {
             narrowByRemainder(w, run, sum.clue, changed);
         });
-    forEachRunOf(st.solver, true, [&](const SolverRun& sum, std::span<const int> run) {
+    w.forEachRunOf(true, [&](const SolverRun& sum, std::span<const int> run) {
         const unsigned digits = sumcomboDigits(static_cast<int>(run.size()), sum.clue).mask();
         if (digits == 0x1ffu) // no digit excluded
             return;
         for (int j : run) {
-            DigitList& c = w[static_cast<std::size_t>(j)];
+            DigitList& c = w[j];
             const DigitList kept = c.keep(digits);
             if (!(kept == c)) {
                 c = kept;
@@ -146,7 +144,7 @@ void ApplyRunCombos(AppState& st) {
             }
         }
     });
-    st.solver.changed = changed;
+    w.changed = changed;
 }
 
 } // namespace vextor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "state/app_state.h"
+#include "state/solver_work.h"
 
 #include <array>
 #include <string>
@@ -60,7 +61,7 @@ std::string FilterDigits(const std::string& current, const std::string& digits);
 // candidates are intersected; empty ones take the table's digits).
 void InitCandidates(AppState& st);
 
-// One narrowing pass over every run with the table; sets st.solver.changed.
-void ApplyRunCombos(AppState& st);
+// One narrowing pass over every run with the table; sets the changed flag.
+void ApplyRunCombos(SolverWork& work);
 
 } // namespace vextor

@@ -10,12 +10,12 @@ namespace {
 
 // Writes the candidates that changed since they were last written.
 void showChanged(AppState& st) {
-    SolverState& sv = st.solver;
+    WorkSync& sync = st.solver.sync;
     Grid& g = st.grid;
-    if (g.generation != sv.workGeneration)
+    if (g.generation != sync.generation)
         return;
-    const DigitList* work = sv.work.data();
-    DigitList* shown = sv.shown.data();
+    const DigitList* work = st.solver.work.cells.data();
+    DigitList* shown = sync.shown.data();
     const auto write = [&](int i) {
         const auto k = static_cast<std::size_t>(i);
         if (!(work[k] == shown[k])) {
@@ -39,85 +39,25 @@ void showChanged(AppState& st) {
         write(i);
 }
 
-// The runs of the grid's cells, as solver work walks them. The record of
-// the rule passes is kept while the runs stay the same. Returns true when
-// the runs changed.
-bool listRuns(AppState& st) {
-    SolverState& sv = st.solver;
-    const Grid& g = st.grid;
-    std::size_t nRuns = 0, nCells = 0;
-    bool same = true;
-    for (const bool across : {true, false}) {
-        for (int i = 1; i <= g.ncells; ++i) {
-            const auto& cells = across ? g[i].cellsacross : g[i].cellsdown;
-            if (cells.empty())
-                continue;
-            SolverRun r;
-            r.head = i;
-            r.clue = across ? g[i].across : g[i].down;
-            r.len = across ? g[i].lenacross : g[i].lendown;
-            r.begin = static_cast<int>(nCells);
-            r.end = static_cast<int>(nCells + cells.size());
-            if (same) {
-                same = nRuns < sv.runs.size() && sv.runs[nRuns].head == r.head &&
-                       sv.runs[nRuns].clue == r.clue && sv.runs[nRuns].len == r.len &&
-                       sv.runs[nRuns].end == r.end && sv.runCells.size() >= nCells + cells.size() &&
-                       std::equal(cells.begin(), cells.end(), sv.runCells.begin() + r.begin);
-                if (!same) {
-                    sv.runs.resize(nRuns);
-                    sv.runCells.resize(nCells);
-                }
-            }
-            if (!same) {
-                sv.runs.push_back(r);
-                sv.runCells.insert(sv.runCells.end(), cells.begin(), cells.end());
-            }
-            ++nRuns;
-            nCells += cells.size();
-        }
-        if (across) {
-            if (same && sv.acrossRuns != nRuns) {
-                same = false;
-                sv.runs.resize(nRuns);
-                sv.runCells.resize(nCells);
-            }
-            sv.acrossRuns = nRuns;
-        }
-    }
-    if (same && sv.runs.size() == nRuns && sv.runCells.size() == nCells &&
-        sv.passKept.size() == kRulePasses * nRuns)
-        return false;
-    sv.runs.resize(nRuns);
-    sv.runCells.resize(nCells);
-    sv.passSeen.assign(kRulePasses * nCells, DigitList());
-    sv.passKept.assign(kRulePasses * nRuns, 0);
-    return true;
-}
-
 void loadAll(AppState& st) {
     SolverState& sv = st.solver;
     const Grid& g = st.grid;
-    const auto size = static_cast<std::size_t>(g.ncells) + 1;
-    sv.work.assign(size, DigitList());
-    sv.shown.assign(size, DigitList());
-    sv.work0.assign(size, DigitList());
-    for (int i = 1; i <= g.ncells; ++i)
-        sv.work[static_cast<std::size_t>(i)] = DigitList::fromText(g[i].Choices);
-    sv.shown = sv.work;
-    sv.work0Set = false;
-    sv.workGeneration = g.generation;
-    listRuns(st);
+    sv.work.load(g);
+    sv.sync.shown = sv.work.cells;
+    sv.sync.saved.assign(sv.work.cells.size(), DigitList());
+    sv.sync.savedSet = false;
+    sv.sync.generation = g.generation;
 }
 
 void storeAll(AppState& st) {
-    SolverState& sv = st.solver;
+    const WorkSync& sync = st.solver.sync;
     Grid& g = st.grid;
-    if (g.generation != sv.workGeneration)
+    if (g.generation != sync.generation)
         return;
     showChanged(st);
-    if (sv.work0Set) {
+    if (sync.savedSet) {
         for (int i = 1; i <= g.ncells; ++i) {
-            const DigitList& d = sv.work0[static_cast<std::size_t>(i)];
+            const DigitList& d = sync.saved[static_cast<std::size_t>(i)];
             if (!d.equalsText(g[i].Choices0))
                 g[i].Choices0 = d.text();
         }
@@ -127,21 +67,19 @@ void storeAll(AppState& st) {
 // Takes back Choices edited outside the solver; true when there were any
 // (or the runs or the grid changed).
 bool takeBack(AppState& st) {
-    SolverState& sv = st.solver;
+    SolverWork& sv = st.solver.work;
+    WorkSync& sync = st.solver.sync;
     const Grid& g = st.grid;
-    if (g.generation != sv.workGeneration) {
+    if (g.generation != sync.generation) {
         // The grid was replaced: the work only has to stay in range until
         // the solver notices and leaves.
         const auto size = static_cast<std::size_t>(g.ncells) + 1;
-        if (sv.work.size() < size) {
-            sv.work.resize(size);
-            sv.work0.resize(size);
-            sv.shown.resize(size);
+        if (sv.cells.size() < size) {
+            sv.cells.resize(size);
+            sync.saved.resize(size);
+            sync.shown.resize(size);
         }
-        sv.runs.clear();
-        sv.runCells.clear();
-        sv.passKept.clear();
-        sv.acrossRuns = 0;
+        sv.forgetRuns();
         return true;
     }
     // While AutoSolve runs the solver owns the grid: every command that
@@ -171,10 +109,10 @@ bool takeBack(AppState& st) {
     for (int i = 1; i <= g.ncells; ++i) {
         const Square& s = g[i];
         const auto k = static_cast<std::size_t>(i);
-        if (!sv.shown[k].equalsText(s.Choices)) {
+        if (!sync.shown[k].equalsText(s.Choices)) {
             const DigitList taken = DigitList::fromText(s.Choices);
-            edited = edited || !(taken == sv.work[k]);
-            sv.work[k] = sv.shown[k] = taken;
+            edited = edited || !(taken == sv.cells[k]);
+            sv.cells[k] = sync.shown[k] = taken;
         }
         if (sameRuns && !s.cellsacross.empty())
             sameRuns = listed(across, sv.acrossRuns, i, s.cellsacross, s.across, s.lenacross);
@@ -182,94 +120,70 @@ bool takeBack(AppState& st) {
             sameRuns = listed(down, sv.runs.size(), i, s.cellsdown, s.down, s.lendown);
     }
     if (!sameRuns || across != sv.acrossRuns || down != sv.runs.size())
-        edited = listRuns(st) || edited;
+        edited = sv.listRuns(g) || edited;
     return edited;
 }
 
 } // namespace
 
 WorkScope::WorkScope(AppState& st) : st_(st) {
-    if (st_.solver.workDepth++ == 0)
+    if (st_.solver.sync.depth++ == 0)
         loadAll(st_);
 }
 
 WorkScope::~WorkScope() {
-    if (--st_.solver.workDepth == 0)
+    if (--st_.solver.sync.depth == 0)
         storeAll(st_);
 }
 
 GridText::GridText(AppState& st) : st_(st) {
-    if (st_.solver.workDepth > 0)
+    if (st_.solver.sync.depth > 0)
         storeAll(st_);
 }
 
 GridText::~GridText() {
-    if (st_.solver.workDepth > 0 && st_.grid.generation == st_.solver.workGeneration) {
-        const bool saved = st_.solver.work0Set;
+    WorkSync& sync = st_.solver.sync;
+    if (sync.depth > 0 && st_.grid.generation == sync.generation) {
+        const bool saved = sync.savedSet;
         loadAll(st_);
         if (saved) {
             for (int i = 1; i <= st_.grid.ncells; ++i)
-                st_.solver.work0[static_cast<std::size_t>(i)] =
-                    DigitList::fromText(st_.grid[i].Choices0);
-            st_.solver.work0Set = true;
+                sync.saved[static_cast<std::size_t>(i)] = DigitList::fromText(st_.grid[i].Choices0);
+            sync.savedSet = true;
         }
     }
 }
 
-bool PassKeepsRun(const SolverState& sv, RulePass pass, const SolverRun& r) {
-    const auto index = static_cast<std::size_t>(&r - sv.runs.data());
-    const auto p = static_cast<std::size_t>(pass);
-    if (!sv.passKept[p * sv.runs.size() + index])
-        return false;
-    const DigitList* seen = sv.passSeen.data() + p * sv.runCells.size();
-    for (int k = r.begin; k < r.end; ++k)
-        if (!(sv.work[static_cast<std::size_t>(sv.runCells[static_cast<std::size_t>(k)])] ==
-              seen[k]))
-            return false;
-    return true;
-}
-
-void NotePass(SolverState& sv, RulePass pass, const SolverRun& r, bool keptAsItWas) {
-    const auto index = static_cast<std::size_t>(&r - sv.runs.data());
-    const auto p = static_cast<std::size_t>(pass);
-    sv.passKept[p * sv.runs.size() + index] = keptAsItWas;
-    if (!keptAsItWas)
-        return;
-    DigitList* seen = sv.passSeen.data() + p * sv.runCells.size();
-    for (int k = r.begin; k < r.end; ++k)
-        seen[k] = sv.work[static_cast<std::size_t>(sv.runCells[static_cast<std::size_t>(k)])];
-}
-
 void ShowWork(AppState& st) {
-    if (st.solver.workDepth > 0)
+    if (st.solver.sync.depth > 0)
         showChanged(st);
 }
 
 bool PumpWithWork(AppState& st, UserInterface& ui) {
     ShowWork(st);
     ui.pumpEvents();
-    return st.solver.workDepth > 0 && takeBack(st);
+    return st.solver.sync.depth > 0 && takeBack(st);
 }
 
 bool IsWorkFull(AppState& st, UserInterface& ui) {
     ShowWork(st);
     const bool full = IsGridFull(st.grid, ui);
-    if (st.solver.workDepth > 0)
+    if (st.solver.sync.depth > 0)
         takeBack(st);
     return full;
 }
 
 void SaveWork(AppState& st) {
-    st.solver.work0 = st.solver.work;
-    st.solver.work0Set = true;
+    st.solver.sync.saved = st.solver.work.cells;
+    st.solver.sync.savedSet = true;
 }
 
 void RestoreWork(AppState& st) {
-    st.solver.work = st.solver.work0;
+    st.solver.work.cells = st.solver.sync.saved;
 }
 
 std::string WorkLine(const AppState& st, bool saved) {
-    const Work& w = saved ? st.solver.work0 : st.solver.work;
+    const Work& w = saved ? st.solver.sync.saved : st.solver.work.cells;
     std::string line;
     line.reserve(static_cast<std::size_t>(st.grid.ncells) * 3);
     for (int i = 1; i <= st.grid.ncells; ++i) {
@@ -287,7 +201,7 @@ void RestoreWorkLine(AppState& st, const std::string& line) {
         const std::size_t comma = line.find(',', start);
         if (comma == std::string::npos)
             return;
-        st.solver.work[static_cast<std::size_t>(i)] =
+        st.solver.work[i] =
             DigitList::fromText(std::string_view(line).substr(start, comma - start));
         start = comma + 1;
     }

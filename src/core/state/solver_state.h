@@ -1,10 +1,10 @@
-// State owned by the solver: the change flag, the run owners, the guessing
-// counters and the ordered containers of the guessing machinery.
+// State owned by the solver: the run owners, the guessing counters, the
+// working state of deduction (SolverWork) with what keeps it in step with the
+// cells' Choices, and the ordered containers of the guessing machinery.
 #pragma once
 
-#include "model/digit_list.h"
+#include "state/solver_work.h"
 
-#include <array>
 #include <deque>
 #include <string>
 #include <vector>
@@ -39,25 +39,17 @@ struct RetractEntry {
     std::string untried;
 };
 
-// A two-cell run, as the complement rule lists them.
-struct PairRun {
-    int clue = 0;
-    int a = 0;
-    int b = 0;
-};
-
-// A run as the solver walks it: its sum cell, clue, recorded length and its
-// cells, runCells[begin] to runCells[end - 1].
-struct SolverRun {
-    int head = 0;
-    int clue = 0;
-    int len = 0;
-    int begin = 0;
-    int end = 0;
+// How solver work stands to the cells' Choices while a driver runs it
+// (solver/work_grid.h).
+struct WorkSync {
+    Work saved;              // the saved copy (Choices0 of solver work)
+    Work shown;              // what the cells' Choices were last given
+    bool savedSet = false;   // saved holds a copy taken in this piece of work
+    int depth = 0;           // nesting of solver work; 0 = Choices are the truth
+    unsigned generation = 0; // grid generation the work was loaded from
 };
 
 struct SolverState {
-    bool changed = false;         // set by every rule that writes a candidate string
     std::vector<int> acrossowner; // white cell -> sum cell heading its across run (0 none)
     std::vector<int> downowner;   // white cell -> sum cell heading its down run (0 none)
 
@@ -77,28 +69,15 @@ struct SolverState {
     // (0 when it ended on its own).
     int deduceBoundHits = 0;
 
-    // The candidates while solver work runs (solver/work_grid.h): work by cell,
-    // work0 the saved copy, shown what the cells' Choices were last given.
-    std::vector<DigitList> work, work0, shown;
-    bool work0Set = false;       // work0 holds a copy taken in this piece of work
-    int workDepth = 0;           // nesting of solver work; 0 = Choices are the truth
-    unsigned workGeneration = 0; // grid generation the work was loaded from
-    // The runs of the grid while solver work runs: the across runs by sum
-    // cell, then the down runs; only runs of at least one cell.
-    std::vector<SolverRun> runs;
-    std::vector<int> runCells;
-    std::size_t acrossRuns = 0; // runs[0 .. acrossRuns - 1] are the across runs
-    // Per rule pass and run: the run's candidates when the pass last left the
-    // run as it was (passKept marks the runs for which that holds), so the
-    // pass can skip the run while its candidates stay the same.
-    std::vector<DigitList> passSeen;
-    std::vector<unsigned char> passKept;
+    // The candidates, runs and pass record of deduction, and their link to
+    // the cells' Choices.
+    SolverWork work;
+    WorkSync sync;
 
     // The solver's ordered containers; a loaded puzzle empties them.
     std::vector<std::string> choiceList;   // kept in ascending text order
     std::deque<RetractEntry> retractStack; // top at the front
     std::vector<std::string> retractLines; // line k = grid just before guess k
-    std::vector<PairRun> scratch;          // the two-cell runs, in order of listing
     std::string startupSnapshot;           // the grid after the first deduction
 
     // A loaded puzzle empties the lists and forgets the start-up snapshot.
@@ -107,7 +86,6 @@ struct SolverState {
         choiceList.clear();
         retractStack.clear();
         retractLines.clear();
-        scratch.clear();
     }
 };
 

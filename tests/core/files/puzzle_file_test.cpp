@@ -104,7 +104,6 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     st.solver.choiceList = {"a"};
     st.solver.retractStack = {RetractEntry{1, 2, 3, "b"}};
     st.solver.retractLines = {"4,5,"};
-    st.solver.scratch = {PairRun{10, 5, 6}};
 
     ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
     EXPECT_TRUE(ui.messages.empty());
@@ -117,7 +116,7 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     EXPECT_EQ(st.fit.gridWidth, 6450);
     EXPECT_FALSE(st.editmode || st.manualmode || st.interactive || st.cancelsolve);
     EXPECT_TRUE(st.solver.choiceList.empty() && st.solver.retractStack.empty() &&
-                st.solver.scratch.empty() && st.solver.retractLines.empty());
+                st.solver.retractLines.empty());
     EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
     EXPECT_GE(ui.maxBusyDepth, 1);
     for (int i = 1; i <= 9; ++i) {

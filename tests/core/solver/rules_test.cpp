@@ -1,13 +1,11 @@
-// Deduction rules on one run, across and down: exact candidate strings and the change flag.
+// Deduction rules on one run, across and down: exact candidate strings and the
+// change flag. The rules run on solver work built from a grid alone.
 #include "model/grid_checks.h"
 #include "model/runs.h"
-#include "solver/remainder_rules.h"
-#include "solver/rules.h"
-#include "solver/sum_bounds.h"
+#include "solver/rule_table.h"
 #include "support/grid_builder.h"
 
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <tuple>
@@ -17,27 +15,27 @@ using namespace vextor;
 namespace {
 
 // A grid of one run ("a,0" then the cells) in one row, or in one column with a down clue.
-AppState runGrid(const std::string& cells, bool down) {
-    AppState st(1);
+Grid runGrid(const std::string& cells, bool down) {
     std::istringstream in(cells);
     std::vector<std::string> tokens;
     for (std::string t; in >> t;)
         tokens.push_back(t);
+    Grid g;
     if (!down) {
-        test::makeGrid(st, {cells});
+        g = test::makeGrid({cells});
     } else {
         tokens[0] = "0," + tokens[0].substr(0, tokens[0].find(','));
-        test::makeGrid(st, tokens);
+        g = test::makeGrid(tokens);
     }
-    FindRuns(st.grid);
-    return st;
+    FindRuns(g);
+    return g;
 }
 
 // The run back in the across form of runGrid.
-std::string runText(const AppState& st, bool down) {
+std::string runText(const Grid& g, bool down) {
     std::string out;
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        const Square& s = st.grid[i];
+    for (int i = 1; i <= g.ncells; ++i) {
+        const Square& s = g[i];
         out += i > 1 ? " " : "";
         if (s.known)
             out += std::to_string(down ? s.down : s.across) + ",0";
@@ -47,11 +45,7 @@ std::string runText(const AppState& st, bool down) {
     return out;
 }
 
-using Rule = std::function<bool(AppState&)>;
-template <void (*F)(AppState&)> bool plain(AppState& st) {
-    F(st);
-    return false;
-}
+using Rule = bool (*)(SolverWork&);
 
 struct RuleCase {
     const char* name;
@@ -65,9 +59,10 @@ struct RuleCase {
 } // namespace
 
 TEST(Rules, OneRunAcrossAndDown) {
-    const Rule pairs = plain<PairRunComplements>, same = plain<FindSameChoices>,
-               singles = plain<RemoveSingles>, bounds = plain<CheckMaxSums>,
-               pairPair = plain<TestPairPair>, pairTriple = plain<TestPairTriple>;
+    const Rule pairs = noContradiction<PairRunComplements>, same = noContradiction<FindSameChoices>,
+               singles = noContradiction<RemoveSingles>, bounds = noContradiction<CheckMaxSums>,
+               pairPair = noContradiction<TestPairPair>,
+               pairTriple = noContradiction<TestPairTriple>;
     const RuleCase cases[] = {
         // The longer string is replaced (not intersected) by the shorter's complements in 1..9.
         {"complements", pairs, "10,0 37 1234678", "10,0 37 73", true},
@@ -114,22 +109,34 @@ TEST(Rules, OneRunAcrossAndDown) {
     };
     for (const RuleCase& c : cases) {
         for (bool down : {false, true}) {
-            AppState st = runGrid(c.before, down);
-            st.solver.changed = !c.changed;
-            EXPECT_EQ(c.rule(st), c.contradiction) << c.name << " " << c.before << down;
-            EXPECT_EQ(runText(st, down), c.after) << c.name << " " << c.before << down;
-            EXPECT_EQ(st.solver.changed, c.changed) << c.name << " " << c.before << down;
+            Grid g = runGrid(c.before, down);
+            SolverWork w(g);
+            w.changed = !c.changed;
+            EXPECT_EQ(c.rule(w), c.contradiction) << c.name << " " << c.before << down;
+            w.store(g);
+            EXPECT_EQ(runText(g, down), c.after) << c.name << " " << c.before << down;
+            EXPECT_EQ(w.changed, c.changed) << c.name << " " << c.before << down;
         }
     }
 }
 
 TEST(Rules, CompleteLastCellStopsAtTheFirstContradiction) {
-    AppState st(1);
-    test::makeGrid(st, {"15,0 4 8 12", "15,0 4 8 123"});
-    FindRuns(st.grid);
-    EXPECT_TRUE(CompleteLastCell(st));
-    EXPECT_EQ(test::gridRows(st)[1], "15,0 4 8 123");
-    EXPECT_FALSE(st.solver.changed);
+    Grid g = test::makeGrid({"15,0 4 8 12", "15,0 4 8 123"});
+    FindRuns(g);
+    SolverWork w(g);
+    EXPECT_TRUE(CompleteLastCell(w));
+    EXPECT_EQ(w[8].text(), "123");
+    EXPECT_FALSE(w.changed);
+}
+
+TEST(Rules, TableRowsFindTheContradictionsTheirColumnPromises) {
+    // Two open cells left less than 3; a last open cell that cannot take 3.
+    Grid g = test::makeGrid({"7,0 5 123 123", "15,0 4 8 12"});
+    FindRuns(g);
+    for (const DeductionRule& r : kDeductionRules) {
+        SolverWork w(g);
+        EXPECT_EQ(r.apply(w), r.findsContradiction) << r.name;
+    }
 }
 
 TEST(Rules, ValidAndSolvedGrids) {
@@ -147,10 +154,10 @@ TEST(Rules, ValidAndSolvedGrids) {
     };
     for (const auto& c : cases) {
         for (bool down : {false, true}) {
-            const AppState st = runGrid(c.run, down);
-            EXPECT_EQ(IsGridValid(st.grid), c.valid) << c.run << down;
-            EXPECT_EQ(IsGridSolved(st.grid), c.solved) << c.run << down;
-            EXPECT_EQ(HasEmptiedWhiteCell(st.grid), std::string(c.run).ends_with(" ."));
+            const Grid g = runGrid(c.run, down);
+            EXPECT_EQ(IsGridValid(g), c.valid) << c.run << down;
+            EXPECT_EQ(IsGridSolved(g), c.solved) << c.run << down;
+            EXPECT_EQ(HasEmptiedWhiteCell(g), std::string(c.run).ends_with(" ."));
         }
     }
     // A white cell outside every run must still hold one digit.
@@ -167,10 +174,10 @@ TEST(Rules, ValidAndSolvedGrids) {
 TEST(SumBounds, Helpers) {
     EXPECT_EQ(std::tuple(MaxDigit(""), MinDigit(""), MaxDigit("3817"), MinDigit("3817")),
               std::tuple(0, 99, 8, 1));
-    const AppState st = runGrid("23,0 5 89 9 .", false);
-    const auto& run = st.grid[1].cellsacross;
+    const Grid g = runGrid("23,0 5 89 9 .", false);
+    const auto& run = g[1].cellsacross;
     ASSERT_EQ(run.size(), 4u);
-    EXPECT_EQ(SumOfMax(st.grid, run, '9'), 5 + 8 + 9); // settled digits always count
-    EXPECT_EQ(SumOfMin(st.grid, run, '8'), 5 + 9 + 9);
-    EXPECT_EQ(SumOfMin(st.grid, run, '1'), 5 + 8 + 9);
+    EXPECT_EQ(SumOfMax(g, run, '9'), 5 + 8 + 9); // settled digits always count
+    EXPECT_EQ(SumOfMin(g, run, '8'), 5 + 9 + 9);
+    EXPECT_EQ(SumOfMin(g, run, '1'), 5 + 8 + 9);
 }
