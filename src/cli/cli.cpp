@@ -5,7 +5,6 @@
 #include "files/puzzle_reader.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace vextor::cli {
 
@@ -22,7 +21,7 @@ void printToolHelp(std::ostream& out) {
            "Commands:\n";
     // Usages are long: each command's summary goes on the line below it.
     for (const Command* cmd : commands())
-        out << "  " << cmd->name << " " << cmd->usage << "\n      " << cmd->summary << "\n";
+        out << "  " << cmd->name << " " << cmd->usage() << "\n      " << cmd->summary << "\n";
     out << "\n"
            "Options:\n"
            "  --yes    answer Yes to every question the command asks (default: No)\n"
@@ -55,67 +54,15 @@ const Command* findCommand(std::string_view name) {
 }
 
 void printCommandHelp(const Command& cmd, std::ostream& out) {
-    out << "Usage: vextor-cli " << cmd.name << " " << cmd.usage << "\n" << cmd.summary << "\n";
+    out << "Usage: vextor-cli " << cmd.name << " " << cmd.usage() << "\n" << cmd.summary << "\n";
     if (!cmd.details.empty())
         out << "\n" << cmd.details << "\n";
 }
 
 int usageError(const Command& cmd, const std::string& problem, Context& ctx) {
     ctx.err << "vextor-cli " << cmd.name << ": " << problem << "\n"
-            << "Usage: vextor-cli " << cmd.name << " " << cmd.usage << "\n";
+            << "Usage: vextor-cli " << cmd.name << " " << cmd.usage() << "\n";
     return kUsage;
-}
-
-std::optional<CommandLine>
-parseCommandLine(const Command& cmd, const std::vector<std::string>& args, std::size_t positionals,
-                 std::initializer_list<std::string_view> flags, Context& ctx) {
-    CommandLine line;
-    for (const std::string& arg : args) {
-        if (!isOptionWord(arg)) {
-            line.positional.push_back(arg);
-            continue;
-        }
-        if (std::find(flags.begin(), flags.end(), arg) == flags.end()) {
-            usageError(cmd, "unknown option '" + arg + "'", ctx);
-            return std::nullopt;
-        }
-        line.flags.insert(arg);
-    }
-    if (line.positional.size() != positionals) {
-        usageError(
-            cmd, line.positional.size() < positionals ? "missing arguments" : "too many arguments",
-            ctx);
-        return std::nullopt;
-    }
-    return line;
-}
-
-std::optional<int> parseInteger(std::string_view text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty())
-        return std::nullopt;
-    return value;
-}
-
-bool isOptionWord(std::string_view arg) {
-    // "-1" is a number (record -1 is the empty grid), and so is "-99999999999":
-    // too large, but the number check is the one to say so.
-    if (arg.size() < 2 || arg[0] != '-')
-        return false;
-    return !std::all_of(arg.begin() + 1, arg.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-}
-
-std::optional<int> parseRecordNumber(const Command& cmd, const std::string& text, Context& ctx) {
-    // "-0" reads as 0 and is refused with it.
-    const auto n = parseInteger(text);
-    if (n && (*n >= 1 || *n == -1))
-        return n;
-    usageError(cmd,
-               "N must be a record number (1 or more) or -1 for the empty grid, not '" + text + "'",
-               ctx);
-    return std::nullopt;
 }
 
 bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n) {
@@ -123,20 +70,10 @@ bool loadPuzzle(AppState& st, Context& ctx, const std::string& file, int n) {
     return ReadPuzzle(st, ctx.ui, file, n);
 }
 
-int forEachChosenRecord(const Command& cmd, const std::vector<std::string>& args, Context& ctx,
-                        AppState& st, const std::function<void(int n, bool loaded)>& perRecord) {
-    if (args.empty() || args.size() > 2)
-        return usageError(cmd, args.empty() ? "missing arguments" : "too many arguments", ctx);
-    for (const std::string& a : args)
-        if (isOptionWord(a))
-            return usageError(cmd, "unknown option '" + a + "'", ctx);
-    std::optional<int> record;
-    if (args.size() == 2 && args[1] != "all") {
-        record = parseRecordNumber(cmd, args[1], ctx);
-        if (!record)
-            return kUsage;
-    }
-    const std::string& file = args[0];
+int forEachChosenRecord(const Command& cmd, const Arguments& args, Context& ctx, AppState& st,
+                        const std::function<void(int n, bool loaded)>& perRecord) {
+    const std::optional<int> record = args.number("N");
+    const std::string& file = args.text("FILE");
     // One pass over the file finds every record.
     PuzzleFileReader reader(file);
     if (!record && reader.count() == 0) {
@@ -197,7 +134,9 @@ int run(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream&
     }
     ConsoleUserInterface ui(err, yes);
     Context ctx{out, err, ui};
-    return cmd->run(*cmd, rest, ctx);
+    std::string problem;
+    const auto checked = parseArguments(cmd->args, rest, problem);
+    return checked ? cmd->run(*cmd, *checked, ctx) : usageError(*cmd, problem, ctx);
 }
 
 } // namespace vextor::cli

@@ -1,5 +1,5 @@
 // compile: the Compile command's logic on a record, without messages.
-#include "cli/option_values.h"
+#include "cli/command.h"
 #include "create/compile.h"
 #include "files/puzzle_file.h"
 
@@ -7,30 +7,20 @@ namespace vextor::cli {
 
 namespace {
 
-int runCompile(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto opt = parseOptionValues(self, args, 2, {"--largest-first"}, {"--seed"}, ctx);
-    if (!opt)
-        return kUsage;
-    const auto n = parseInteger(opt->positional[1]);
-    if (!n || *n < 1)
-        return usageError(self, "N must be a record number, not '" + opt->positional[1] + "'", ctx);
-    std::optional<std::uint64_t> seed;
-    if (const auto it = opt->values.find("--seed"); it != opt->values.end()) {
-        seed = seedValue(self, it->second, ctx);
-        if (!seed)
-            return kUsage;
-    }
+int runCompile(const Command&, const Arguments& args, Context& ctx) {
+    const int n = *args.number("N");
+    const auto seed = args.seed();
     AppState st = seed ? AppState(*seed) : AppState();
-    if (!loadPuzzle(st, ctx, opt->positional[0], *n))
+    if (!loadPuzzle(st, ctx, args.text("FILE"), n))
         return kFailed;
     std::vector<int> region;
     if (PrepareCompile(st, region)) {
         ctx.ui.message("Cells are blocked");
         return kFailed;
     }
-    switch (CompileGrid(st, ctx.ui, false, !opt->has("--largest-first"))) {
+    switch (CompileGrid(st, ctx.ui, false, !args.has("--largest-first"))) {
     case CompileResult::Compiled:
-        ctx.out << recordText(st.grid, st.whitecol, st.texts.title, *n, true);
+        ctx.out << recordText(st.grid, st.whitecol, st.texts.title, n, true);
         return kOk;
     case CompileResult::Unable:
         ctx.ui.message("Unable to compile");
@@ -45,7 +35,8 @@ int runCompile(const Command& self, const std::vector<std::string>& args, Contex
 
 extern const Command compileCommand;
 const Command compileCommand{
-    "compile", "FILE N [--largest-first] [--seed S]",
+    "compile",
+    {arg::text("FILE"), arg::record("N"), arg::flag("--largest-first"), arg::seed()},
     "Compile the layout of record N of FILE into a puzzle.",
     "Loads record N and runs the Compile command silently: checks that the\n"
     "white cells are connected and the layout is valid, fills distinct digits\n"

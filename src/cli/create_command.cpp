@@ -1,5 +1,5 @@
 // create: the Auto command's batch creation from a shell.
-#include "cli/option_values.h"
+#include "cli/command.h"
 #include "create/batch_create.h"
 
 #include <cstdio>
@@ -42,51 +42,22 @@ private:
     std::size_t shown_ = 0; // width of the bar on the screen
 };
 
-int runCreate(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto opt =
-        parseOptionValues(self, args, 1, {"--random-size", "--solution", "--unique"},
-                          {"--count", "--size", "--template", "--title", "--seed"}, ctx);
-    if (!opt)
-        return kUsage;
-    const auto value = [&](const char* name) -> const std::string* {
-        const auto it = opt->values.find(name);
-        return it == opt->values.end() ? nullptr : &it->second;
-    };
-    const std::string* countText = value("--count");
-    if (!countText)
-        return usageError(self, "--count is required", ctx);
-    const auto count = parseInteger(*countText);
-    if (!count || *count < 0)
-        return usageError(self, "--count needs a whole number from 0 up, not '" + *countText + "'",
-                          ctx);
-    const int templates = (value("--size") ? 1 : 0) + (opt->has("--random-size") ? 1 : 0) +
-                          (value("--template") ? 1 : 0);
-    if (templates != 1)
-        return usageError(self, "give one of --size, --random-size and --template", ctx);
-    std::optional<std::uint64_t> seed;
-    if (const std::string* s = value("--seed")) {
-        seed = seedValue(self, *s, ctx);
-        if (!seed)
-            return kUsage;
-    }
-
+int runCreate(const Command&, const Arguments& args, Context& ctx) {
+    const int count = *args.number("--count");
     CreateDialogForm form;
-    form.fileNow = opt->positional[0];
-    form.count = std::to_string(*count);
-    form.storeSolution = opt->has("--solution");
-    form.unique = opt->has("--unique");
-    if (const std::string* t = value("--title"))
-        form.title = *t;
-    if (const std::string* size = value("--size")) {
-        const std::size_t x = size->find_first_of("xX");
-        if (x == std::string::npos)
-            return usageError(self, "--size needs RxC, not '" + *size + "'", ctx);
+    form.fileNow = args.text("OUTFILE");
+    form.count = std::to_string(count);
+    form.storeSolution = args.has("--solution");
+    form.unique = args.has("--unique");
+    if (args.has("--title"))
+        form.title = args.text("--title");
+    if (args.has("--size")) {
         SelectRandomTemplate(form);
         form.fixedSize = true;
         FixedSizeReleased(form);
-        form.rows = size->substr(0, x);
-        form.cols = size->substr(x + 1);
-    } else if (opt->has("--random-size")) {
+        form.rows = std::to_string(*args.number("--size"));
+        form.cols = std::to_string(args.columns("--size"));
+    } else if (args.has("--random-size")) {
         SelectRandomTemplate(form);
         form.randomSize = true;
         RandomSizeReleased(form);
@@ -96,17 +67,12 @@ int runCreate(const Command& self, const std::vector<std::string>& args, Context
         return kUsage;
     }
 
+    const auto seed = args.seed();
     AppState st = seed ? AppState(*seed) : AppState();
-    if (const std::string* t = value("--template")) {
-        const std::size_t colon = t->rfind(':');
-        const auto m =
-            colon == std::string::npos ? std::nullopt : parseInteger(t->substr(colon + 1));
-        if (!m || *m < 1)
-            return usageError(self, "--template needs FILE:M, not '" + *t + "'", ctx);
-        if (!loadPuzzle(st, ctx, t->substr(0, colon), *m))
-            return kFailed;
-    }
-    ProgressBar bar(ctx.err, *count);
+    if (args.has("--template") &&
+        !loadPuzzle(st, ctx, args.text("--template"), *args.number("--template")))
+        return kFailed;
+    ProgressBar bar(ctx.err, count);
     ctx.ui.beforeLine = [&bar] { bar.clear(); };
     int done = 0;
     const BatchSummary sum = RunBatch(st, ctx.ui, form, [&](const CreatedPuzzle& p) {
@@ -119,7 +85,7 @@ int runCreate(const Command& self, const std::vector<std::string>& args, Context
         bar.step(++done);
     });
     ctx.ui.beforeLine = nullptr;
-    const int wanted = *count > 0 ? *count : 1;
+    const int wanted = count > 0 ? count : 1;
     return !sum.failed && !sum.cancelled && sum.made == wanted ? kOk : kFailed;
 }
 
@@ -128,8 +94,9 @@ int runCreate(const Command& self, const std::vector<std::string>& args, Context
 extern const Command createCommand;
 const Command createCommand{
     "create",
-    "OUTFILE --count N (--size RxC | --random-size | --template FILE:M) [--solution] "
-    "[--unique] [--title T] [--seed S]",
+    {arg::text("OUTFILE"), arg::number("--count", "N", 0).required(), arg::size("--size").oneOf(),
+     arg::flag("--random-size").oneOf(), arg::fileRecord("--template").oneOf(),
+     arg::flag("--solution"), arg::flag("--unique"), arg::text("--title", "T"), arg::seed()},
     "Create N puzzles unattended and append them to OUTFILE.",
     "Runs the Auto command's generation and appends N records to OUTFILE\n"
     "(created when missing), numbered after the records already there. With\n"

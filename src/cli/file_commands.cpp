@@ -7,32 +7,24 @@ namespace vextor::cli {
 
 namespace {
 
-int runCount(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto line = parseCommandLine(self, args, 1, {}, ctx);
-    if (!line)
-        return kUsage;
-    ctx.out << CountPuzzles(line->positional[0], ctx.ui) << "\n";
+int runCount(const Command&, const Arguments& args, Context& ctx) {
+    ctx.out << CountPuzzles(args.text("FILE"), ctx.ui) << "\n";
     return kOk;
 }
 
-int runShow(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto line = parseCommandLine(self, args, 2, {"--solution"}, ctx);
-    if (!line)
-        return kUsage;
-    const auto n = parseRecordNumber(self, line->positional[1], ctx);
-    if (!n)
-        return kUsage;
+int runShow(const Command&, const Arguments& args, Context& ctx) {
+    const int n = *args.number("N");
     AppState st;
-    const std::string& file = line->positional[0];
-    if (!loadPuzzle(st, ctx, file, *n))
+    const std::string& file = args.text("FILE");
+    if (!loadPuzzle(st, ctx, file, n))
         return kFailed;
-    const bool withSolution = line->has("--solution");
-    if (withSolution && *n != -1) {
+    const bool withSolution = args.has("--solution");
+    if (withSolution && n != -1) {
         // The grid holds no digits after loading: they come from the record.
-        if (const auto record = readRecord(file, *n))
+        if (const auto record = readRecord(file, n))
             applySolution(st.grid, st.whitecol, record->lines);
     }
-    ctx.out << recordText(st.grid, st.whitecol, st.texts.title, *n, line->has("--solution"));
+    ctx.out << recordText(st.grid, st.whitecol, st.texts.title, n, withSolution);
     return kOk;
 }
 
@@ -40,14 +32,17 @@ int runShow(const Command& self, const std::vector<std::string>& args, Context& 
 
 extern const Command countCommand;
 const Command countCommand{
-    "count", "FILE", "Print the number of puzzle records in FILE.",
+    "count",
+    {arg::text("FILE")},
+    "Print the number of puzzle records in FILE.",
     "Counts the header lines (\"#\" and a number above 0). A missing or empty\n"
     "file has 0 records.",
     runCount};
 
 extern const Command showCommand;
 const Command showCommand{
-    "show", "FILE N [--solution]",
+    "show",
+    {arg::text("FILE"), arg::record("N").orEmptyGrid(), arg::flag("--solution")},
     "Load record N of FILE and print it as the program would append it.",
     "The record is printed with the number N, the title read and CRLF line\n"
     "ends; --solution adds the solution part after \"|\", taken from the\n"

@@ -5,91 +5,46 @@
 #include "files/puzzle_file.h"
 #include "files/sort_file.h"
 
+#include <array>
 #include <fstream>
 
 namespace vextor::cli {
 
 namespace {
 
-int runSort(const Command& self, const std::vector<std::string>& args, Context& ctx) {
+int runSort(const Command&, const Arguments& args, Context& ctx) {
     SortOptions o;
-    std::vector<std::string> files;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::string value;
-        bool hasValue = false;
-        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
-            value = arg.substr(eq + 1);
-            arg.resize(eq);
-            hasValue = true;
-        }
-        const bool takesValue = arg == "--by" || arg == "--renumber";
-        if (takesValue && !hasValue) {
-            if (i + 1 == args.size())
-                return usageError(self, arg + " needs a value", ctx);
-            value = args[++i];
-        }
-        if (arg == "--by") {
-            if (value == "number")
-                o.key = SortKey::Number;
-            else if (value == "rows")
-                o.key = SortKey::Rows;
-            else if (value == "title")
-                o.key = SortKey::Header;
-            else
-                return usageError(self, "--by takes number, rows or title, not '" + value + "'",
-                                  ctx);
-        } else if (arg == "--renumber") {
-            if (!parseInteger(value))
-                return usageError(self, "START must be a whole number, not '" + value + "'", ctx);
-            o.resequence = true;
-            o.start = value;
-        } else if (arg == "--descending" && !hasValue) {
-            o.descending = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usageError(self, "unknown option '" + args[i] + "'", ctx);
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.size() != 2)
-        return usageError(self, files.size() < 2 ? "missing arguments" : "too many arguments", ctx);
-    o.input = files[0];
-    o.output = files[1];
+    if (const auto by = args.number("--by")) // in the order of the declared words
+        o.key = std::array{SortKey::Number, SortKey::Rows, SortKey::Header}[*by];
+    o.descending = args.has("--descending");
+    o.resequence = args.has("--renumber");
+    if (o.resequence)
+        o.start = args.text("--renumber");
+    o.input = args.text("IN");
+    o.output = args.text("OUT");
     return SortPuzzleFile(ctx.ui, o) ? kOk : kFailed;
 }
 
-int runConvert(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto line = parseCommandLine(self, args, 2, {}, ctx);
-    if (!line)
-        return kUsage;
-    return ConvertPuzzleFile(ctx.ui, line->positional[0], line->positional[1]) ? kOk : kFailed;
+int runConvert(const Command&, const Arguments& args, Context& ctx) {
+    return ConvertPuzzleFile(ctx.ui, args.text("IN"), args.text("OUT")) ? kOk : kFailed;
 }
 
-int runDelete(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto line = parseCommandLine(self, args, 2, {}, ctx);
-    if (!line)
-        return kUsage;
-    const auto n = parseInteger(line->positional[1]);
-    if (!n)
-        return usageError(self, "N must be a whole number, not '" + line->positional[1] + "'", ctx);
-    const std::string& file = line->positional[0];
+int runDelete(const Command&, const Arguments& args, Context& ctx) {
+    const int n = *args.number("N");
+    const std::string& file = args.text("FILE");
     // The program deletes the record it shows; here a missing record is named.
-    if (std::ifstream in(file, std::ios::binary); in && (*n < 1 || !FindPuzzle(in, *n))) {
-        ctx.ui.message(spacedNumber(*n) + " Not found");
+    if (std::ifstream in(file, std::ios::binary); in && !FindPuzzle(in, n)) {
+        ctx.ui.message(spacedNumber(n) + " Not found");
         return kFailed;
     }
-    if (!DeletePuzzleRecord(ctx.ui, file, *n))
+    if (!DeletePuzzleRecord(ctx.ui, file, n))
         return kFailed;
     ctx.ui.message("Done");
     return kOk;
 }
 
-int runBackup(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto line = parseCommandLine(self, args, 1, {}, ctx);
-    if (!line)
-        return kUsage;
-    const auto made = BackupPuzzleFile(ctx.ui, line->positional[0]);
+int runBackup(const Command&, const Arguments& args, Context& ctx) {
+    const auto made = BackupPuzzleFile(ctx.ui, args.text("FILE"));
     if (!made)
         return kFailed;
     ctx.out << *made << "\n";
@@ -100,7 +55,9 @@ int runBackup(const Command& self, const std::vector<std::string>& args, Context
 
 extern const Command sortCommand;
 const Command sortCommand{
-    "sort", "IN OUT [--by number|rows|title] [--descending] [--renumber START] [--yes]",
+    "sort",
+    {arg::text("IN"), arg::text("OUT"), arg::word("--by", "number|rows|title"),
+     arg::flag("--descending"), arg::number("--renumber", "START")},
     "Write the records of IN to OUT in sorted order.",
     "Sorts by the number in the header line (default), the number of rows or\n"
     "the title line, as text ignoring case; records with equal keys are\n"
@@ -112,7 +69,9 @@ const Command sortCommand{
 
 extern const Command convertCommand;
 const Command convertCommand{
-    "convert", "IN OUT [--yes]", "Convert a file of the old record layout into OUT.",
+    "convert",
+    {arg::text("IN"), arg::text("OUT")},
+    "Convert a file of the old record layout into OUT.",
     "The old layout holds the row lines of the layout, three further lines and\n"
     "the row lines of the solution; OUT gets each record renumbered from 1 with\n"
     "the solution after \"|\" on each row line. A line where a header belongs\n"
@@ -122,7 +81,9 @@ const Command convertCommand{
 
 extern const Command deleteCommand;
 const Command deleteCommand{
-    "delete", "FILE N", "Delete record N (the N-th header line) from FILE.",
+    "delete",
+    {arg::text("FILE"), arg::record("N")},
+    "Delete record N (the N-th header line) from FILE.",
     "The record's lines up to the next header line are removed; the other\n"
     "lines stay as they are, with CRLF line ends. The new content replaces\n"
     "FILE in one step, so a failure leaves FILE as it was.",
@@ -130,7 +91,9 @@ const Command deleteCommand{
 
 extern const Command backupCommand;
 const Command backupCommand{
-    "backup", "FILE", "Copy FILE to its next free backup name and print that name.",
+    "backup",
+    {arg::text("FILE")},
+    "Copy FILE to its next free backup name and print that name.",
     "The backup of name.vxt is name;01.vxt, then name;02.vxt and so on; the\n"
     "backup of name;07.vxt is name;08.vxt. Fails when all 99 names exist.",
     runBackup};

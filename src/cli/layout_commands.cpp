@@ -8,30 +8,23 @@ namespace vextor::cli {
 
 namespace {
 
-// Loads the record named by FILE N; kOk when loaded, else the exit status.
-int loadFromArgs(const Command& self, const std::vector<std::string>& args, AppState& st,
-                 Context& ctx) {
-    const auto line = parseCommandLine(self, args, 2, {}, ctx);
-    if (!line)
-        return kUsage;
-    const auto n = parseRecordNumber(self, line->positional[1], ctx);
-    if (!n)
-        return kUsage;
-    return loadPuzzle(st, ctx, line->positional[0], *n) ? kOk : kFailed;
+// Loads the record named by FILE N.
+bool loadFromArgs(const Arguments& args, AppState& st, Context& ctx) {
+    return loadPuzzle(st, ctx, args.text("FILE"), *args.number("N"));
 }
 
-int runCheck(const Command& self, const std::vector<std::string>& args, Context& ctx) {
+int runCheck(const Command&, const Arguments& args, Context& ctx) {
     AppState st;
-    if (const int status = loadFromArgs(self, args, st, ctx); status != kOk)
-        return status;
+    if (!loadFromArgs(args, st, ctx))
+        return kFailed;
     FindRuns(st.grid);
     return CheckLayout(st, ctx.ui, true) ? kFailed : kOk;
 }
 
-int runCandidates(const Command& self, const std::vector<std::string>& args, Context& ctx) {
+int runCandidates(const Command&, const Arguments& args, Context& ctx) {
     AppState st;
-    if (const int status = loadFromArgs(self, args, st, ctx); status != kOk)
-        return status;
+    if (!loadFromArgs(args, st, ctx))
+        return kFailed;
     Grid& g = st.grid;
     for (int i = 1; i <= g.ncells; ++i)
         g[i].Choices.clear();
@@ -58,7 +51,9 @@ int runCandidates(const Command& self, const std::vector<std::string>& args, Con
 
 extern const Command checkCommand;
 const Command checkCommand{
-    "check", "FILE N", "Check the layout of record N of FILE.",
+    "check",
+    {arg::text("FILE"), arg::record("N").orEmptyGrid()},
+    "Check the layout of record N of FILE.",
     "Finds the runs and checks the layout, showing every error and warning\n"
     "(the check stops at the first error). Exit status 0 when the layout has\n"
     "no error, 1 when it has one or the record cannot be read.",
@@ -66,7 +61,9 @@ const Command checkCommand{
 
 extern const Command candidatesCommand;
 const Command candidatesCommand{
-    "candidates", "FILE N", "Print the first candidates of record N of FILE.",
+    "candidates",
+    {arg::text("FILE"), arg::record("N").orEmptyGrid()},
+    "Print the first candidates of record N of FILE.",
     "Empties every cell's candidates and gives each white cell the digits the\n"
     "sum-combination table allows for its runs. Prints one line per grid row:\n"
     "X for a black cell, a,d for a sum cell, the candidate digits of a white\n"

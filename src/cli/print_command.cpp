@@ -11,58 +11,31 @@
 #endif
 
 #include <filesystem>
-#include <map>
 #include <random>
 
 namespace vextor::cli {
 
 namespace {
 
-int runPrint(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    std::map<std::string, std::string> values; // --pdf, --from, --to, --current
-    bool noSolution = false;
-    std::vector<std::string> files;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--pdf" || arg == "--from" || arg == "--to" || arg == "--current") {
-            if (i + 1 == args.size())
-                return usageError(self, arg + " needs a value", ctx);
-            values[arg] = args[++i];
-        } else if (arg == "--no-solution") {
-            noSolution = true;
-        } else if (isOptionWord(arg)) {
-            return usageError(self, "unknown option '" + arg + "'", ctx);
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.size() != 1)
-        return usageError(self, files.empty() ? "missing arguments" : "too many arguments", ctx);
-    if (!values.count("--pdf"))
-        return usageError(self, "--pdf OUT.pdf is required", ctx);
-    const bool current = values.count("--current") != 0;
-    if (current && (noSolution || values.count("--from") || values.count("--to")))
+int runPrint(const Command& self, const Arguments& args, Context& ctx) {
+    const bool noSolution = args.has("--no-solution");
+    const std::optional<int> record = args.number("--current");
+    const bool current = record.has_value();
+    if (current && (noSolution || args.has("--from") || args.has("--to")))
         return usageError(self, "--current prints one record: no --from, --to or --no-solution",
                           ctx);
-    for (const char* key : {"--from", "--to"})
-        if (values.count(key) && !parseInteger(values[key]))
-            return usageError(
-                self, std::string(key) + " takes a whole number, not '" + values[key] + "'", ctx);
-    std::optional<int> record;
-    if (current && !(record = parseRecordNumber(self, values["--current"], ctx)))
-        return kUsage;
 
-    const std::string& file = files[0];
-    const std::string& output = values["--pdf"];
+    const std::string& file = args.text("FILE");
+    const std::string& output = args.text("--pdf");
     if (print::RefusedPrintTarget(ctx.ui, output, file))
         return kFailed;
     AppState st;
     std::optional<print::PrintRequest> request;
     if (!current) {
         const std::string to =
-            values.count("--to") ? values["--to"] : plainNumber(CountPuzzles(file, ctx.ui));
+            args.has("--to") ? args.text("--to") : plainNumber(CountPuzzles(file, ctx.ui));
         request = print::CheckPrintRequest(
-            ctx.ui, file, values.count("--from") ? values["--from"] : "1", to, !noSolution);
+            ctx.ui, file, args.has("--from") ? args.text("--from") : "1", to, !noSolution);
         if (!request)
             return kFailed;
     }
@@ -112,7 +85,10 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
 
 extern const Command printCommand;
 const Command printCommand{
-    "print", "FILE --pdf OUT.pdf [--from A] [--to B] [--no-solution] [--current N]",
+    "print",
+    {arg::text("FILE"), arg::text("--pdf", "OUT.pdf").required(), arg::number("--from", "A"),
+     arg::number("--to", "B"), arg::flag("--no-solution"),
+     arg::record("--current", "N").orEmptyGrid()},
     "print puzzles of FILE, two grids to a page, into a PDF file",
     "Each record from A (default 1) to B (default the last) is printed above its\n"
     "solution, or with --no-solution two puzzles to a page. Records are found by\n"

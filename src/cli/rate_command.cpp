@@ -6,7 +6,7 @@ namespace vextor::cli {
 
 namespace {
 
-int runRate(const Command& self, const std::vector<std::string>& args, Context& ctx) {
+int runRate(const Command& self, const Arguments& args, Context& ctx) {
     AppState st(1);
     return forEachChosenRecord(self, args, ctx, st, [&](int, bool loaded) {
         if (!loaded) {
@@ -22,7 +22,9 @@ int runRate(const Command& self, const std::vector<std::string>& args, Context& 
 
 extern const Command rateCommand;
 const Command rateCommand{
-    "rate", "FILE [N|all]", "Rate the difficulty of records of FILE.",
+    "rate",
+    {arg::text("FILE"), arg::recordOrAll()},
+    "Rate the difficulty of records of FILE.",
     "Rates each chosen record (default: all; N = -1 is the empty 9 x 9 grid)\n"
     "by what AutoSolve's deduction needs: easy (settled digits and last\n"
     "cells), medium (also pairs, triples and sum bounds), hard (also the\n"

@@ -7,7 +7,7 @@ namespace vextor::cli {
 
 namespace {
 
-int runSolutions(const Command& self, const std::vector<std::string>& args, Context& ctx) {
+int runSolutions(const Command& self, const Arguments& args, Context& ctx) {
     AppState st;
     return forEachChosenRecord(self, args, ctx, st, [&](int, bool loaded) {
         if (!loaded) {
@@ -30,7 +30,9 @@ int runSolutions(const Command& self, const std::vector<std::string>& args, Cont
 
 extern const Command solutionsCommand;
 const Command solutionsCommand{
-    "solutions", "FILE [N|all]", "Count the solutions of records of FILE.",
+    "solutions",
+    {arg::text("FILE"), arg::recordOrAll()},
+    "Count the solutions of records of FILE.",
     "Counts the solutions of each chosen record (default: all; N = -1 is the\n"
     "empty 9 x 9 grid) exactly, up to two, from the clues alone. Prints one\n"
     "tab-separated line per record: #N, the count (0, 1, 2+, none when the\n"

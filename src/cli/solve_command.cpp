@@ -61,116 +61,39 @@ const char* outcomeWord(SolveOutcome o) {
     return "gave-up";
 }
 
-struct SolveOptions {
-    std::string file;
-    std::optional<int> record; // nullopt: all
-    std::optional<std::uint64_t> seed;
-    std::optional<int> tries;
-    int rounds = 50;
-    std::string out;
-};
-
-// Reads the value after an option; false (after a usage error) when missing
-// or not a whole number within [low, high].
-bool numberOption(const Command& self, const std::vector<std::string>& args, std::size_t& i,
-                  long long low, long long high, long long& value, Context& ctx) {
-    if (i + 1 >= args.size()) {
-        usageError(self, args[i] + " needs a value", ctx);
-        return false;
-    }
-    const std::string& text = args[++i];
-    long long v = 0;
-    std::size_t pos = 0;
-    try {
-        v = std::stoll(text, &pos);
-    } catch (...) {
-        pos = 0;
-    }
-    if (pos == 0 || pos != text.size() || v < low || v > high) {
-        usageError(self, "bad value '" + text + "' for " + args[i - 1], ctx);
-        return false;
-    }
-    value = v;
-    return true;
-}
-
-std::optional<SolveOptions> parseOptions(const Command& self, const std::vector<std::string>& args,
-                                         Context& ctx) {
-    SolveOptions o;
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        long long v = 0;
-        if (a == "--seed") {
-            if (!numberOption(self, args, i, 0, 0x7fffffffffffffffLL, v, ctx))
-                return std::nullopt;
-            o.seed = static_cast<std::uint64_t>(v);
-        } else if (a == "--tries") {
-            if (!numberOption(self, args, i, 1, 1000000000, v, ctx))
-                return std::nullopt;
-            o.tries = static_cast<int>(v);
-        } else if (a == "--rounds") {
-            if (!numberOption(self, args, i, 0, 1000000, v, ctx))
-                return std::nullopt;
-            o.rounds = static_cast<int>(v);
-        } else if (a == "--out") {
-            if (i + 1 >= args.size()) {
-                usageError(self, "--out needs a file name", ctx);
-                return std::nullopt;
-            }
-            o.out = args[++i];
-        } else if (isOptionWord(a)) {
-            usageError(self, "unknown option '" + a + "'", ctx);
-            return std::nullopt;
-        } else {
-            positional.push_back(a);
-        }
-    }
-    if (positional.empty() || positional.size() > 2) {
-        usageError(self, positional.empty() ? "missing arguments" : "too many arguments", ctx);
-        return std::nullopt;
-    }
-    o.file = positional[0];
-    if (positional.size() == 2 && positional[1] != "all") {
-        const auto n = parseRecordNumber(self, positional[1], ctx);
-        if (!n)
-            return std::nullopt;
-        o.record = *n;
-    }
-    return o;
-}
-
-int runSolve(const Command& self, const std::vector<std::string>& args, Context& ctx) {
-    const auto opt = parseOptions(self, args, ctx);
-    if (!opt)
-        return kUsage;
-    RoundsUserInterface ui(ctx.ui, opt->rounds);
+int runSolve(const Command&, const Arguments& args, Context& ctx) {
+    const std::string& file = args.text("FILE");
+    const std::string& out = args.text("--out");
+    const std::optional<int> record = args.number("N");
+    const std::optional<int> tries = args.number("--tries");
+    const std::optional<std::uint64_t> seed = args.seed();
+    RoundsUserInterface ui(ctx.ui, args.number("--rounds").value_or(50));
     // One pass over the file finds every record; each is then read from its
     // place instead of counting and searching the file again.
-    PuzzleFileReader reader(opt->file);
+    PuzzleFileReader reader(file);
     const int count = reader.count();
     int first = 1, last = count;
-    if (opt->record) {
-        first = last = *opt->record;
+    if (record) {
+        first = last = *record;
     } else if (count == 0) {
-        ctx.err << "vextor-cli solve: no puzzle records in " << opt->file << "\n";
+        ctx.err << "vextor-cli solve: no puzzle records in " << file << "\n";
         return kFailed;
     }
 
-    AppState st = opt->seed ? AppState(*opt->seed) : AppState();
+    AppState st = seed ? AppState(*seed) : AppState();
     bool allSolved = true;
     const auto leftOut = [&](int n) {
-        if (!opt->out.empty())
-            ctx.err << "vextor-cli solve: #" << n << " was not solved and is not written to "
-                    << opt->out << "\n";
+        if (!out.empty())
+            ctx.err << "vextor-cli solve: #" << n << " was not solved and is not written to " << out
+                    << "\n";
     };
     // Counted wide: a last record of INT_MAX must not overflow the counter.
     for (long long k = first; k <= last; ++k) {
         const int n = static_cast<int>(k);
-        if (opt->seed)
-            st.rng.reseed(*opt->seed);
+        if (seed)
+            st.rng.reseed(*seed);
         ui.resetRounds();
-        st.puzfile = opt->file;
+        st.puzfile = file;
         if (!ReadPuzzle(st, ui, reader, n)) {
             ctx.out << "#" << n << "\tinvalid\t0\t0\t0\n";
             allSolved = false;
@@ -178,7 +101,7 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
             continue;
         }
         // As the Auto Solve button does, with the limit of --tries when given.
-        st.maxtries = opt->tries ? *opt->tries : 2 * st.grid.rows * st.grid.cols;
+        st.maxtries = tries ? *tries : 2 * st.grid.rows * st.grid.cols;
         const auto start = std::chrono::steady_clock::now();
         SolveOutcome outcome;
         {
@@ -195,8 +118,8 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
         // An unsolved grid holds candidate lists, not a solution.
         if (!solved) {
             leftOut(n);
-        } else if (!opt->out.empty() && !AppendPuzzle(st, st.texts.title, n, true, opt->out)) {
-            ctx.err << "vextor-cli solve: cannot write " << opt->out << "\n";
+        } else if (!out.empty() && !AppendPuzzle(st, st.texts.title, n, true, out)) {
+            ctx.err << "vextor-cli solve: cannot write " << out << "\n";
             return kFailed;
         }
     }
@@ -207,7 +130,9 @@ int runSolve(const Command& self, const std::vector<std::string>& args, Context&
 
 extern const Command solveCommand;
 const Command solveCommand{
-    "solve", "FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out OUTFILE]",
+    "solve",
+    {arg::text("FILE"), arg::recordOrAll(), arg::seed(), arg::number("--tries", "N", 1, 1000000000),
+     arg::number("--rounds", "R", 0, 1000000), arg::text("--out", "OUTFILE")},
     "Solve records of FILE with AutoSolve.",
     "Loads each chosen record (default: all; N = -1 is the empty 9 x 9 grid)\n"
     "and runs AutoSolve with its messages shown on standard error. Prints one\n"

@@ -1,8 +1,6 @@
-#include "cli/console_ui.h"
+#include "cli/command.h"
 #include "files/puzzle_file.h"
 #include "run_cli.h"
-#include "state/grid_commands.h"
-#include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -15,27 +13,11 @@ namespace {
 
 using Result = vextor::test::CliRun;
 
-// A 4 x 5 puzzle with a run over a row end and a solution with an unsolved cell.
+// A 4 x 5 puzzle with a run over a row end and a solution with an unsolved and
+// an empty cell.
 void appendSample(const std::string& path, const std::string& title, int n, bool withSolution) {
-    AppState st(1);
-    ScriptedUserInterface ui;
-    BuildGrid(st, ui, 4, 5);
-    auto sum = [&](int i, int a, int d) {
-        st.grid[i].known = true;
-        st.grid[i].BackColor = st.greycol;
-        st.grid[i].across = a;
-        st.grid[i].down = d;
-    };
-    sum(1, 0, 0);
-    st.grid[1].Black = true;
-    st.grid[1].BackColor = st.blackcol;
-    for (auto [i, a, d] : {std::tuple{2, 0, 10}, {3, 0, 17}, {4, 0, 6}, {6, 24, 0}, {16, 7, 0}})
-        sum(i, a, d);
-    for (int i : {5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17, 18, 19, 20})
-        st.grid[i].Choices = std::to_string(i % 9 + 1);
-    st.grid[12].Choices = "123";
-    st.grid[13].Choices.clear();
-    ASSERT_TRUE(AppendPuzzle(st, title, n, withSolution, path));
+    append(path, {"X 0,10 0,17 0,6 6", "24,0 8 9 1 2", "3 123 . 6 7", "7,0 9 1 2 3"}, n, title,
+           withSolution);
 }
 
 } // namespace
@@ -90,11 +72,6 @@ TEST(Cli, FailuresAndUsageErrors) {
     const std::pair<std::vector<std::string>, std::string> usage[] = {
         {{}, "Usage: vextor-cli [--yes] COMMAND"},
         {{"frobnicate"}, "vextor-cli: unknown command 'frobnicate'\n"},
-        {{"show", path}, "vextor-cli show: missing arguments\n"},
-        {{"show", path, "1", "2"}, "vextor-cli show: too many arguments\n"},
-        {{"show", path, "1", "--bogus"}, "vextor-cli show: unknown option '--bogus'\n"},
-        {{"count"}, "vextor-cli count: missing arguments\n"},
-        {{"count", path, "--solution"}, "vextor-cli count: unknown option '--solution'\n"},
         {{"help", "frobnicate"}, "vextor-cli help: no command 'frobnicate'\n"},
     };
     for (const auto& [args, err] : usage) {
@@ -102,19 +79,54 @@ TEST(Cli, FailuresAndUsageErrors) {
         EXPECT_TRUE(r.status == 2 && r.out.empty()) << err;
         EXPECT_EQ(r.err.substr(0, err.size()), err);
     }
+    // Words that do not fit a command's declarations: its usage line follows.
+    const std::pair<const char*, std::string> problems[] = {
+        {"show|f", "missing arguments"},
+        {"show|f|1|2", "too many arguments"},
+        {"show|f|1|--bogus", "unknown option '--bogus'"},
+        {"count|f|--solution", "unknown option '--solution'"},
+        {"solve|f|--tries", "--tries needs a value"},
+        {"solve|f|--tries|5x", "--tries needs a whole number from 1 to 1000000000, not '5x'"},
+        {"solve|f|--tries|0", "--tries needs a whole number from 1 to 1000000000, not '0'"},
+        {"solve|f|--rounds|1000001",
+         "--rounds needs a whole number from 0 to 1000000, not '1000001'"},
+        {"solve|f|--seed|-1", "--seed needs a whole number from 0 up, not '-1'"},
+        {"sort|i|o|--by|size", "--by needs number, rows or title, not 'size'"},
+        {"sort|i|o|--renumber|x", "--renumber needs a whole number, not 'x'"},
+        {"sort|i|o|--descending=x", "unknown option '--descending=x'"},
+        {"create|o|--size|5x5", "--count N is required"},
+        {"create|o|--count|-1", "--count needs a whole number from 0 up, not '-1'"},
+        {"create|o|--count|1", "give one of --size, --random-size and --template"},
+        {"create|o|--count|1|--size|5x5|--random-size",
+         "give one of --size, --random-size and --template"},
+        {"create|o|--count|1|--size|5x5x5", "--size needs RxC, not '5x5x5'"},
+        {"create|o|--count|1|--size|5 x 5", "--size needs RxC, not '5 x 5'"},
+        {"create|o|--count|1|--template|p.vxt", "--template needs FILE:M, not 'p.vxt'"},
+        {"create|o|--count|1|--template|p.vxt:-1",
+         "M must be a record number (1 or more), not '-1'"},
+    };
+    for (const auto& [words, problem] : problems) {
+        const auto args = split(words, '|');
+        r = runCli(args);
+        EXPECT_EQ(r.said() + r.out, "2 vextor-cli " + args[0] + ": " + problem +
+                                        "\nUsage: vextor-cli " + args[0] + " " +
+                                        cli::findCommand(args[0])->usage() + "\n");
+    }
 }
 
 TEST(Cli, Help) {
     const Result tool = runCli({"--help"});
     EXPECT_EQ(tool.status, 0);
-    for (const char* cmd :
-         {"count FILE", "show FILE N [--solution]", "check FILE N", "candidates FILE N", "--yes"})
-        EXPECT_NE(tool.out.find(cmd), std::string::npos) << cmd;
     EXPECT_EQ(runCli({"help"}).out, tool.out);
-    // Each summary goes on the line below its usage.
-    EXPECT_NE(tool.out.find("\n  solve FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out "
-                            "OUTFILE]\n      Solve records"),
-              std::string::npos);
+    // Usage lines come from the declarations; each summary goes on the line below.
+    for (const char* usage :
+         {"count FILE", "show FILE N [--solution]",
+          "solve FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out OUTFILE]",
+          "create OUTFILE --count N (--size RxC | --random-size | --template FILE:M) [--solution] "
+          "[--unique] [--title T] [--seed S]",
+          "sort IN OUT [--by number|rows|title] [--descending] [--renumber START]"})
+        EXPECT_NE(tool.out.find("\n  " + std::string(usage) + "\n      "), std::string::npos)
+            << usage;
 
     const Result show = runCli({"show", "--help"});
     EXPECT_EQ(show.out.rfind("Usage: vextor-cli show FILE N [--solution]\n", 0), 0u);
@@ -156,8 +168,6 @@ TEST(Cli, CheckAndCandidates) {
         // A clue over a single cell is an error; a run of one cell gets no digits.
         {"X 0,3 0,4\r\n3,0 2\r\n4,0 1 X", 1, "Need at least 2 cells for sum ( 4) down at 3\n",
          "X 0,3 0,4\n3,0 12 12\n4,0 - X\n"},
-        {"X X X\r\nX 2\r\nX X X", 1,
-         "Cell 5 () does not appears to be part of any across or down sums\n", nullptr},
         // Warnings are shown but do not fail the check.
         {"X 0,3 0,4\r\n3,0 2\r\nX 2", 0, "Row at cell 8 across may not have unique digits\n",
          nullptr},
@@ -176,7 +186,5 @@ TEST(Cli, CheckAndCandidates) {
     for (const char* cmd : {"check", "candidates"}) {
         EXPECT_EQ(runCli({cmd, tiny, "5"}).said(),
                   "1 Error reading puzzle# 5 from file " + tiny + "\n");
-        EXPECT_EQ(runCli({cmd, tiny}).status, 2) << cmd;
-        EXPECT_EQ(runCli({cmd, "--help"}).status, 0) << cmd;
     }
 }

@@ -42,7 +42,7 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
          2,
          "vextor-cli print: --current"},
         {{"print", file, "--pdf", pdf, "--current", "0"}, 2, "vextor-cli print: N must be"},
-        {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from takes"},
+        {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from needs"},
     };
     for (const auto& c : cases) {
         const auto r = test::runCli(c.args);

@@ -26,12 +26,13 @@ inline CliRun runCli(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-// Appends the drawn `rows` as record n, without a solution.
+// Appends the drawn `rows` as record n, with their candidates as its solution
+// when asked.
 inline void append(const std::string& file, const std::vector<std::string>& rows, int n,
-                   const std::string& title = "Drawn") {
+                   const std::string& title = "Drawn", bool withSolution = false) {
     AppState st(1);
     makeGrid(st, rows);
-    ASSERT_TRUE(AppendPuzzle(st, title, n, false, file));
+    ASSERT_TRUE(AppendPuzzle(st, title, n, withSolution, file));
 }
 
 // The non-empty output lines without the timing column.
