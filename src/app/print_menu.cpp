@@ -8,7 +8,6 @@
 #include "files/file_management.h"
 #include "print/print_commands.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
@@ -88,7 +87,9 @@ std::string footer() {
     return print::footerText(dateTimeNow().substr(0, 10));
 }
 
-void printCurrent(MainWindow& w) {
+} // namespace
+
+void printCurrentPuzzle(MainWindow& w) {
     const auto out = Output::open(w);
     if (!out)
         return;
@@ -99,7 +100,7 @@ void printCurrent(MainWindow& w) {
     });
 }
 
-void printFromFile(MainWindow& w) {
+void printPuzzlesFromFile(MainWindow& w) {
     PrintDialog* d = printDialog(w);
     d->exec();
     QCoreApplication::processEvents();
@@ -114,22 +115,6 @@ void printFromFile(MainWindow& w) {
         if (out->finish(w.ui()))
             w.ui().message("Done");
     });
-}
-
-} // namespace
-
-void wirePrintMenu(MainWindow& w) {
-    const struct {
-        const char* name;
-        void (*command)(MainWindow&);
-    } items[] = {{"mnuprintcurrent", printCurrent}, {"mnuprintfile", printFromFile}};
-    for (const auto& item : items) {
-        QAction* a = w.action(item.name);
-        if (!a)
-            continue;
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, &w, [&w, command = item.command] { command(w); });
-    }
 }
 
 } // namespace vextor::app
