@@ -3,8 +3,11 @@
 //
 // Every white cell holds a 9-bit candidate mask. Each run is filtered exactly
 // (a digit stays only when some assignment of distinct digits with the clue's
-// sum uses it) until nothing changes; then the search tries every digit of
-// the cell with the fewest candidates.
+// sum uses it) until nothing changes; then the open cells are counted
+// component by component (the counts multiply). The search tries every digit
+// of the cell with the fewest candidates for the weight of its runs (a run
+// weighs more each time it fails), starts over with a growing node share
+// keeping the weights, and remembers the counts of settled components.
 #pragma once
 
 #include "model/grid.h"
