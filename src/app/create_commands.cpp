@@ -3,12 +3,6 @@
 #include "app/create_dialog.h"
 #include "app/main_window.h"
 #include "create/batch_create.h"
-#include "create/compile.h"
-#include "create/random_layout.h"
-#include "create/unique.h"
-
-#include <QAction>
-#include <QPushButton>
 
 namespace vextor::app {
 
@@ -49,43 +43,24 @@ private:
     CreateDialogForm form_;
 };
 
+CreateCommands& commands(MainWindow& w) {
+    if (auto* c = w.findChild<QObject*>("CreateCommands", Qt::FindDirectChildrenOnly))
+        return *static_cast<CreateCommands*>(c);
+    return *new CreateCommands(w);
+}
+
 } // namespace
 
-void wireCreateCommands(MainWindow& w) {
-    auto* commands = new CreateCommands(w);
-    if (QAction* a = w.action("mnucompile")) {
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, &w, [&w] {
-            w.hidePad();
-            w.runCommand([&w] { CompileCommand(w.state(), w.ui()); });
-        });
-    }
-    if (QAction* a = w.action("mnucountsol")) {
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, &w, [&w] {
-            w.runCommand([&w] { CountSolutionsCommand(w.state(), w.ui()); });
-        });
-    }
-    if (QAction* a = w.action("mnuautocreate")) {
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, commands, [commands] { commands->autoCreate(); });
-    }
-    if (QAction* a = w.action("mnuaddpuz")) {
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, commands, [commands] { commands->addPuzzle(); });
-    }
-    if (QPushButton* b = w.button("Command14")) {
-        b->setEnabled(true);
-        QObject::connect(b, &QPushButton::clicked, &w, [&w] {
-            w.hidePad();
-            w.runCommand([&w] { CreateNewRandomCommand(w.state(), w.ui()); });
-        });
-    }
+void autoCreate(MainWindow& w) {
+    commands(w).autoCreate();
+}
+
+void addPuzzle(MainWindow& w) {
+    commands(w).addPuzzle();
 }
 
 CreateDialog* createDialog(MainWindow& w) {
-    auto* commands = w.findChild<QObject*>("CreateCommands", Qt::FindDirectChildrenOnly);
-    return commands ? static_cast<CreateCommands*>(commands)->dialog() : nullptr;
+    return commands(w).dialog();
 }
 
 } // namespace vextor::app

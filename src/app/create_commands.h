@@ -1,6 +1,6 @@
-// The creation commands of the main window: Compile and Auto in the Create
-// menu, the CreateNewRandom button (Command14), and Add Puzzle in the Puzfile
-// menu (the creation dialog in its save form).
+// The creation commands of the main window that use the creation dialog: Auto
+// in the Create menu and Add Puzzle in the Puzzle menu (the dialog in its save
+// form).
 #pragma once
 
 namespace vextor::app {
@@ -8,11 +8,13 @@ namespace vextor::app {
 class MainWindow;
 class CreateDialog;
 
-// Enables and connects the items; the creation dialog is made on first use
-// and keeps its values between uses.
-void wireCreateCommands(MainWindow& window);
+// Auto: the creation dialog, then the batch it asks for.
+void autoCreate(MainWindow& window);
+// Add Puzzle: the creation dialog in its save form, then the record.
+void addPuzzle(MainWindow& window);
 
-// The window's creation dialog (made on first use).
+// The window's creation dialog, made on first use; it keeps its values
+// between uses.
 CreateDialog* createDialog(MainWindow& window);
 
 } // namespace vextor::app

@@ -1,6 +1,6 @@
-// The puzzle-file commands of the main window's Puzzle and Puzfile menus:
-// View Solution, Delete Puzzle, Save Puzzle File As, Backup Puzzle File and
-// Sort Puzzle File (with its dialog).
+// Sort Puzzle File in the main window's Puzfile menu, with its dialog. (The
+// other items of the Puzzle and Puzfile menus call the core directly, see
+// command_table.cpp.)
 #pragma once
 
 namespace vextor::app {
@@ -8,8 +8,9 @@ namespace vextor::app {
 class MainWindow;
 class SortDialog;
 
-// Connects the menu items to the core's commands and enables them.
-void wireFileMenu(MainWindow& window);
+// Sort Puzzle File: the Sort dialog; afterwards the cursor tick of solving by
+// hand comes back.
+void sortPuzzleFile(MainWindow& window);
 
 // The Sort dialog of the window, created on first use.
 SortDialog* sortDialog(MainWindow& window);

@@ -5,24 +5,16 @@
 #include "app/qt_support.h"
 #include "edit/cell_pad.h"
 #include "edit/grid_events.h"
-#include "edit/layout_edit.h"
 #include "manual/manual_solve.h"
-#include "manual/play_aids.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QSettings>
-#include <functional>
 
 namespace vextor::app {
 
 namespace {
-
-// The program's own settings (QSettings), not the configuration file.
-const char* const kPencilSetting = "manualSolve/editPencilMarks";
-const char* const kCheckSetting = "manualSolve/checkAsYouGo";
 
 // Shift turns the digit keys into symbols, which differ between keyboard
 // layouts: the key's place on the keyboard (X11 and Wayland key codes 10 to
@@ -130,7 +122,6 @@ GridInteraction::GridInteraction(MainWindow& window) : QObject(&window), w_(wind
             pad_->hide();
     });
     buildDigitMenu();
-    connectMenuItems();
 }
 
 void GridInteraction::buildDigitMenu() {
@@ -150,67 +141,6 @@ void GridInteraction::buildDigitMenu() {
         add(k, QString::number(k + 1));
     add(kDigitMenuReset, "Reset");
     add(kDigitMenuCancel, "Cancel");
-}
-
-void GridInteraction::connectMenuItems() {
-    auto wire = [this](const char* name, std::function<void()> command) {
-        QAction* a = w_.action(name);
-        if (!a)
-            return;
-        a->setEnabled(true);
-        connect(a, &QAction::triggered, this, [this, command] { w_.runCommand(command); });
-    };
-    AppState& st = w_.state();
-    UserInterface& ui = w_.ui();
-    wire("mnusolvemanually", [this, &st, &ui] {
-        pad_->hide();
-        StartManualSolve(st, ui);
-        focusGrid();
-    });
-    wire("mnuundo", [this, &st, &ui] {
-        UndoLastEntry(st, ui);
-        focusGrid();
-    });
-    wire("mnuverifymanualentry", [this, &st, &ui] {
-        VerifyManualSolve(st, ui);
-        focusGrid();
-    });
-    wire("mnustopmanual", [&st, &ui] { StopManualSolve(st, ui); });
-    // The two options, remembered between starts.
-    QSettings settings;
-    const struct {
-        const char* item;
-        const char* key;
-        std::function<void(bool)> set;
-    } options[] = {
-        {"mnupencilmarks", kPencilSetting, [&st](bool on) { SetEditPencilMarks(st, on); }},
-        {"mnucheckasyougo", kCheckSetting, [&st, &ui](bool on) { SetCheckAsYouGo(st, ui, on); }},
-    };
-    for (const auto& o : options) {
-        QAction* a = w_.action(o.item);
-        if (!a)
-            continue;
-        a->setEnabled(true);
-        const bool on = settings.value(o.key, false).toBool();
-        a->setChecked(on);
-        o.set(on);
-        connect(a, &QAction::toggled, this, [this, key = QString(o.key), set = o.set](bool on) {
-            QSettings().setValue(key, on);
-            w_.runCommand([&] { set(on); });
-        });
-    }
-    wire("mnuedit", [this, &st, &ui] {
-        pad_->hide();
-        if (EditCommand(st, ui))
-            focusGrid();
-    });
-    wire("mnucleargrid", [this, &st, &ui] {
-        pad_->hide();
-        ClearGridCommand(st, ui);
-    });
-    wire("mnuclear", [&st] { MakeWhite(st); });
-    wire("mnugrey", [&st] { MakeSum(st); });
-    wire("mnublack", [&st] { MakeBlack(st); });
 }
 
 void GridInteraction::focusGrid() {

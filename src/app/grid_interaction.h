@@ -1,5 +1,6 @@
 // Solving by hand and drawing layouts in the main window: the grid's mouse
-// and key events, the digit menu, the cell pad and the menu items of both.
+// and key events, the digit menu and the cell pad. (Their menu items are in
+// the command table.)
 // Everything it does is a call into the core followed by a refresh.
 #pragma once
 
@@ -34,7 +35,6 @@ protected:
 
 private:
     void buildDigitMenu();
-    void connectMenuItems();
     void onMouseUp(const CellMouse& event);
     void onKeyUp(const CellKey& event);
     void onPadButton(const PadButton& button, Qt::MouseButton mouse);

@@ -2,23 +2,17 @@
 
 #include "app/about_box.h"
 #include "app/cell_pad.h"
-#include "app/create_commands.h"
-#include "app/file_menu.h"
+#include "app/command_table.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
-#include "app/keyboard.h"
-#include "app/print_menu.h"
 #include "app/qt_support.h"
 #include "app/qt_user_interface.h"
-#include "app/solver_buttons.h"
 #include "appearance/colour_scheme.h"
 #include "create/difficulty.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
-#include "manual/manual_solve.h"
 #include "model/geometry.h"
 #include "shell/startup.h"
-#include "shell/toolbar_commands.h"
 #include "state/grid_commands.h"
 
 #include <QActionGroup>
@@ -53,38 +47,31 @@ constexpr int kCommand14Width = 1500;
 constexpr int kDifficultyLeft = 6984; // after the View Size button
 constexpr int kDifficultyWidth = 1320;
 
+// Where the picture buttons go and what they show; their tool tips and
+// commands are in the command table.
 struct ToolButton {
     const char* name;
-    const char* tooltip;
     int left;
     const char* icon;
 };
 
 const ToolButton kToolbar[] = {
-    {"Command13", "Load Puzzle File", 48, "load"},
-    {"Save", "Save, Backup, Sort Puzzle File", 408, "save"},
-    {"sortcmd", "View Solution, Add, Delete Puzzle", 768, "puzzle"},
-    {"Printcmd", "Print Puzzle", 1128, "print"},
-    {"AutoSolve", "Auto Solve", 1488, "autosolve"},
-    {"Command9", "Cancel Auto Solve", 1848, "cancel"},
-    {"Command11", "Create new Puzzle", 2208, "create"},
-    {"ManualSolve", "Solve Manually", 2568, "manual"},
-    {"setcol", "Set Colors", 2928, "colours"},
-    {"help", "Help", 3288, "help"},
-    {"Exitcmd", "Exit", 3648, "exit"},
+    {"Command13", 48, "load"},        {"Save", 408, "save"},
+    {"sortcmd", 768, "puzzle"},       {"Printcmd", 1128, "print"},
+    {"AutoSolve", 1488, "autosolve"}, {"Command9", 1848, "cancel"},
+    {"Command11", 2208, "create"},    {"ManualSolve", 2568, "manual"},
+    {"setcol", 2928, "colours"},      {"help", 3288, "help"},
+    {"Exitcmd", 3648, "exit"},
 };
 
 const ToolButton kNavigation[] = {
-    {"Command8_0", "Previous Puzzle", 5064, "previous"},
-    {"Command8_1", "First Puzzle", 6144, "first"},
-    {"Command8_2", "Next Puzzle", 5784, "next"},
-    {"Command8_3", "Last Puzzle", 4704, "last"},
-    {"Command8_4", "Random Puzzle", 5424, "random"},
+    {"Command8_0", 5064, "previous"}, {"Command8_1", 6144, "first"},  {"Command8_2", 5784, "next"},
+    {"Command8_3", 4704, "last"},     {"Command8_4", 5424, "random"},
 };
 
 // The View button opens the View menu (view sizes); it follows the
 // navigation buttons.
-const ToolButton kViewButton = {"viewcmd", "View Size", 6504, "zoom"};
+const ToolButton kViewButton = {"viewcmd", 6504, "zoom"};
 const char* const kZoomSetting = "view/zoom";
 
 // The window around the grid area (already sized in pixels at the view size).
@@ -112,34 +99,32 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 // questions while the program shuts down. Before a message or question the
 // difficulty label is brought up to date, so that it rates the grid shown
 // under the box and not the puzzle before the command.
-class ShutdownQuietUi : public UserInterface {
+class ShutdownQuietUi : public ForwardingUserInterface {
 public:
-    ShutdownQuietUi(UserInterface& target, AppState& st) : target_(target), st_(st) {}
+    ShutdownQuietUi(UserInterface& target, AppState& st)
+        : ForwardingUserInterface(target), st_(st) {}
     void message(const std::string& text) override {
         if (!quietNow())
-            target_.message(text);
+            inner().message(text);
     }
     bool askYesNo(const std::string& text) override {
-        return !quietNow() && target_.askYesNo(text);
+        return !quietNow() && inner().askYesNo(text);
     }
     bool askYesNoDefaultNo(const std::string& text) override {
-        return !quietNow() && target_.askYesNoDefaultNo(text);
+        return !quietNow() && inner().askYesNoDefaultNo(text);
     }
     Answer askYesNoCancel(const std::string& text) override {
-        return quietNow() ? Answer::Cancel : target_.askYesNoCancel(text);
+        return quietNow() ? Answer::Cancel : inner().askYesNoCancel(text);
     }
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override {
         if (st_.shuttingdown)
             return std::nullopt;
-        return target_.inputBox(prompt, title, defaultText);
+        return inner().inputBox(prompt, title, defaultText);
     }
     std::string pickFile(const FileRequest& request) override {
-        return st_.shuttingdown ? std::string() : target_.pickFile(request);
+        return st_.shuttingdown ? std::string() : inner().pickFile(request);
     }
-    void setBusy(bool busy) override { target_.setBusy(busy); }
-    void pumpEvents() override { target_.pumpEvents(); }
-    void setGridHidden(bool hidden) override { target_.setGridHidden(hidden); }
 
 private:
     // True while shutting down: say nothing. Otherwise the difficulty label
@@ -151,7 +136,6 @@ private:
             UpdateDifficultyText(st_);
         return false;
     }
-    UserInterface& target_;
     AppState& st_;
 };
 
@@ -169,14 +153,11 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     setWindowIcon(QIcon(":/icons/vextor.svg"));
     buildControls();
     buildMenus();
-    wireSolverButtons(*this);
-    wireFileMenu(*this);
-    wireCreateCommands(*this); // Compile, Auto, CreateNewRandom, Add Puzzle
-    wirePrintMenu(*this);
-    interaction_ = new GridInteraction(*this); // solving by hand and layout editing
+    // Every command's item, button, key and handler.
+    installCommands(*this, appCommands());
+    interaction_ = new GridInteraction(*this); // the grid's events, the digit menu, the cell pad
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
-    wireKeys(*this); // the shortcuts of the buttons and menu items
     BuildGrid(st_, *ui_, 9, 9);
     FitGridWindow(st_);
     refresh();
@@ -196,11 +177,10 @@ MainWindow::~MainWindow() {
     grid_ = nullptr;
 }
 
-QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tooltip, int left,
-                                        int top, const QString& icon) {
+QPushButton* MainWindow::makeToolButton(const QString& name, int left, int top,
+                                        const QString& icon) {
     auto* b = new QPushButton(this);
     b->setObjectName(name);
-    b->setToolTip(tooltip);
     b->setGeometry(px(left), px(top), px(kButtonWidth), px(kButtonHeight));
     b->setProperty("iconName", icon);
     b->setIcon(QIcon(":/icons/" + icon + ".svg"));
@@ -212,11 +192,10 @@ QPushButton* MainWindow::makeToolButton(const QString& name, const QString& tool
 
 void MainWindow::buildControls() {
     for (const auto& t : kToolbar)
-        makeToolButton(t.name, t.tooltip, t.left, kButtonTop, t.icon);
+        makeToolButton(t.name, t.left, kButtonTop, t.icon);
     for (const auto& t : kNavigation)
-        makeToolButton(t.name, t.tooltip, t.left, kButtonTop, t.icon);
-    makeToolButton(kViewButton.name, kViewButton.tooltip, kViewButton.left, kButtonTop,
-                   kViewButton.icon);
+        makeToolButton(t.name, t.left, kButtonTop, t.icon);
+    makeToolButton(kViewButton.name, kViewButton.left, kButtonTop, kViewButton.icon);
 
     title_ = makeLabel(this, "Title", QString(), 48, 372, 3960, 276);
     title_->setFont(courierFont(pointsToPixels(9), true));
@@ -251,38 +230,14 @@ void MainWindow::buildControls() {
     overlay_->hide();
 
     // A new random 10 x 10 puzzle; placed below the grid area by fitWindow.
-    auto* c14 = new QPushButton("CreateNewRandom", this);
+    auto* c14 = new QPushButton(this);
     c14->setObjectName("Command14");
     c14->setFont(arialFont(pointsToPixels(8)));
-    c14->setEnabled(false);
     buttons_.push_back(c14);
-
-    // Buttons that open menus or run commands of this window.
-    connect(button("Command13"), &QPushButton::clicked, this, [this] {
-        hidePad();
-        runCommand([this] { LoadPuzzleFileCommand(st_, *ui_); });
-    });
-    for (int i = 0; i < 5; ++i)
-        connect(button(QString("Command8_%1").arg(i)), &QPushButton::clicked, this, [this, i] {
-            hidePad();
-            runCommand([this, i] { NavigateCommand(st_, *ui_, static_cast<Navigate>(i)); });
-        });
-    connect(button("Save"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzfile")); });
-    connect(button("sortcmd"), &QPushButton::clicked, this, [this] { popup(menu("mnupuzzle")); });
-    connect(button("Printcmd"), &QPushButton::clicked, this, [this] {
-        if (PrintButtonAllowed(st_, *ui_))
-            popup(menu("mnuprint"));
-    });
-    connect(button("Command11"), &QPushButton::clicked, this, [this] {
-        if (CreateButtonAllowed(st_, *ui_))
-            popup(menu("mnucreate"));
-    });
-    connect(button("ManualSolve"), &QPushButton::clicked, this,
-            [this] { popup(menu("mnumanualsolve")); });
-    connect(button("setcol"), &QPushButton::clicked, this, [this] { popup(menu("mnuColScheme")); });
-    connect(button("help"), &QPushButton::clicked, this, &MainWindow::onHelpButton);
-    connect(button("viewcmd"), &QPushButton::clicked, this, [this] { popup(menu("mnuview")); });
-    connect(button("Exitcmd"), &QPushButton::clicked, this, &MainWindow::onExit);
+    // Find Choices: the solver's candidates after deduction, never shown.
+    auto* findChoices = new QPushButton(this);
+    findChoices->setObjectName("Command2");
+    findChoices->hide();
 }
 
 QMenu* MainWindow::makeMenu(const QString& name, const QString& caption) {
@@ -301,85 +256,14 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* m = makeMenu("mnumanualsolve", "Manual Solve");
-    addItem(m, "mnusolvemanually", "Solve Manually");
-    addItem(m, "mnusolveinteractive", "Solve Interactively"); // never enabled
-    addItem(m, "mnuundo", "Undo Last Entry");
-    addItem(m, "mnuverifymanualentry", "Verify Manual Solve");
-    addItem(m, "mnustopmanual", "Stop Solving by Hand");
-    m->addSeparator();
-    addItem(m, "mnupencilmarks", "Edit Pencil Marks")->setCheckable(true);
-    addItem(m, "mnucheckasyougo", "Check As You Go")->setCheckable(true);
-    m->addSeparator();
-    addItem(m, "mnumanualcancel", "Cancel", true);
-
-    m = makeMenu("mnupuzzle", "Puzzle");
-    addItem(m, "mnuviewsol", "View Solution Stored in Current File");
-    addItem(m, "mnuaddpuz", "Add Puzzle to a File");
-    addItem(m, "mnudeletepuz", "Delete Puzzle from Current File");
-    addItem(m, "mnucountsol", "Count Solutions");
-    m->addSeparator();
-    addItem(m, "mnupuzzlecancel", "Cancel", true);
-
-    m = makeMenu("mnupuzfile", "Puzfile");
-    addItem(m, "mnusaveas", "Save Puzzle File As");
-    addItem(m, "mnubackup", "Backup Puzzle File");
-    addItem(m, "mnusortpuz", "Sort Puzzle File");
-    m->addSeparator();
-    addItem(m, "mnupuzfilecancel", "Cancel", true);
-
-    m = makeMenu("mnuhelpabout", "helpabout");
-    QAction* helpItem = addItem(m, "mnuhelp", "Help", true);
-    QAction* aboutItem = addItem(m, "mnuabout", "About", true);
-    m->addSeparator();
-    addItem(m, "mnuhelpcancel", "Cancel", true);
-    connect(helpItem, &QAction::triggered, this, [this] {
-        helpViewer()->showHelp(QString::fromStdString(st_.apppath) + "vextor.htm");
-        QCoreApplication::processEvents();
-    });
-    connect(aboutItem, &QAction::triggered, this, [this] {
-        aboutBox()->showAbout(toQColor(st_.schemecolours[2]), toQColor(st_.schemecolours[5]));
-        QCoreApplication::processEvents();
-    });
-
-    m = makeMenu("mnuprint", "print");
-    addItem(m, "mnuprintcurrent", "Print Current Puzzle");
-    addItem(m, "mnuprintfile", "Print Puzzles from File");
-    m->addSeparator();
-    addItem(m, "mnucan", "Cancel", true);
-
-    m = makeMenu("mnucreate", "Create");
-    addItem(m, "mnuedit", "Edit");
-    QAction* newGrid = addItem(m, "mnunewgrid", "New", true);
-    m->addSeparator();
-    addItem(m, "mnucleargrid", "Clear");
-    addItem(m, "mnucompile", "Compile");
-    m->addSeparator();
-    addItem(m, "mnuautocreate", "Auto");
-    m->addSeparator();
-    addItem(m, "mnucancel1", "Cancel", true);
-    connect(newGrid, &QAction::triggered, this, [this] {
-        hidePad();
-        runCommand([this] {
-            if (NewGridCommand(st_, *ui_))
-                grid_->setFocus();
-        });
-    });
-
-    // The cell pad's menu: its items act on the cell named by its Tag.
-    m = makeMenu("mnumain", "main");
-    addItem(m, "mnuclear", "Clear");
-    addItem(m, "mnugrey", "Grey");
-    addItem(m, "mnublack", "Black");
-    m->addSeparator();
-    addItem(m, "mnucancel", "Cancel", true);
-
-    // The digit menu of manual solving, filled by it.
-    makeMenu("mnucnx", "cnx");
-
+    // The items of the menus come from the command table; the View and Color
+    // Scheme items, and the digit menu's, are made by those who fill them.
+    for (const AppMenu& m : appMenus())
+        makeMenu(QString::fromUtf8(m.name.data(), static_cast<qsizetype>(m.name.size())),
+                 QString::fromUtf8(m.caption.data(), static_cast<qsizetype>(m.caption.size())));
     buildViewMenu();
 
-    m = makeMenu("mnuColScheme", "Color Scheme");
+    QMenu* m = menu("mnuColScheme");
     for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
         QAction* a = addItem(
             m, QString("mnucolx%1").arg(i),
@@ -393,7 +277,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildViewMenu() {
-    QMenu* m = makeMenu("mnuview", "View");
+    QMenu* m = menu("mnuview");
     auto* sizes = new QActionGroup(this);
     for (int percent : kZoomLevels) {
         QAction* a =
@@ -466,7 +350,7 @@ QLabel* MainWindow::label(const QString& name) const {
     return findChild<QLabel*>(name);
 }
 
-void MainWindow::clickFromKeyboard(QPushButton* b) {
+void MainWindow::clickFromKeyboard(QAbstractButton* b) {
     keyAnchor_ = b->mapToGlobal(QPoint(0, b->height()));
     b->click();
     keyAnchor_.reset();
@@ -574,23 +458,6 @@ void MainWindow::onSchemeItem(int index) {
     if (applied)
         schemeInUse_ = index;
     markSchemeInUse();
-}
-
-void MainWindow::onHelpButton() {
-    popup(menu("mnuhelpabout"));
-    if (RemarkCursor(st_)) {
-        grid_->setFocus();
-        grid_->update();
-    }
-}
-
-void MainWindow::onExit() {
-    bool end = false;
-    runCommand([&] { end = ExitCommand(st_, *ui_); });
-    if (!end)
-        return;
-    closeOtherWindows();
-    close();
 }
 
 void MainWindow::closeOtherWindows() {

@@ -6,6 +6,7 @@
 #include "base/user_interface.h"
 #include "state/app_state.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -74,7 +75,13 @@ public:
 
     // A button's shortcut: clicks it; a menu it opens appears below it
     // rather than at the pointer.
-    void clickFromKeyboard(QPushButton* button);
+    void clickFromKeyboard(QAbstractButton* button);
+
+    // Shows a pop-up menu at the pointer (below the button whose key opened
+    // it), then lets pending events run once.
+    void popup(QMenu* menu);
+    // Closes the program's other windows (the cell pad, dialogs).
+    void closeOtherWindows();
 
     // How pop-up menus are shown; tests replace it to see which menu opens.
     std::function<void(QMenu*, const QPoint&)> showMenu;
@@ -93,21 +100,16 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    QPushButton* makeToolButton(const QString& name, const QString& tooltip, int left, int top,
-                                const QString& icon);
+    QPushButton* makeToolButton(const QString& name, int left, int top, const QString& icon);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      bool enabled = false);
     QMenu* makeMenu(const QString& name, const QString& caption);
-    void popup(QMenu* menu);
     void fitWindow();
     void setGridHidden(bool hidden);
 
     void buildViewMenu();
     void onSchemeItem(int index);
     void markSchemeInUse();
-    void onHelpButton();
-    void onExit();
-    void closeOtherWindows();
 
     AppState st_;
     std::unique_ptr<QtUserInterface> qtUi_;

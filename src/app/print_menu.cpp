@@ -8,7 +8,6 @@
 #include "files/file_management.h"
 #include "print/print_commands.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -96,8 +95,15 @@ std::string footer() {
     return print::footerText(dateTimeNow().substr(0, 10));
 }
 
+<<<<<<< HEAD
 void printCurrent(MainWindow& w) {
     const auto out = Output::open(w, w.state().puzfile);
+=======
+} // namespace
+
+void printCurrentPuzzle(MainWindow& w) {
+    const auto out = Output::open(w);
+>>>>>>> house-app
     if (!out)
         return;
     w.runCommand([&] {
@@ -106,7 +112,7 @@ void printCurrent(MainWindow& w) {
     });
 }
 
-void printFromFile(MainWindow& w) {
+void printPuzzlesFromFile(MainWindow& w) {
     PrintDialog* d = printDialog(w);
     d->exec();
     QCoreApplication::processEvents();
@@ -123,22 +129,6 @@ void printFromFile(MainWindow& w) {
         // A range of no records (From above To) prints nothing and is done.
         out->finish(w.ui(), pages == 0 || drawn > 0);
     });
-}
-
-} // namespace
-
-void wirePrintMenu(MainWindow& w) {
-    const struct {
-        const char* name;
-        void (*command)(MainWindow&);
-    } items[] = {{"mnuprintcurrent", printCurrent}, {"mnuprintfile", printFromFile}};
-    for (const auto& item : items) {
-        QAction* a = w.action(item.name);
-        if (!a)
-            continue;
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, &w, [&w, command = item.command] { command(w); });
-    }
 }
 
 } // namespace vextor::app

@@ -10,8 +10,10 @@ namespace vextor::app {
 class MainWindow;
 class PrintDialog;
 
-// Connects mnuprintcurrent and mnuprintfile and enables them.
-void wirePrintMenu(MainWindow& window);
+// Print Current Puzzle.
+void printCurrentPuzzle(MainWindow& window);
+// Print Puzzles from File: the print dialog, then the pages of its range.
+void printPuzzlesFromFile(MainWindow& window);
 
 // The print dialog of the window, created on first use.
 PrintDialog* printDialog(MainWindow& window);

@@ -12,33 +12,21 @@ namespace {
 // Forwards everything to the console, but answers the try-limit question
 // No for a given number of times and Cancel after that, so that every solve
 // ends.
-class RoundsUserInterface : public UserInterface {
+class RoundsUserInterface : public ForwardingUserInterface {
 public:
-    RoundsUserInterface(ConsoleUserInterface& inner, int rounds) : inner_(inner), rounds_(rounds) {}
+    RoundsUserInterface(ConsoleUserInterface& inner, int rounds)
+        : ForwardingUserInterface(inner), rounds_(rounds) {}
 
-    void message(const std::string& text) override { inner_.message(text); }
-    bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
-    bool askYesNoDefaultNo(const std::string& text) override {
-        return inner_.askYesNoDefaultNo(text);
-    }
     Answer askYesNoCancel(const std::string& text) override {
         const bool goOn = asked_ < rounds_;
         ++asked_;
-        inner_.message(text + (goOn ? " [No]" : " [Cancel]"));
+        inner().message(text + (goOn ? " [No]" : " [Cancel]"));
         return goOn ? Answer::No : Answer::Cancel;
     }
-    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
-                                        const std::string& defaultText) override {
-        return inner_.inputBox(prompt, title, defaultText);
-    }
-    std::string pickFile(const FileRequest& request) override { return inner_.pickFile(request); }
-    void setBusy(bool busy) override { inner_.setBusy(busy); }
-    void pumpEvents() override { inner_.pumpEvents(); }
 
     void resetRounds() { asked_ = 0; }
 
 private:
-    ConsoleUserInterface& inner_;
     int rounds_;
     int asked_ = 0;
 };

@@ -1,3 +1,4 @@
+#include "app/command_table.h"
 #include "app/grid_view.h"
 #include "app/main_window.h"
 #include "app/qt_support.h"
@@ -7,12 +8,14 @@
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace vextor;
 using namespace vextor::app;
@@ -140,19 +143,52 @@ TEST_F(WindowFixture, ExitAsksAndOnYesSavesAndClosesEveryWindow) {
     EXPECT_NE(readFile(dir.file("vextor.cfg")).find("\r\nblue.sch\r\n"), std::string::npos);
 }
 
-TEST_F(WindowFixture, AutoSolveRefusesPrintCreateAndFileCommands) {
+TEST_F(WindowFixture, AutoSolveRefusesTheCommandsTheTableMarks) {
     start(true);
     st().autosolving = true;
-    for (const char* b : {"Printcmd", "Command11", "Command13", "Command8_2"})
-        click(b);
-    EXPECT_EQ(ui.messages, std::vector<std::string>(4, "Cancel AutoSolve first"));
+    std::size_t refused = 0;
+    for (const AppCommand& c : appCommands()) {
+        const QString name =
+            QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
+        if (!c.refusedWhileSolving || c.shownDisabled)
+            continue;
+        if (c.menu.empty())
+            w->findChild<QAbstractButton*>(name)->click();
+        else
+            w->action(name)->trigger();
+        EXPECT_EQ(ui.messages.size(), ++refused) << name.toStdString();
+    }
+    EXPECT_EQ(ui.messages, std::vector<std::string>(refused, "Cancel AutoSolve first"));
     EXPECT_TRUE(shownMenus.empty());
     EXPECT_EQ(st().puznum, 1);
-    w->action("mnunewgrid")->trigger();
-    EXPECT_EQ(ui.messages.size(), 5u);
+    // The menus that only lead on open while AutoSolve runs.
+    for (const char* b : {"Save", "sortcmd", "ManualSolve", "setcol"})
+        click(b);
     st().autosolving = false;
     click("Printcmd");
     click("Command11");
-    EXPECT_EQ(shownMenus, (std::vector<QString>{"mnuprint", "mnucreate"}));
-    EXPECT_EQ(ui.messages.size(), 5u);
+    EXPECT_EQ(shownMenus, (std::vector<QString>{"mnupuzfile", "mnupuzzle", "mnumanualsolve",
+                                                "mnuColScheme", "mnuprint", "mnucreate"}));
+    EXPECT_EQ(ui.messages.size(), refused);
+}
+
+TEST_F(WindowFixture, CommandRowsThatMatchNothingStopTheStart) {
+    start();
+    using Rows = std::vector<AppCommand>;
+    const Rows bad[] = {
+        {{"mnuhint", "Hint", "mnunomenu"}},
+        {{"Command99", "No such button"}},
+        {{"mnuhint", "Hint", "mnumanualsolve", "Ctrl+Bogus"}},
+        {{"mnuundo", "Undo Last Entry", "mnumanualsolve"}},
+        {{"mnuhint", "Hint", "mnumanualsolve", "H"}, {"mnuhint2", "Hint", "mnumanualsolve", "H"}},
+    };
+    for (const Rows& rows : bad) {
+        try {
+            installCommands(*w, rows);
+            ADD_FAILURE() << rows.back().name;
+        } catch (const std::logic_error& e) {
+            EXPECT_NE(std::string(e.what()).find(rows.back().name), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(w->menu("mnumanualsolve")->actions().size(), 10); // nothing was added
 }

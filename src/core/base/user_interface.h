@@ -43,6 +43,34 @@ public:
     virtual void setGridHidden(bool hidden) { (void)hidden; }
 };
 
+// Passes every call on to another interface. Decorators derive from it and
+// override only what they change.
+class ForwardingUserInterface : public UserInterface {
+public:
+    explicit ForwardingUserInterface(UserInterface& inner) : inner_(inner) {}
+
+    void message(const std::string& text) override { inner_.message(text); }
+    bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+    bool askYesNoDefaultNo(const std::string& text) override {
+        return inner_.askYesNoDefaultNo(text);
+    }
+    Answer askYesNoCancel(const std::string& text) override { return inner_.askYesNoCancel(text); }
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override {
+        return inner_.inputBox(prompt, title, defaultText);
+    }
+    std::string pickFile(const FileRequest& request) override { return inner_.pickFile(request); }
+    void setBusy(bool busy) override { inner_.setBusy(busy); }
+    void pumpEvents() override { inner_.pumpEvents(); }
+    void setGridHidden(bool hidden) override { inner_.setGridHidden(hidden); }
+
+protected:
+    UserInterface& inner() { return inner_; }
+
+private:
+    UserInterface& inner_;
+};
+
 // Shows the busy pointer for its lifetime, so every exit path restores it.
 class BusyPointer {
 public:

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "create/digit_fill.h"
 #include "create/unique.h"
+#include "model/grid_checks.h"
 #include "model/runs.h"
 #include "state/layout_check.h"
 #include "state/solution_marks.h"
@@ -196,12 +197,7 @@ CompileResult CompileGrid(AppState& st, UserInterface& ui, bool showMessages, bo
 
 bool PrepareCompile(AppState& st, std::vector<int>& region) {
     Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i) {
-        g[i].Choices.clear();
-        g[i].acrosscol = st.blackcol;
-        g[i].downcol = st.blackcol;
-        g[i].tick = 0;
-    }
+    resetCells(g, st.blackcol);
     PruneClues(g);
     FindCreationRuns(g);
     return FindChains(st, region);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/user_interface.h"
+#include "create/layout_repairs.h"
 #include "state/app_state.h"
 
 namespace vextor {
@@ -31,12 +32,6 @@ void BreakLongRuns(AppState& st);
 
 // Draws a layout on the current grid (at most 10 x 10) and applies it.
 void RandomLayout(AppState& st);
-
-// One repair step: finds the first defect in a fixed order and recolours to
-// mend it (returns false), or, when there is none, turns clueless sum cells
-// black, applies the colours and returns true. A layout whose white cells
-// fall apart is reported (returns false) but never mended.
-bool AdjustGreyCells(AppState& st, UserInterface& ui, bool showMessages);
 
 enum class RandomPuzzleResult {
     Made,      // a compiled puzzle is in the grid

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "edit/cell_pad.h"
+#include "model/grid_checks.h"
 #include "state/cursor.h"
 #include "state/play_aids.h"
 
@@ -167,13 +168,9 @@ bool EditCommand(AppState& st, UserInterface& ui) {
     st.manualmode = false;
     st.editmode = true;
     st.typedsums.clear();
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        Square& s = st.grid[i];
-        s.Enabled = true;
-        s.acrosscol = st.blackcol;
-        s.downcol = st.blackcol;
-        s.tick = 0;
-    }
+    clearCellMarks(st.grid, st.blackcol);
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        st.grid[i].Enabled = true;
     st.pendingaction.clear();
     MoveCursor(st, 1);
     return true;
@@ -188,13 +185,10 @@ bool ClearGridCommand(AppState& st, UserInterface& ui) {
     if (!ConfirmDiscardEntries(st, ui) || !ui.askYesNoDefaultNo("Clear grid?"))
         return false;
     BusyPointer busy(ui);
+    resetCells(st.grid, st.blackcol);
     for (int i = 1; i <= st.grid.ncells; ++i) {
         Square& s = st.grid[i];
         s.known = true;
-        s.Choices.clear();
-        s.acrosscol = st.blackcol;
-        s.downcol = st.blackcol;
-        s.tick = 0;
         if (s.BackColor == st.whitecol) {
             s.known = false;
         } else {

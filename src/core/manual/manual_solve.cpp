@@ -158,15 +158,10 @@ void StartManualSolve(AppState& st, UserInterface& ui) {
         return;
     st.pendingaction.clear();
     st.undolist.clear();
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        Square& s = st.grid[i];
-        s.Choices.clear();
-        s.acrosscol = st.blackcol;
-        s.downcol = st.blackcol;
-        s.tick = 0;
-        if (s.BackColor == st.whitecol)
-            s.Enabled = true;
-    }
+    resetCells(st.grid, st.blackcol);
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        if (st.grid[i].BackColor == st.whitecol)
+            st.grid[i].Enabled = true;
     PrepareManualCandidates(st);
     ColourRunSums(st);
     writeUndoFile(st);
@@ -294,12 +289,8 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
         CheckAsYouGo(st, ui); // nothing else, unless Check As You Go is on
         return;
     }
-    for (int i = 1; i <= g.ncells; ++i) {
-        g[i].Choices = g[i].Choices0;
-        g[i].acrosscol = st.blackcol;
-        g[i].downcol = st.blackcol;
-        g[i].tick = 0;
-    }
+    RestoreChoices(g);
+    clearCellMarks(g, st.blackcol);
     ColourRunSums(st);
     ResetPlayAids(st);
     st.curcell = 0; // every tick is already cleared

@@ -1,6 +1,7 @@
 #include "manual/play_aids.h"
 
 #include "manual/manual_solve.h"
+#include "model/grid_checks.h"
 
 namespace vextor {
 
@@ -109,12 +110,7 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
     st.undolist.clear();
     st.aids.pencil.clear();
     st.aids.undo.clear();
-    for (int i = 1; i <= st.grid.ncells; ++i) {
-        Square& s = st.grid[i];
-        s.tick = 0;
-        s.acrosscol = st.blackcol;
-        s.downcol = st.blackcol;
-    }
+    clearCellMarks(st.grid, st.blackcol);
 }
 
 } // namespace vextor

@@ -14,6 +14,21 @@ void RestoreChoices(Grid& grid) {
         grid[i].Choices = grid[i].Choices0;
 }
 
+void clearCellMarks(Grid& grid, Colour clueColour) {
+    for (int i = 1; i <= grid.ncells; ++i) {
+        Square& s = grid[i];
+        s.acrosscol = clueColour;
+        s.downcol = clueColour;
+        s.tick = 0;
+    }
+}
+
+void resetCells(Grid& grid, Colour clueColour) {
+    for (int i = 1; i <= grid.ncells; ++i)
+        grid[i].Choices.clear();
+    clearCellMarks(grid, clueColour);
+}
+
 bool IsGridFullNoEvents(const Grid& grid) {
     int atMostOne = 0;
     int empty = 0;

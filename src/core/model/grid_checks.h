@@ -13,6 +13,13 @@ void SnapshotChoices(Grid& grid);
 // Choices = Choices0 for every cell.
 void RestoreChoices(Grid& grid);
 
+// Hides every cell's marks: both clue colours back to clueColour (blackcol),
+// the tick off.
+void clearCellMarks(Grid& grid, Colour clueColour);
+// clearCellMarks, and every cell's Choices emptied: the cells as a command
+// that starts over finds them.
+void resetCells(Grid& grid, Colour clueColour);
+
 // True when every cell has at most one candidate and not every cell is empty.
 // Lets pending window events run once before it returns.
 bool IsGridFull(const Grid& grid, UserInterface& ui);

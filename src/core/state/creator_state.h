@@ -31,7 +31,8 @@ struct CreatorState {
     std::vector<char> covered;
     // Random layouts are repaired on the cell records step by step, as
     // AdjustGreyCells works, instead of on the cell kinds (tests compare the
-    // two; the records are also used when scheme colours coincide).
+    // two; the records are also used when scheme colours coincide or the
+    // grid does not fit the kinds' bit planes).
     bool literalRepairs = false;
     // Puzzles asked for by the last Auto command.
     int ncreate = 0;
