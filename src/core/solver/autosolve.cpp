@@ -36,14 +36,9 @@ SolveOutcome solve(AppState& st, UserInterface& ui, bool showMessages) {
     Grid& g = st.grid;
     SolverState& sv = st.solver;
     ClearRetractData(st);
-    for (int i = 1; i <= g.ncells; ++i) {
-        Square& s = g[i];
-        s.Choices.clear();
-        s.Enabled = false;
-        s.acrosscol = st.blackcol;
-        s.downcol = st.blackcol;
-        s.tick = 0;
-    }
+    resetCells(g, st.blackcol);
+    for (int i = 1; i <= g.ncells; ++i)
+        g[i].Enabled = false;
     InitCandidates(st);
     long long total = 0;
     for (int i = 1; i <= g.ncells; ++i)
@@ -168,13 +163,7 @@ void SolveInteractivelyCommand(AppState& st, UserInterface& ui) {
     }
     Grid& g = st.grid;
     if (!st.interactive) {
-        for (int i = 1; i <= g.ncells; ++i) {
-            Square& s = g[i];
-            s.Choices.clear();
-            s.acrosscol = st.blackcol;
-            s.downcol = st.blackcol;
-            s.tick = 0;
-        }
+        resetCells(g, st.blackcol);
         st.solver.searchExhausted = false;
         st.cancelsolve = false; // a cancel left from before must not cut this deduction short
         const unsigned generation = g.generation;
