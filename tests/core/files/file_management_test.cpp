@@ -151,12 +151,6 @@ TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{
                   "There is no solution for puzzle# 1 in file:\r\n" + st.puzfile, " 7 Not found"}));
-    st.autosolving = true;
-    st.puznum = 2;
-    st.grid[5].Choices = "9";
-    ViewSolutionCommand(st, ui);
-    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
-    EXPECT_EQ(st.grid[5].Choices, "9");
 }
 
 TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
@@ -273,9 +267,6 @@ TEST_F(Files, DeleteThatFailsLosesNothing) {
     const std::string before = readFile(st.puzfile);
     st.texts.puzNumNow = "2";
     EXPECT_FALSE(DeletePuzzleCommand(st, ui)); // answered No
-    st.autosolving = true;
-    EXPECT_FALSE(DeletePuzzleCommand(st, ui));
-    st.autosolving = false;
     {
         FileSizeLimit full(30); // the new content does not fit
         ui.yesNoAnswers = {true};
@@ -287,8 +278,7 @@ TEST_F(Files, DeleteThatFailsLosesNothing) {
     ui.yesNoAnswers = {true};
     EXPECT_FALSE(DeletePuzzleCommand(st, ui));
     EXPECT_FALSE(fs::exists(st.puzfile));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cancel AutoSolve first",
-                                                     "Unable to write file:\r\n" + st.puzfile,
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Unable to write file:\r\n" + st.puzfile,
                                                      "Unable to read file:\r\n" + st.puzfile}));
 }
 
@@ -418,10 +408,6 @@ TEST_F(Files, BackupNames) {
     EXPECT_EQ(ui.messages.back(),
               "No free backup name: all 99 backups of this file exist:\r\n" + p);
     st.puzfile = path("noext");
-    st.autosolving = true;
-    EXPECT_FALSE(BackupPuzzleFileCommand(st, ui));
-    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
-    st.autosolving = false;
     EXPECT_TRUE(BackupPuzzleFileCommand(st, ui) &&
                 ui.messages.back() == "File backed up as:\r\n" + path("noext;02"));
 
@@ -575,26 +561,6 @@ TEST_F(Sorting, ConvertTheOldLayout) {
     EXPECT_EQ(ui.messages.back(), "Input and output files cannot be same");
 }
 
-TEST_F(Files, RowLinesThatLeaveCellsUncoveredAreDamaged) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"blank row line", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n\r\n4,0 2\r\n"},
-        {"count of 0", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 0\r\n4,0 2\r\n"},
-        {"count that reads 0", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 x2\r\n4,0 2\r\n"},
-        {"negative count", "#1\r\nT\r\n 2, 3\r\n0,0 7, 2\r\n-4\r\n"},
-        {"last row short", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 1\r\n"},
-    };
-    for (const auto& [name, content] : cases) {
-        ui.messages.clear();
-        EXPECT_FALSE(loadText(content)) << name;
-        EXPECT_EQ(ui.messages,
-                  std::vector<std::string>{"Error reading puzzle# 1 from file " + st.puzfile})
-            << name;
-    }
-    // Covering every cell, across a row end included, still loads.
-    EXPECT_TRUE(loadText("#1\r\nT\r\n 2, 3\r\nX 5\r\n\r\n"));
-    EXPECT_TRUE(loadText(kTiny));
-}
-
 TEST_F(Files, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
     ASSERT_TRUE(loadText(kTiny));
     st.manualmode = st.editmode = st.interactive = true;
@@ -615,19 +581,6 @@ TEST_F(Files, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
     st.manualmode = true;
     EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 9));
     EXPECT_TRUE(st.manualmode && st.grid.ncells == 9);
-}
-
-TEST_F(Files, TitlesKeepTheirBlanks) {
-    ASSERT_TRUE(loadText(kTiny));
-    const std::vector<std::string> titles = {" lead", "trail ",        "\tTab",
-                                             "   ",   "inner  blanks", " \"quoted\" "};
-    std::filesystem::remove(st.puzfile);
-    for (std::size_t k = 0; k < titles.size(); ++k)
-        ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, st.puzfile));
-    for (std::size_t k = 0; k < titles.size(); ++k) {
-        ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, static_cast<int>(k + 1)));
-        EXPECT_EQ(st.texts.title, titles[k]);
-    }
 }
 
 TEST(PuzzleFileReader, FindsWhatFindPuzzleFinds) {
