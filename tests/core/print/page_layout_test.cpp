@@ -49,6 +49,14 @@ std::string record(int n, const std::string& title, int rows = 3) {
 
 const double kCw = 1.1 * kCellWidth;
 
+struct PrintCommands : ::testing::Test {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    AppState st{1};
+    ScriptedUserInterface ui;
+    Collect sink;
+};
+
 } // namespace
 
 TEST(PageLayout, ScaleAndTextSizeFollowTheRows) {
@@ -66,6 +74,12 @@ TEST(PageLayout, ScaleAndTextSizeFollowTheRows) {
         EXPECT_TRUE(header.text == "Puzzle Number4 : T" && header.bold);
         EXPECT_DOUBLE_EQ(header.points, 10 / c.scale);
         EXPECT_DOUBLE_EQ(header.y, c.scale * kBottomOrigin);
+        EXPECT_DOUBLE_EQ(header.x, kLeft + kCw);
+        const DrawOp& footer = sec.ops.back(); // under the grid
+        EXPECT_TRUE(footer.text == "foot" && footer.x == kLeft + kCw &&
+                    footer.points == 7 / c.scale);
+        EXPECT_NEAR(footer.y, c.scale * (kBottomOrigin + 250) + c.rows * 1.1 * kCellHeight + 100,
+                    1e-9);
     }
 }
 
@@ -144,13 +158,10 @@ TEST(PageLayout, OversizedPagesShrinkToFit) {
     }
 }
 
-TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
-    TempDir dir;
-    const std::string file = dir.file("p.vxt");
+TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
     // Header number 2 appears twice; 4 is missing.
     writeFile(file, record(1, "One") + record(2, "Two") + record(2, "Again") + record(3, "Three") +
                         record(5, "Five"));
-    AppState st(1);
     const struct {
         int from, to;
         bool solution;
@@ -171,8 +182,8 @@ TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
         {3, 2, true, {}, {}},
     };
     for (const auto& c : cases) {
-        ScriptedUserInterface ui;
-        Collect sink;
+        ui.messages.clear();
+        sink.pages.clear();
         const int pages = PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution}, sink, "f");
         EXPECT_EQ(pages, static_cast<int>(c.headers.size()));
         ASSERT_EQ(sink.pages.size(), c.headers.size()) << c.from;
@@ -187,13 +198,8 @@ TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
     }
 }
 
-TEST(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
-    TempDir dir;
-    const std::string file = dir.file("p.vxt");
+TEST_F(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
     writeFile(file, record(1, "One") + "#2\r\nBig\r\n 16, 3\r\nX 2\r\n" + record(3, "Three"));
-    AppState st(1);
-    ScriptedUserInterface ui;
-    Collect sink;
     EXPECT_EQ(PrintPuzzlesFromFile(st, ui, {file, 1, 3, false}, sink, "f"), 2);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Error reading puzzle# 2 from file " + file});
     ASSERT_EQ(sink.pages.size(), 2u);
@@ -205,9 +211,7 @@ TEST(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
               std::vector<std::string>{"Cannot read the file " + dir.file("none.vxt")});
 }
 
-TEST(PrintCommands, DialogChecksAndTag) {
-    TempDir dir;
-    const std::string file = dir.file("p.vxt");
+TEST_F(PrintCommands, DialogChecksAndTag) {
     writeFile(file, record(1, "One") + record(2, "Two"));
     const struct {
         std::string file, from, to;
@@ -220,7 +224,7 @@ TEST(PrintCommands, DialogChecksAndTag) {
         {dir.file("none.vxt"), "1", "1", "No puzzles in this file: " + dir.file("none.vxt")},
     };
     for (const auto& c : cases) {
-        ScriptedUserInterface ui;
+        ui.messages.clear();
         const auto r = CheckPrintRequest(ui, c.file, c.from, c.to, true);
         EXPECT_EQ(r.has_value(), c.message.empty()) << c.from << c.to;
         EXPECT_EQ(ui.messages.empty() ? "" : ui.messages[0], c.message);
@@ -236,16 +240,12 @@ TEST(PrintCommands, DialogChecksAndTag) {
     EXPECT_FALSE(parseRequestTag("")); // the close box leaves the Tag empty
 }
 
-TEST(PrintCommands, CurrentPuzzlePrintsTheGridAndItsContents) {
-    TempDir dir;
-    AppState st(1);
+TEST_F(PrintCommands, CurrentPuzzlePrintsTheGridAndItsContents) {
     st.apppath = dir.folder();
     st.setWorkingFiles();
     writeFile(st.currentpuzfile, record(9, "Old"));
     test::makeGrid(st, {"X 0,3 0,4", "3,0 2 1", "4,0 13 3"});
     st.texts.title = "Now";
-    ScriptedUserInterface ui;
-    Collect sink;
     ASSERT_EQ(PrintCurrentPuzzle(st, ui, sink, "f"), 1);
     ASSERT_EQ(sink.pages[0].sections.size(), 2u);
     const Section& sol = sink.pages[0].sections[1];
