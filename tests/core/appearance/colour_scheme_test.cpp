@@ -8,9 +8,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 

@@ -9,8 +9,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::makeGrid;
-using vextor::test::ScriptedUserInterface;
+using namespace vextor::test;
 
 namespace {
 

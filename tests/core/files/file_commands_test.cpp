@@ -10,9 +10,7 @@
 #include <utility>
 
 using namespace vextor;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -108,7 +106,7 @@ TEST_F(FileCommandFixture, LoadWhileAutoSolveRuns) {
     open(5);
     const std::string small = st.puzfile, big = dir.file("big.vxt");
     AppState b(3);
-    vextor::test::makeRandomPuzzle(b, 12, 12, 5);
+    makeRandomPuzzle(b, 12, 12, 5);
     ASSERT_TRUE(AppendPuzzle(b, "Big", 1, false, big));
     for (const auto& [from, to] : {std::pair{small, big}, std::pair{big, small}}) {
         for (bool direct : {false, true}) {

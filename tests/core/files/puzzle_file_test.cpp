@@ -13,11 +13,7 @@
 #include <tuple>
 
 using namespace vextor;
-namespace test = vextor::test;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -265,7 +261,7 @@ TEST_F(PuzzleFile, SolutionTokens) {
               "/1/x/");
 
     // A row starting with an empty white cell loses that token to trimming; no "X" lands in it.
-    vextor::test::makeGrid(st, {"X 0,3 0,4", "3,0 . .", ". . X"});
+    makeGrid(st, {"X 0,3 0,4", "3,0 . .", ". . X"});
     st.grid[8].Choices = "2";
     const auto lines = rowLines(st.grid, st.whitecol, true);
     EXPECT_EQ(lines[2], "X|2 X");

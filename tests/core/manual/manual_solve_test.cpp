@@ -16,10 +16,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::gridRows;
-using vextor::test::makeGrid;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
+using namespace vextor::test;
 using Cells = std::vector<int>;
 using Texts = std::vector<std::string>;
 
@@ -71,10 +68,10 @@ struct StaleRuns : SmallPuzzle {
     const std::string path = dir.file("p.vxt");
     void SetUp() override {
         SmallPuzzle::SetUp();
-        vextor::test::writeFile(path, "#1\r\nFive\r\n 5, 5\r\nX 0,3 0,4 X X\r\n3,0 2 X X\r\n"
-                                      "4,0 2 X X\r\nX X X X X\r\nX X X X X\r\n"
-                                      "#2\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"
-                                      "#3\r\nCut\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n");
+        writeFile(path, "#1\r\nFive\r\n 5, 5\r\nX 0,3 0,4 X X\r\n3,0 2 X X\r\n"
+                        "4,0 2 X X\r\nX X X X X\r\nX X X X X\r\n"
+                        "#2\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"
+                        "#3\r\nCut\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n");
         st.puzfile = path;
     }
     std::function<void()> loadFirstOnPump = [this] {
@@ -105,7 +102,7 @@ TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
     EXPECT_EQ(st.curcell, 5);
     EXPECT_TRUE(ticked(0) == Cells{5} && ticked(st.greencol) == Cells{5}); // the cursor only
     EXPECT_TRUE(clueColours() == "RRRR" && st.grid[1].acrosscol == st.blackcol);
-    EXPECT_EQ(vextor::test::readFile(st.undofile), ",,,,12,13,,12,1245,\r\n");
+    EXPECT_EQ(readFile(st.undofile), ",,,,12,13,,12,1245,\r\n");
     EXPECT_TRUE(ui.messages.empty());
     makeGrid(st, {"7 X", "X X"}); // a white first cell in no run loses its entry
     start();

@@ -8,9 +8,7 @@
 
 using namespace vextor;
 using namespace vextor::print;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 

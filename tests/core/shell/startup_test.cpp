@@ -8,10 +8,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 using Texts = std::vector<std::string>;
 
 namespace {
