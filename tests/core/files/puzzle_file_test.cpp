@@ -41,27 +41,17 @@ std::string kinds(const AppState& st) {
     return out;
 }
 
-struct Loaded {
-    AppState st{1};
-    ScriptedUserInterface ui;
-    bool ok = false;
-};
-
-// Loads record n of a file holding `content`.
-std::unique_ptr<Loaded> load(const std::string& content, int n = 1) {
-    TempDir dir;
-    const std::string path = dir.file("p.vxt");
-    writeFile(path, content);
-    auto l = std::make_unique<Loaded>();
-    l->st.puzfile = path;
-    l->ok = ReadPuzzle(l->st, l->ui, path, n);
-    return l;
-}
-
 struct PuzzleFile : ::testing::Test {
     TempDir dir;
     AppState st{1};
     ScriptedUserInterface ui;
+    // Loads record n of a file holding `content`, the messages before cleared.
+    bool load(const std::string& content, int n = 1) {
+        ui.messages.clear();
+        st.puzfile = dir.file("p.vxt");
+        writeFile(st.puzfile, content);
+        return ReadPuzzle(st, ui, st.puzfile, n);
+    }
 };
 
 } // namespace
@@ -195,9 +185,8 @@ TEST_F(PuzzleFile, TokenReadingRules) {
         {"\xEF\xBB\xBF#4\r\nT\r\n 1, 2\r\nX 1\r\n", "B W "}, // a byte-order mark first
     };
     for (const auto& [content, cells] : cases) {
-        const auto l = load(content);
-        ASSERT_TRUE(l->ok) << content;
-        EXPECT_EQ(kinds(l->st), cells);
+        ASSERT_TRUE(load(content)) << content;
+        EXPECT_EQ(kinds(st), cells);
     }
 }
 
@@ -232,9 +221,8 @@ TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
     EXPECT_EQ(titleLine("two\r\nlines"), "two  lines");
 
     // Older files: an unquoted comma cuts the title; the size line is still its own.
-    const auto old = load("#1\r\nOld, title\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
-    ASSERT_TRUE(old->ok);
-    EXPECT_EQ(old->st.texts.title + old->st.texts.gridSize, "Old3x3");
+    ASSERT_TRUE(load("#1\r\nOld, title\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"));
+    EXPECT_EQ(st.texts.title + st.texts.gridSize, "Old3x3");
     EXPECT_EQ(parseTitle("  padded  "), "padded");
     EXPECT_EQ(parseTitle("\"unterminated, title"), "unterminated, title");
     EXPECT_EQ(parseTitle("\"closed\" rest, more"), "closed");
@@ -279,12 +267,11 @@ TEST_F(PuzzleFile, SizesAndMalformedRecords) {
         {"#1\r\nT\r\n 2, 3\r\nX 5\r\n\r\n", 6}, // cells covered across a row end
     };
     for (const auto& [content, cells] : good) {
-        const auto l = load(content);
-        EXPECT_TRUE(l->ok) << content;
-        EXPECT_EQ(l->st.grid.ncells, cells);
+        EXPECT_TRUE(load(content)) << content;
+        EXPECT_EQ(st.grid.ncells, cells);
     }
-    const auto tall = load("#1\r\nTall\r\n 16, 9\r\nX\r\n");
-    EXPECT_EQ(tall->st.texts.title + tall->st.texts.gridSize, "Tall16x9"); // set before the fault
+    load("#1\r\nTall\r\n 16, 9\r\nX\r\n");
+    EXPECT_EQ(st.texts.title + st.texts.gridSize, "Tall16x9"); // set before the fault
     std::vector<std::string> bad = {
         std::string("#1\r\n\x01\xff\x00\x80 \r\n\x7f\x00,\x02\r\n", 17),
         "#1\r\nT\r\n 3, 3\r\n99999999999999999999\r\n\r\n\r\n",
@@ -306,15 +293,13 @@ TEST_F(PuzzleFile, SizesAndMalformedRecords) {
     for (const char* size : {" 16, 9", " 0, 9", " 9, 0", " 9, 19", "-3, 5", " 5,-3", "", " 7"})
         bad.push_back(std::string("#1\r\nT\r\n") + size + "\r\n3\r\n3\r\n3\r\n");
     for (const std::string& content : bad) {
-        const auto l = load(content);
-        EXPECT_FALSE(l->ok) << content;
-        ASSERT_EQ(l->ui.messages.size(), 1u) << content;
-        EXPECT_EQ(l->ui.messages[0].rfind("Error reading puzzle# 1 from file ", 0), 0u);
-        EXPECT_EQ(std::tuple(l->ui.busyDepth, l->ui.hiddenDepth), std::tuple(0, 0));
-
-        EXPECT_EQ(l->st.grid.ncells, l->st.grid.rows * l->st.grid.cols) << content;
+        EXPECT_FALSE(load(content)) << content;
+        EXPECT_EQ(ui.messages,
+                  std::vector<std::string>{"Error reading puzzle# 1 from file " + st.puzfile});
+        EXPECT_EQ(std::tuple(ui.busyDepth, ui.hiddenDepth), std::tuple(0, 0));
+        EXPECT_EQ(st.grid.ncells, st.grid.rows * st.grid.cols) << content;
     }
-    EXPECT_TRUE(load(bad[8], 2)->ok); // the record after a short one is whole
+    EXPECT_TRUE(load(bad[8], 2)); // the record after a short one is whole
 }
 
 // The shipped sample puzzles: each loads, passes the layout check, has exactly
