@@ -132,6 +132,26 @@ TEST_F(PuzzleFile, EmptyNineByNineForMinusOne) {
     EXPECT_EQ(st.texts.puzNumNow + st.texts.puzNumber + st.texts.caption, "1 of 1x.vxt");
 }
 
+TEST_F(PuzzleFile, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
+    ASSERT_TRUE(load(kTinyLayout));
+    st.manualmode = st.editmode = st.interactive = true;
+    // A valid 5 x 6 size, then too few row lines.
+    EXPECT_FALSE(load(kTinyLayout + "#2\r\nBig\r\n 5, 6\r\nX X X X X X\r\nX 5\r\n", 2));
+    ASSERT_EQ(st.grid.ncells, 30);
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].left == cellLeft(st.grid.colOf(i)) &&
+                    st.grid[i].top == cellTop(st.grid.rowOf(i)))
+            << i;
+    EXPECT_EQ(std::pair(st.fit.gridWidth, st.fit.gridHeight),
+              std::pair(FitGridWindow(5, 6).gridWidth, FitGridWindow(5, 6).gridHeight));
+    EXPECT_FALSE(st.manualmode || st.editmode || st.interactive || st.puznum != 1);
+    // A fault before the grid is touched leaves the modes alone.
+    ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, 1));
+    st.manualmode = true;
+    EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 9));
+    EXPECT_TRUE(st.manualmode && st.grid.ncells == 9);
+}
+
 TEST_F(PuzzleFile, WhiteCountsRunAcrossRowEnds) {
     // A count of 4 white cells runs from row 1 into row 2.
     test::makeGrid(st, {"X 2 3", "4 5 X", "5,0 8 9"});
