@@ -36,6 +36,19 @@ std::string readFile(const std::string& path) {
     return ss.str();
 }
 
+std::string tinyRecord(int i, bool solution) {
+    return "#" + std::to_string(i) + "\r\nPuzzle " + std::to_string(i) + "\r\n 3, 3\r\n" +
+           (solution ? "X 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3\r\n"
+                     : "X 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
+}
+
+std::string tinyRecords(int n) {
+    std::string s;
+    for (int i = 1; i <= n; ++i)
+        s += tinyRecord(i);
+    return s;
+}
+
 void writeFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;

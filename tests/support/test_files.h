@@ -25,6 +25,10 @@ private:
 };
 
 std::string readFile(const std::string& path);
+// Record i of a test file: a 3 x 3 puzzle titled "Puzzle i", with its solution
+// (2 1 / 1 3) when asked; tinyRecords(n) are records 1 to n.
+std::string tinyRecord(int i, bool solution = false);
+std::string tinyRecords(int n);
 void writeFile(const std::string& path, const std::string& content);
 
 // The shared corpus of published puzzles, when present beside the checkout.

@@ -8,9 +8,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -44,12 +42,12 @@ TEST_F(SchemeFixture, GeneralFormFillsThirteenSlotsAndNormalisesTheName) {
         std::tuple(st.schemecolours[2], st.schemecolours[3], st.schemecolours[12]),
         std::tuple(packColour(10, 20, 30), packColour(200, 201, 202), packColour(12, 12, 12)));
     EXPECT_EQ(st.schemecolours[13], 77u); // never filled
-    // LF line ends read the same.
-    writeFile(dir.file("lf.sch"), generalScheme("0;128;255", "1;1;1", "200;201;202", "\n"));
+    // LF line ends read the same; fields in 16 bits are clamped into 0..255.
+    writeFile(dir.file("lf.sch"), generalScheme("-32768;300;32767", "1;1;1", "200;201;202", "\n"));
     name = "lf";
     EXPECT_EQ(LoadColorFile(st, ui, name), 1);
     EXPECT_EQ(std::pair(st.schemecolours[1], st.schemecolours[12]),
-              std::pair(packColour(0, 128, 255), packColour(12, 12, 12)));
+              std::pair(packColour(0, 255, 255), packColour(12, 12, 12)));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -82,17 +80,19 @@ TEST_F(SchemeFixture, DefaultFormAndNameHandling) {
 }
 
 TEST_F(SchemeFixture, FailuresReportAndFallBackToTheDefaultName) {
-    // Missing, too few lines, a line with fewer than three fields.
+    // Missing, too few lines, a line with fewer than three fields, fields beyond 16 bits.
     writeFile(dir.file("short.sch"), "9;9;9\r\n8;8;8\r\n");
     writeFile(dir.file("broken.sch"), generalScheme("1;2;3", "4;5", "6;7;8"));
-    for (const char* name : {"gone", "short", "broken"}) {
+    writeFile(dir.file("big.sch"), generalScheme("1;2;3", "4;32768;6", "6;7;8"));
+    writeFile(dir.file("small.sch"), generalScheme("1;2;3", "4;5;-32769", "6;7;8"));
+    for (const char* name : {"gone", "short", "broken", "big", "small"}) {
         st.schemefile = name;
         std::string s = name;
         EXPECT_EQ(LoadColorFile(st, ui, s), 0);
         EXPECT_EQ(ui.messages.back(), "Color Scheme File: " + s + " not found");
         EXPECT_EQ(st.schemefile, "Default.sch");
     }
-    EXPECT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages.size(), 5u);
     // The slots read before the fault keep their new values.
     EXPECT_TRUE(st.schemecolours[1] == packColour(1, 2, 3) && st.schemesApplied == 0);
 }

@@ -6,9 +6,9 @@
 #include "create/random_layout.h"
 #include "files/puzzle_file.h"
 #include "model/runs.h"
-#include "solver/autosolve.h"
 #include "state/grid_commands.h"
 #include "support/grid_builder.h"
+#include "support/puzzle_checks.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -21,49 +21,6 @@ using namespace vextor::test;
 using Msgs = std::vector<std::string>;
 
 namespace {
-
-// What is wrong with a created puzzle, if anything (runs, coverage, connection, AutoSolve).
-std::string puzzleFault(AppState& st) {
-    Grid& g = st.grid;
-    FindRuns(g);
-    std::vector<int> inRuns(static_cast<std::size_t>(g.ncells) + 1, 0);
-    for (int i = 1; i <= g.ncells; ++i) {
-        const Square& s = g[i];
-        const std::string at = " at " + std::to_string(i);
-        if (!s.known && (s.Choices.size() != 1 || s.Choices[0] < '1' || s.Choices[0] > '9'))
-            return "no digit" + at;
-        for (const bool across : {true, false}) {
-            const int clue = across ? s.across : s.down;
-            const auto& run = across ? s.cellsacross : s.cellsdown;
-            if (clue == 0)
-                continue;
-            if (run.size() < 2 || run.size() > 9)
-                return "run length" + at;
-            int sum = 0;
-            unsigned seen = 0;
-            for (int j : run) {
-                const int d = g[j].Choices.empty() ? 0 : g[j].Choices[0] - '0';
-                if (seen & (1u << d))
-                    return "repeated digit" + at;
-                seen |= 1u << d;
-                sum += d;
-                ++inRuns[static_cast<std::size_t>(j)];
-            }
-            if (sum != clue)
-                return "wrong sum" + at;
-        }
-    }
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].known && inRuns[static_cast<std::size_t>(i)] == 0)
-            return "cell " + std::to_string(i) + " lies in no run";
-    std::vector<int> region;
-    if (FindChains(st, region))
-        return "white cells fall apart";
-    ScriptedUserInterface ui;
-    st.maxtries = 2 * g.ncells;
-    const SolveOutcome o = RunAutoSolve(st, ui, false);
-    return o == SolveOutcome::Solved || o == SolveOutcome::Guessed ? "" : "AutoSolve fails";
-}
 
 const Msgs kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .", "-1,0 . . ."};
 
@@ -79,6 +36,11 @@ CreateDialogForm randomForm(const std::string& rows, const std::string& cols, in
     f.fileNow = file;
     return f;
 }
+
+struct Compile : ::testing::Test {
+    AppState st{1};
+    ScriptedUserInterface ui;
+};
 
 struct Batch : ::testing::Test {
     TempDir dir;
@@ -132,6 +94,7 @@ TEST(CreateDialog, Validation) {
         {true, false, false, "10", "10", "Select Grid Size"},
         {true, true, false, "3", "10", "Random layouts need at least 4 rows and 4 columns"},
         {true, false, true, "3", "10", ""}, // the size boxes are not used
+        {true, false, true, "1", "1", ""},
         {true, true, false, "4", "10", ""},
     };
     for (const auto& c : cases) {
@@ -169,12 +132,9 @@ TEST_F(Batch, AutoAppendsAfterTheRecordsThereAndRestoresTheWindow) {
     EXPECT_EQ(ui.messages, Msgs{" 5 Puzzles added to file: " + file});
     EXPECT_FALSE(st.texts.caption != st.puzfile || st.texts.overlayVisible || st.autosolving);
     EXPECT_EQ(puzzleFault(st), "");
-    ui.messages.clear(); // Cancel in the dialog changes nothing
+    // Cancel in the dialog changes nothing.
     AutoCreateCommand(st, ui, form, [](CreateDialogForm& f) { f.tag = "X"; });
     EXPECT_EQ(CountPuzzles(file, ui), 17);
-    st.autosolving = true;
-    AutoCreateCommand(st, ui, form, [](CreateDialogForm&) { FAIL() << "dialog shown"; });
-    EXPECT_EQ(ui.messages, Msgs{"Cancel AutoSolve first"});
 }
 
 TEST_F(Batch, ProgressOverlayAndCancel) {
@@ -268,20 +228,11 @@ TEST_F(Batch, AddPuzzleSaveFormCancelAndAppend) {
     EXPECT_EQ(st.texts.title, "Renamed"); // the new record, loaded
     EXPECT_EQ(f.title, "New Puzzle");     // Auto's title stays
     EXPECT_EQ(ui.messages.back(), "Puzzle# 1 added to file " + file);
-    st.autosolving = true;
-    EXPECT_FALSE(AddPuzzleCommand(st, ui, f, [](CreateDialogForm&) { FAIL(); }));
-    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
-}
-
-TEST(RandomLayout, DensityFactorByCellCount) {
-    const std::pair<int, double> cases[] = {{101, 1.5}, {100, 2.0}, {99, 2.5}, {51, 2.5},
-                                            {50, 2.0},  {49, 3.0},  {25, 3.0}, {24, 2.0}};
-    for (const auto& [ncells, f] : cases)
-        EXPECT_EQ(DensityFactor(ncells), f) << ncells;
 }
 
 TEST(RandomLayout, SumCellsOnlyAtTheEdgesAndInTheInteriorBand) {
-    for (const int size : {7, 9, 10}) {
+    // The share of interior sum cells falls with the cell count: 49, 81, 100 cells.
+    for (const auto& [size, density] : {std::pair{7, 3.0}, {9, 2.5}, {10, 2.0}}) {
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
             AppState st(seed);
             ScriptedUserInterface ui;
@@ -299,7 +250,7 @@ TEST(RandomLayout, SumCellsOnlyAtTheEdgesAndInTheInteriorBand) {
                             (c == 2 && r >= 4 && r <= g.rows - 2))
                     << "cell " << i << " seed " << seed;
             }
-            EXPECT_LE(interior, static_cast<int>(DensityFactor(g.ncells) * g.ncells / 10));
+            EXPECT_LE(interior, static_cast<int>(density * g.ncells / 10));
             EXPECT_TRUE(g[1].Black && g[g.ncells].Black); // records follow the colours
             EXPECT_EQ(g[g.ncells / 2].known, g[g.ncells / 2].BackColor != st.whitecol);
         }
@@ -380,7 +331,11 @@ TEST(RandomLayout, CreatedPuzzlesAreSoundAndRepeatable) {
             FindRuns(copy);
             FindCreationRuns(st.grid);
             for (int i = 1; i <= copy.ncells; ++i)
-                ASSERT_EQ(copy[i].cellsacross, st.grid[i].cellsacross);
+                ASSERT_TRUE(copy[i].cellsacross == st.grid[i].cellsacross &&
+                            copy[i].cellsdown == st.grid[i].cellsdown &&
+                            copy[i].lenacross == st.grid[i].lenacross &&
+                            copy[i].lendown == st.grid[i].lendown)
+                    << i;
             EXPECT_EQ(puzzleFault(st), "") << size << "x" << size << " seed " << seed;
             // Again, repairing on the cell records step by step: the same.
             AppState again(seed);
@@ -429,14 +384,9 @@ TEST(RandomLayout, CreateNewRandomMakesATenByTenPuzzle) {
     EXPECT_TRUE(st.grid.rows == 10 && st.grid.cols == 10 && st.texts.gridSize == "10x10");
     EXPECT_FALSE(st.manualmode || st.autosolving || st.cancelsolve || !ui.messages.empty());
     EXPECT_EQ(puzzleFault(st), "");
-    st.autosolving = true;
-    CreateNewRandomCommand(st, ui);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cancel AutoSolve first"});
 }
 
-TEST(Compile, BlockedLayoutPaintsTheLaterArea) {
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(Compile, BlockedLayoutPaintsTheLaterArea) {
     makeGrid(st, {"X 0,-1 0,-1 X X", "-1,0 . . X X", "-1,0 . . 0,-1 0,-1", "X X -1,0 . .",
                   "X X -1,0 . ."});
     CompileCommand(st, ui);
@@ -445,11 +395,10 @@ TEST(Compile, BlockedLayoutPaintsTheLaterArea) {
     EXPECT_TRUE(st.grid[7].Choices.empty());
 }
 
-TEST(Compile, AllBlackGridsCompileWithAnAttemptLimitOfHalfTheCells) {
+TEST_F(Compile, AllBlackGridsCompileWithAnAttemptLimitOfHalfTheCells) {
     for (const auto& [rows, cols, tries] :
          {std::tuple{7, 7, 24}, {9, 9, 40}, {10, 10, 50}, {5, 5, 12}, {7, 9, 32}}) {
-        AppState st(1);
-        ScriptedUserInterface ui;
+        ui.messages.clear();
         std::string row = "X";
         for (int k = 1; k < cols; ++k)
             row += " X";
@@ -461,8 +410,7 @@ TEST(Compile, AllBlackGridsCompileWithAnAttemptLimitOfHalfTheCells) {
     }
 }
 
-TEST(Compile, PruneCluesDropsPositiveCluesOnlyAndClearsRuns) {
-    AppState st(1);
+TEST_F(Compile, PruneCluesDropsPositiveCluesOnlyAndClearsRuns) {
     makeGrid(st, {"X 0,5 X", "8,-1 X .", "-1,0 X X"});
     st.grid[2].cellsacross = {9};
     st.grid[2].lenacross = 1;
@@ -470,11 +418,13 @@ TEST(Compile, PruneCluesDropsPositiveCluesOnlyAndClearsRuns) {
     // Black below / to the right: dropped; marks are left for the layout check.
     EXPECT_EQ(gridRows(st), (std::vector<std::string>{"X 0,0 X", "0,-1 X -", "-1,0 X X"}));
     EXPECT_TRUE(st.grid[2].cellsacross.empty() && st.grid[2].lenacross == 0);
+    makeGrid(st, {"X 0,4 0,3", "5,0 . .", "X . X"}); // run lengths up to the next sum cell
+    PruneClues(st.grid);
+    EXPECT_EQ(std::tuple(st.grid[4].lenacross, st.grid[2].lendown, st.grid[3].lendown),
+              std::tuple(2, 2, 1));
 }
 
-TEST(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
     // Runs headed by cells 7 (across 8, 9), 11 (down 22, 33), 105 (across 106, 107).
     std::vector<std::string> rows(10, "X X X X X X X X X X X");
     rows[0] = "X X X X X X -1,0 . . X 0,-1";
@@ -493,9 +443,7 @@ TEST(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
     EXPECT_EQ(std::pair(st.grid[7].across, st.grid[11].down), std::pair(3, 3));
 }
 
-TEST(Compile, LargestFirstFillsInListOrderAndRepeats) {
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(Compile, LargestFirstFillsInListOrderAndRepeats) {
     const std::vector<std::string> layout = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
                                              "-1,0 . . ."};
     makeGrid(st, layout);
@@ -510,7 +458,7 @@ TEST(Compile, LargestFirstFillsInListOrderAndRepeats) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(Compile, DoubleCrossIsRepaired) {
+TEST_F(Compile, DoubleCrossIsRepaired) {
     const struct {
         const char *upper, *lower, *upperAfter, *lowerAfter;
     } cases[] = {
@@ -519,7 +467,6 @@ TEST(Compile, DoubleCrossIsRepaired) {
         {"3 4", "5 3", "3 4", "5 3"}, // no cross
     };
     for (const auto& c : cases) {
-        AppState st(1);
         makeGrid(st, {"X 0,0 0,0", std::string("0,0 ") + c.upper, std::string("0,0 ") + c.lower});
         FindDoubleCross(st);
         EXPECT_EQ(gridRows(st)[1], std::string("0,0 ") + c.upperAfter) << c.upper;
@@ -527,9 +474,7 @@ TEST(Compile, DoubleCrossIsRepaired) {
     }
 }
 
-TEST(Compile, FailedFillingWritesNoClueAndUnableClearsEveryClue) {
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(Compile, FailedFillingWritesNoClueAndUnableClearsEveryClue) {
     // The across run of cell 1 has ten cells: no digits for all of them.
     const std::vector<std::string> layout = {
         "-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X", "-1,0 . . X X X X X X X X",

@@ -10,19 +10,9 @@
 #include <utility>
 
 using namespace vextor;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
-
-std::string records(int n) {
-    std::string s;
-    for (int i = 1; i <= n; ++i)
-        s += "#" + std::to_string(i) + "\r\nPuzzle " + std::to_string(i) +
-             "\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
-    return s;
-}
 
 struct FileCommandFixture : ::testing::Test {
     TempDir dir;
@@ -30,7 +20,7 @@ struct FileCommandFixture : ::testing::Test {
     ScriptedUserInterface ui;
     void open(int n) {
         st.apppath = dir.folder();
-        writeFile(dir.file("five.vxt"), records(n));
+        writeFile(dir.file("five.vxt"), tinyRecords(n));
         st.puzfile = dir.file("five.vxt");
         ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, 1));
     }
@@ -40,7 +30,7 @@ struct FileCommandFixture : ::testing::Test {
 
 TEST_F(FileCommandFixture, LoadAsksThePickerAndLoadsRecordOne) {
     st.apppath = dir.folder();
-    writeFile(dir.file("other.vxt"), records(3));
+    writeFile(dir.file("other.vxt"), tinyRecords(3));
     ui.fileAnswers = {""};
     EXPECT_FALSE(LoadPuzzleFileCommand(st, ui));
     ASSERT_EQ(ui.fileRequests.size(), 1u);
@@ -108,7 +98,7 @@ TEST_F(FileCommandFixture, LoadWhileAutoSolveRuns) {
     open(5);
     const std::string small = st.puzfile, big = dir.file("big.vxt");
     AppState b(3);
-    vextor::test::makeRandomPuzzle(b, 12, 12, 5);
+    makeRandomPuzzle(b, 12, 12, 5);
     ASSERT_TRUE(AppendPuzzle(b, "Big", 1, false, big));
     for (const auto& [from, to] : {std::pair{small, big}, std::pair{big, small}}) {
         for (bool direct : {false, true}) {
@@ -144,7 +134,7 @@ TEST_F(FileCommandFixture, LoadWhileAutoSolveRuns) {
 
 TEST_F(FileCommandFixture, OpenFromTheCommandLineLoadsRecordOneOrKeepsAll) {
     open(3);
-    writeFile(dir.file("other.vxt"), records(4));
+    writeFile(dir.file("other.vxt"), tinyRecords(4));
     // A missing file or a folder: a message; the current file and record stay.
     for (const std::string& bad : {dir.file("missing.vxt"), dir.folder()}) {
         EXPECT_FALSE(OpenPuzzleFileCommand(st, ui, bad));

@@ -3,7 +3,6 @@
 #include "files/puzzle_file.h"
 #include "files/safe_file.h"
 #include "files/sort_file.h"
-#include "model/geometry.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
@@ -25,20 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Record i: a 3 x 3 puzzle titled "Puzzle i", with its solution when asked.
-std::string record(int i, bool solution = false) {
-    return "#" + std::to_string(i) + "\r\nPuzzle " + std::to_string(i) + "\r\n 3, 3\r\n" +
-           (solution ? "X 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3\r\n"
-                     : "X 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
-}
-
-std::string records(int n) {
-    std::string s;
-    for (int i = 1; i <= n; ++i)
-        s += record(i);
-    return s;
-}
-
 struct Files : ::testing::Test {
     TempDir dir;
     AppState st{7};
@@ -58,11 +43,6 @@ struct Files : ::testing::Test {
         for (int i = 1; i <= 9; ++i)
             d += st.grid[i].Choices.empty() ? "." : st.grid[i].Choices;
         return d;
-    }
-    bool loadText(const std::string& content, int n = 1) {
-        st.puzfile = path("p.vxt");
-        writeFile(st.puzfile, content);
-        return ReadPuzzle(st, ui, st.puzfile, n);
     }
 };
 
@@ -136,14 +116,10 @@ bool asOrdinaryUser(const std::function<bool()>& check) {
            WEXITSTATUS(status) == 0;
 }
 
-const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
-
 } // namespace
 
 TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
-    open(record(1) + record(2, true), 2);
-    ViewSolutionCommand(st, ui);
-    EXPECT_EQ(digits(), "....21.13"); // black and sum cells get nothing
+    open(tinyRecord(1) + tinyRecord(2, true), 2);
     st.puznum = 1;
     ViewSolutionCommand(st, ui);
     st.puznum = 7;
@@ -151,16 +127,10 @@ TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{
                   "There is no solution for puzzle# 1 in file:\r\n" + st.puzfile, " 7 Not found"}));
-    st.autosolving = true;
-    st.puznum = 2;
-    st.grid[5].Choices = "9";
-    ViewSolutionCommand(st, ui);
-    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
-    EXPECT_EQ(st.grid[5].Choices, "9");
 }
 
 TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
-    open(record(1) +
+    open(tinyRecord(1) +
          "#2\r\nWide\r\n 3, 4\r\nX 0,3 0,4 X|X 0,3 0,4 X\r\n3,0 2 X|3,0 2 1 X\r\n"
          "4,0 2 X|4,0 1 3 X\r\n#3\r\nBig\r\n 5, 5\r\n" +
          std::string(5, 'x') + "\r\n");
@@ -169,7 +139,7 @@ TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
     ShowStoredSolution(st, ui, 3, st.puzfile); // cut short: no "|"
     EXPECT_EQ(ui.messages.size(), 1u);
     // Row 2's last cell is empty: its trimmed token must not shift row 3.
-    open(record(1) + record(2) + record(3) +
+    open(tinyRecord(1) + tinyRecord(2) + tinyRecord(3) +
              "#4\r\nGap\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 \r\n"
              "4,0 2|4,0 1 3\r\n",
          4);
@@ -180,15 +150,17 @@ TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
 // The commands on the current record act on the record shown, also while the
 // number box holds another number typed but not entered.
 TEST_F(Files, CommandsOnTheCurrentRecordTakeTheRecordShown) {
-    const std::string content = record(1) + record(2, true) + record(3);
+    const std::string content = tinyRecord(1) + tinyRecord(2, true) + tinyRecord(3);
     const struct {
         const char* name;
         std::function<void()> run;
         std::string file;
         const char* digits;
     } cases[] = {
+        // Black and sum cells get no digits.
         {"View Solution", [&] { ViewSolutionCommand(st, ui); }, content, "....21.13"},
-        {"Delete Puzzle", [&] { DeletePuzzleCommand(st, ui); }, record(1) + record(3), "........."},
+        {"Delete Puzzle", [&] { DeletePuzzleCommand(st, ui); }, tinyRecord(1) + tinyRecord(3),
+         "........."},
     };
     for (const auto& c : cases) {
         open(content, 2);
@@ -201,7 +173,7 @@ TEST_F(Files, CommandsOnTheCurrentRecordTakeTheRecordShown) {
 }
 
 TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
-    open(records(2));
+    open(tinyRecords(2));
     st.grid[5].Choices = "2";
     // To the current file: record 3 is written and becomes current.
     EXPECT_TRUE(AddPuzzleToFile(st, ui, st.puzfile, true));
@@ -217,7 +189,7 @@ TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
               "#1\r\nPuzzle 1\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
     EXPECT_EQ(st.puznum, 1);
     // To a file with more records than the current one: a read error, N kept as number.
-    writeFile(path("big.vxt"), records(4));
+    writeFile(path("big.vxt"), tinyRecords(4));
     ui.messages.clear();
     EXPECT_TRUE(AddPuzzleToFile(st, ui, path("big.vxt"), false));
     EXPECT_EQ(ui.messages,
@@ -228,7 +200,7 @@ TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
 }
 
 TEST_F(Files, AddPuzzleThatCannotBeWrittenLeavesTheFileAsItWas) {
-    open(records(2));
+    open(tinyRecords(2));
     const std::string before = readFile(st.puzfile);
     {
         FileSizeLimit full(before.size() + 20); // the record is cut off after 20 bytes
@@ -244,13 +216,14 @@ TEST_F(Files, AddPuzzleThatCannotBeWrittenLeavesTheFileAsItWas) {
 }
 
 TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
-    const std::string blankBetween = record(1) + "\r\n" + record(2) + "\r\n\r\n" + record(3);
+    const std::string blankBetween =
+        tinyRecord(1) + "\r\n" + tinyRecord(2) + "\r\n\r\n" + tinyRecord(3);
     const std::tuple<std::string, int, std::string> cases[] = {
-        {records(3), 1, record(2) + record(3)},
-        {records(3), 3, record(1) + record(2)},
-        {records(3), 9, records(3)},
+        {tinyRecords(3), 1, tinyRecord(2) + tinyRecord(3)},
+        {tinyRecords(3), 3, tinyRecord(1) + tinyRecord(2)},
+        {tinyRecords(3), 9, tinyRecords(3)},
         // Blank lines after the removed record go with it; the others stay.
-        {blankBetween, 2, record(1) + "\r\n" + record(3)},
+        {blankBetween, 2, tinyRecord(1) + "\r\n" + tinyRecord(3)},
         // LF line ends and a last line without its end are written with CRLF.
         {"#1\nA\n 1, 1\nX\n#2\nB\n 1, 1\nX", 1, "#2\r\nB\r\n 1, 1\r\nX\r\n"},
     };
@@ -269,13 +242,10 @@ TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
 }
 
 TEST_F(Files, DeleteThatFailsLosesNothing) {
-    open(records(3));
+    open(tinyRecords(3));
     const std::string before = readFile(st.puzfile);
     st.texts.puzNumNow = "2";
     EXPECT_FALSE(DeletePuzzleCommand(st, ui)); // answered No
-    st.autosolving = true;
-    EXPECT_FALSE(DeletePuzzleCommand(st, ui));
-    st.autosolving = false;
     {
         FileSizeLimit full(30); // the new content does not fit
         ui.yesNoAnswers = {true};
@@ -287,15 +257,14 @@ TEST_F(Files, DeleteThatFailsLosesNothing) {
     ui.yesNoAnswers = {true};
     EXPECT_FALSE(DeletePuzzleCommand(st, ui));
     EXPECT_FALSE(fs::exists(st.puzfile));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cancel AutoSolve first",
-                                                     "Unable to write file:\r\n" + st.puzfile,
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Unable to write file:\r\n" + st.puzfile,
                                                      "Unable to read file:\r\n" + st.puzfile}));
 }
 
 TEST_F(Files, ReplacingKeepsPermissionsOwnersAndLinks) {
     fs::permissions(dir.path(), fs::perms::all);
     const std::string file = path("p.vxt"), out = path("out.vxt");
-    writeFile(file, records(2));
+    writeFile(file, tinyRecords(2));
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(file.c_str(), 65534, 65534) | ::chown(dir.path().c_str(), 65534, 65534),
                   0);
@@ -305,28 +274,28 @@ TEST_F(Files, ReplacingKeepsPermissionsOwnersAndLinks) {
     EXPECT_TRUE(asOrdinaryUser([&] {
         ScriptedUserInterface ui;
         SortOptions o{path("in.vxt"), file};
-        writeFile(o.input, records(1));
+        writeFile(o.input, tinyRecords(1));
         ui.defaultYesNo = true;
         return !DeletePuzzleRecord(ui, file, 1) && !SortPuzzleFile(ui, o) &&
                ui.messages == std::vector<std::string>(2, "Cannot write to file:\r\n" + file);
     }));
-    EXPECT_EQ(readFile(file), records(2));
+    EXPECT_EQ(readFile(file), tinyRecords(2));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
     // A file of another owner that the user may write keeps its owner.
     if (::geteuid() == 0) {
-        writeFile(out, records(2));
+        writeFile(out, tinyRecords(2));
         fs::permissions(out, fs::perms(0666));
         EXPECT_TRUE(asOrdinaryUser([&] { return DeletePuzzleRecord(ui, out, 1); }));
         struct stat st {};
         EXPECT_TRUE(::stat(out.c_str(), &st) == 0 && st.st_uid == 0 && (st.st_mode & 0777) == 0666);
-        EXPECT_EQ(readFile(out), record(2));
+        EXPECT_EQ(readFile(out), tinyRecord(2));
     }
     // Both hard links of a file see the new content.
-    writeFile(out, records(3));
+    writeFile(out, tinyRecords(3));
     fs::create_hard_link(out, path("link.vxt"));
     EXPECT_TRUE(DeletePuzzleRecord(ui, out, 1));
     EXPECT_TRUE(fs::hard_link_count(out) == 2 && fs::equivalent(out, path("link.vxt")));
-    EXPECT_EQ(readFile(path("link.vxt")), record(2) + record(3));
+    EXPECT_EQ(readFile(path("link.vxt")), tinyRecord(2) + tinyRecord(3));
 }
 
 TEST_F(Files, TemporaryFilesOfEndedWritersAreRemoved) {
@@ -355,7 +324,7 @@ TEST_F(Files, TemporaryFilesOfEndedWritersAreRemoved) {
 }
 
 TEST_F(Files, SaveAsAsksBeforeOverwritingAndRefusesTheFileItself) {
-    open(records(2));
+    open(tinyRecords(2));
     writeFile(path("old.vxt"), "keep");
     writeFile(path("empty.vxt"), "");
     ui.fileAnswers = {"", path("old.vxt"), path("old.vxt"), path("empty.vxt"),
@@ -365,14 +334,14 @@ TEST_F(Files, SaveAsAsksBeforeOverwritingAndRefusesTheFileItself) {
     EXPECT_FALSE(SavePuzzleFileAsCommand(st, ui)); // No
     EXPECT_EQ(readFile(path("old.vxt")), "keep");
     EXPECT_TRUE(SavePuzzleFileAsCommand(st, ui)); // Yes
-    EXPECT_EQ(readFile(path("old.vxt")), records(2));
+    EXPECT_EQ(readFile(path("old.vxt")), tinyRecords(2));
     EXPECT_TRUE(SavePuzzleFileAsCommand(st, ui)); // an empty file: no question
-    EXPECT_EQ(readFile(path("empty.vxt")), records(2));
+    EXPECT_EQ(readFile(path("empty.vxt")), tinyRecords(2));
     EXPECT_FALSE(SavePuzzleFileAsCommand(st, ui)); // the same file, spelt otherwise
     fs::create_symlink(st.puzfile, path("link.vxt"));
     ui.fileAnswers = {path("link.vxt")};
     EXPECT_FALSE(SavePuzzleFileAsCommand(st, ui));
-    EXPECT_EQ(readFile(st.puzfile), records(2));
+    EXPECT_EQ(readFile(st.puzfile), tinyRecords(2));
     EXPECT_TRUE(ui.fileRequests[0].title == "Vextor" && ui.fileRequests[0].save);
     EXPECT_EQ(ui.log[2], "yesno: OverWrite file: " + path("old.vxt") + " ?");
     EXPECT_EQ(ui.messages,
@@ -385,7 +354,7 @@ TEST_F(Files, SaveAsAsksBeforeOverwritingAndRefusesTheFileItself) {
     ui.fileAnswers = {path("old.vxt")};
     ui.yesNoAnswers = {true};
     EXPECT_FALSE(SavePuzzleFileAsCommand(st, ui));
-    EXPECT_EQ(readFile(path("old.vxt")), records(2));
+    EXPECT_EQ(readFile(path("old.vxt")), tinyRecords(2));
     EXPECT_EQ(ui.messages.back(), "Error saving to file:\r\n" + path("old.vxt"));
 }
 
@@ -418,10 +387,6 @@ TEST_F(Files, BackupNames) {
     EXPECT_EQ(ui.messages.back(),
               "No free backup name: all 99 backups of this file exist:\r\n" + p);
     st.puzfile = path("noext");
-    st.autosolving = true;
-    EXPECT_FALSE(BackupPuzzleFileCommand(st, ui));
-    EXPECT_EQ(ui.messages.back(), "Cancel AutoSolve first");
-    st.autosolving = false;
     EXPECT_TRUE(BackupPuzzleFileCommand(st, ui) &&
                 ui.messages.back() == "File backed up as:\r\n" + path("noext;02"));
 
@@ -573,61 +538,6 @@ TEST_F(Sorting, ConvertTheOldLayout) {
     EXPECT_FALSE(ConvertPuzzleFile(ui, o.input, dir.folder() + "IN.vxt"));
     EXPECT_EQ(ui.messages[ui.messages.size() - 2], "Specify output file name");
     EXPECT_EQ(ui.messages.back(), "Input and output files cannot be same");
-}
-
-TEST_F(Files, RowLinesThatLeaveCellsUncoveredAreDamaged) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"blank row line", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n\r\n4,0 2\r\n"},
-        {"count of 0", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 0\r\n4,0 2\r\n"},
-        {"count that reads 0", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 x2\r\n4,0 2\r\n"},
-        {"negative count", "#1\r\nT\r\n 2, 3\r\n0,0 7, 2\r\n-4\r\n"},
-        {"last row short", "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 1\r\n"},
-    };
-    for (const auto& [name, content] : cases) {
-        ui.messages.clear();
-        EXPECT_FALSE(loadText(content)) << name;
-        EXPECT_EQ(ui.messages,
-                  std::vector<std::string>{"Error reading puzzle# 1 from file " + st.puzfile})
-            << name;
-    }
-    // Covering every cell, across a row end included, still loads.
-    EXPECT_TRUE(loadText("#1\r\nT\r\n 2, 3\r\nX 5\r\n\r\n"));
-    EXPECT_TRUE(loadText(kTiny));
-}
-
-TEST_F(Files, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
-    ASSERT_TRUE(loadText(kTiny));
-    st.manualmode = st.editmode = st.interactive = true;
-    // A valid 5 x 6 size, then too few row lines.
-    const std::string broken = kTiny + "#2\r\nBig\r\n 5, 6\r\nX X X X X X\r\nX 5\r\n";
-    writeFile(st.puzfile, broken);
-    EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 2));
-    ASSERT_EQ(st.grid.ncells, 30);
-    for (int i = 1; i <= st.grid.ncells; ++i)
-        EXPECT_TRUE(st.grid[i].left == cellLeft(st.grid.colOf(i)) &&
-                    st.grid[i].top == cellTop(st.grid.rowOf(i)))
-            << i;
-    EXPECT_EQ(std::pair(st.fit.gridWidth, st.fit.gridHeight),
-              std::pair(FitGridWindow(5, 6).gridWidth, FitGridWindow(5, 6).gridHeight));
-    EXPECT_FALSE(st.manualmode || st.editmode || st.interactive || st.puznum != 1);
-    // A fault before the grid is touched leaves the modes alone.
-    ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, 1));
-    st.manualmode = true;
-    EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 9));
-    EXPECT_TRUE(st.manualmode && st.grid.ncells == 9);
-}
-
-TEST_F(Files, TitlesKeepTheirBlanks) {
-    ASSERT_TRUE(loadText(kTiny));
-    const std::vector<std::string> titles = {" lead", "trail ",        "\tTab",
-                                             "   ",   "inner  blanks", " \"quoted\" "};
-    std::filesystem::remove(st.puzfile);
-    for (std::size_t k = 0; k < titles.size(); ++k)
-        ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, st.puzfile));
-    for (std::size_t k = 0; k < titles.size(); ++k) {
-        ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, static_cast<int>(k + 1)));
-        EXPECT_EQ(st.texts.title, titles[k]);
-    }
 }
 
 TEST(PuzzleFileReader, FindsWhatFindPuzzleFinds) {

@@ -1,21 +1,19 @@
 #include "base/text.h"
+#include "exact/exact_solver.h"
 #include "files/puzzle_file.h"
+#include "model/runs.h"
 #include "state/grid_commands.h"
+#include "state/layout_check.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <tuple>
 
 using namespace vextor;
-namespace test = vextor::test;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -43,29 +41,22 @@ std::string kinds(const AppState& st) {
     return out;
 }
 
-struct Loaded {
+struct PuzzleFile : ::testing::Test {
+    TempDir dir;
     AppState st{1};
     ScriptedUserInterface ui;
-    bool ok = false;
+    // Loads record n of a file holding `content`, the messages before cleared.
+    bool load(const std::string& content, int n = 1) {
+        ui.messages.clear();
+        st.puzfile = dir.file("p.vxt");
+        writeFile(st.puzfile, content);
+        return ReadPuzzle(st, ui, st.puzfile, n);
+    }
 };
-
-// Loads record n of a file holding `content`.
-std::unique_ptr<Loaded> load(const std::string& content, int n = 1) {
-    TempDir dir;
-    const std::string path = dir.file("p.vxt");
-    writeFile(path, content);
-    auto l = std::make_unique<Loaded>();
-    l->st.puzfile = path;
-    l->ok = ReadPuzzle(l->st, l->ui, path, n);
-    return l;
-}
 
 } // namespace
 
-TEST(PuzzleFile, TinyExampleWrittenByteForByte) {
-    TempDir dir;
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(PuzzleFile, TinyExampleWrittenByteForByte) {
     buildTiny(st);
     ASSERT_TRUE(AppendPuzzle(st, "Tiny", 1, true, dir.file("with.vxt")));
     ASSERT_TRUE(AppendPuzzle(st, "Tiny", 1, false, dir.file("without.vxt")));
@@ -91,12 +82,9 @@ TEST(PuzzleFile, TinyExampleWrittenByteForByte) {
     EXPECT_FALSE(AppendPuzzle(st, "Tiny", 1, false, dir.file("no-such-folder/x.vxt")));
 }
 
-TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
-    TempDir dir;
+TEST_F(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     const std::string path = dir.file("tiny.vxt");
     writeFile(path, kTinyWithSolution + kTinyWithSolution);
-    AppState st(1);
-    ScriptedUserInterface ui;
     BuildGrid(st, ui, 10, 10);
     st.grid[5].tick = st.greencol;
     st.puzfile = "/the/current/file.vxt";
@@ -132,28 +120,38 @@ TEST(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     EXPECT_EQ(recordText(st.grid, st.whitecol, st.texts.title, 1, true), kTinyWithSolution);
 }
 
-TEST(PuzzleFile, EmptyNineByNineForMinusOne) {
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(PuzzleFile, EmptyNineByNineForMinusOne) {
     test::makeGrid(st, {"X 3,4 .", "12 5,6 X"});
     st.puzfile = "x.vxt";
     st.puznum = 4;
     ASSERT_TRUE(ReadPuzzle(st, ui, "/no/such/file.vxt", -1));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(st.grid.ncells, 81);
+    EXPECT_EQ(test::gridRows(st), std::vector<std::string>(9, "- - - - - - - - -"));
     EXPECT_EQ(st.puznum * 10 + st.npuzzles, 11);
     EXPECT_EQ(st.texts.puzNumNow + st.texts.puzNumber + st.texts.caption, "1 of 1x.vxt");
-    for (int i = 1; i <= 81; ++i) {
-        const Square& s = st.grid[i];
-        EXPECT_FALSE(s.Black || s.known || s.Enabled || s.across || s.down) << i;
-        EXPECT_TRUE(s.BackColor == st.whitecol && s.Choices.empty());
-    }
 }
 
-TEST(PuzzleFile, WhiteCountsRunAcrossRowEnds) {
-    TempDir dir;
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(PuzzleFile, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
+    ASSERT_TRUE(load(kTinyLayout));
+    st.manualmode = st.editmode = st.interactive = true;
+    // A valid 5 x 6 size, then too few row lines.
+    EXPECT_FALSE(load(kTinyLayout + "#2\r\nBig\r\n 5, 6\r\nX X X X X X\r\nX 5\r\n", 2));
+    ASSERT_EQ(st.grid.ncells, 30);
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].left == cellLeft(st.grid.colOf(i)) &&
+                    st.grid[i].top == cellTop(st.grid.rowOf(i)))
+            << i;
+    EXPECT_EQ(std::pair(st.fit.gridWidth, st.fit.gridHeight),
+              std::pair(FitGridWindow(5, 6).gridWidth, FitGridWindow(5, 6).gridHeight));
+    EXPECT_FALSE(st.manualmode || st.editmode || st.interactive || st.puznum != 1);
+    // A fault before the grid is touched leaves the modes alone.
+    ASSERT_TRUE(ReadPuzzle(st, ui, st.puzfile, 1));
+    st.manualmode = true;
+    EXPECT_FALSE(ReadPuzzle(st, ui, st.puzfile, 9));
+    EXPECT_TRUE(st.manualmode && st.grid.ncells == 9);
+}
+
+TEST_F(PuzzleFile, WhiteCountsRunAcrossRowEnds) {
     // A count of 4 white cells runs from row 1 into row 2.
     test::makeGrid(st, {"X 2 3", "4 5 X", "5,0 8 9"});
     const std::string path = dir.file("runs.vxt");
@@ -168,10 +166,7 @@ TEST(PuzzleFile, WhiteCountsRunAcrossRowEnds) {
     EXPECT_EQ(kinds(back), "B W W W W B S5,0 W W ");
 }
 
-TEST(PuzzleFile, LargestGridWrittenCompletely) {
-    TempDir dir;
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(PuzzleFile, LargestGridWrittenCompletely) {
     // A pattern with every kind, the last cells white and runs over row ends.
     std::vector<std::string> rows;
     for (int i = 1; i <= 270; ++i) {
@@ -197,7 +192,7 @@ TEST(PuzzleFile, LargestGridWrittenCompletely) {
     EXPECT_EQ(back.fit.gridWidth, 18 * 624 + 150);
 }
 
-TEST(PuzzleFile, TokenReadingRules) {
+TEST_F(PuzzleFile, TokenReadingRules) {
     const std::pair<const char*, const char*> cases[] = {
         // Lower-case x, several spaces, LF line ends, text after "|" ignored.
         {"#1\nT\n 3, 3\n  x   0,3  0,4 |junk 9 9\n3,0    2\n4,0 2|\n",
@@ -206,22 +201,29 @@ TEST(PuzzleFile, TokenReadingRules) {
         {"#1\r\nT\r\n 2, 3\r\n0,0 0 abc 7, 2.5\r\n-4 X X\r\n", "S0,0 S7,0 W W B B "},
         // Counts round half to even: 2.5 -> 2, 3.5 -> 4.
         {"#1\r\nT\r\n 1, 8\r\nX 2.5 X 3.5\r\n", "B W W B W W W W "},
+        {"\xEF\xBB\xBF#4\r\nT\r\n 1, 2\r\nX 1\r\n", "B W "}, // a byte-order mark first
     };
     for (const auto& [content, cells] : cases) {
-        const auto l = load(content);
-        ASSERT_TRUE(l->ok) << content;
-        EXPECT_EQ(kinds(l->st), cells);
+        ASSERT_TRUE(load(content)) << content;
+        EXPECT_EQ(kinds(st), cells);
     }
 }
 
-TEST(PuzzleFile, TitlesWithCommasAndQuotesSurvive) {
-    TempDir dir;
-    AppState st(1);
-    ScriptedUserInterface ui;
+TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
     buildTiny(st);
-    const std::vector<std::string> titles = {
-        "Hard, really", "\"Quoted\" start", "a \"b\", c",        "#5 looks like a header",
-        "  \"  spaced", "trailing,",        "Plain title 12x12", ""};
+    const std::vector<std::string> titles = {"Hard, really",
+                                             "\"Quoted\" start",
+                                             "a \"b\", c",
+                                             "#5 looks like a header",
+                                             "  \"  spaced",
+                                             "trailing,",
+                                             "Plain title 12x12",
+                                             "",
+                                             " lead",
+                                             "trail ",
+                                             "\tTab",
+                                             "   ",
+                                             "inner  blanks"};
     const std::string path = dir.file("titles.vxt");
     for (std::size_t k = 0; k < titles.size(); ++k)
         ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, path));
@@ -238,23 +240,20 @@ TEST(PuzzleFile, TitlesWithCommasAndQuotesSurvive) {
     EXPECT_EQ(titleLine("two\r\nlines"), "two  lines");
 
     // Older files: an unquoted comma cuts the title; the size line is still its own.
-    const auto old = load("#1\r\nOld, title\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
-    ASSERT_TRUE(old->ok);
-    EXPECT_EQ(old->st.texts.title + old->st.texts.gridSize, "Old3x3");
+    ASSERT_TRUE(load("#1\r\nOld, title\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"));
+    EXPECT_EQ(st.texts.title + st.texts.gridSize, "Old3x3");
     EXPECT_EQ(parseTitle("  padded  "), "padded");
     EXPECT_EQ(parseTitle("\"unterminated, title"), "unterminated, title");
     EXPECT_EQ(parseTitle("\"closed\" rest, more"), "closed");
 }
 
-TEST(PuzzleFile, SolutionTokens) {
+TEST_F(PuzzleFile, SolutionTokens) {
     EXPECT_EQ(parseSolution("X 0,3 0,4|X 0,3 0,4"), (std::vector<std::string>{"X", "0,3", "0,4"}));
     EXPECT_EQ(parseSolution("3,0 2|3,0  1"), (std::vector<std::string>{"3,0", "", "1"}));
     EXPECT_TRUE(parseSolution("3,0 2").empty());
     EXPECT_TRUE(parseSolution("3,0 2|").empty());
 
     // A white cell without candidates writes an empty token.
-    AppState st(1);
-    ScriptedUserInterface ui;
     buildTiny(st);
     st.grid[5].Choices.clear();
     st.grid[9].Choices = "123";
@@ -269,7 +268,7 @@ TEST(PuzzleFile, SolutionTokens) {
               "/1/x/");
 
     // A row starting with an empty white cell loses that token to trimming; no "X" lands in it.
-    vextor::test::makeGrid(st, {"X 0,3 0,4", "3,0 . .", ". . X"});
+    makeGrid(st, {"X 0,3 0,4", "3,0 . .", ". . X"});
     st.grid[8].Choices = "2";
     const auto lines = rowLines(st.grid, st.whitecol, true);
     EXPECT_EQ(lines[2], "X|2 X");
@@ -278,34 +277,20 @@ TEST(PuzzleFile, SolutionTokens) {
     EXPECT_EQ(st.grid[7].Choices + "/" + st.grid[8].Choices, "/2");
 }
 
-TEST(PuzzleFile, ByteOrderMarkBeforeTheFirstRecord) {
-    TempDir dir;
-    ScriptedUserInterface ui;
-    const std::string path = dir.file("bom.vxt");
-    writeFile(path, "\xEF\xBB\xBF" + kTinyWithSolution);
-    EXPECT_EQ(CountPuzzles(path, ui), 1);
-    std::istringstream in("\xEF\xBB\xBF#4\r\n");
-    EXPECT_EQ(FindPuzzle(in, 1), 4);
-    AppState st(1);
-    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
-    EXPECT_EQ(st.texts.title, "Tiny");
-    EXPECT_TRUE(readRecord(path, 1) && readRecord(path, 1)->lines.size() == 3u);
-}
-
-TEST(PuzzleFile, SizesAndMalformedRecords) {
+TEST_F(PuzzleFile, SizesAndMalformedRecords) {
     // Sizes and counts in range load; everything else ends in the read error.
     const std::vector<std::pair<std::string, int>> good = {
         {"#1\r\nT\r\n 3, 3\r\nX 2\r\nX 2\r\nX 2\r\n", 9},
         {"#1\r\nT\r\n15,18\r\n270\r\n" + std::string(14, '\n'), 270},
         {"#1\r\nT\r\n 4 5\r\n20\r\n\r\n\r\n\r\n", 20},
+        {"#1\r\nT\r\n 2, 3\r\nX 5\r\n\r\n", 6}, // cells covered across a row end
     };
     for (const auto& [content, cells] : good) {
-        const auto l = load(content);
-        EXPECT_TRUE(l->ok) << content;
-        EXPECT_EQ(l->st.grid.ncells, cells);
+        EXPECT_TRUE(load(content)) << content;
+        EXPECT_EQ(st.grid.ncells, cells);
     }
-    const auto tall = load("#1\r\nTall\r\n 16, 9\r\nX\r\n");
-    EXPECT_EQ(tall->st.texts.title + tall->st.texts.gridSize, "Tall16x9"); // set before the fault
+    load("#1\r\nTall\r\n 16, 9\r\nX\r\n");
+    EXPECT_EQ(st.texts.title + st.texts.gridSize, "Tall16x9"); // set before the fault
     std::vector<std::string> bad = {
         std::string("#1\r\n\x01\xff\x00\x80 \r\n\x7f\x00,\x02\r\n", 17),
         "#1\r\nT\r\n 3, 3\r\n99999999999999999999\r\n\r\n\r\n",
@@ -316,17 +301,48 @@ TEST(PuzzleFile, SizesAndMalformedRecords) {
         "#1\r\nT\r\n",
         "#1",
         "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n#2\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n",
+        // Row lines that leave cells uncovered: blank, a count of 0 or one that
+        // reads 0, a negative count, the last row short.
+        "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n\r\n4,0 2\r\n",
+        "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 0\r\n4,0 2\r\n",
+        "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 x2\r\n4,0 2\r\n",
+        "#1\r\nT\r\n 2, 3\r\n0,0 7, 2\r\n-4\r\n",
+        "#1\r\nT\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 1\r\n",
     };
     for (const char* size : {" 16, 9", " 0, 9", " 9, 0", " 9, 19", "-3, 5", " 5,-3", "", " 7"})
         bad.push_back(std::string("#1\r\nT\r\n") + size + "\r\n3\r\n3\r\n3\r\n");
     for (const std::string& content : bad) {
-        const auto l = load(content);
-        EXPECT_FALSE(l->ok) << content;
-        ASSERT_EQ(l->ui.messages.size(), 1u) << content;
-        EXPECT_EQ(l->ui.messages[0].rfind("Error reading puzzle# 1 from file ", 0), 0u);
-        EXPECT_EQ(std::tuple(l->ui.busyDepth, l->ui.hiddenDepth), std::tuple(0, 0));
-
-        EXPECT_EQ(l->st.grid.ncells, l->st.grid.rows * l->st.grid.cols) << content;
+        EXPECT_FALSE(load(content)) << content;
+        EXPECT_EQ(ui.messages,
+                  std::vector<std::string>{"Error reading puzzle# 1 from file " + st.puzfile});
+        EXPECT_EQ(std::tuple(ui.busyDepth, ui.hiddenDepth), std::tuple(0, 0));
+        EXPECT_EQ(st.grid.ncells, st.grid.rows * st.grid.cols) << content;
     }
-    EXPECT_TRUE(load(bad[8], 2)->ok); // the record after a short one is whole
+    EXPECT_TRUE(load(bad[8], 2)); // the record after a short one is whole
+}
+
+// The shipped sample puzzles: each loads, passes the layout check, has exactly
+// one solution, says its size in its title, and is written back byte for byte.
+TEST_F(PuzzleFile, ShippedSamplesLoadAreSoundAndRoundTrip) {
+    const std::string file = (test::resourcesDir() / "puzzles.vxt").string();
+    const int count = CountPuzzles(file, ui);
+    ASSERT_GE(count, 4);
+    std::string rewritten;
+    for (int n = 1; n <= count; ++n) {
+        ASSERT_TRUE(ReadPuzzle(st, ui, file, n)) << n;
+        FindRuns(st.grid);
+        EXPECT_FALSE(CheckLayout(st, ui, true)) << n;
+        const ExactResult r = CountSolutions(st.grid, 2);
+        EXPECT_TRUE(r.count == 1 && !r.unknown) << n;
+        const std::string size =
+            std::to_string(st.grid.rows) + " x " + std::to_string(st.grid.cols);
+        EXPECT_EQ(st.texts.title.rfind(size + " ", 0), 0u) << st.texts.title;
+        const auto record = readRecord(file, n);
+        ASSERT_TRUE(record) << n;
+        EXPECT_EQ(record->number, n);
+        applySolution(st.grid, st.whitecol, record->lines);
+        rewritten += recordText(st.grid, st.whitecol, st.texts.title, n, true);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(rewritten, readFile(file));
 }

@@ -2,6 +2,7 @@
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
+#include "files/puzzle_file.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
 #include "model/grid_checks.h"
@@ -15,10 +16,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::gridRows;
-using vextor::test::makeGrid;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
+using namespace vextor::test;
 using Cells = std::vector<int>;
 using Texts = std::vector<std::string>;
 
@@ -64,6 +62,24 @@ struct SmallPuzzle : ::testing::Test {
     }
 };
 
+// Solving by hand never follows run lists of cells that are gone. Records: 5 x 5;
+// 3 x 3 solved by 2 1 / 1 3; 3 x 3 with one row line missing.
+struct StaleRuns : SmallPuzzle {
+    const std::string path = dir.file("p.vxt");
+    void SetUp() override {
+        SmallPuzzle::SetUp();
+        writeFile(path, "#1\r\nFive\r\n 5, 5\r\nX 0,3 0,4 X X\r\n3,0 2 X X\r\n"
+                        "4,0 2 X X\r\nX X X X X\r\nX X X X X\r\n"
+                        "#2\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n"
+                        "#3\r\nCut\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n");
+        st.puzfile = path;
+    }
+    std::function<void()> loadFirstOnPump = [this] {
+        ui.onPump = nullptr;
+        ReadPuzzle(st, ui, path, 1);
+    };
+};
+
 } // namespace
 
 TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
@@ -86,7 +102,7 @@ TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
     EXPECT_EQ(st.curcell, 5);
     EXPECT_TRUE(ticked(0) == Cells{5} && ticked(st.greencol) == Cells{5}); // the cursor only
     EXPECT_TRUE(clueColours() == "RRRR" && st.grid[1].acrosscol == st.blackcol);
-    EXPECT_EQ(vextor::test::readFile(st.undofile), ",,,,12,13,,12,1245,\r\n");
+    EXPECT_EQ(readFile(st.undofile), ",,,,12,13,,12,1245,\r\n");
     EXPECT_TRUE(ui.messages.empty());
     makeGrid(st, {"7 X", "X X"}); // a white first cell in no run loses its entry
     start();
@@ -206,6 +222,9 @@ TEST_F(SmallPuzzle, CursorKeys) {
 TEST_F(SmallPuzzle, DigitKeysEnterAndDeleteResets) {
     start();
     digitKey(0);
+    digitKey(10);
+    menu(5, -1); // Cancel
+    menu(5, 9);  // no item
     EXPECT_TRUE(st.grid[5].Choices == "12" && st.undolist.empty());
     digitKey(1);
     EXPECT_TRUE(st.grid[5].Choices == "1" && st.grid[5].tick == st.greencol); // cursor re-marked
@@ -334,4 +353,66 @@ TEST_F(SmallPuzzle, CheckAsYouGoColoursAfterEntriesAndUndo) {
     StopManualSolve(st, ui); // leaves the mode and its marks, keeps the entries
     EXPECT_TRUE(!st.manualmode && clueColours() == "BBBB" && ticked(0).empty() &&
                 st.grid[5].Choices == "1" && st.undolist.empty());
+}
+
+TEST_F(StaleRuns, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
+    StartManualSolve(st, ui);
+    put(7, 2);
+    ASSERT_TRUE(st.manualmode);
+    ui.messages.clear();
+    EXPECT_TRUE(!ReadPuzzle(st, ui, path, 3) && st.grid.ncells == 9);
+    for (int i = 1; i <= st.grid.ncells; ++i) // every run list names cells of the grid only
+        for (const auto* run : {&st.grid[i].cellsacross, &st.grid[i].cellsdown})
+            for (int j : *run)
+                EXPECT_TRUE(st.grid.valid(j)) << "cell " << i << " names " << j;
+    EXPECT_FALSE(st.manualmode);
+    VerifyManualSolve(st, ui);
+    UndoLastEntry(st, ui);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error reading puzzle# 3 from file " + path,
+                                                     "Verify in Manual Solve mode only",
+                                                     "Undo in Manual Solve mode only"}));
+    // The empty grid drops the run lists as well.
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 1));
+    StartManualSolve(st, ui);
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, -1));
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].cellsacross.empty() && st.grid[i].cellsdown.empty()) << i;
+}
+
+TEST_F(StaleRuns, ALoadWhileVerifyingStopsTheCheck) {
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
+    StartManualSolve(st, ui);
+    for (const auto& [cell, digit] : {std::pair{5, 2}, {6, 1}, {8, 1}})
+        put(cell, digit);
+    // The last digit fills the grid; while its check lets events run, record 1 is loaded.
+    ui.onPump = loadFirstOnPump;
+    ui.messages.clear();
+    put(9, 3);
+    EXPECT_TRUE(st.grid.ncells == 25 && ui.messages.empty()); // no "Well done..."
+
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_EQ(st.grid[i].tick, 0) << i;
+    // The same through Verify Manual Solve: nothing is coloured on the new cells.
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
+    StartManualSolve(st, ui);
+    ui.onPump = loadFirstOnPump;
+    VerifyManualSolve(st, ui);
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_TRUE(st.grid[i].acrosscol == st.blackcol && st.grid[i].downcol == st.blackcol) << i;
+}
+
+TEST_F(StaleRuns, RunListsBeyondTheGridAreNotFollowed) {
+    ASSERT_TRUE(ReadPuzzle(st, ui, path, 2));
+    StartManualSolve(st, ui);
+    // Run lists as a replaced, larger grid left them.
+    st.grid[4].cellsacross = {5, 6, 4000};
+    st.grid[2].cellsdown = {5, 8, 5000};
+    put(5, 2);
+    put(6, 1);
+    VerifyManualSolve(st, ui);
+    UndoLastEntry(st, ui);
+    UndoLastEntry(st, ui);
+    UndoLastEntry(st, ui); // the restart
+    EXPECT_EQ(st.grid[5].Choices, st.grid[5].Choices0);
 }

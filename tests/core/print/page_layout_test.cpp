@@ -8,9 +8,7 @@
 
 using namespace vextor;
 using namespace vextor::print;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
 
 namespace {
 
@@ -49,6 +47,14 @@ std::string record(int n, const std::string& title, int rows = 3) {
 
 const double kCw = 1.1 * kCellWidth;
 
+struct PrintCommands : ::testing::Test {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    AppState st{1};
+    ScriptedUserInterface ui;
+    Collect sink;
+};
+
 } // namespace
 
 TEST(PageLayout, ScaleAndTextSizeFollowTheRows) {
@@ -66,6 +72,12 @@ TEST(PageLayout, ScaleAndTextSizeFollowTheRows) {
         EXPECT_TRUE(header.text == "Puzzle Number4 : T" && header.bold);
         EXPECT_DOUBLE_EQ(header.points, 10 / c.scale);
         EXPECT_DOUBLE_EQ(header.y, c.scale * kBottomOrigin);
+        EXPECT_DOUBLE_EQ(header.x, kLeft + kCw);
+        const DrawOp& footer = sec.ops.back(); // under the grid
+        EXPECT_TRUE(footer.text == "foot" && footer.x == kLeft + kCw &&
+                    footer.points == 7 / c.scale);
+        EXPECT_NEAR(footer.y, c.scale * (kBottomOrigin + 250) + c.rows * 1.1 * kCellHeight + 100,
+                    1e-9);
     }
 }
 
@@ -144,56 +156,41 @@ TEST(PageLayout, OversizedPagesShrinkToFit) {
     }
 }
 
-TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
-    TempDir dir;
-    const std::string file = dir.file("p.vxt");
+TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
     // Header number 2 appears twice; 4 is missing.
     writeFile(file, record(1, "One") + record(2, "Two") + record(2, "Again") + record(3, "Three") +
                         record(5, "Five"));
-    AppState st(1);
     const struct {
         int from, to;
         bool solution;
-        std::vector<std::vector<std::string>> headers; // per page
-        std::vector<std::string> messages;
+        const char* pages; // the section headers of each page, in brackets
+        int notFound;
     } cases[] = {
-        {1,
-         3,
-         false,
-         {{"Puzzle Number1 : One", "Puzzle Number2 : Two"}, {"Puzzle Number3 : Three"}},
-         {}},
-        {2, 2, true, {{"Puzzle Number2 : Two", "Solution Number2 : Two"}}, {}},
-        {4,
-         5,
-         true,
-         {{}, {"Puzzle Number5 : Five", "Solution Number5 : Five"}},
-         {"4 Not found", "4 Not found"}},
-        {3, 2, true, {}, {}},
+        {1, 3, false, "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]", 0},
+        {2, 2, true, "[Puzzle Number2 : Two|Solution Number2 : Two]", 0},
+        {4, 5, true, "[][Puzzle Number5 : Five|Solution Number5 : Five]", 2},
+        {3, 2, true, "", 0},
     };
     for (const auto& c : cases) {
-        ScriptedUserInterface ui;
-        Collect sink;
+        ui.messages.clear();
+        sink.pages.clear();
         const int pages = PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution}, sink, "f");
-        EXPECT_EQ(pages, static_cast<int>(c.headers.size()));
-        ASSERT_EQ(sink.pages.size(), c.headers.size()) << c.from;
-        for (std::size_t p = 0; p < c.headers.size(); ++p) {
-            std::vector<std::string> got;
-            for (const Section& sec : sink.pages[p].sections)
-                got.push_back(sec.ops.front().text);
-            EXPECT_EQ(got, c.headers[p]) << c.from << " page " << p;
+        std::string got;
+        for (const Page& page : sink.pages) {
+            got += "[";
+            for (const Section& sec : page.sections)
+                got += (&sec == &page.sections.front() ? "" : "|") + sec.ops.front().text;
+            got += "]";
         }
-        EXPECT_EQ(ui.messages, c.messages) << c.from;
+        EXPECT_EQ(got, c.pages) << c.from;
+        EXPECT_EQ(pages, static_cast<int>(sink.pages.size()));
+        EXPECT_EQ(ui.messages, std::vector<std::string>(c.notFound, "4 Not found")) << c.from;
         EXPECT_EQ(ui.busyDepth, 0);
     }
 }
 
-TEST(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
-    TempDir dir;
-    const std::string file = dir.file("p.vxt");
+TEST_F(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
     writeFile(file, record(1, "One") + "#2\r\nBig\r\n 16, 3\r\nX 2\r\n" + record(3, "Three"));
-    AppState st(1);
-    ScriptedUserInterface ui;
-    Collect sink;
     EXPECT_EQ(PrintPuzzlesFromFile(st, ui, {file, 1, 3, false}, sink, "f"), 2);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Error reading puzzle# 2 from file " + file});
     ASSERT_EQ(sink.pages.size(), 2u);
@@ -205,9 +202,7 @@ TEST(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
               std::vector<std::string>{"Cannot read the file " + dir.file("none.vxt")});
 }
 
-TEST(PrintCommands, DialogChecksAndTag) {
-    TempDir dir;
-    const std::string file = dir.file("p.vxt");
+TEST_F(PrintCommands, DialogChecksAndTag) {
     writeFile(file, record(1, "One") + record(2, "Two"));
     const struct {
         std::string file, from, to;
@@ -220,7 +215,7 @@ TEST(PrintCommands, DialogChecksAndTag) {
         {dir.file("none.vxt"), "1", "1", "No puzzles in this file: " + dir.file("none.vxt")},
     };
     for (const auto& c : cases) {
-        ScriptedUserInterface ui;
+        ui.messages.clear();
         const auto r = CheckPrintRequest(ui, c.file, c.from, c.to, true);
         EXPECT_EQ(r.has_value(), c.message.empty()) << c.from << c.to;
         EXPECT_EQ(ui.messages.empty() ? "" : ui.messages[0], c.message);
@@ -236,16 +231,12 @@ TEST(PrintCommands, DialogChecksAndTag) {
     EXPECT_FALSE(parseRequestTag("")); // the close box leaves the Tag empty
 }
 
-TEST(PrintCommands, CurrentPuzzlePrintsTheGridAndItsContents) {
-    TempDir dir;
-    AppState st(1);
+TEST_F(PrintCommands, CurrentPuzzlePrintsTheGridAndItsContents) {
     st.apppath = dir.folder();
     st.setWorkingFiles();
     writeFile(st.currentpuzfile, record(9, "Old"));
     test::makeGrid(st, {"X 0,3 0,4", "3,0 2 1", "4,0 13 3"});
     st.texts.title = "Now";
-    ScriptedUserInterface ui;
-    Collect sink;
     ASSERT_EQ(PrintCurrentPuzzle(st, ui, sink, "f"), 1);
     ASSERT_EQ(sink.pages[0].sections.size(), 2u);
     const Section& sol = sink.pages[0].sections[1];

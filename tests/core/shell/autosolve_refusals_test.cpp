@@ -1,7 +1,10 @@
 // While AutoSolve works, commands that would change things refuse with one
 // message; so does Edit while the puzzle is solved by hand.
+#include "create/batch_create.h"
+#include "create/random_layout.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
+#include "files/file_management.h"
 #include "manual/manual_solve.h"
 #include "model/grid_checks.h"
 #include "shell/toolbar_commands.h"
@@ -42,6 +45,20 @@ TEST(AutoSolveRefusals, CommandsSayCancelAutoSolveFirst) {
         {"Number", PuzNumEnterCommand},
         {"Print", PrintButtonAllowed},
         {"Create", CreateButtonAllowed},
+        {"View Solution", done(ViewSolutionCommand)},
+        {"Delete", DeletePuzzleCommand},
+        {"Backup", BackupPuzzleFileCommand},
+        {"Random", done(CreateNewRandomCommand)},
+        {"Auto", done([](AppState& st, UserInterface& ui) {
+             CreateDialogForm f;
+             AutoCreateCommand(st, ui, f, [](CreateDialogForm&) { ADD_FAILURE() << "dialog"; });
+         })},
+        {"Add Puzzle",
+         [](AppState& st, UserInterface& ui) {
+             CreateDialogForm f;
+             return AddPuzzleCommand(st, ui, f,
+                                     [](CreateDialogForm&) { ADD_FAILURE() << "dialog"; });
+         }},
         {"Edit by hand", EditCommand, "Cannot edit in ManualSolve mode"},
     };
     for (const auto& [name, command, refusal] : commands) {

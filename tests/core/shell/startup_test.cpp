@@ -8,10 +8,8 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::readFile;
-using vextor::test::ScriptedUserInterface;
-using vextor::test::TempDir;
-using vextor::test::writeFile;
+using namespace vextor::test;
+using Texts = std::vector<std::string>;
 
 namespace {
 
@@ -104,30 +102,30 @@ TEST_F(StartUpFixture, ConfiguredFileAndSchemeAreLoaded) {
 }
 
 TEST_F(StartUpFixture, DamagedOrMissingFilesFallBackQuietlyWhereTheyShould) {
-    // A configuration of two lines is damaged: its scheme is replaced.
-    writeFile(cfg(), "01-02-2026 03:04:05\r\nteal.sch\r\n");
     writeFile(dir.file("teal.sch"), tealScheme());
-    StartUp(st, ui, dir.path().string());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], configMessage("new file will be created"));
-    EXPECT_EQ(configLines(cfg())[1], "default.sch");
-    EXPECT_EQ(st.whitecol, packColour(255, 255, 255));
-    // A missing configured puzzle file: the empty grid, no message, the path kept for Exit.
-    AppState st2(1);
-    ScriptedUserInterface ui2;
-    writeFile(cfg(), "x\r\ndefault.sch\r\n/nowhere/gone.vxt\r\n");
-    StartUp(st2, ui2, dir.path().string());
-    EXPECT_TRUE(ui2.messages.empty() && st2.grid.ncells == 81);
-    EXPECT_EQ(st2.puzfile, "/nowhere/gone.vxt");
-    // An unreadable first record: the read error, then the empty grid.
-    AppState st3(1);
-    ScriptedUserInterface ui3;
     writeFile(dir.file("bad.vxt"), "no records here\r\n");
-    writeFile(cfg(), "x\r\ndefault.sch\r\n" + dir.file("bad.vxt") + "\r\n");
-    StartUp(st3, ui3, dir.path().string());
-    ASSERT_EQ(ui3.messages.size(), 1u);
-    EXPECT_EQ(ui3.messages[0], "Error reading puzzle# 1 from file " + dir.file("bad.vxt"));
-    EXPECT_TRUE(st3.grid.ncells == 81 && st3.texts.caption.empty());
+    const std::string bad = dir.file("bad.vxt");
+    const struct {
+        std::string config, message, puzfile;
+    } cases[] = {
+        // Two lines are a damaged configuration: written anew, with the default scheme.
+        {"01-02-2026 03:04:05\r\nteal.sch\r\n", configMessage("new file will be created"),
+         dir.folder() + "puzzles.vxt"},
+        // A missing configured puzzle file: no message, the path kept for Exit.
+        {"x\r\ndefault.sch\r\n/nowhere/gone.vxt\r\n", "", "/nowhere/gone.vxt"},
+        // An unreadable first record: the read error.
+        {"x\r\ndefault.sch\r\n" + bad + "\r\n", "Error reading puzzle# 1 from file " + bad, bad},
+    };
+    for (const auto& c : cases) {
+        AppState s(1);
+        ScriptedUserInterface u;
+        writeFile(cfg(), c.config);
+        StartUp(s, u, dir.path().string());
+        EXPECT_EQ(u.messages, c.message.empty() ? Texts{} : Texts{c.message});
+        EXPECT_EQ(configLines(cfg())[1], "default.sch");
+        EXPECT_TRUE(s.puzfile == c.puzfile && s.grid.ncells == 81 && s.texts.caption.empty());
+        EXPECT_EQ(s.whitecol, packColour(255, 255, 255)) << c.puzfile;
+    }
 }
 
 TEST_F(StartUpFixture, ConfigurationThatCannotBeCreatedStillStarts) {
