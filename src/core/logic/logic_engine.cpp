@@ -909,8 +909,10 @@ struct LogicEngine::Impl {
         out += words::cellGroup(grid, area.cells) + ", add up to " + std::to_string(area.total);
         if (static_cast<int>(area.cells.size()) != nopen) {
             std::vector<int> cells(open, open + nopen);
-            out += "; without the digits already known, " + words::cellGroup(grid, cells) +
-                   (nopen == 1 ? " is " : " add up to ") + std::to_string(rest);
+            out += "; without the digits already known, " + words::cellGroup(grid, cells);
+            if (nopen == 1)
+                return out + " is " + std::to_string(rest) + ".";
+            out += " add up to " + std::to_string(rest);
         }
         return out + ", so " + words::changesPhrase(grid, s, step.changes) + ".";
     }
