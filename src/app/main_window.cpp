@@ -211,7 +211,7 @@ void MainWindow::buildControls() {
     seqLabel_ = makeLabel(this, "Label2", "Seq#", 4080, 400, 600, 276);
     difficulty_ =
         makeLabel(this, "Difficulty", QString(), kDifficultyLeft, 72, kDifficultyWidth, 276);
-    difficulty_->setToolTip("Difficulty: easy, medium, hard or very hard, and 1 to 100");
+    difficulty_->setToolTip("Difficulty: easy, medium, hard, expert or trial, and 1 to 100");
     puzNumber_ = makeLabel(this, "puznumber", QString(), 5424, 400, 1200, 276);
 
     puzNumNow_ = new QLineEdit("1", this);

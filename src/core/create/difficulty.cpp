@@ -1,110 +1,19 @@
 #include "create/difficulty.h"
 
-#include "base/silent_user_interface.h"
 #include "base/text.h"
-#include "model/grid_checks.h"
-#include "solver/autosolve.h"
-#include "solver/deduce.h"
-#include "solver/remainder_rules.h"
-#include "solver/rules.h"
-#include "solver/sum_bounds.h"
-#include "solver/sum_combos.h"
-
-#include <algorithm>
+#include "logic/logic_rating.h"
 
 namespace vextor {
 
-namespace {
-
-constexpr const char* kWords[] = {"easy", "medium", "hard", "very hard"};
-
-// Applies every family up to `top` once; true on a contradiction.
-bool applyFamilies(AppState& st, RuleFamily top) {
-    RemoveSingles(st);
-    if (CompleteLastCell(st))
-        return true;
-    if (top >= RuleFamily::Pairs) {
-        PairRunComplements(st);
-        FindSameChoices(st);
-        CheckMaxSums(st);
-    }
-    if (top >= RuleFamily::Remainder) {
-        if (ApplyRemainderCombos(st))
-            return true;
-        TestPairPair(st);
-        TestPairTriple(st);
-    }
-    return false;
-}
-
-std::string choicesOf(const Grid& g) {
-    std::string out;
-    for (int i = 1; i <= g.ncells; ++i) {
-        out += g[i].Choices;
-        out += ',';
-    }
-    return out;
-}
-
-// A copy of the state that talks to nobody and writes no working file.
-AppState quietCopy(const AppState& st) {
-    AppState a = st;
-    a.rng.reseed(1);
-    a.startupfile.clear();
-    a.retractfile.clear();
-    a.undofile.clear();
-    a.autosolving = false;
-    a.cancelsolve = false;
-    a.interactive = false;
-    return a;
-}
-
-} // namespace
-
 Difficulty RatePuzzle(const AppState& st) {
+    const LogicSolve solve = SolveLogically(st.grid, false);
+    const LogicRating r = RateSolve(solve);
     Difficulty d;
-    SilentUserInterface quiet;
-    {
-        AppState a = quietCopy(st);
-        a.maxtries = 2 * a.grid.rows * a.grid.cols;
-        const SolveOutcome o = RunAutoSolve(a, quiet, false);
-        if (o == SolveOutcome::Guessed || o == SolveOutcome::GaveUp) {
-            d.rated = true;
-            d.guessFree = false;
-            d.hardest = RuleFamily::Guessing;
-            // Gave up at the try limit: as hard as the scale goes.
-            d.guesses = a.solver.guessesApplied;
-            d.word = kWords[3];
-            d.number = 75 + (o == SolveOutcome::GaveUp ? 25 : std::clamp(d.guesses, 1, 25));
-            return d;
-        }
-        if (o != SolveOutcome::Solved)
-            return d;
-    }
-    // Solved by deduction: the simplest families first, each to a fixpoint.
-    AppState b = quietCopy(st);
-    Grid& g = b.grid;
-    for (int i = 1; i <= g.ncells; ++i)
-        g[i].Choices.clear();
-    InitCandidates(b);
-    d.rated = true;
-    d.hardest = RuleFamily::Remainder; // AutoSolve's own order may need them all
-    const int bound = SolverLoopBound(g);
-    for (const RuleFamily f : {RuleFamily::Singles, RuleFamily::Pairs, RuleFamily::Remainder}) {
-        for (int pass = 0; pass < bound; ++pass) {
-            const std::string before = choicesOf(g);
-            if (applyFamilies(b, f) || choicesOf(g) == before)
-                break;
-            ++d.passes;
-        }
-        if (IsGridFullNoEvents(g) && IsGridSolved(g)) {
-            d.hardest = f;
-            break;
-        }
-    }
-    const int level = static_cast<int>(d.hardest);
-    d.word = kWords[level];
-    d.number = 25 * level + std::clamp(d.passes, 1, 25);
+    d.rated = r.rated;
+    d.solved = r.solved;
+    d.tier = r.solved ? solve.highestTier : kTopTier + 1;
+    d.word = r.word;
+    d.number = r.number;
     return d;
 }
 

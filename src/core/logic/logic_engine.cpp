@@ -274,6 +274,11 @@ struct LogicEngine::Impl {
     std::vector<RunMemo> memo;
     bool words = true;
     int easy = 0;
+    // The one-step test tries the digits of cells with at most three
+    // candidates, a chain assumes a digit of a cell with two: what a person
+    // tries, and on the largest grids the cost of a hint stays small.
+    int oneStepCells = 3;
+    int chainCells = 2;
     // Scratch of the one-step test and of chains.
     LogicState scratch, levelState;
     std::vector<int> touched, firstLevel;
@@ -1011,7 +1016,7 @@ struct LogicEngine::Impl {
     int findOneStep(const LogicState& s, LogicStep* out) {
         for (const int c : whites) {
             const Mask m = s[static_cast<std::size_t>(c)];
-            if ((m & kPlacedFlag) || bits(m) < 2)
+            if ((m & kPlacedFlag) || bits(m) < 2 || bits(m) > oneStepCells)
                 continue;
             for (Mask a = static_cast<Mask>(m & kAllDigits); a;
                  a = static_cast<Mask>(a & (a - 1))) {
@@ -1078,7 +1083,7 @@ struct LogicEngine::Impl {
         std::vector<Try> tries;
         for (const int c : whites) {
             const Mask m = s[static_cast<std::size_t>(c)];
-            if ((m & kPlacedFlag) || bits(m) < 2)
+            if ((m & kPlacedFlag) || bits(m) < 2 || bits(m) > chainCells)
                 continue;
             for (Mask a = static_cast<Mask>(m & kAllDigits); a; a = static_cast<Mask>(a & (a - 1)))
                 tries.push_back({c, digitOf(a), true});

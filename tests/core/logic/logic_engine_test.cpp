@@ -181,7 +181,7 @@ TEST(LogicEngine, EachTechniqueWhereItIsTheStepAndWhereItMustNotFire) {
         {{"X X 0,17 0,34", "23,0 . . .", "X 13,3 . .", "X . 0,10 .", "8,0 . . .", "X 6,3 . .",
           "9,0 . . .", "12,0 . . ."},
          4,
-         "chain: r6c3-1"},
+         "chain: r7c2=1"},
         // Two solutions: no tier finds anything, the engine never guesses.
         {{"X 0,4 0,4", "4,0 . .", "4,0 . ."}, 4, "stuck"},
         // A run that cannot be filled.
