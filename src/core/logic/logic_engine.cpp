@@ -1051,7 +1051,8 @@ struct LogicEngine::Impl {
                             text += "then by " + runName(why.via) + " " +
                                     words::wouldPhrase(grid, s, why.changes) + ", and ";
                         text += runName(why.failed) + " could not be filled; so " +
-                                cellName(grid, c) + " cannot be " + std::to_string(d) + ".";
+                                cellName(grid, c) + " cannot be " + std::to_string(d) +
+                                otherDigit(*out) + ".";
                         out->sentence = text;
                     }
                 }
@@ -1166,10 +1167,17 @@ struct LogicEngine::Impl {
                 if (!links.empty())
                     text += words::joinPhrases(links) + ", and ";
                 out->sentence = text + end + ". So " + cellName(grid, t.cell) + " cannot be " +
-                                std::to_string(t.digit) + ".";
+                                std::to_string(t.digit) + otherDigit(*out) + ".";
             }
         }
         return static_cast<int>(Technique::Chain);
+    }
+
+    // ": it is 7" when the step's one removal leaves the cell one digit.
+    static std::string otherDigit(const LogicStep& step) {
+        if (step.changes.size() == 1 && step.changes[0].placed)
+            return ": it is " + std::to_string(step.changes[0].digit);
+        return "";
     }
 
     static std::string lower(const char* text) {

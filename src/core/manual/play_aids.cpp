@@ -1,5 +1,6 @@
 #include "manual/play_aids.h"
 
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 
 namespace vextor {
@@ -107,6 +108,7 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
         return;
     st.manualmode = false;
     st.undolist.clear();
+    ClearHint(st);
     st.aids.pencil.clear();
     st.aids.undo.clear();
     for (int i = 1; i <= st.grid.ncells; ++i) {
