@@ -6,6 +6,7 @@
 #include "edit/cell_pad.h"
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
 
@@ -173,6 +174,10 @@ void GridInteraction::connectMenuItems() {
     });
     wire("mnuverifymanualentry", [this, &st, &ui] {
         VerifyManualSolve(st, ui);
+        focusGrid();
+    });
+    wire("mnuhint", [this, &st, &ui] {
+        HintCommand(st, ui);
         focusGrid();
     });
     wire("mnustopmanual", [&st, &ui] { StopManualSolve(st, ui); });

@@ -46,6 +46,7 @@ const struct {
     bool printing;
 } kItemKeys[] = {
     {"mnuundo", Qt::CTRL | Qt::Key_Z, false},
+    {"mnuhint", QKeyCombination(Qt::Key_H), false}, // in manual solving
     {"mnuhelp", QKeyCombination(Qt::Key_F1), false},
     {"mnuprintcurrent", Qt::CTRL | Qt::Key_P, true},
 };

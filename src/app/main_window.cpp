@@ -15,6 +15,7 @@
 #include "create/difficulty.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "model/geometry.h"
 #include "shell/startup.h"
@@ -228,6 +229,14 @@ void MainWindow::buildControls() {
     grid_ = new GridView(st_, this);
     grid_->setObjectName("Picture1");
 
+    // The hint line, below the grid area while a hint is shown.
+    hintLine_ = new QLabel(this);
+    hintLine_->setObjectName("HintLine");
+    hintLine_->setFont(courierFont(pointsToPixels(8)));
+    hintLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hintLine_->setWordWrap(true);
+    hintLine_->hide();
+
     overlay_ = new QLabel(this);
     overlay_->setObjectName("Label3");
     overlay_->setFont(courierFont(pointsToPixels(9), true));
@@ -293,6 +302,7 @@ void MainWindow::buildMenus() {
     addItem(m, "mnusolveinteractive", "Solve Interactively"); // never enabled
     addItem(m, "mnuundo", "Undo Last Entry");
     addItem(m, "mnuverifymanualentry", "Verify Manual Solve");
+    addItem(m, "mnuhint", "Hint");
     addItem(m, "mnustopmanual", "Stop Solving by Hand");
     m->addSeparator();
     addItem(m, "mnupencilmarks", "Edit Pencil Marks")->setCheckable(true);
@@ -506,6 +516,8 @@ void MainWindow::refresh() {
         puzNumNow_->setText(number);
     overlay_->setText(toDisplay(t.overlay));
     overlay_->setVisible(t.overlayVisible);
+    hintLine_->setText(QString::fromStdString(HintText(st_)));
+    hintLine_->setVisible(!hintLine_->text().isEmpty());
     if (QPushButton* b = button("AutoSolve"))
         b->setToolTip(QString::fromStdString(t.autoSolveTooltip));
     if (st_.schemesApplied != schemesShown_)
@@ -521,10 +533,19 @@ void MainWindow::fitWindow() {
     overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120), grid_->width() - px(240),
                           px(1200));
     overlay_->raise();
-    setFixedSize(windowSizeFor(grid_->size()));
+    QSize size = windowSizeFor(grid_->size());
     if (QPushButton* c14 = button("Command14"))
         c14->setGeometry(px(kGridAreaLeft), grid_->geometry().bottom() + 1 + px(kBelowGrid),
                          px(kCommand14Width), px(kButtonHeight));
+    if (hintLine_->isVisibleTo(this)) {
+        // Below the CreateNewRandom button, as high as its words need.
+        const int width = size.width() - px(kGridAreaLeft) - px(48);
+        const int top = size.height() - px(48) + px(kBelowGrid);
+        const int height = hintLine_->heightForWidth(width);
+        hintLine_->setGeometry(px(kGridAreaLeft), top, width, height);
+        size.setHeight(top + height + px(48));
+    }
+    setFixedSize(size);
 }
 
 void MainWindow::applyPanels() {

@@ -615,9 +615,8 @@ struct LogicEngine::Impl {
                                 which.push_back(
                                     cellName(grid, cellAt(k)) + " is " +
                                     std::to_string(digitOf(cand[static_cast<std::size_t>(k)])));
-                        out->sentence = words::joinPhrases(which) + ", so the other cells of " +
-                                        runName(r) + " cannot be " + words::digitList(hit, "or") +
-                                        ": " + words::changesPhrase(grid, s, out->changes) + ".";
+                        out->sentence = words::joinPhrases(which) + " in " + runName(r) + ", so " +
+                                        words::changesPhrase(grid, s, out->changes) + ".";
                     }
                 }
                 return static_cast<int>(Technique::PlacedDigit);
@@ -768,8 +767,7 @@ struct LogicEngine::Impl {
                     if (words)
                         out->sentence = "In " + runName(r) + ", " + words::cellGroup(grid, group) +
                                         " hold only " + words::digitList(u, "and") +
-                                        " between them, so the other cells cannot be " +
-                                        words::digitList(u, "or") + ": " +
+                                        " between them, so " +
                                         words::changesPhrase(grid, s, out->changes) + ".";
                 }
                 return static_cast<int>(t);
@@ -1218,6 +1216,15 @@ int LogicEngine::easyStepsAvailable() const {
 }
 
 LogicOutcome LogicEngine::nextStep(const LogicState& s, LogicStep& step, int maxTier,
+                                   bool sentence) {
+    const LogicOutcome o = findStep(s, step, maxTier, sentence);
+    if (o == LogicOutcome::Step && !step.sentence.empty() && step.sentence[0] >= 'a' &&
+        step.sentence[0] <= 'z')
+        step.sentence[0] = static_cast<char>(step.sentence[0] - 'a' + 'A');
+    return o;
+}
+
+LogicOutcome LogicEngine::findStep(const LogicState& s, LogicStep& step, int maxTier,
                                    bool sentence) {
     Impl& m = *impl_;
     const bool savedWords = m.words;

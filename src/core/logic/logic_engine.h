@@ -117,6 +117,7 @@ public:
     int easyStepsAvailable() const;
 
 private:
+    LogicOutcome findStep(const LogicState& state, LogicStep& step, int maxTier, bool sentence);
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -209,7 +209,7 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          2,
          "In 10 across (row 2, columns 2\u20135), row 2, columns 2\u20133 hold only 1 and 2 "
          "between "
-         "them, so the other cells cannot be 1 or 2: row 2, columns 4\u20135 cannot be 1 or 2."},
+         "them, so row 2, columns 4\u20135 cannot be 1 or 2."},
         {{"X X X X", "6,0 12 123 12"},
          2,
          "6 across (row 2, columns 2\u20134) needs a 3 (its only combination left holds it) and "
