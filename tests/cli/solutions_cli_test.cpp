@@ -71,14 +71,14 @@ TEST(SolutionsCli, ExplainPrintsEveryStepAndTheResult) {
           "6\tlast-cell\t1\tr3c2=1\t3 down (column 2, rows 2\u20133) has one open cell left: 3 - 2 "
           "= "
           "1, so row 3, column 2 is 1.",
-          "result\tsolved\teasy\t8"},
+          "result\tsolved\teasy\t5"},
          ""},
         {{"explain", file, "1"},
          0,
          {"...",
           "6. Last open cell (easy): 3 down (column 2, rows 2\u20133) has "
           "one open cell left: 3 - 2 = 1, so row 3, column 2 is 1.",
-          "Solved in 6 steps: easy 8."},
+          "Solved in 6 steps: easy 5."},
          ""},
         // Two solutions: stuck; no solution: stuck, unsolved.
         {{"explain", file, "2", "--tsv"}, 0, {"...", "result\tstuck\ttrial\t100"}, ""},

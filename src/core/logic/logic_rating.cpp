@@ -7,8 +7,12 @@ namespace vextor {
 
 namespace {
 
-// Steps of the top tier at which the number reaches the top of its word.
-constexpr int kFullAt[kTopTier + 1] = {1, 300, 60, 12, 6};
+// Steps of the top tier from which the number starts to grow within its
+// word, and at which that part is full.
+constexpr int kFrom[kTopTier + 1] = {0, 20, 1, 1, 1};
+constexpr int kFullAt[kTopTier + 1] = {1, 250, 60, 12, 6};
+// Tier-1 steps available per step at which the puzzle counts as all easy.
+constexpr double kPlentyEasy = 10;
 constexpr int kWidth = 20; // numbers per word
 
 } // namespace
@@ -33,9 +37,11 @@ LogicRating RateSolve(const LogicSolve& solve) {
     }
     const int tier = std::clamp(solve.highestTier, 1, kTopTier);
     r.word = tierWord(tier);
-    const double top = std::min(1.0, std::log1p(solve.topTierSteps) / std::log1p(kFullAt[tier]));
-    const double scarce = 1.0 / (1.0 + solve.easyAvailable / 2.0);
-    const int within = static_cast<int>(std::lround((kWidth - 1) * (0.6 * top + 0.4 * scarce)));
+    const double top = std::clamp((std::log1p(solve.topTierSteps) - std::log1p(kFrom[tier])) /
+                                      (std::log1p(kFullAt[tier]) - std::log1p(kFrom[tier])),
+                                  0.0, 1.0);
+    const double scarce = std::clamp(1.0 - solve.easyAvailable / kPlentyEasy, 0.0, 1.0);
+    const int within = static_cast<int>(std::lround((kWidth - 1) * (0.7 * top + 0.3 * scarce)));
     r.number = (tier - 1) * kWidth + 1 + std::clamp(within, 0, kWidth - 1);
     return r;
 }
