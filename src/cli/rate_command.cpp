@@ -32,8 +32,8 @@ const Command rateCommand{
     "error; also a puzzle with several solutions). Prints one tab-separated\n"
     "line per record: #N, the word and a number from 1 to 100 (easy 1-20,\n"
     "medium 21-40, hard 41-60, expert 61-80, trial 81-100); \"unsolved\" and 0\n"
-    "when the clues have no solution, \"unknown\" and 0 when the record cannot\n"
-    "be read.\n"
+    "when the grid has no clue or the clues have no solution, \"unknown\" and 0\n"
+    "when the record cannot be read.\n"
     "\n"
     "Exit status 0; 1 when FILE holds no puzzle records.",
     runRate};

@@ -6,9 +6,14 @@
 namespace vextor {
 
 Difficulty RatePuzzle(const AppState& st) {
+    Difficulty d;
+    bool clue = false;
+    for (int i = 1; i <= st.grid.ncells && !clue; ++i)
+        clue = st.grid[i].known && !st.grid[i].Black && (st.grid[i].across || st.grid[i].down);
+    if (!clue)
+        return d; // an empty grid: nothing to rate
     const LogicSolve solve = SolveLogically(st.grid, false);
     const LogicRating r = RateSolve(solve);
-    Difficulty d;
     d.rated = r.rated;
     d.solved = r.solved;
     d.tier = r.solved ? solve.highestTier : kTopTier + 1;

@@ -9,7 +9,7 @@
 namespace vextor {
 
 struct Difficulty {
-    bool rated = false;  // false: the clues have no solution (no word, number 0)
+    bool rated = false;  // false: no clue, or the clues have no solution (no word, number 0)
     bool solved = false; // solved without getting stuck
     int tier = 0;        // the highest tier needed, 1..4; 5 when stuck
     std::string word;    // "easy", "medium", "hard", "expert", or "trial" when stuck

@@ -182,6 +182,8 @@ TEST(Difficulty, WordsFollowWhatTheLogicEngineNeeds) {
     EXPECT_TRUE(d.rated && !d.solved && d.word == "trial" && d.number > 80);
     makeGrid(st, kNone);
     EXPECT_FALSE(RatePuzzle(st).rated);
+    makeGrid(st, {"X X", "X ."}); // no clue: nothing to rate
+    EXPECT_FALSE(RatePuzzle(st).rated);
     UpdateDifficultyText(st);
     EXPECT_EQ(st.texts.difficulty, "");
     makeGrid(st, kOne);
