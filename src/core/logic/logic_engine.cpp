@@ -88,10 +88,11 @@ void fillRun(const Mask* cand, int n, int rest, Mask free, Filling& f) {
     Mask offered = 0;
     for (int j = 0; j < n; ++j)
         offered |= cand[j];
-    std::array<std::uint8_t, 512> reach{}, good{};
+    // Only the first 2^n entries are used, cleared for each set.
+    std::array<std::uint8_t, 512> reach, good;
     std::array<Mask, 9> cc{};
     std::array<int, 9> digit{};
-    std::array<std::uint16_t, 512> list{};
+    std::array<std::uint16_t, 512> list; // written before it is read
     std::array<int, 11> level{};
     for (int i = t.from(n, rest); i < t.to(n, rest); ++i) {
         const Mask set = t.sets[static_cast<std::size_t>(i)];
