@@ -3,7 +3,7 @@
 # The core is layered bottom-up; a folder may include its own headers and
 # those of the folders before it in this list, never one after it.
 set -euo pipefail
-order=(base model state appearance files solver exact manual edit create print shell)
+order=(base model state appearance files solver exact logic manual edit create print shell)
 core="$(cd "$(dirname "$0")/.." && pwd)/src/core"
 rank() {
     local i

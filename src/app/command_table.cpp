@@ -14,6 +14,7 @@
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "files/file_management.h"
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
 #include "shell/startup.h"
@@ -210,6 +211,7 @@ const AppCommand kCommands[] = {
     {"mnuundo", "Undo Last Entry", kManualMenu, "Ctrl+Z", runOnGrid<UndoLastEntry>, true},
     {"mnuverifymanualentry", "Verify Manual Solve", kManualMenu, "", runOnGrid<VerifyManualSolve>,
      true},
+    {"mnuhint", "Hint", kManualMenu, "H", runOnGrid<HintCommand>, true},
     {"mnustopmanual", "Stop Solving by Hand", kManualMenu, "", run<StopManualSolve>, true},
     {"", "-", kManualMenu},
     // The two options of solving by hand, remembered between starts in the

@@ -11,6 +11,7 @@
 #include "create/difficulty.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
+#include "manual/hint.h"
 #include "model/geometry.h"
 #include "shell/startup.h"
 #include "state/grid_commands.h"
@@ -203,7 +204,7 @@ void MainWindow::buildControls() {
     seqLabel_ = makeLabel(this, "Label2", "Seq#", 4080, 400, 600, 276);
     difficulty_ =
         makeLabel(this, "Difficulty", QString(), kDifficultyLeft, 72, kDifficultyWidth, 276);
-    difficulty_->setToolTip("Difficulty: easy, medium, hard or very hard, and 1 to 100");
+    difficulty_->setToolTip("Difficulty: easy, medium, hard, expert or trial, and 1 to 100");
     puzNumber_ = makeLabel(this, "puznumber", QString(), 5424, 400, 1200, 276);
 
     puzNumNow_ = new QLineEdit("1", this);
@@ -219,6 +220,14 @@ void MainWindow::buildControls() {
 
     grid_ = new GridView(st_, this);
     grid_->setObjectName("Picture1");
+
+    // The hint line, below the grid area while a hint is shown.
+    hintLine_ = new QLabel(this);
+    hintLine_->setObjectName("HintLine");
+    hintLine_->setFont(courierFont(pointsToPixels(8)));
+    hintLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hintLine_->setWordWrap(true);
+    hintLine_->hide();
 
     overlay_ = new QLabel(this);
     overlay_->setObjectName("Label3");
@@ -403,6 +412,8 @@ void MainWindow::refresh() {
         puzNumNow_->setText(number);
     overlay_->setText(toDisplay(t.overlay));
     overlay_->setVisible(t.overlayVisible);
+    hintLine_->setText(QString::fromStdString(HintText(st_)));
+    hintLine_->setVisible(!hintLine_->text().isEmpty());
     if (QPushButton* b = button("AutoSolve"))
         b->setToolTip(QString::fromStdString(t.autoSolveTooltip));
     if (st_.schemesApplied != schemesShown_)
@@ -418,10 +429,19 @@ void MainWindow::fitWindow() {
     overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120), grid_->width() - px(240),
                           px(1200));
     overlay_->raise();
-    setFixedSize(windowSizeFor(grid_->size()));
+    QSize size = windowSizeFor(grid_->size());
     if (QPushButton* c14 = button("Command14"))
         c14->setGeometry(px(kGridAreaLeft), grid_->geometry().bottom() + 1 + px(kBelowGrid),
                          px(kCommand14Width), px(kButtonHeight));
+    if (hintLine_->isVisibleTo(this)) {
+        // Below the CreateNewRandom button, as high as its words need.
+        const int width = size.width() - px(kGridAreaLeft) - px(48);
+        const int top = size.height() - px(48) + px(kBelowGrid);
+        const int height = hintLine_->heightForWidth(width);
+        hintLine_->setGeometry(px(kGridAreaLeft), top, width, height);
+        size.setHeight(top + height + px(48));
+    }
+    setFixedSize(size);
 }
 
 void MainWindow::applyPanels() {

@@ -129,6 +129,7 @@ private:
     QLabel* puzNumber_ = nullptr;
     QLabel* seqLabel_ = nullptr;
     QLabel* overlay_ = nullptr;
+    QLabel* hintLine_ = nullptr;
     std::vector<QPushButton*> buttons_;
     std::vector<QMenu*> menus_;
     std::vector<QAction*> schemeItems_;

@@ -254,3 +254,27 @@ TEST_F(GridGui, ShortcutsReachTheButtonsAndItems) {
     EXPECT_TRUE(shifted.code == KeyCode::Digit && shifted.digit == 2 && shifted.shift);
     EXPECT_EQ(w.action("mnuundo")->shortcut(), QKeySequence("Ctrl+Z"));
 }
+
+TEST_F(GridGui, HintFromTheMenuAndKeyHShowsInTheHintLineBelowTheGrid) {
+    puzzle();
+    trigger("mnusolvemanually");
+    QLabel* line = w.label("HintLine");
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(line->isVisible());
+    const int height = w.height();
+    trigger("mnuhint");
+    EXPECT_EQ(line->text(), "Hint 1 of 3: Combinations (easy): look at the marked cells.");
+    EXPECT_TRUE(line->isVisible() && line->y() > w.gridView()->geometry().bottom());
+    EXPECT_GT(w.height(), height);
+    EXPECT_EQ(w.action("mnuhint")->shortcut(), QKeySequence(Qt::Key_H));
+    QTest::keyClick(grid(), Qt::Key_H);
+    EXPECT_TRUE(line->text().startsWith("Hint 2 of 3: 4 across")) << line->text().toStdString();
+    QTest::keyClick(grid(), Qt::Key_H);
+    EXPECT_EQ(st().grid[7].Choices, "1");
+    trigger("mnuundo"); // the whole hint at once
+    EXPECT_EQ(st().grid[7].Choices, "12");
+    trigger("mnustopmanual");
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(w.height(), height);
+    EXPECT_TRUE(ui.messages.empty());
+}

@@ -1,4 +1,4 @@
-// vextor-cli solutions, rate and create --unique.
+// vextor-cli solutions, rate, explain and create --unique.
 #include "base/text.h"
 #include "cli/cli.h"
 #include "support/test_files.h"
@@ -43,6 +43,83 @@ TEST(SolutionsCli, CountsAndDifferingCells) {
     }
 }
 
+TEST(SolutionsCli, ExplainPrintsEveryStepAndTheResult) {
+    TempDir dir;
+    const std::string file = dir.file("p.vxt");
+    writeFile(file, kThree);
+    const std::string twoCells = "r2c2-3 r2c2-4 r2c2-5 r2c2-6 r2c2-7 r2c2-8 r2c2-9 r3c2-3 r3c2-4 "
+                                 "r3c2-5 r3c2-6 r3c2-7 r3c2-8 r3c2-9";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> out; // lines, or the last ones after "..."
+        std::string err;
+    } cases[] = {
+        {{"explain", file, "1", "--tsv"},
+         0,
+         {"1\tcombinations\t1\t" + twoCells +
+              "\t3 down in 2 cells (column 2, rows 2\u20133): the only combination is 1 + 2, so "
+              "column 2, rows 2\u20133 keep only 1 and 2.",
+          "...",
+          "3\tcombinations\t1\tr2c3=1\t3 across in 2 cells (row 2, columns 2\u20133): the only "
+          "combination is 1 + 2, so row 2, column 3 is 1.",
+          "4\tlast-cell\t1\tr3c3=3\t4 down (column 3, rows 2\u20133) has one open cell left: 4 - 1 "
+          "= "
+          "3, so row 3, column 3 is 3.",
+          "5\tlast-cell\t1\tr2c2=2\t3 across (row 2, columns 2\u20133) has one open cell left: 3 - "
+          "1 "
+          "= 2, so row 2, column 2 is 2.",
+          "6\tlast-cell\t1\tr3c2=1\t3 down (column 2, rows 2\u20133) has one open cell left: 3 - 2 "
+          "= "
+          "1, so row 3, column 2 is 1.",
+          "result\tsolved\teasy\t5"},
+         ""},
+        {{"explain", file, "1"},
+         0,
+         {"...",
+          "6. Last open cell (easy): 3 down (column 2, rows 2\u20133) has "
+          "one open cell left: 3 - 2 = 1, so row 3, column 2 is 1.",
+          "Solved in 6 steps: easy 5."},
+         ""},
+        // Two solutions: stuck; no solution: stuck, unsolved.
+        {{"explain", file, "2", "--tsv"}, 0, {"...", "result\tstuck\ttrial\t100"}, ""},
+        {{"explain", file, "2"},
+         0,
+         {"...", "Stuck after 2 steps, 4 of 4 cells open: needs trial and error (trial 100)."},
+         ""},
+        {{"explain", file, "3", "--tsv"}, 0, {"...", "result\tstuck\tunsolved\t0"}, ""},
+        {{"explain", file, "4"}, 1, {}, "Error reading puzzle# 4 from file " + file + "\n"},
+        {{"explain", file, "0"}, 2, {}, ""},
+        {{"explain", file}, 2, {}, ""},
+        {{"explain", file, "1", "--csv"}, 2, {}, ""},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::run(c.args, out, err), c.status) << c.args[2];
+        std::vector<std::string> lines = split(out.str(), '\n');
+        if (!lines.empty() && lines.back().empty())
+            lines.pop_back();
+        if (!c.out.empty() && c.out[0] == "...") {
+            // The last lines; "..." at the front skips the rest.
+            ASSERT_GE(lines.size(), c.out.size() - 1) << c.args[2];
+            EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(c.out.size() - 1),
+                                               lines.end()),
+                      std::vector<std::string>(c.out.begin() + 1, c.out.end()));
+        } else if (c.out.size() > 1 && c.out[1] == "...") {
+            ASSERT_GE(lines.size(), c.out.size()) << c.args[2];
+            EXPECT_EQ(lines[0], c.out[0]);
+            EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(c.out.size() - 2),
+                                               lines.end()),
+                      std::vector<std::string>(c.out.begin() + 2, c.out.end()));
+        } else {
+            EXPECT_EQ(lines, c.out);
+        }
+        if (c.status != 2) {
+            EXPECT_EQ(err.str(), c.err) << c.args[2];
+        }
+    }
+}
+
 TEST(SolutionsCli, RateAndUniqueCreation) {
     TempDir dir;
     const std::string file = dir.file("p.vxt");
@@ -50,7 +127,7 @@ TEST(SolutionsCli, RateAndUniqueCreation) {
     std::ostringstream out, err;
     EXPECT_EQ(cli::run({"rate", file}, out, err), 0);
     EXPECT_EQ(out.str().substr(0, 8), "#1\teasy\t");
-    EXPECT_NE(out.str().find("#2\tvery hard\t"), std::string::npos);
+    EXPECT_NE(out.str().find("#2\ttrial\t100\n"), std::string::npos);
     EXPECT_NE(out.str().find("#3\tunsolved\t0\n"), std::string::npos);
     // Every line of create --unique ends in unique or repaired, and every
     // record made has one solution.

@@ -1,6 +1,6 @@
 // The starting candidates of solving by hand.
-#include "model/grid_checks.h"
 #include "manual/manual_solve.h"
+#include "model/grid_checks.h"
 #include "model/runs.h"
 #include "solver/sum_combos.h"
 

@@ -1,6 +1,7 @@
 #include "manual/manual_solve.h"
 
 #include "base/text.h"
+#include "manual/hint.h"
 #include "manual/play_aids.h"
 #include "model/grid_checks.h"
 #include "state/cursor.h"
@@ -158,6 +159,7 @@ void StartManualSolve(AppState& st, UserInterface& ui) {
         return;
     st.pendingaction.clear();
     st.undolist.clear();
+    ClearHint(st);
     resetCells(st.grid, st.blackcol);
     for (int i = 1; i <= st.grid.ncells; ++i)
         if (st.grid[i].BackColor == st.whitecol)
@@ -282,10 +284,15 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
         const std::string entry = st.undolist.front();
         RestorePencilForUndo(st, st.undolist.size());
         st.undolist.pop_front();
-        const std::size_t comma = entry.find(',');
-        const int cell = leadingInt(entry.substr(0, comma));
-        if (comma != std::string::npos && g.valid(cell))
-            g[cell].Choices = entry.substr(comma + 1);
+        // A hint applied: "G" and ";cell,previous" for each cell it changed.
+        const std::vector<std::string> parts =
+            entry.starts_with("G;") ? split(entry.substr(2), ';') : std::vector<std::string>{entry};
+        for (const std::string& part : parts) {
+            const std::size_t comma = part.find(',');
+            const int cell = leadingInt(part.substr(0, comma));
+            if (comma != std::string::npos && g.valid(cell))
+                g[cell].Choices = part.substr(comma + 1);
+        }
         CheckAsYouGo(st, ui); // nothing else, unless Check As You Go is on
         return;
     }

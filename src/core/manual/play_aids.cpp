@@ -1,5 +1,6 @@
 #include "manual/play_aids.h"
 
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "model/grid_checks.h"
 
@@ -108,6 +109,7 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
         return;
     st.manualmode = false;
     st.undolist.clear();
+    ClearHint(st);
     st.aids.pencil.clear();
     st.aids.undo.clear();
     clearCellMarks(st.grid, st.blackcol);

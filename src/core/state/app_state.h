@@ -11,8 +11,10 @@
 #include "state/solver_state.h"
 
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <string>
+#include <vector>
 
 namespace vextor {
 
@@ -28,6 +30,16 @@ struct MainWindowTexts {
     bool overlayVisible = false;
     std::string autoSolveTag = "Auto Solve";
     std::string autoSolveTooltip = "Auto Solve";
+};
+
+// The hint of solving by hand: the presses on the step now hinted (the
+// first marks the cells it reads, the second tells it, the third applies
+// it) and the text of the main window's hint line.
+struct HintState {
+    int presses = 0;
+    unsigned generation = 0;         // the grid the hint belongs to
+    std::vector<std::uint16_t> seen; // the player's candidates at the last press
+    std::string text;                // empty: no hint line
 };
 
 struct AppState {
@@ -82,6 +94,7 @@ struct AppState {
     std::string mnucnxTag;
     // Edit Pencil Marks and Check As You Go: the options and their marks.
     PlayAids aids;
+    HintState hint;
     // Layout editing: the target cell of the cell menu and the cell pad, the
     // plain index or "A"/"D" followed by it (which side of a sum cell).
     std::string mnumainTag;

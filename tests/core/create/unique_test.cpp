@@ -110,16 +110,18 @@ TEST(Unique, CountSolutionsAndCompileTellTheCountAndMark) {
     EXPECT_TRUE(st.grid[5].tick == st.yellowcol && st.grid[6].tick == st.yellowcol);
 }
 
-TEST(Difficulty, WordsFollowWhatTheSolverNeeds) {
+TEST(Difficulty, WordsFollowWhatTheLogicEngineNeeds) {
     AppState st(1);
     makeGrid(st, kOne);
     Difficulty d = RatePuzzle(st);
-    EXPECT_TRUE(d.rated && d.guessFree && d.word == "easy" && d.number >= 1 && d.number <= 25);
+    EXPECT_TRUE(d.rated && d.solved && d.word == "easy" && d.number >= 1 && d.number <= 20);
     EXPECT_EQ(st.grid[5].Choices, ""); // rated on a copy
-    makeGrid(st, kTwo);                // deduction stalls: guessing
+    makeGrid(st, kTwo);                // two solutions: the engine is stuck
     d = RatePuzzle(st);
-    EXPECT_TRUE(!d.guessFree && d.guesses >= 1 && d.word == "very hard" && d.number > 75);
+    EXPECT_TRUE(d.rated && !d.solved && d.word == "trial" && d.number > 80);
     makeGrid(st, kNone);
+    EXPECT_FALSE(RatePuzzle(st).rated);
+    makeGrid(st, {"X X", "X ."}); // no clue: nothing to rate
     EXPECT_FALSE(RatePuzzle(st).rated);
     UpdateDifficultyText(st);
     EXPECT_EQ(st.texts.difficulty, "");

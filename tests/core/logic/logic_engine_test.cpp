@@ -1,0 +1,340 @@
+// The logic engine: each technique where it is the step to take and where it
+// must not fire, soundness against brute force and over the published corpus.
+#include "create/unique.h"
+#include "exact/exact_solver.h"
+#include "files/puzzle_file.h"
+#include "files/puzzle_reader.h"
+#include "logic/logic_engine.h"
+#include "support/grid_builder.h"
+#include "support/random_puzzle.h"
+#include "support/scripted_ui.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace vextor;
+
+namespace {
+
+// The state written in the grid's cells: "=7" a placed digit, "." all nine,
+// else the candidates.
+LogicState stateOf(const Grid& g) {
+    LogicState s(static_cast<std::size_t>(g.ncells) + 1, 0);
+    for (int i = 1; i <= g.ncells; ++i) {
+        if (g[i].known)
+            continue;
+        const std::string& c = g[i].Choices;
+        DigitMask m = c.empty() ? kAllDigits : 0;
+        for (const char ch : c)
+            if (ch >= '1' && ch <= '9')
+                m = static_cast<DigitMask>(m | 1 << (ch - '1'));
+        if (!c.empty() && c[0] == '=')
+            m = static_cast<DigitMask>(m | kPlacedFlag);
+        s[static_cast<std::size_t>(i)] = m;
+    }
+    return s;
+}
+
+const char* outcomeWord(LogicOutcome o) {
+    switch (o) {
+    case LogicOutcome::Solved:
+        return "solved";
+    case LogicOutcome::Stuck:
+        return "stuck";
+    case LogicOutcome::Contradiction:
+        return "contradiction";
+    case LogicOutcome::Step:
+        break;
+    }
+    return "step";
+}
+
+// Takes steps below `tier` until none is left, then the next step of at
+// most `tier`: "technique: changes", or the outcome's word.
+std::string stepAt(const std::vector<std::string>& rows, int tier,
+                   std::string* sentence = nullptr) {
+    AppState st(1);
+    test::makeGrid(st, rows);
+    LogicEngine engine(st.grid);
+    LogicState s = stateOf(st.grid);
+    LogicStep step;
+    while (tier > 1 && engine.nextStep(s, step, tier - 1) == LogicOutcome::Step)
+        engine.applyStep(s, step);
+    const LogicOutcome o = engine.nextStep(s, step, tier);
+    if (o != LogicOutcome::Step)
+        return outcomeWord(o);
+    if (sentence)
+        *sentence = step.sentence;
+    return std::string(techniqueId(step.technique)) + ": " + changesCode(st.grid, step.changes);
+}
+
+// Every solution of the grid's clues within the start masks, by brute
+// force: the digits each cell takes in some solution, and the count.
+struct Brute {
+    std::vector<DigitMask> seen;
+    int count = 0;
+};
+
+Brute bruteForce(const Grid& g, const LogicEngine& engine, const LogicState& start) {
+    Brute b;
+    b.seen.assign(static_cast<std::size_t>(g.ncells) + 1, 0);
+    std::vector<int> cells;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].known)
+            cells.push_back(i);
+    std::vector<std::vector<const LogicRun*>> runsOf(b.seen.size());
+    for (const LogicRun& r : engine.runs())
+        for (const int c : r.cells)
+            runsOf[static_cast<std::size_t>(c)].push_back(&r);
+    std::vector<int> d(b.seen.size(), 0);
+    auto fits = [&](int cell) {
+        for (const LogicRun* r : runsOf[static_cast<std::size_t>(cell)]) {
+            int sum = 0, empty = 0, used = 0;
+            for (const int x : r->cells) {
+                if (d[static_cast<std::size_t>(x)] && (used >> d[static_cast<std::size_t>(x)] & 1))
+                    return false;
+                used |= 1 << d[static_cast<std::size_t>(x)];
+                sum += d[static_cast<std::size_t>(x)];
+                empty += d[static_cast<std::size_t>(x)] == 0;
+            }
+            if (sum + empty > r->clue || sum + 9 * empty < r->clue)
+                return false;
+        }
+        return true;
+    };
+    auto rec = [&](auto& self, std::size_t k) -> void {
+        if (k == cells.size()) {
+            ++b.count;
+            for (const int c : cells)
+                b.seen[static_cast<std::size_t>(c)] |=
+                    static_cast<DigitMask>(1 << (d[static_cast<std::size_t>(c)] - 1));
+            return;
+        }
+        const int c = cells[k];
+        for (int v = 1; v <= 9; ++v) {
+            if (!(start[static_cast<std::size_t>(c)] >> (v - 1) & 1))
+                continue;
+            d[static_cast<std::size_t>(c)] = v;
+            if (fits(c))
+                self(self, k + 1);
+        }
+        d[static_cast<std::size_t>(c)] = 0;
+    };
+    rec(rec, 0);
+    return b;
+}
+
+} // namespace
+
+TEST(LogicEngine, EachTechniqueWhereItIsTheStepAndWhereItMustNotFire) {
+    const struct {
+        std::vector<std::string> rows;
+        int tier;
+        std::string step;
+    } cases[] = {
+        // One candidate left; the same cell placed: solved.
+        {{"X 0,4 0,6", "4,0 3 =1", "6,0 =1 =5"}, 1, "single: r2c2=3"},
+        {{"X 0,4 0,6", "4,0 =3 =1", "6,0 =1 =5"}, 1, "solved"},
+        // The last open cell of a run.
+        {{"X 0,4 0,6", "4,0 13 =1", "6,0 =1 =5"}, 1, "last-cell: r2c2=3"},
+        // A placed digit leaves its run's other cells; not when none holds it.
+        {{"X X X X", "6,0 =1 123 123"}, 1, "placed-digit: r2c3-1 r2c4-1"},
+        {{"X X X X", "6,0 =1 23 23"}, 1, "stuck"},
+        // The combinations of length and clue, then with a digit placed.
+        {{"X X X", "3,0 . ."},
+         1,
+         "combinations: r2c2-3 r2c2-4 r2c2-5 r2c2-6 r2c2-7 r2c2-8 r2c2-9 r2c3-3 r2c3-4 r2c3-5 "
+         "r2c3-6 r2c3-7 r2c3-8 r2c3-9"},
+        {{"X X X X", "7,0 =4 1235 1235"}, 1, "combinations: r2c3-3 r2c3-5 r2c4-3 r2c4-5"},
+        {{"X X X", "5,0 1234 1234"}, 1, "stuck"},
+        // Tier 2 one run at a time: combinations that fit the candidates ...
+        {{"X X X", "5,0 12 24"}, 2, "run-combinations: r2c2=1 r2c3=4"},
+        {{"X X X", "5,0 14 14"}, 2, "stuck"},
+        // ... a digit the run needs that one cell alone can take ...
+        {{"X X X X", "6,0 12 123 12"}, 2, "hidden-single: r2c3=3"},
+        {{"X X X X", "6,0 12 123 123"}, 2, "stuck"},
+        // ... a pair, a triple ...
+        {{"X X X X X", "10,0 12 12 1234 1234"}, 2, "pair: r2c4-1 r2c4-2 r2c5-1 r2c5-2"},
+        {{"X X X X X", "10,0 12 13 1234 1234"}, 2, "stuck"},
+        {{"X X X X X X", "15,0 12 23 13 12345 12345"},
+         2,
+         "triple: r2c5-1 r2c5-2 r2c5-3 r2c6-1 r2c6-2 r2c6-3"},
+        {{"X X X X X X", "15,0 12 23 14 12345 12345"}, 2, "stuck"},
+        // ... every filling tried: 2 + 3 + 7 + 9 needs the 2 in row 2, column 2.
+        {{"X X X X X", "21,0 124 26789 359 35"}, 2, "run-filling: r2c3-2"},
+        {{"X X X X X", "21,0 124 6789 359 35"}, 2, "stuck"},
+        // Tier 3: the area of rows 2-5 leaves one cell; sums reaching out of
+        // row 3; a candidate that breaks a run one step later.
+        {{"X 0,29 0,13 X", "10,0 . . .", "9,0 . . 0,17", "22,0 . . .", "21,0 . . ."},
+         3,
+         "area-sum: r2c4=3"},
+        {{"X 0,9 X X X 0,11 X 0,19", "X . 0,17 16,15 . . 0,5 .", "22,0 . . . 6,0 . . .",
+          "35,0 . . . . . . ."},
+         3,
+         "area-sum: r4c4-8"},
+        {{"X 0,14 0,23 X X X", "20,0 . . . 0,16 X", "6,0 . . 0,7 . 0,10", "X 15,0 . . . .",
+          "6,0 . . . 0,4 .", "X 14,0 . . . .", "16,0 . . 3,0 . ."},
+         3,
+         "one-step: r4c3-4"},
+        // Tier 4: a chain of steps from an assumed candidate.
+        {{"X X 0,17 0,34", "23,0 . . .", "X 13,3 . .", "X . 0,10 .", "8,0 . . .", "X 6,3 . .",
+          "9,0 . . .", "12,0 . . ."},
+         4,
+         "chain: r7c2=1"},
+        // Two solutions: no tier finds anything, the engine never guesses.
+        {{"X 0,4 0,4", "4,0 . .", "4,0 . ."}, 4, "stuck"},
+        // A run that cannot be filled.
+        {{"X X X", "5,0 12 12"}, 1, "contradiction"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stepAt(c.rows, c.tier), c.step) << c.rows[1];
+}
+
+TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
+    const struct {
+        std::vector<std::string> rows;
+        int tier;
+        std::string sentence;
+    } cases[] = {
+        {{"X X X X", "X 16,0 789 ."},
+         1,
+         "16 across in 2 cells (row 2, columns 3\u20134): the only combination is 7 + 9, so row 2, "
+         "column 3 cannot be 8 and row 2, column 4 keeps only 7 and 9."},
+        {{"X 0,4 0,6", "4,0 13 =1", "6,0 =1 =5"},
+         1,
+         "4 down (column 2, rows 2\u20133) has one open cell left: 4 - 1 = 3, so row 2, column 2 "
+         "is 3."},
+        {{"X X X X X", "10,0 12 12 1234 1234"},
+         2,
+         "In 10 across (row 2, columns 2\u20135), row 2, columns 2\u20133 hold only 1 and 2 "
+         "between "
+         "them, so row 2, columns 4\u20135 cannot be 1 or 2."},
+        {{"X X X X", "6,0 12 123 12"},
+         2,
+         "6 across (row 2, columns 2\u20134) needs a 3 (its only combination left holds it) and "
+         "only row 2, column 3 can take it, so row 2, column 3 is 3."},
+    };
+    for (const auto& c : cases) {
+        std::string sentence;
+        stepAt(c.rows, c.tier, &sentence);
+        EXPECT_EQ(sentence, c.sentence);
+    }
+}
+
+TEST(LogicEngine, EveryStepKeepsEverySolutionOnSmallRandomGrids) {
+    int solved = 0, stuck = 0, none = 0, fromMasks = 0;
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        AppState st(seed);
+        const int rows = 3 + static_cast<int>(seed % 4), cols = 3 + static_cast<int>(seed / 4 % 4);
+        test::makeRandomPuzzle(st, rows, cols, seed, 0.6);
+        Grid& g = st.grid;
+        int whites = 0;
+        for (int i = 1; i <= g.ncells; ++i)
+            whites += !g[i].known;
+        if (whites > 11)
+            continue;
+        if (seed % 3 == 0) // a changed clue: often no solution left
+            for (int i = 1; i <= g.ncells; ++i)
+                if (g[i].known && !g[i].Black && g[i].across) {
+                    g[i].across += seed % 2 ? 1 : -1;
+                    break;
+                }
+        LogicEngine engine(g);
+        LogicState s = engine.startState();
+        Brute all = bruteForce(g, engine, s);
+        if (seed % 2 == 0 && all.count > 0) {
+            // Start from candidates that keep every solution and some more.
+            std::mt19937 rng(static_cast<unsigned>(seed));
+            for (int i = 1; i <= g.ncells; ++i)
+                if (!g[i].known)
+                    s[static_cast<std::size_t>(i)] = static_cast<DigitMask>(
+                        all.seen[static_cast<std::size_t>(i)] | (rng() & kAllDigits));
+            ++fromMasks;
+        }
+        LogicStep step;
+        LogicOutcome o;
+        while ((o = engine.nextStep(s, step)) == LogicOutcome::Step) {
+            for (const LogicChange& ch : step.changes) {
+                const DigitMask seen = all.seen[static_cast<std::size_t>(ch.cell)];
+                if (ch.placed)
+                    ASSERT_EQ(seen & ~(1 << (ch.digit - 1)), 0)
+                        << "seed " << seed << ": " << step.sentence;
+                else
+                    ASSERT_FALSE(seen >> (ch.digit - 1) & 1)
+                        << "seed " << seed << ": " << step.sentence;
+            }
+            engine.applyStep(s, step);
+        }
+        // Clues no run can make are no run of the engine's: the exact count
+        // judges the outcome.
+        if (o == LogicOutcome::Solved) {
+            EXPECT_EQ(CountSolutions(g, 2).count, 1) << seed;
+            ++solved;
+        } else if (o == LogicOutcome::Contradiction) {
+            EXPECT_EQ(CountSolutions(g, 2).count, 0) << seed;
+            ++none;
+        } else {
+            ++stuck;
+        }
+    }
+    // The sample holds every outcome.
+    EXPECT_GT(std::min({solved, stuck, none, fromMasks}), 5);
+}
+
+namespace {
+
+// Every change of the steps agrees with the one solution; the highest tier
+// needed, 5 when stuck.
+int checkAgainstSolution(const Grid& g, const std::string& what) {
+    const ExactResult r = CountSolutions(g, 2);
+    EXPECT_EQ(r.count, 1) << what;
+    if (r.count != 1)
+        return 0;
+    const LogicSolve solve = SolveLogically(g, false);
+    for (const LogicStep& step : solve.steps)
+        for (const LogicChange& ch : step.changes)
+            EXPECT_EQ(ch.placed, ch.digit == r.first[static_cast<std::size_t>(ch.cell)])
+                << what << " cell " << ch.cell << " " << techniqueId(step.technique);
+    return solve.outcome == LogicOutcome::Solved ? solve.highestTier : 5;
+}
+
+} // namespace
+
+TEST(LogicEngine, CreatedPuzzlesAreSolvedSoundly) {
+    int tiers[6] = {};
+    for (std::uint64_t seed = 1; seed <= 160; ++seed) {
+        AppState st(seed);
+        test::makeRandomPuzzle(st, 5 + static_cast<int>(seed % 4),
+                               5 + static_cast<int>(seed / 4 % 4), seed, 0.75);
+        if (MakeUnique(st, true) == Uniqueness::Failed)
+            continue;
+        ++tiers[checkAgainstSolution(st.grid, "seed " + std::to_string(seed))];
+    }
+    // Created puzzles reach the chains, and beyond.
+    EXPECT_GT(tiers[3], 0);
+    EXPECT_GT(tiers[4] + tiers[5], 0);
+}
+
+TEST(LogicEngine, PublishedPuzzlesAreSolvedSoundly) {
+    const auto dir = test::corpusDir();
+    if (!dir)
+        GTEST_SKIP() << "corpus not present";
+    PuzzleFileReader reader((*dir / "published.vxt").string());
+    ASSERT_EQ(reader.count(), 225);
+    test::ScriptedUserInterface ui;
+    int solved = 0;
+    int tiers[kTopTier + 1] = {};
+    for (int k = 1; k <= reader.count(); ++k) {
+        AppState st(1);
+        ASSERT_TRUE(ReadPuzzle(st, ui, reader, k)) << k;
+        const int tier = checkAgainstSolution(st.grid, "record " + std::to_string(k));
+        if (tier >= 1 && tier <= kTopTier) {
+            ++solved;
+            ++tiers[tier];
+        }
+    }
+    EXPECT_GE(solved, 220);
+    // Every tier up to the area sums is needed somewhere.
+    EXPECT_GT(std::min({tiers[1], tiers[2], tiers[3]}), 0);
+}
