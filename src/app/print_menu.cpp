@@ -95,15 +95,10 @@ std::string footer() {
     return print::footerText(dateTimeNow().substr(0, 10));
 }
 
-<<<<<<< HEAD
-void printCurrent(MainWindow& w) {
-    const auto out = Output::open(w, w.state().puzfile);
-=======
 } // namespace
 
 void printCurrentPuzzle(MainWindow& w) {
-    const auto out = Output::open(w);
->>>>>>> house-app
+    const auto out = Output::open(w, w.state().puzfile);
     if (!out)
         return;
     w.runCommand([&] {
