@@ -3,7 +3,6 @@
 #include "app/command_table.h"
 #include "app/grid_view.h"
 #include "app/qt_support.h"
-#include "model/cell_display.h"
 #include "program_folder.h"
 
 #include <QAbstractButton>
