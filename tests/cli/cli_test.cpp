@@ -4,7 +4,6 @@
 #include "run_cli.h"
 #include "support/test_files.h"
 
-#include <gtest/gtest.h>
 #include <sstream>
 
 using namespace vextor;

@@ -3,7 +3,6 @@
 #include "support/test_files.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
 
 using namespace vextor;
 using namespace vextor::test;
