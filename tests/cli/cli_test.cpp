@@ -1,9 +1,9 @@
+// vextor-cli: count, show, check and candidates, usage errors, help, the console interface.
 #include "cli/command.h"
 #include "files/puzzle_file.h"
 #include "run_cli.h"
 #include "support/test_files.h"
 
-#include <gtest/gtest.h>
 #include <sstream>
 
 using namespace vextor;
@@ -22,34 +22,20 @@ void appendSample(const std::string& path, const std::string& title, int n, bool
 
 } // namespace
 
-TEST(Cli, ShowReproducesWhatAppendPuzzleWrote) {
+TEST(Cli, CountAndShowReproduceWhatAppendPuzzleWrote) {
     TempDir dir;
     const std::string path = dir.file("p.vxt");
     appendSample(path, "First, with a comma", 1, true);
     appendSample(path, "Second", 2, false);
-    appendSample(path, "\"Third\"", 3, true);
-    const std::string file = readFile(path);
-
-    EXPECT_EQ(runCli({"count", path}).out, "3\n");
-    std::string shown;
-    for (const auto& [n, sol] : {std::pair{1, true}, {2, false}, {3, true}}) {
-        std::vector<std::string> args = {"show", path, std::to_string(n)};
-        if (sol)
-            args.push_back("--solution");
-        const Result r = runCli(args);
-        EXPECT_TRUE(r.status == 0 && r.err.empty()) << r.err;
-        shown += r.out;
-    }
-    EXPECT_EQ(shown, file);
-
+    EXPECT_EQ(runCli({"count", path}).out, "2\n");
+    // Options may stand anywhere; --yes is accepted everywhere.
+    const Result one = runCli({"--yes", "show", "--solution", path, "1"});
+    EXPECT_TRUE(one.status == 0 && one.err.empty()) << one.err;
+    EXPECT_EQ(one.out + runCli({"show", path, "2"}).out, readFile(path));
     // Without --solution only the layout part is printed.
     const Result layout = runCli({"show", path, "1"});
     EXPECT_EQ(layout.out.find('|'), std::string::npos);
     EXPECT_EQ(layout.out.substr(0, 27), "#1\r\n\"First, with a comma\"\r\n");
-
-    // Options may stand anywhere; --yes is accepted everywhere.
-    EXPECT_EQ(runCli({"--yes", "show", "--solution", path, "3"}).out,
-              runCli({"show", path, "3", "--solution"}).out);
 }
 
 TEST(Cli, FailuresAndUsageErrors) {
@@ -181,10 +167,5 @@ TEST(Cli, CheckAndCandidates) {
             r = runCli({"candidates", file, "1"});
             EXPECT_TRUE(r.status == 0 && r.out == c.candidates) << r.out;
         }
-    }
-    const std::string tiny = dir.file("p.vxt");
-    for (const char* cmd : {"check", "candidates"}) {
-        EXPECT_EQ(runCli({cmd, tiny, "5"}).said(),
-                  "1 Error reading puzzle# 5 from file " + tiny + "\n");
     }
 }

@@ -1,10 +1,8 @@
 // vextor-cli solutions, rate, explain and create --unique.
 #include "base/text.h"
 #include "cli/cli.h"
+#include "run_cli.h"
 #include "support/test_files.h"
-
-#include <gtest/gtest.h>
-#include <sstream>
 
 using namespace vextor;
 using namespace vextor::test;
@@ -20,26 +18,21 @@ const std::string kThree = "#1\r\nOne\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\
 
 TEST(SolutionsCli, CountsAndDifferingCells) {
     TempDir dir;
-    const std::string file = dir.file("p.vxt");
+    const std::string file = dir.file("p.vxt"), black = dir.file("black.vxt");
     writeFile(file, kThree);
-    const std::string black = dir.file("black.vxt"); // no white cell: nothing to count
-    writeFile(black, "#1\r\nBlack\r\n 2, 2\r\nX X\r\nX X\r\n");
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string out;
-    } cases[] = {
-        {{"solutions", file}, 0, "#1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
-        {{"solutions", file, "all"}, 0, "#1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
-        {{"solutions", file, "2"}, 0, "#2\t2+\t5,6,8,9\n"},
-        {{"solutions", file, "-1"}, 0, "#-1\t2+\t81\n"}, // no clues: any digits
-        {{"solutions", black}, 0, "#1\tnone\t\n"},
-        {{"solutions", dir.file("none.vxt")}, 1, ""},
+    writeFile(black, "#1\r\nBlack\r\n 2, 2\r\nX X\r\nX X\r\n"); // no white cell: nothing to count
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{file}, "0 #1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
+        {{file, "all"}, "0 #1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
+        {{file, "2"}, "0 #2\t2+\t5,6,8,9\n"},
+        {{file, "-1"}, "0 #-1\t2+\t81\n"}, // no clues: any digits
+        {{black}, "0 #1\tnone\t\n"},
+        {{dir.file("none.vxt")}, "1 "},
     };
-    for (const auto& c : cases) {
-        std::ostringstream out, err;
-        EXPECT_EQ(cli::run(c.args, out, err), c.status) << c.args.back();
-        EXPECT_EQ(out.str(), c.out) << c.args.back();
+    for (auto [args, said] : cases) {
+        args.insert(args.begin(), "solutions");
+        const CliRun r = runCli(args);
+        EXPECT_EQ(std::to_string(r.status) + " " + r.out, said) << args.back();
     }
 }
 
@@ -122,23 +115,20 @@ TEST(SolutionsCli, ExplainPrintsEveryStepAndTheResult) {
 
 TEST(SolutionsCli, RateAndUniqueCreation) {
     TempDir dir;
-    const std::string file = dir.file("p.vxt");
+    const std::string file = dir.file("p.vxt"), made = dir.file("made.vxt");
     writeFile(file, kThree);
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::run({"rate", file}, out, err), 0);
-    EXPECT_EQ(out.str().substr(0, 8), "#1\teasy\t");
-    EXPECT_NE(out.str().find("#2\ttrial\t100\n"), std::string::npos);
-    EXPECT_NE(out.str().find("#3\tunsolved\t0\n"), std::string::npos);
+    const CliRun rate = runCli({"rate", file});
+    EXPECT_EQ(rate.status, 0);
+    EXPECT_EQ(rate.out.substr(0, 8), "#1\teasy\t");
+    EXPECT_NE(rate.out.find("#2\ttrial\t100\n"), std::string::npos);
+    EXPECT_NE(rate.out.find("#3\tunsolved\t0\n"), std::string::npos);
     // Every line of create --unique ends in unique or repaired, and every
     // record made has one solution.
-    const std::string made = dir.file("made.vxt");
-    std::ostringstream cout, cerr, sout;
-    EXPECT_EQ(cli::run({"create", made, "--count", "3", "--size", "8x8", "--unique", "--seed", "4"},
-                       cout, cerr),
-              0);
-    for (const std::string& line : split(cout.str(), '\n'))
+    const CliRun r =
+        runCli({"create", made, "--count", "3", "--size", "8x8", "--unique", "--seed", "4"});
+    EXPECT_EQ(r.status, 0);
+    for (const std::string& line : split(r.out, '\n'))
         EXPECT_TRUE(line.empty() || line.ends_with("\tunique") || line.ends_with("\trepaired"))
             << line;
-    EXPECT_EQ(cli::run({"solutions", made}, sout, cerr), 0);
-    EXPECT_EQ(sout.str(), "#1\t1\t\n#2\t1\t\n#3\t1\t\n");
+    EXPECT_EQ(runCli({"solutions", made}).out, "#1\t1\t\n#2\t1\t\n#3\t1\t\n");
 }
