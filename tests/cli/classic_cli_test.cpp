@@ -59,7 +59,7 @@ TEST(ClassicCreateCli, Refusals) {
     append(layouts, {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . X .", "-1,0 . . ."}, 1);
     const CliRun r =
         runCli({"create", out, "--count", "1", "--classic", "--template", layouts + ":1"});
-    EXPECT_EQ(r.said(), "1 Not a classic layout: The white cell at row 3, column 2 lies in an "
-                        "across run of 1 cell (runs have 2 to 9 cells)\n");
+    EXPECT_EQ(r.said(), "1 Not a classic layout: The white cell at row 2, column 3 lies in a "
+                        "down run of 1 cell (runs have 2 to 9 cells)\n");
     EXPECT_EQ(CountPuzzles(out, ui), 0);
 }

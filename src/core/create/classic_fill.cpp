@@ -215,37 +215,70 @@ private:
         return total;
     }
 
-    // Changes one digit among `cells`: the new digit keeps its runs distinct
-    // and leaves the runs' clues with the fewest digit sets (tighten) or the
-    // most (loosen). Cells changed lately come in only when no other can.
+    // The digits held in run `r` by cells other than `cell`, as bits 1..9.
+    unsigned usedIn(int r, int cell) const {
+        unsigned used = 0;
+        if (r >= 0)
+            for (const int m : runs_[static_cast<std::size_t>(r)].cells)
+                if (m != cell)
+                    used |= 1u << digits_[at(m)];
+        return used & 0x3FEu;
+    }
+
+    long long setsOf(int r, int delta) const {
+        return r < 0 ? 1
+                     : setCounts()(runs_[static_cast<std::size_t>(r)].cells.size(),
+                                   clueOf(r) + delta);
+    }
+
+    // Changes digits among `cells`: one cell takes another digit, or two
+    // cells of a run swap theirs (the only change a full run allows), keeping
+    // every run distinct; of all changes the one leaving the changed clues
+    // with the fewest digit sets (tighten) or the most (loosen). Cells changed
+    // lately come in only when no other can.
     bool change(const std::vector<int>& cells, bool tighten) {
         struct Move {
-            int cell, digit;
+            int cell, digit, mate; // mate: the run-mate swapped with, or 0
         };
         std::vector<Move> best;
+        const auto offer = [&](long long& bestScore, long long score, Move m) {
+            if (!tighten)
+                score = -score;
+            if (best.empty() || score < bestScore) {
+                best.clear();
+                bestScore = score;
+            }
+            if (score == bestScore)
+                best.push_back(m);
+        };
         for (const bool withRecent : {false, true}) {
             long long bestScore = 0;
             for (const int c : cells) {
                 if (!withRecent && std::find(recent_.begin(), recent_.end(), c) != recent_.end())
                     continue;
+                const auto& runs = runOf_[at(c)];
                 const unsigned used = usedAround(c);
                 const int d = digits_[at(c)];
-                for (int v = 1; v <= 9; ++v) {
-                    if (v == d || (used & (1u << v)))
+                for (int v = 1; v <= 9; ++v)
+                    if (v != d && !(used & (1u << v)))
+                        offer(bestScore, setsOf(runs[0], v - d) * setsOf(runs[1], v - d),
+                              {c, v, 0});
+                for (int dir = 0; dir < 2; ++dir) {
+                    if (runs[static_cast<std::size_t>(dir)] < 0)
                         continue;
-                    long long score = 1;
-                    for (const int r : runOf_[at(c)])
-                        if (r >= 0)
-                            score *= setCounts()(runs_[static_cast<std::size_t>(r)].cells.size(),
-                                                 clueOf(r) - d + v);
-                    if (!tighten)
-                        score = -score;
-                    if (best.empty() || score < bestScore) {
-                        best.clear();
-                        bestScore = score;
+                    const int other = runs[static_cast<std::size_t>(1 - dir)];
+                    for (const int m :
+                         runs_[static_cast<std::size_t>(runs[static_cast<std::size_t>(dir)])]
+                             .cells) {
+                        if (m == c)
+                            continue;
+                        const int e = digits_[at(m)];
+                        const int mateOther = runOf_[at(m)][static_cast<std::size_t>(1 - dir)];
+                        if ((usedIn(other, c) & (1u << e)) || (usedIn(mateOther, m) & (1u << d)))
+                            continue;
+                        offer(bestScore, setsOf(other, e - d) * setsOf(mateOther, d - e),
+                              {c, e, m});
                     }
-                    if (score == bestScore)
-                        best.push_back({c, v});
                 }
             }
             if (!best.empty())
@@ -254,6 +287,8 @@ private:
         if (best.empty())
             return false;
         const Move m = best[static_cast<std::size_t>(rng_.draw(static_cast<int>(best.size())) - 1)];
+        if (m.mate != 0)
+            digits_[at(m.mate)] = digits_[at(m.cell)];
         digits_[at(m.cell)] = m.digit;
         std::rotate(recent_.rbegin(), recent_.rbegin() + 1, recent_.rend());
         recent_[0] = m.cell;
@@ -282,9 +317,13 @@ private:
     // the engine got stuck or needed more than the tier; one too easy changes
     // a digit anywhere toward clues with more digit sets.
     std::optional<ClassicPuzzle> search(int& closest) {
-        int repairs = 0; // changes toward one solution since the last grading
+        // Repairs in a row whose two solutions differed in a cell of the
+        // repair before: the region around them is filled afresh after a few.
+        int stuck = 0;
+        std::vector<char> lastDiffering(digits_.size(), 0);
         recent_ = {};
-        for (int round = 0; round < kClassicRounds; ++round) {
+        const int rounds = kClassicRounds + static_cast<int>(whites_.size());
+        for (int round = 0; round < rounds; ++round) {
             if (counts_)
                 ++counts_->rounds;
             writeClues();
@@ -292,15 +331,25 @@ private:
             if (r.unknown || r.count == 0)
                 return std::nullopt;
             if (r.count > 1) {
-                if (++repairs % 12 == 0) {
+                const bool again = std::any_of(r.differing.begin(), r.differing.end(),
+                                               [&](int c) { return lastDiffering[at(c)] != 0; });
+                stuck = again ? stuck + 1 : 0;
+                std::fill(lastDiffering.begin(), lastDiffering.end(), 0);
+                for (const int c : r.differing)
+                    lastDiffering[at(c)] = 1;
+                // Half the repairs change the best cell, half a cell drawn
+                // at random (the best change alone tends to go round).
+                std::vector<int> where = r.differing;
+                if (rng_.draw(2) == 1)
+                    where = {r.differing[static_cast<std::size_t>(
+                        rng_.draw(static_cast<int>(r.differing.size())) - 1)]};
+                if (stuck >= kClassicStuckRepairs || !change(where, true)) {
+                    stuck = 0;
                     if (!randomFill(regionAround(r.differing)))
                         return std::nullopt;
-                } else if (!change(r.differing, true)) {
-                    return std::nullopt;
                 }
                 continue;
             }
-            repairs = 0;
             const LogicSolve solve = SolveLogically(grid_, false);
             if (solve.outcome == LogicOutcome::Contradiction)
                 return std::nullopt;

@@ -29,12 +29,13 @@ struct ClassicSearchCounts {
 };
 
 // Budgets, in attempts. A fill starts from fresh digits and makes at most
-// kClassicRounds changes (each followed by a count of solutions and, once
-// unique, a grading); a layout gets kClassicFillsPerLayout fills (twice as
-// many when one came within a tier of the word); a puzzle of a drawn layout
-// gives up after kClassicLayouts layouts, a template after
-// kClassicTemplateFills fills.
+// kClassicRounds changes, and one more per white cell (each followed by a count of solutions and,
+// once unique, a grading); a layout gets kClassicFillsPerLayout fills (twice as many when one came
+// within a tier of the word); a puzzle of a drawn layout gives up after kClassicLayouts layouts, a
+// template after kClassicTemplateFills fills.
 inline constexpr int kClassicRounds = 60;
+// Repairs in a row on the same cells before their region is filled afresh.
+inline constexpr int kClassicStuckRepairs = 6;
 inline constexpr int kClassicFillsPerLayout = 3;
 inline constexpr int kClassicLayouts = 150;
 inline constexpr int kClassicTemplateFills = 400;

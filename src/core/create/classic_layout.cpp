@@ -145,8 +145,8 @@ std::string ClassicLayoutFault(const ClassicLayout& l) {
                     return "The white cell at " + cellWords(r, c) + " has no " + dir +
                            " clue: its run starts at the edge of the grid";
                 if (s.length < 2 || s.length > 9)
-                    return "The white cell at " + cellWords(r, c) + " lies in an " + dir +
-                           " run of " + plainNumber(s.length) +
+                    return "The white cell at " + cellWords(r, c) + " lies in " +
+                           (across ? "an " : "a ") + dir + " run of " + plainNumber(s.length) +
                            (s.length == 1 ? " cell" : " cells") + " (runs have 2 to 9 cells)";
             }
         }
@@ -234,7 +234,10 @@ public:
         whiteCount_ = (rows - 1) * (cols - 1);
     }
 
-    bool run(int target) {
+    // False when a long run could not be broken; a white share above the
+    // target is left to the final check.
+    bool run(int target, int minWhite) {
+        minWhite_ = minWhite;
         int failures = 0;
         const int limit = 8 * (l_.rows + l_.cols);
         while (failures < limit) {
@@ -249,7 +252,8 @@ public:
             else
                 ++failures;
         }
-        return false;
+        int r = 0, c = 0;
+        return !longRunCell(r, c);
     }
 
     const ClassicLayout& layout() const { return l_; }
@@ -307,7 +311,8 @@ private:
 
     bool tryBlock(int r, int c) {
         const auto [pr, pc] = partner(l_, s_, r, c);
-        if (!l_.isWhite(r, c) || !l_.isWhite(pr, pc))
+        const int after = whiteCount_ - ((r == pr && c == pc) ? 1 : 2);
+        if (!l_.isWhite(r, c) || !l_.isWhite(pr, pc) || after < minWhite_)
             return false;
         set(r, c, false);
         set(pr, pc, false);
@@ -318,7 +323,7 @@ private:
             set(pr, pc, true);
             return false;
         }
-        whiteCount_ -= (r == pr && c == pc) ? 1 : 2;
+        whiteCount_ = after;
         return true;
     }
 
@@ -327,6 +332,7 @@ private:
     int maxRun_;
     ClassicLayout l_;
     int whiteCount_ = 0;
+    int minWhite_ = 0;
     std::vector<int> long_;
 };
 
@@ -345,7 +351,8 @@ std::optional<ClassicLayout> DrawClassicLayout(Random& rng, int rows, int cols, 
         if (drawn)
             ++*drawn;
         LayoutDraw d(rng, rows, cols, s, maxRun);
-        if (d.run(target) && ClassicLayoutProblem(d.layout(), s).empty())
+        if (d.run(target, static_cast<int>(std::ceil(kClassicMinWhite * inner))) &&
+            ClassicLayoutProblem(d.layout(), s).empty())
             return d.layout();
     }
     return std::nullopt;

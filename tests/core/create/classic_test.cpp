@@ -78,8 +78,9 @@ TEST(ClassicLayout, DrawnLayoutsKeepTheRulesOverSizesSeedsAndSymmetries) {
             ASSERT_TRUE(l) << k.rows << "x" << k.cols << " " << seed;
             EXPECT_EQ(ClassicLayoutProblem(*l, k.s), "") << k.rows << "x" << k.cols;
             EXPECT_EQ(runFault(*l), "") << k.rows << "x" << k.cols;
-            if (k.s != ClassicSymmetry::None)
+            if (k.s != ClassicSymmetry::None) {
                 EXPECT_TRUE(mirrored(*l, k.s == ClassicSymmetry::HalfTurn));
+            }
             EXPECT_TRUE(WhiteShare(*l) >= 0.55 && WhiteShare(*l) <= 0.75) << WhiteShare(*l);
             EXPECT_TRUE(EveryLineHasWhite(*l));
         }
@@ -91,11 +92,11 @@ TEST(ClassicLayout, FirstFaultIsNamed) {
         std::vector<std::string> rows;
         std::string fault;
     } cases[] = {
-        {{"#####", "#..##", "#..##", "#####", "##..."},
-         "The white cell at row 5, column 3 has no down clue: its run starts at the edge of the "
-         "grid"},
+        {{"############", "#..........#", "#..........#"},
+         "The white cell at row 2, column 2 lies in an across run of 10 cells (runs have 2 to 9 "
+         "cells)"},
         {{"#####", "#...#", "#.#.#", "#...#", "#####"},
-         "The white cell at row 3, column 2 lies in an across run of 1 cell (runs have 2 to 9 "
+         "The white cell at row 2, column 3 lies in a down run of 1 cell (runs have 2 to 9 "
          "cells)"},
         {{"#####", "#..##", "#..##", "###..", "###.."},
          "The white cell at row 4, column 4 is not connected to the white cell at row 2, column 2"},
