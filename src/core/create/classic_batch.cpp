@@ -79,6 +79,7 @@ BatchSummary RunClassicBatch(AppState& st, UserInterface& ui, const ClassicBatch
             BuildCreationGrid(st, ui, rows, cols);
         st.texts.overlay = "\r\n\r\nClassic Puzzle output file: " + o.output;
         st.texts.overlayVisible = ncreate >= 1;
+        ClassicLayoutsSeen seen;
         do {
             if (ncreate > 0)
                 st.texts.caption = "Generating Puzzle" + spacedNumber(sum.made + 1) + " of" +
@@ -93,7 +94,7 @@ BatchSummary RunClassicBatch(AppState& st, UserInterface& ui, const ClassicBatch
             const auto p =
                 o.fromTemplate
                     ? FillClassicLayout(st.rng, tmpl, o.tier, kClassicTemplateFills, &counts)
-                    : MakeClassicPuzzle(st.rng, rows, cols, o.symmetry, o.tier, &counts);
+                    : MakeClassicPuzzle(st.rng, rows, cols, o.symmetry, o.tier, &counts, &seen);
             if (!p) {
                 failure = ClassicGiveUpText(o);
                 break;

@@ -53,7 +53,7 @@ struct Shape {
 Shape shapeOf(int tier) {
     switch (tier) {
     case 1:
-        return {0.58, 0.64, 5, 3.0};
+        return {0.57, 0.63, 4, 3.0};
     case 2:
         return {0.60, 0.68, 7, 1.5};
     case 3:
@@ -494,25 +494,31 @@ std::optional<ClassicPuzzle> FillClassicLayout(Random& rng, const ClassicLayout&
 }
 
 std::optional<ClassicPuzzle> MakeClassicPuzzle(Random& rng, int rows, int cols, ClassicSymmetry s,
-                                               int tier, ClassicSearchCounts* counts) {
+                                               int tier, ClassicSearchCounts* counts,
+                                               ClassicLayoutsSeen* seen) {
     if (!ClassicSizeProblem(rows, cols).empty())
         return std::nullopt;
+    if ((rows - 1) * (cols - 1) < kClassicDistinctFrom)
+        seen = nullptr;
     const Shape shape = shapeOf(tier);
     for (int k = 0; k < kClassicLayouts; ++k) {
         const double target = shape.whiteLow + (shape.whiteHigh - shape.whiteLow) * rng.uniform();
         const auto layout = DrawClassicLayout(rng, rows, cols, s, target, shape.maxRun, 50);
-        if (!layout)
+        if (!layout || (seen && seen->count(layout->white)))
             continue;
         if (counts)
             ++counts->layouts;
         Filler f(rng, *layout, tier, counts);
         int closest = 99;
-        if (auto p = f.fill(kClassicFillsPerLayout, &closest))
-            return p;
+        auto p = f.fill(kClassicFillsPerLayout, &closest);
         // A layout that came within a tier of the word gets as many fills again.
-        if (closest <= 1)
-            if (auto p = f.fill(kClassicFillsPerLayout, nullptr))
-                return p;
+        if (!p && closest <= 1)
+            p = f.fill(kClassicFillsPerLayout, nullptr);
+        if (p) {
+            if (seen)
+                seen->insert(layout->white);
+            return p;
+        }
     }
     return std::nullopt;
 }

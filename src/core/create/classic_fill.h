@@ -8,6 +8,7 @@
 #include "model/grid.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ struct ClassicSearchCounts {
 // template after kClassicTemplateFills fills.
 inline constexpr int kClassicRounds = 60;
 // Repairs in a row on the same cells before their region is filled afresh.
-inline constexpr int kClassicStuckRepairs = 6;
+inline constexpr int kClassicStuckRepairs = 20;
 inline constexpr int kClassicFillsPerLayout = 3;
 inline constexpr int kClassicLayouts = 150;
 inline constexpr int kClassicTemplateFills = 400;
@@ -53,10 +54,18 @@ void BuildClassicGrid(Grid& grid, const ClassicLayout& layout, const std::vector
 std::optional<ClassicPuzzle> FillClassicLayout(Random& rng, const ClassicLayout& layout, int tier,
                                                int fills, ClassicSearchCounts* counts = nullptr);
 
+// Layouts a batch has used: from 9 x 9 up (64 cells below and right of the
+// clue row and column) a batch never uses one twice; smaller grids have only
+// a handful of classic layouts.
+using ClassicLayoutsSeen = std::set<std::vector<char>>;
+inline constexpr int kClassicDistinctFrom = 64;
+
 // A classic puzzle of rows x cols with the symmetry asked for, at `tier`
-// (0: any of easy to expert); nullopt after kClassicLayouts layouts.
+// (0: any of easy to expert); nullopt after kClassicLayouts layouts. With
+// `seen`, a layout in it is drawn again and the layout made is added.
 std::optional<ClassicPuzzle> MakeClassicPuzzle(Random& rng, int rows, int cols, ClassicSymmetry s,
-                                               int tier, ClassicSearchCounts* counts = nullptr);
+                                               int tier, ClassicSearchCounts* counts = nullptr,
+                                               ClassicLayoutsSeen* seen = nullptr);
 
 // The tier of a word ("easy" 1 .. "expert" 4), 0 for any other word.
 int ClassicTierOf(const std::string& word);
