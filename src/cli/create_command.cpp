@@ -212,7 +212,7 @@ const Command createCommand{
     "create",
     "OUTFILE --count N (--size RxC | --random-size | --template FILE:M) [--solution] "
     "[--unique] [--title T] [--seed S]\n"
-    "       OUTFILE --count N --classic (--size RxC | --template FILE:M) "
+    "       vextor-cli create OUTFILE --count N --classic (--size RxC | --template FILE:M) "
     "[--difficulty easy|medium|hard|expert] [--symmetry half-turn|mirror|none] [--solution] "
     "[--title T] [--seed S]",
     "Create N puzzles unattended and append them to OUTFILE.",
