@@ -20,6 +20,7 @@ namespace {
 int runPrint(const Command& self, const std::vector<std::string>& args, Context& ctx) {
     std::map<std::string, std::string> values; // --pdf, --from, --to, --current
     bool noSolution = false;
+    bool book = false; // --book: all puzzles first, their solutions after
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -29,6 +30,8 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
             values[arg] = args[++i];
         } else if (arg == "--no-solution") {
             noSolution = true;
+        } else if (arg == "--book") {
+            book = true;
         } else if (isOptionWord(arg)) {
             return usageError(self, "unknown option '" + arg + "'", ctx);
         } else {
@@ -40,8 +43,11 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
     if (!values.count("--pdf"))
         return usageError(self, "--pdf OUT.pdf is required", ctx);
     const bool current = values.count("--current") != 0;
-    if (current && (noSolution || values.count("--from") || values.count("--to")))
-        return usageError(self, "--current prints one record: no --from, --to or --no-solution",
+    if (current && (noSolution || book || values.count("--from") || values.count("--to")))
+        return usageError(
+            self, "--current prints one record: no --from, --to, --no-solution or --book", ctx);
+    if (book && noSolution)
+        return usageError(self, "--book prints the solutions after the puzzles: no --no-solution",
                           ctx);
     for (const char* key : {"--from", "--to"})
         if (values.count(key) && !parseInteger(values[key]))
@@ -61,6 +67,7 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
             ctx.ui, file, values.count("--from") ? values["--from"] : "1", to, !noSolution);
         if (!request)
             return kFailed;
+        request->book = book;
     }
 #ifndef VEXTOR_PRINT_BACKEND
     ctx.err << "vextor-cli print: this build has no PDF output (built without Qt)\n";
@@ -98,11 +105,13 @@ int runPrint(const Command& self, const std::vector<std::string>& args, Context&
 
 extern const Command printCommand;
 const Command printCommand{
-    "print", "FILE --pdf OUT.pdf [--from A] [--to B] [--no-solution] [--current N]",
+    "print", "FILE --pdf OUT.pdf [--from A] [--to B] [--no-solution | --book] [--current N]",
     "print puzzles of FILE, two grids to a page, into a PDF file",
     "Each record from A (default 1) to B (default the last) is printed above its\n"
-    "solution, or with --no-solution two puzzles to a page. Records are found by\n"
-    "the number in their header line. --current N prints record N as the program\n"
+    "solution, or with --no-solution two puzzles to a page; with --book every\n"
+    "puzzle first, two to a page, then all their solutions, two to a page.\n"
+    "Records are found by the number in their header line. --current N prints\n"
+    "record N as the program\n"
     "prints its current puzzle: the puzzle above, the grid's cell contents below.\n"
     "Prints the number of pages. A range of no records (A above B) writes no file.",
     runPrint};

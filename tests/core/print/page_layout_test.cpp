@@ -145,6 +145,7 @@ TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
         bool solution;
         std::vector<std::vector<std::string>> headers; // per page
         std::vector<std::string> messages;
+        bool book = false;
     } cases[] = {
         {1,
          3,
@@ -158,11 +159,21 @@ TEST(PrintCommands, RangesFindRecordsByHeaderNumber) {
          {{}, {"Puzzle Number5 : Five", "Solution Number5 : Five"}},
          {"4 Not found", "4 Not found"}},
         {3, 2, true, {}, {}},
+        {1,
+         3,
+         true,
+         {{"Puzzle Number1 : One", "Puzzle Number2 : Two"},
+          {"Puzzle Number3 : Three"},
+          {"Solution Number1 : One", "Solution Number2 : Two"},
+          {"Solution Number3 : Three"}},
+         {},
+         true},
     };
     for (const auto& c : cases) {
         ScriptedUserInterface ui;
         Collect sink;
-        const int pages = PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution}, sink, "f");
+        const int pages =
+            PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution, c.book}, sink, "f");
         EXPECT_EQ(pages, static_cast<int>(c.headers.size()));
         ASSERT_EQ(sink.pages.size(), c.headers.size()) << c.from;
         for (std::size_t p = 0; p < c.headers.size(); ++p) {
