@@ -11,6 +11,7 @@ through vextor-cli, one solution (`solutions`) and the word (`rate`).
 
     check_classic.py FILE [--symmetry half-turn|mirror|none]
                           [--difficulty easy|medium|hard|expert] [--cli PATH]
+                          [--template]
 
 Prints one line per faulty record and a summary; exit 0 when all pass.
 """
@@ -72,7 +73,7 @@ def partner(rows, cols, sym, r, c):
     return r, c
 
 
-def layout_faults(g, rows, cols, sym):
+def layout_faults(g, rows, cols, sym, template=False):
     white = lambda r, c: 0 <= r < rows and 0 <= c < cols and g[r][c][0] == "W"
     faults = []
     if any(white(0, c) for c in range(cols)) or any(white(r, 0) for r in range(rows)):
@@ -115,6 +116,8 @@ def layout_faults(g, rows, cols, sym):
             faults.append("white cells not connected")
     else:
         faults.append("no white cells")
+    if template:  # a drawn template keeps only the run rules and connection
+        return faults
     for r in range(1, rows):
         if not any(white(r, c) for c in range(1, cols)):
             faults.append("row %d without white cells" % (r + 1))
@@ -169,6 +172,8 @@ def main():
     ap.add_argument("--symmetry", default="half-turn", choices=("half-turn", "mirror", "none"))
     ap.add_argument("--difficulty", choices=WORDS)
     ap.add_argument("--cli", default="build/bin/vextor-cli")
+    ap.add_argument("--template", action="store_true",
+                    help="made from a template: no symmetry, line or white-share checks")
     args = ap.parse_args()
     records = read_records(args.file)
     counts = cli_lines(args.cli, "solutions", args.file)
@@ -178,7 +183,7 @@ def main():
     for number, title, rows, cols, body in records:
         try:
             g = parse_grid(rows, cols, body)
-            faults = layout_faults(g, rows, cols, args.symmetry) + solution_faults(g, rows, cols)
+            faults = layout_faults(g, rows, cols, args.symmetry, args.template) + solution_faults(g, rows, cols)
         except ValueError as e:
             faults = [str(e)]
         count = counts.get(number, ["missing"])[0]
