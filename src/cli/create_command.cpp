@@ -1,7 +1,10 @@
 // create: the Auto command's batch creation from a shell.
 #include "cli/command.h"
 #include "create/batch_create.h"
+#include "create/classic_batch.h"
+#include "create/classic_fill.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <unistd.h>
@@ -42,7 +45,60 @@ private:
     std::size_t shown_ = 0; // width of the bar on the screen
 };
 
-int runCreate(const Command&, const Arguments& args, Context& ctx) {
+// ---- create --classic: classic layouts of a chosen difficulty ----
+int runClassicCreate(const Command& self, const Arguments& args, Context& ctx) {
+    if (args.has("--random-size"))
+        return usageError(self, "--classic needs one of --size and --template", ctx);
+    const int count = *args.number("--count");
+    ClassicBatchOptions o;
+    o.output = args.text("OUTFILE");
+    o.count = count;
+    o.storeSolution = args.has("--solution");
+    if (args.has("--title"))
+        o.title = args.text("--title");
+    if (args.has("--difficulty"))
+        o.tier = ClassicTierOf(args.text("--difficulty"));
+    if (args.has("--symmetry")) {
+        if (args.has("--template"))
+            return usageError(self, "--symmetry applies to drawn layouts, not to --template", ctx);
+        o.symmetry = *ParseSymmetry(args.text("--symmetry"));
+    }
+    if (args.has("--size")) {
+        const int rows = *args.number("--size");
+        const int cols = args.columns("--size");
+        if (const std::string problem = ClassicSizeProblem(rows, cols); !problem.empty())
+            return usageError(self, problem, ctx);
+        o.rows = rows;
+        o.cols = cols;
+    }
+    const auto seed = args.seed();
+    AppState st = seed ? AppState(*seed) : AppState();
+    if (args.has("--template")) {
+        if (!loadPuzzle(st, ctx, args.text("--template"), *args.number("--template")))
+            return kFailed;
+        o.fromTemplate = true;
+    }
+    ProgressBar bar(ctx.err, count);
+    ctx.ui.beforeLine = [&bar] { bar.clear(); };
+    int done = 0;
+    const BatchSummary sum = RunClassicBatch(st, ctx.ui, o, [&](const ClassicMade& p) {
+        bar.clear();
+        ctx.out << p.record << "\t" << p.rows << "x" << p.cols << "\t" << p.layouts << "\t"
+                << p.micros << "\t" << p.word << "\t" << p.number << "\n"
+                << std::flush;
+        bar.step(++done);
+    });
+    ctx.ui.beforeLine = nullptr;
+    const int wanted = count > 0 ? count : 1;
+    return !sum.failed && !sum.cancelled && sum.made == wanted ? kOk : kFailed;
+}
+// ---- end of create --classic ----
+
+int runCreate(const Command& self, const Arguments& args, Context& ctx) {
+    if (args.has("--classic"))
+        return runClassicCreate(self, args, ctx);
+    if (args.has("--difficulty") || args.has("--symmetry"))
+        return usageError(self, "--difficulty and --symmetry need --classic", ctx);
     const int count = *args.number("--count");
     CreateDialogForm form;
     form.fileNow = args.text("OUTFILE");
@@ -96,7 +152,9 @@ const Command createCommand{
     "create",
     {arg::text("OUTFILE"), arg::number("--count", "N", 0).required(), arg::size("--size").oneOf(),
      arg::flag("--random-size").oneOf(), arg::fileRecord("--template").oneOf(),
-     arg::flag("--solution"), arg::flag("--unique"), arg::text("--title", "T"), arg::seed()},
+     arg::flag("--solution"), arg::flag("--unique"), arg::text("--title", "T"), arg::seed(),
+     arg::flag("--classic"), arg::word("--difficulty", "easy|medium|hard|expert"),
+     arg::word("--symmetry", "half-turn|mirror|none")},
     "Create N puzzles unattended and append them to OUTFILE.",
     "Runs the Auto command's generation and appends N records to OUTFILE\n"
     "(created when missing), numbered after the records already there. With\n"
@@ -120,7 +178,23 @@ const Command createCommand{
     "tried (compile attempts for a template) and the creation time in\n"
     "microseconds; with --unique also \"unique\" (so as compiled) or\n"
     "\"repaired\". Exit status 0 when all N were made, 1 when creation\n"
-    "stopped early, 2 for wrong usage or a size the creation dialog refuses.",
+    "stopped early, 2 for wrong usage or a size the creation dialog refuses.\n"
+    "\n"
+    "With --classic the puzzles are classic: every white cell lies in an across\n"
+    "and a down run of 2 to 9 cells headed by a clue, the white cells are\n"
+    "connected, the clues have exactly one solution and the logic engine\n"
+    "solves them without trial.\n"
+    "\n"
+    "  --size RxC       drawn layouts, 5 to 15 rows and 5 to 18 columns (the\n"
+    "                   clue row and column included), 55-75 % white cells\n"
+    "  --template FILE:M  the layout of record M of FILE, kept as drawn\n"
+    "  --difficulty W   the logic rating's word: easy, medium, hard or expert\n"
+    "                   (default: any of them)\n"
+    "  --symmetry S     half-turn (default), mirror (left-right) or none\n"
+    "  --title T        default \"Classic RxC word K\", K counting the batch\n"
+    "\n"
+    "The line per puzzle adds the word and the number of the rating. A word\n"
+    "or size the search cannot reach within its budget stops with exit 1.",
     runCreate};
 
 } // namespace vextor::cli

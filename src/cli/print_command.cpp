@@ -19,10 +19,14 @@ namespace {
 
 int runPrint(const Command& self, const Arguments& args, Context& ctx) {
     const bool noSolution = args.has("--no-solution");
+    const bool book = args.has("--book"); // all puzzles first, their solutions after
     const std::optional<int> record = args.number("--current");
     const bool current = record.has_value();
-    if (current && (noSolution || args.has("--from") || args.has("--to")))
-        return usageError(self, "--current prints one record: no --from, --to or --no-solution",
+    if (current && (noSolution || book || args.has("--from") || args.has("--to")))
+        return usageError(
+            self, "--current prints one record: no --from, --to, --no-solution or --book", ctx);
+    if (book && noSolution)
+        return usageError(self, "--book prints the solutions after the puzzles: no --no-solution",
                           ctx);
 
     const std::string& file = args.text("FILE");
@@ -38,6 +42,7 @@ int runPrint(const Command& self, const Arguments& args, Context& ctx) {
             ctx.ui, file, args.has("--from") ? args.text("--from") : "1", to, !noSolution);
         if (!request)
             return kFailed;
+        request->book = book;
     }
     if (!ConfirmOverwrite(ctx.ui, output))
         return kFailed;
@@ -87,12 +92,14 @@ extern const Command printCommand;
 const Command printCommand{
     "print",
     {arg::text("FILE"), arg::text("--pdf", "OUT.pdf").required(), arg::number("--from", "A"),
-     arg::number("--to", "B"), arg::flag("--no-solution"),
+     arg::number("--to", "B"), arg::flag("--no-solution"), arg::flag("--book"),
      arg::record("--current", "N").orEmptyGrid()},
     "print puzzles of FILE, two grids to a page, into a PDF file",
     "Each record from A (default 1) to B (default the last) is printed above its\n"
-    "solution, or with --no-solution two puzzles to a page. Records are found by\n"
-    "the number in their header line. --current N prints record N as the program\n"
+    "solution, or with --no-solution two puzzles to a page; with --book every\n"
+    "puzzle first, two to a page, then all their solutions, two to a page.\n"
+    "Records are found by the number in their header line. --current N prints\n"
+    "record N as the program\n"
     "prints its current puzzle: the puzzle above, the grid's cell contents below.\n"
     "Prints the number of pages. A range of no records (A above B) writes no file;\n"
     "a range none of whose records can be read fails and leaves no file. OUT.pdf\n"

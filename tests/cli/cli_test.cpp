@@ -109,7 +109,8 @@ TEST(Cli, Help) {
          {"count FILE", "show FILE N [--solution]",
           "solve FILE [N|all] [--seed S] [--tries N] [--rounds R] [--out OUTFILE]",
           "create OUTFILE --count N (--size RxC | --random-size | --template FILE:M) [--solution] "
-          "[--unique] [--title T] [--seed S]",
+          "[--unique] [--title T] [--seed S] [--classic] [--difficulty easy|medium|hard|expert] "
+          "[--symmetry half-turn|mirror|none]",
           "sort IN OUT [--by number|rows|title] [--descending] [--renumber START]"})
         EXPECT_NE(tool.out.find("\n  " + std::string(usage) + "\n      "), std::string::npos)
             << usage;

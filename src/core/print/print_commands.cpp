@@ -57,6 +57,19 @@ int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintReque
         return 0;
     }
     int pages = 0;
+    if (r.book) {
+        for (const bool solutions : {false, true})
+            for (int n = r.from; n <= r.to; n += 2) {
+                Page page;
+                records.draw(page, Half::Top, n, solutions, st.blackcol, footer, ui);
+                if (n + 1 <= r.to)
+                    records.draw(page, Half::Bottom, n + 1, solutions, st.blackcol, footer, ui);
+                if (!sink.page(page))
+                    return pages;
+                ++pages;
+            }
+        return pages;
+    }
     for (int n = r.from; n <= r.to; ++n) {
         Page page;
         if (records.draw(page, Half::Top, n, false, st.blackcol, footer, ui))

@@ -19,6 +19,9 @@ struct PrintRequest {
     int from = 1;
     int to = 0;
     bool withSolution = true;
+    // A booklet: every puzzle first, two to a page, then all their
+    // solutions, two to a page, in the same order (withSolution is ignored).
+    bool book = false;
 };
 
 // The print dialog's checks: the file must hold records ("No puzzles in this
@@ -38,7 +41,8 @@ std::optional<PrintRequest> parseRequestTag(std::string_view tag);
 
 // Prints records from..to of the file, found by their header numbers: each
 // puzzle above its solution, or without solutions two puzzles to a page (an
-// odd range ends with a page holding only a top half). One page per step,
+// odd range ends with a page holding only a top half); a booklet prints the
+// puzzles two to a page and then their solutions two to a page. One page per step,
 // also when its records were not found. A file that cannot be read prints
 // nothing: "Cannot read the file PATH". Returns the number of pages handed
 // to the sink; drawn, when given, receives the number of records drawn on them.

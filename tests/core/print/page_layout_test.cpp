@@ -165,16 +165,22 @@ TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
         bool solution;
         const char* pages; // the section headers of each page, in brackets
         int notFound;
+        bool book = false; // the solutions after all the puzzles
     } cases[] = {
         {1, 3, false, "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]", 0},
         {2, 2, true, "[Puzzle Number2 : Two|Solution Number2 : Two]", 0},
         {4, 5, true, "[][Puzzle Number5 : Five|Solution Number5 : Five]", 2},
         {3, 2, true, "", 0},
+        {1, 3, true,
+         "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]"
+         "[Solution Number1 : One|Solution Number2 : Two][Solution Number3 : Three]",
+         0, true},
     };
     for (const auto& c : cases) {
         ui.messages.clear();
         sink.pages.clear();
-        const int pages = PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution}, sink, "f");
+        const int pages =
+            PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution, c.book}, sink, "f");
         std::string got;
         for (const Page& page : sink.pages) {
             got += "[";
