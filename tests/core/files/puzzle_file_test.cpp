@@ -107,11 +107,8 @@ TEST_F(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
                 st.solver.retractLines.empty());
     EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
     EXPECT_GE(ui.maxBusyDepth, 1);
-    for (int i = 1; i <= 9; ++i) {
-        const Square& s = st.grid[i];
-        EXPECT_TRUE(!s.Enabled && !s.tick && s.Choices.empty()) << i; // no solution read
-        EXPECT_TRUE(s.left == cellLeft(st.grid.colOf(i)) && s.top == cellTop(st.grid.rowOf(i)));
-    }
+    for (int i = 1; i <= 9; ++i) // no solution read
+        EXPECT_TRUE(!st.grid[i].Enabled && !st.grid[i].tick && st.grid[i].Choices.empty()) << i;
 
     // Written back, with the solution restored from the record, it is the same.
     const auto record = readRecord(path, 2);
@@ -234,7 +231,6 @@ TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
         EXPECT_EQ(back.texts.title, titles[k]);
         EXPECT_EQ(kinds(back), kinds(st));
     }
-    EXPECT_EQ(titleLine("Plain title 12x12"), "Plain title 12x12");
     EXPECT_EQ(titleLine("Hard, really"), "\"Hard, really\"");
     EXPECT_EQ(titleLine("a \"b\", c"), "\"a \"\"b\"\", c\"");
     EXPECT_EQ(titleLine("two\r\nlines"), "two  lines");
