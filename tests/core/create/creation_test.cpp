@@ -13,6 +13,7 @@
 #include "support/test_files.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -60,24 +61,23 @@ std::vector<int> redCells(const AppState& st) {
 
 TEST(CreateDialog, EnablingRules) {
     CreateDialogForm f;
-    EXPECT_FALSE(f.sizeBoxesEnabled || f.sizeChecksEnabled || f.randomTemplate);
-    SelectRandomTemplate(f);
-    EXPECT_TRUE(f.sizeChecksEnabled);
-    EXPECT_FALSE(f.sizeBoxesEnabled || f.fixedSize || f.randomSize);
-    f.fixedSize = true; // each change below is what the click itself did
-    FixedSizeReleased(f);
-    EXPECT_TRUE(f.sizeBoxesEnabled);
-    f.randomSize = true;
-    RandomSizeReleased(f);
-    EXPECT_FALSE(f.fixedSize || f.sizeBoxesEnabled);
-    f.randomSize = false;
-    RandomSizeReleased(f);
-    EXPECT_FALSE(f.fixedSize || f.randomSize || f.sizeBoxesEnabled);
-    f.fixedSize = false; // Fixed cleared: Random ticked
-    FixedSizeReleased(f);
-    EXPECT_TRUE(f.randomSize && !f.sizeBoxesEnabled);
-    SelectCurrentTemplate(f);
-    EXPECT_FALSE(f.sizeChecksEnabled || f.sizeBoxesEnabled || f.randomSize || f.fixedSize);
+    // Size checks, size boxes, Fixed, Random after each click ('-': off).
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "----"},
+        {[&] { SelectRandomTemplate(f); }, "C---"},
+        {[&] { f.fixedSize = true, FixedSizeReleased(f); }, "CBF-"},
+        {[&] { f.randomSize = true, RandomSizeReleased(f); }, "C--R"},
+        {[&] { f.randomSize = false, RandomSizeReleased(f); }, "C---"},
+        {[&] { f.fixedSize = false, FixedSizeReleased(f); }, "C--R"}, // Fixed cleared: Random
+        {[&] { SelectCurrentTemplate(f); }, "----"},
+    };
+    for (const auto& [click, flags] : steps) {
+        click();
+        EXPECT_EQ(std::string({f.sizeChecksEnabled ? 'C' : '-', f.sizeBoxesEnabled ? 'B' : '-',
+                               f.fixedSize ? 'F' : '-', f.randomSize ? 'R' : '-'}),
+                  flags);
+        EXPECT_EQ(f.randomTemplate, flags[0] == 'C');
+    }
 }
 
 TEST(CreateDialog, Validation) {
@@ -267,11 +267,9 @@ TEST(RandomLayout, LongRunsLoseTheirLastCellAndOneHalfARowBefore) {
     makeGrid(st, rows);
     FindRuns(st.grid);
     BreakLongRuns(st);
-    std::vector<int> black;
     for (const int i : {19, 14, 82, 77})
-        if (st.grid[i].Black && st.grid[i].known && st.grid[i].BackColor == st.blackcol)
-            black.push_back(i);
-    EXPECT_EQ(black, (std::vector<int>{19, 14, 82, 77}));
+        EXPECT_TRUE(st.grid[i].Black && st.grid[i].known && st.grid[i].BackColor == st.blackcol)
+            << i;
     EXPECT_FALSE(st.grid[18].Black);
 }
 
@@ -444,15 +442,13 @@ TEST_F(Compile, RunListSortsAsTextAndSingleRunCellsTakeTheSmallestDigit) {
 }
 
 TEST_F(Compile, LargestFirstFillsInListOrderAndRepeats) {
-    const std::vector<std::string> layout = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
-                                             "-1,0 . . ."};
-    makeGrid(st, layout);
+    makeGrid(st, kSquare);
     ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
     const auto first = gridRows(st);
     // "02,D, 6, 10, 14," takes 9, 8, 7; the double cross 9 8 over 8 9 loses its 9s.
     EXPECT_EQ(first, (std::vector<std::string>{"X 0,16 0,16 0,22", "16,0 1 8 7", "16,0 8 2 6",
                                                "22,0 7 6 9"}));
-    makeGrid(st, layout);
+    makeGrid(st, kSquare);
     ASSERT_EQ(CompileGrid(st, ui, false, false), CompileResult::Compiled);
     EXPECT_EQ(gridRows(st), first);
     EXPECT_TRUE(ui.messages.empty());

