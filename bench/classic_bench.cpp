@@ -1,8 +1,12 @@
 // Classic creation: puzzles of a size and word per second, and how many
 // layouts of a batch repeat.
+#include "base/silent_user_interface.h"
 #include "create/classic_fill.h"
+#include "create/classic_layout.h"
+#include "files/puzzle_file.h"
 
 #include <benchmark/benchmark.h>
+#include <filesystem>
 #include <set>
 
 using namespace vextor;
@@ -57,5 +61,26 @@ void BM_ClassicVariety(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(repeats), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_ClassicVariety)->Arg(7)->Arg(9)->Arg(12)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A drawn layout filled as create --template FILE:25 --classic fills it: the
+// published 13 x 13 record 25, seeds 1 to 5 (goal: each within 30 s).
+void BM_ClassicTemplateRecord25(benchmark::State& state) {
+    const auto file =
+        std::filesystem::path(VEXTOR_SOURCE_DIR) / ".." / "shared" / "corpus" / "published.vxt";
+    AppState st(1);
+    SilentUserInterface ui(false, Answer::No);
+    if (!std::filesystem::exists(file) || !ReadPuzzle(st, ui, file.string(), 25)) {
+        state.SkipWithError("no corpus");
+        return;
+    }
+    const ClassicLayout layout = LayoutOfGrid(st.grid);
+    bool filled = true;
+    for (auto _ : state) {
+        Random rng(static_cast<std::uint64_t>(state.range(0)));
+        filled = FillClassicLayout(rng, layout, 0, kClassicTemplateFills).has_value() && filled;
+    }
+    state.counters["filled"] = filled ? 1 : 0;
+}
+BENCHMARK(BM_ClassicTemplateRecord25)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
