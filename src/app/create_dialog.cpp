@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,6 +66,19 @@ CreateDialog::CreateDialog(UserInterface& ui, QWidget* parent) : QDialog(parent)
     checkUnique_ = named(new QCheckBox("Unique solution", frame3_), "CheckUnique",
                          "Every puzzle made has exactly one solution");
     grid->addWidget(checkUnique_, 4, 0, 1, 5);
+    // Classic puzzles: a difficulty and a symmetry, sizes up to 15 x 18.
+    checkClassic_ = named(new QCheckBox("Classic layout", frame3_), "CheckClassic",
+                          "Classic puzzles of a chosen difficulty, 5 to 15 rows and 5 to 18 "
+                          "columns; with Current the layout drawn is filled");
+    difficulty_ = named(new QComboBox(frame3_), "ComboDifficulty", "Difficulty of every puzzle");
+    difficulty_->addItems({"any", "easy", "medium", "hard", "expert"});
+    symmetry_ = named(new QComboBox(frame3_), "ComboSymmetry", "Symmetry of a random layout");
+    symmetry_->addItems({"half-turn", "mirror", "none"});
+    grid->addWidget(checkClassic_, 5, 0);
+    grid->addWidget(named(new QLabel("Difficulty", frame3_), "LabelDifficulty"), 5, 1);
+    grid->addWidget(difficulty_, 5, 2);
+    grid->addWidget(named(new QLabel("Symmetry", frame3_), "LabelSymmetry"), 5, 3);
+    grid->addWidget(symmetry_, 5, 4);
 
     command2_ = named(new QPushButton("Cancel", this), "Command2");
     command1_ = named(new QPushButton("Create", this), "Command1");
@@ -108,6 +122,10 @@ CreateDialog::CreateDialog(UserInterface& ui, QWidget* parent) : QDialog(parent)
     connect(option1_1_, &QRadioButton::clicked, this, [this] { apply(SelectRandomTemplate); });
     connect(check2_, &QCheckBox::clicked, this, [this] { apply(FixedSizeReleased); });
     connect(check3_, &QCheckBox::clicked, this, [this] { apply(RandomSizeReleased); });
+    connect(checkClassic_, &QCheckBox::toggled, this, [this](bool on) {
+        difficulty_->setEnabled(on);
+        symmetry_->setEnabled(on);
+    });
     connect(command1_, &QPushButton::clicked, this, &CreateDialog::onCreate);
     connect(command2_, &QPushButton::clicked, this, [this] {
         shown_.tag = "X";
@@ -132,6 +150,9 @@ CreateDialogForm CreateDialog::form() const {
     f.cols = text3_->text().toStdString();
     f.storeSolution = check1_->isChecked();
     f.unique = checkUnique_->isChecked();
+    f.classic = checkClassic_->isChecked();
+    f.difficulty = difficulty_->currentText().toStdString();
+    f.symmetry = symmetry_->currentText().toStdString();
     f.count = text1_->text().toStdString();
     f.fileNow = fileNow_->text().toStdString();
     return f;
@@ -155,6 +176,11 @@ void CreateDialog::load(const CreateDialogForm& f) {
     text3_->setText(q(f.cols));
     check1_->setChecked(f.storeSolution);
     checkUnique_->setChecked(f.unique);
+    checkClassic_->setChecked(f.classic);
+    difficulty_->setCurrentText(q(f.difficulty));
+    symmetry_->setCurrentText(q(f.symmetry));
+    difficulty_->setEnabled(f.classic);
+    symmetry_->setEnabled(f.classic);
     text1_->setText(q(f.count));
     fileNow_->setText(q(f.fileNow));
 }

@@ -1,5 +1,6 @@
 // The creation dialog (Form3, "Create New Puzzles"): how many puzzles, the
-// output file, the solution, the title and the template. The Auto command
+// output file, the solution, the title and the template, plain or classic
+// (with its difficulty and symmetry). The Auto command
 // opens it with every frame; Add Puzzle opens it in its save form, with the
 // Template and "# of Puzzles" frames hidden. The rules live in the core
 // (CreateDialogForm); the dialog shows a form and hands it back.
@@ -12,6 +13,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -60,7 +62,10 @@ private:
     QPushButton* command1_;
     QGroupBox* frame2_;
     QCheckBox* check1_;
-    QCheckBox* checkUnique_; // "Unique solution"
+    QCheckBox* checkUnique_;  // "Unique solution"
+    QCheckBox* checkClassic_; // "Classic layout"
+    QComboBox* difficulty_;   // ComboDifficulty
+    QComboBox* symmetry_;     // ComboSymmetry
     QGroupBox* frame1_;
     QLineEdit* text1_;
     QGroupBox* inFileFrame_;

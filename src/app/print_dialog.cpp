@@ -80,14 +80,24 @@ PrintDialog::PrintDialog(MainWindow& window) : QDialog(&window), w_(window) {
     solution_ = named(new QCheckBox("Yes", f), "Check1");
     solution_->setGeometry(px(120), px(300), px(1800), px(285));
     solution_->setChecked(true);
+    // A booklet: all puzzles first, then all their solutions. It prints the
+    // solutions, so it is offered only while they are printed.
+    book_ = named(new QCheckBox("Solutions at the back", this), "CheckBook",
+                  "Print every puzzle first, two to a page, and all their solutions after them");
+    book_->setGeometry(px(240), px(3600), px(5160), px(285));
+    connect(solution_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on)
+            book_->setChecked(false);
+        book_->setEnabled(on);
+    });
 
     auto* print = named(new QPushButton("Print", this), "Command1");
     auto* cancel = named(new QPushButton("Cancel", this), "Command2");
-    print->setGeometry(px(1080), px(3660), px(1700), px(400));
-    cancel->setGeometry(px(2940), px(3660), px(1700), px(400));
+    print->setGeometry(px(1080), px(3960), px(1700), px(400));
+    cancel->setGeometry(px(2940), px(3960), px(1700), px(400));
     print->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    setFixedSize(px(5640), px(4200));
+    setFixedSize(px(5640), px(4500));
 
     connect(pick_, &FNDialog::Click, this, &PrintDialog::onPick);
     connect(print, &QPushButton::clicked, this, &PrintDialog::onPrint);
@@ -135,6 +145,7 @@ void PrintDialog::onPrint() {
     });
     if (!request)
         return;
+    request->book = book_->isChecked() && solution_->isChecked();
     printer_ = printers_->currentText();
     Tag = QString::fromStdString(print::requestTag(*request));
     hide();

@@ -1,5 +1,6 @@
 // The print dialog (Form5, "Print Puzzles From File"): printer, puzzle file,
-// From/To range and whether to print solutions. Orientation and grids per
+// From/To range and whether to print solutions, beside their puzzles or all
+// at the back ("Solutions at the back", a booklet). Orientation and grids per
 // page are shown but not available.
 #pragma once
 
@@ -19,7 +20,7 @@ public:
     explicit PrintDialog(MainWindow& window);
 
     // The result: "X" when cancelled (also by the close box), otherwise file,
-    // from, to and the solution flag (0 or 1) joined by commas.
+    // from, to and the solution flag (0 or 1, 2 for a booklet) joined by commas.
     QString Tag = QStringLiteral("X");
     // The printer chosen on Print: a device name or the "PDF file" entry.
     QString printer() const { return printer_; }
@@ -40,6 +41,7 @@ private:
     QLineEdit* from_;     // Text1
     QLineEdit* to_;       // Text2
     QCheckBox* solution_; // Check1
+    QCheckBox* book_;     // CheckBook "Solutions at the back"
     QString printer_;
 };
 

@@ -6,6 +6,7 @@
 #include "support/grid_builder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -123,6 +124,29 @@ TEST_F(CreateWindow, AutoAppendsThreePuzzles) {
     EXPECT_EQ(w->windowTitle().toStdString(), st().puzfile);
     EXPECT_FALSE(w->label("Label3")->isVisible());
     EXPECT_EQ(ui.busyDepth, 0);
+}
+
+TEST_F(CreateWindow, ClassicLayoutMakesAPuzzleOfTheDifficultyChosen) {
+    const std::string out = dir.file("classic.vxt");
+    withDialog("mnuautocreate", [&] {
+        EXPECT_FALSE(control<QWidget>("ComboDifficulty")->isEnabled());
+        click("Option1_1");
+        click("Check2");
+        click("CheckClassic");
+        control<QComboBox>("ComboDifficulty")->setCurrentText("easy");
+        control<QLineEdit>("Text2")->setText("16");
+        click("Command1"); // refused: the classic sizes end at 15 rows
+        control<QLineEdit>("Text2")->setText("7");
+        control<QLineEdit>("Text3")->setText("12"); // beyond the plain limit of 10
+        control<QLineEdit>("Text1")->setText("1");
+        control<QLineEdit>("FileNow")->setText(QString::fromStdString(out));
+        click("Command1");
+    });
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "Classic puzzles have 5 to 15 rows and 5 to 18 columns, not 16x10",
+                               " 1 Puzzles added to file: " + out}));
+    EXPECT_EQ(readFile(out).substr(0, 25), "#1\r\nClassic 7x12 easy 1\r\n");
+    EXPECT_EQ(w->windowTitle().toStdString(), st().puzfile);
 }
 
 TEST_F(CreateWindow, AddPuzzleSavesTheGridThroughTheSaveForm) {

@@ -80,3 +80,28 @@ TEST_F(PrintFixture, PrintCurrentPuzzleWithoutAPrinterGoesToPdf) {
     // The working file holds the grid on screen as record 1 with its contents.
     EXPECT_EQ(readFile(st().currentpuzfile).substr(0, 9), "#1\r\nGamma");
 }
+
+TEST_F(PrintFixture, SolutionsAtTheBackPrintABookletAndNeedTheSolutions) {
+    const std::string pdf = dir.file("book.pdf");
+    ui.fileAnswers.push_back(pdf);
+    onModal([&](QWidget* d) {
+        child<QComboBox>(d, "Combo1")->setCurrentText("PDF file");
+        auto* book = child<QCheckBox>(d, "CheckBook");
+        book->setChecked(true);
+        child<QCheckBox>(d, "Check1")->setChecked(false); // no solutions: no booklet
+        EXPECT_FALSE(book->isEnabled() || book->isChecked());
+        child<QCheckBox>(d, "Check1")->setChecked(true);
+        book->setChecked(true);
+        child<QPushButton>(d, "Command1")->click();
+        EXPECT_EQ(qobject_cast<PrintDialog*>(d)->Tag.toStdString(), puz + ",1,3,2");
+    });
+    run("mnuprintfile");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Done\r\nPDF file: " + pdf});
+    // Three puzzles two to a page, then their three solutions: four pages.
+    const std::string text = readFile(pdf);
+    int pages = 0;
+    for (std::size_t at = text.find("/Type /Page"); at != std::string::npos;
+         at = text.find("/Type /Page", at + 1))
+        pages += text.compare(at, 12, "/Type /Pages") != 0;
+    EXPECT_EQ(pages, 4);
+}

@@ -1,6 +1,7 @@
 #include "create/batch_create.h"
 
 #include "base/text.h"
+#include "create/classic_batch.h"
 #include "create/compile.h"
 #include "create/random_layout.h"
 #include "create/unique.h"
@@ -54,6 +55,13 @@ std::string CreateDialogProblem(const CreateDialogForm& f) {
         return {};
     const double rows = leadingNumber(f.rows);
     const double cols = leadingNumber(f.cols);
+    if (f.classic) {
+        if (f.randomSize)
+            return "Classic layouts need a fixed grid size";
+        if (!f.fixedSize)
+            return "Select Grid Size";
+        return ClassicSizeProblem(ClassicSideOf(f.rows), ClassicSideOf(f.cols));
+    }
     if (rows > 10 || rows < 1 || cols > 10 || cols < 1)
         return "Maximum rows or columns are limted to 10 for this option";
     if (!f.fixedSize && !f.randomSize)
@@ -248,7 +256,10 @@ void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
     ui.pumpEvents();
     if (form.tag != "Y")
         return;
-    RunBatch(st, ui, form);
+    if (form.classic)
+        RunClassicBatch(st, ui, ClassicOptionsOf(form));
+    else
+        RunBatch(st, ui, form);
 }
 
 bool AddPuzzleCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,

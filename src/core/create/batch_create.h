@@ -28,9 +28,16 @@ struct CreateDialogForm {
     std::string cols = "10";              // Text3
     bool storeSolution = false;           // Check1
     bool unique = true;                   // CheckUnique "Unique solution"
-    std::string count = "0";              // Text1
-    std::string fileNow;                  // FileNow
-    std::string tag;                      // "Y" accepted, "X" cancelled
+    // "Classic layout" (CheckClassic): classic puzzles of a difficulty
+    // (ComboDifficulty: "any", "easy" .. "expert") with a symmetry
+    // (ComboSymmetry: "half-turn", "mirror", "none"), the larger classic
+    // sizes allowed; with "Current" the drawn layout is filled.
+    bool classic = false;
+    std::string difficulty = "any";
+    std::string symmetry = "half-turn";
+    std::string count = "0"; // Text1
+    std::string fileNow;     // FileNow
+    std::string tag;         // "Y" accepted, "X" cancelled
 };
 
 // The dialog's rules: selecting a template, releasing the mouse on a size
@@ -45,7 +52,8 @@ void RandomSizeReleased(CreateDialogForm& form);
 inline constexpr int kMinRandomSide = 4;
 
 // What Create says about the form: empty when it may close with "Y",
-// otherwise the message to show while the dialog stays open.
+// otherwise the message to show while the dialog stays open. Classic random
+// layouts take a fixed size of the classic sizes.
 std::string CreateDialogProblem(const CreateDialogForm& form);
 
 // One puzzle made by a batch.
@@ -81,7 +89,8 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
 
 // The Auto command: refuses while AutoSolve runs; prepares the form (output
 // file = puzfile, caption "Creat Puzzles", both frames shown, tag "X"), lets
-// showDialog show it modally, and runs the batch when it was accepted.
+// showDialog show it modally, and runs the batch when it was accepted
+// (RunClassicBatch when the form is classic).
 void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,
                        const std::function<void(CreateDialogForm&)>& showDialog);
 

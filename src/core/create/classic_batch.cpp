@@ -8,6 +8,7 @@
 #include "model/runs.h"
 #include "state/grid_commands.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace vextor {
@@ -48,6 +49,28 @@ void placePuzzle(AppState& st, const ClassicPuzzle& p) {
 }
 
 } // namespace
+
+int ClassicSideOf(const std::string& text) {
+    const double side = roundHalfEven(leadingNumber(text));
+    return side >= 0 && side <= 1000 ? static_cast<int>(side) : 0;
+}
+
+ClassicBatchOptions ClassicOptionsOf(const CreateDialogForm& form) {
+    ClassicBatchOptions o;
+    o.output = form.fileNow;
+    o.count = std::max(leadingInt(form.count), 0);
+    o.fromTemplate = !form.randomTemplate;
+    o.rows = ClassicSideOf(form.rows);
+    o.cols = ClassicSideOf(form.cols);
+    o.symmetry = ParseSymmetry(form.symmetry).value_or(ClassicSymmetry::HalfTurn);
+    o.tier = ClassicTierOf(form.difficulty);
+    o.storeSolution = form.storeSolution;
+    // The title box left as it opens gives the classic titles ("Classic RxC
+    // word K"); any other title is every puzzle's title.
+    if (form.title != CreateDialogForm{}.title)
+        o.title = form.title;
+    return o;
+}
 
 BatchSummary RunClassicBatch(AppState& st, UserInterface& ui, const ClassicBatchOptions& o,
                              const std::function<void(const ClassicMade&)>& onPuzzle) {

@@ -42,6 +42,14 @@ std::string ClassicTemplateProblem(const Grid& grid);
 // The message of a search that ran out of its budget, naming what was asked.
 std::string ClassicGiveUpText(const ClassicBatchOptions& o);
 
+// A size box of the creation dialog as a side (0 for what is no size).
+int ClassicSideOf(const std::string& text);
+
+// The batch the creation dialog's form asks for with "Classic layout" ticked:
+// its output file, count, size (or "Current": the drawn layout), difficulty,
+// symmetry, solution and title (the box as it opens: the classic titles).
+ClassicBatchOptions ClassicOptionsOf(const CreateDialogForm& form);
+
 // Makes the puzzles: progress in the window caption, events let run and
 // Cancel Auto Solve honoured between puzzles, the closing message as the Auto
 // command's batch gives it. A template that breaks the rules or a search

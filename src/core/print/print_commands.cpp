@@ -26,7 +26,9 @@ std::optional<PrintRequest> CheckPrintRequest(UserInterface& ui, const std::stri
 
 std::string requestTag(const PrintRequest& r) {
     return r.file + "," + plainNumber(r.from) + "," + plainNumber(r.to) + "," +
-           (r.withSolution ? "1" : "0");
+           (r.book           ? "2"
+            : r.withSolution ? "1"
+                             : "0");
 }
 
 std::optional<PrintRequest> parseRequestTag(std::string_view tag) {
@@ -40,8 +42,9 @@ std::optional<PrintRequest> parseRequestTag(std::string_view tag) {
         file += (i ? "," : "") + fields[i];
     if (file.empty())
         return std::nullopt;
+    const int solution = leadingInt(fields[k + 2]);
     return PrintRequest{file, leadingInt(fields[k]), leadingInt(fields[k + 1]),
-                        leadingInt(fields[k + 2]) == 1};
+                        solution == 1 || solution == 2, solution == 2};
 }
 
 int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintRequest& r,
@@ -61,9 +64,14 @@ int PrintPuzzlesFromFile(const AppState& st, UserInterface& ui, const PrintReque
         for (const bool solutions : {false, true})
             for (int n = r.from; n <= r.to; n += 2) {
                 Page page;
-                records.draw(page, Half::Top, n, solutions, st.blackcol, footer, ui);
-                if (n + 1 <= r.to)
-                    records.draw(page, Half::Bottom, n + 1, solutions, st.blackcol, footer, ui);
+                // The records drawn are counted once, on the puzzle pages.
+                if (records.draw(page, Half::Top, n, solutions, st.blackcol, footer, ui) &&
+                    !solutions)
+                    ++*drawn;
+                if (n + 1 <= r.to &&
+                    records.draw(page, Half::Bottom, n + 1, solutions, st.blackcol, footer, ui) &&
+                    !solutions)
+                    ++*drawn;
                 if (!sink.page(page))
                     return pages;
                 ++pages;

@@ -33,7 +33,8 @@ std::optional<PrintRequest> CheckPrintRequest(UserInterface& ui, const std::stri
                                               bool withSolution);
 
 // The dialog's result handed back in its Tag: "X" when cancelled, otherwise
-// file, from, to and the solution flag (0 or 1) joined by commas. A Tag that
+// file, from, to and the solution flag (0 or 1, 2 for a booklet) joined by
+// commas. A Tag that
 // does not hold these fields (the dialog closed by its close box) reads as
 // cancelled.
 std::string requestTag(const PrintRequest& request);

@@ -86,6 +86,7 @@ TEST(CreateDialog, Validation) {
         bool random, fixed, randomSize;
         const char *rows, *cols;
         std::string problem;
+        bool classic = false; // the larger classic sizes, fixed only
     } cases[] = {
         {false, false, false, "11", "0", ""}, // ignored for the current layout
         {true, true, false, "11", "10", limited},
@@ -96,6 +97,11 @@ TEST(CreateDialog, Validation) {
         {true, false, true, "3", "10", ""}, // the size boxes are not used
         {true, false, true, "1", "1", ""},
         {true, true, false, "4", "10", ""},
+        {true, true, false, "15", "18", "", true},
+        {true, true, false, "4", "10",
+         "Classic puzzles have 5 to 15 rows and 5 to 18 columns, not 4x10", true},
+        {true, false, true, "10", "10", "Classic layouts need a fixed grid size", true},
+        {false, false, false, "99", "0", "", true}, // the drawn layout is filled
     };
     for (const auto& c : cases) {
         CreateDialogForm f;
@@ -104,6 +110,7 @@ TEST(CreateDialog, Validation) {
         f.randomSize = c.randomSize;
         f.rows = c.rows;
         f.cols = c.cols;
+        f.classic = c.classic;
         EXPECT_EQ(CreateDialogProblem(f), c.problem) << c.rows << "x" << c.cols;
     }
 }

@@ -165,22 +165,24 @@ TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
         bool solution;
         const char* pages; // the section headers of each page, in brackets
         int notFound;
+        int drawn;         // records drawn, each once
         bool book = false; // the solutions after all the puzzles
     } cases[] = {
-        {1, 3, false, "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]", 0},
-        {2, 2, true, "[Puzzle Number2 : Two|Solution Number2 : Two]", 0},
-        {4, 5, true, "[][Puzzle Number5 : Five|Solution Number5 : Five]", 2},
-        {3, 2, true, "", 0},
+        {1, 3, false, "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]", 0, 3},
+        {2, 2, true, "[Puzzle Number2 : Two|Solution Number2 : Two]", 0, 1},
+        {4, 5, true, "[][Puzzle Number5 : Five|Solution Number5 : Five]", 2, 1},
+        {3, 2, true, "", 0, 0},
         {1, 3, true,
          "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]"
          "[Solution Number1 : One|Solution Number2 : Two][Solution Number3 : Three]",
-         0, true},
+         0, 3, true},
     };
     for (const auto& c : cases) {
         ui.messages.clear();
         sink.pages.clear();
-        const int pages =
-            PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution, c.book}, sink, "f");
+        int drawn = 0;
+        const int pages = PrintPuzzlesFromFile(st, ui, {file, c.from, c.to, c.solution, c.book},
+                                               sink, "f", &drawn);
         std::string got;
         for (const Page& page : sink.pages) {
             got += "[";
@@ -190,6 +192,7 @@ TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
         }
         EXPECT_EQ(got, c.pages) << c.from;
         EXPECT_EQ(pages, static_cast<int>(sink.pages.size()));
+        EXPECT_EQ(drawn, c.drawn) << c.from;
         EXPECT_EQ(ui.messages, std::vector<std::string>(c.notFound, "4 Not found")) << c.from;
         EXPECT_EQ(ui.busyDepth, 0);
     }
@@ -232,7 +235,10 @@ TEST_F(PrintCommands, DialogChecksAndTag) {
     EXPECT_TRUE(back->file == r.file && back->to == 5 && !back->withSolution);
     const auto plain = parseRequestTag(requestTag({"p.vxt", 1, 2, true}));
     ASSERT_TRUE(plain);
-    EXPECT_TRUE(plain->file == "p.vxt" && plain->from == 1 && plain->withSolution);
+    EXPECT_TRUE(plain->file == "p.vxt" && plain->from == 1 && plain->withSolution && !plain->book);
+    const auto book = parseRequestTag(requestTag({"p.vxt", 1, 2, true, true}));
+    ASSERT_TRUE(book);
+    EXPECT_TRUE(book->book && book->withSolution && book->to == 2);
     EXPECT_FALSE(parseRequestTag("X"));
     EXPECT_FALSE(parseRequestTag("")); // the close box leaves the Tag empty
 }
