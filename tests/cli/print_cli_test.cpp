@@ -39,10 +39,13 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
         {{"print", file, "--pdf", pdf, "--current", "0"}, 2, "vextor-cli print: N must be"},
         {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from needs"},
     };
+    // A build without Qt has no PDF output: it cannot reach the drawing of bad.vxt.
+    const std::string noPdf = "vextor-cli print: this build has no PDF output";
     for (const auto& c : cases) {
         const auto r = test::runCli(c.args);
         EXPECT_TRUE(r.status == c.status && r.out.empty()) << c.args.back();
-        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
+        if (c.args[1] != bad || !r.err.starts_with(noPdf))
+            EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
     EXPECT_EQ(readFile(file), kTwo);
