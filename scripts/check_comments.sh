@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when a source or test file speaks of a design document instead of the
-# system itself ("Part 2.2", "the Part's messages", "the spec").
+# Fails when a source or test file speaks of a design document (one of its
+# numbered sections, or the document by name) instead of the system itself.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 if grep -rnE '\bParts? [0-9]|\bthe Parts?\b|\bspec(ification)?s?\b' \

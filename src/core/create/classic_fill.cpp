@@ -1,5 +1,6 @@
 #include "create/classic_fill.h"
 
+#include "create/digit_sets.h"
 #include "exact/exact_solver.h"
 #include "logic/logic_rating.h"
 
@@ -11,28 +12,6 @@
 namespace vextor {
 
 namespace {
-
-// How many sets of n distinct digits 1..9 add up to s.
-struct SetCounts {
-    std::array<std::array<int, 46>, 10> n{};
-    SetCounts() {
-        for (unsigned m = 0; m < 512; ++m) {
-            int sum = 0;
-            for (int d = 0; d < 9; ++d)
-                if (m & (1u << d))
-                    sum += d + 1;
-            ++n[static_cast<std::size_t>(std::popcount(m))][static_cast<std::size_t>(sum)];
-        }
-    }
-    int operator()(std::size_t len, int sum) const {
-        return len < 10 && sum >= 0 && sum <= 45 ? n[len][static_cast<std::size_t>(sum)] : 0;
-    }
-};
-
-const SetCounts& setCounts() {
-    static const SetCounts t;
-    return t;
-}
 
 struct Run {
     int head = 0;
@@ -227,8 +206,8 @@ private:
 
     long long setsOf(int r, int delta) const {
         return r < 0 ? 1
-                     : setCounts()(runs_[static_cast<std::size_t>(r)].cells.size(),
-                                   clueOf(r) + delta);
+                     : digitSetCount(runs_[static_cast<std::size_t>(r)].cells.size(),
+                                     clueOf(r) + delta);
     }
 
     // Changes digits among `cells`: one cell takes another digit, or two

@@ -74,11 +74,11 @@ Span spanAt(const ClassicLayout& l, int r, int c, bool across) {
 // Cells of the one area holding `from`, as flags by cell number.
 std::vector<char> areaOf(const ClassicLayout& l, int from) {
     std::vector<char> seen(l.white.size(), 0);
-    std::vector<int> todo{from};
+    std::vector<int> pending{from};
     seen[static_cast<std::size_t>(from)] = 1;
-    while (!todo.empty()) {
-        const int i = todo.back();
-        todo.pop_back();
+    while (!pending.empty()) {
+        const int i = pending.back();
+        pending.pop_back();
         const int r = (i - 1) / l.cols + 1;
         const int c = (i - 1) % l.cols + 1;
         const int nr[4] = {r - 1, r + 1, r, r};
@@ -89,7 +89,7 @@ std::vector<char> areaOf(const ClassicLayout& l, int from) {
             const int j = (nr[k] - 1) * l.cols + nc[k];
             if (!seen[static_cast<std::size_t>(j)]) {
                 seen[static_cast<std::size_t>(j)] = 1;
-                todo.push_back(j);
+                pending.push_back(j);
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include "base/silent_user_interface.h"
 #include "create/compile.h"
+#include "create/digit_sets.h"
 #include "model/grid_checks.h"
 #include "state/layout_check.h"
 #include "state/solution_marks.h"
@@ -13,29 +14,6 @@
 namespace vextor {
 
 namespace {
-
-// How many sets of n distinct digits 1..9 add up to s: 1 means the clue
-// tells its digits outright.
-struct SetCounts {
-    std::array<std::array<int, 46>, 10> n{};
-    SetCounts() {
-        for (unsigned m = 0; m < 512; ++m) {
-            int sum = 0;
-            for (int d = 0; d < 9; ++d)
-                if (m & (1u << d))
-                    sum += d + 1;
-            ++n[static_cast<std::size_t>(std::popcount(m))][static_cast<std::size_t>(sum)];
-        }
-    }
-    int operator()(std::size_t len, int sum) const {
-        return len < 10 && sum >= 0 && sum <= 45 ? n[len][static_cast<std::size_t>(sum)] : 0;
-    }
-};
-
-const SetCounts& setCounts() {
-    static const SetCounts t;
-    return t;
-}
 
 int digitOf(const Square& s) {
     return s.Choices.size() == 1 && s.Choices[0] >= '1' && s.Choices[0] <= '9' ? s.Choices[0] - '0'
@@ -310,7 +288,7 @@ Uniqueness MakeUnique(AppState& st, bool layoutChanges, int maxRepairs, long lon
                     for (int dir = 0; dir < 2; ++dir) {
                         const int h = heads[static_cast<std::size_t>(dir)];
                         if (h != 0)
-                            score *= setCounts()(runOf(g, h, dir).size(), clue(h, dir) - d + v);
+                            score *= digitSetCount(runOf(g, h, dir).size(), clue(h, dir) - d + v);
                     }
                     if (best.empty() || score < bestScore) {
                         best.clear();
