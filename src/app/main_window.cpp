@@ -412,7 +412,8 @@ void MainWindow::refresh() {
         puzNumNow_->setText(number);
     overlay_->setText(toDisplay(t.overlay));
     overlay_->setVisible(t.overlayVisible);
-    hintLine_->setText(QString::fromStdString(HintText(st_)));
+    const std::string hint = HintText(st_);
+    hintLine_->setText(QString::fromStdString(hint.empty() ? t.status : hint));
     hintLine_->setVisible(!hintLine_->text().isEmpty());
     if (QPushButton* b = button("AutoSolve"))
         b->setToolTip(QString::fromStdString(t.autoSolveTooltip));

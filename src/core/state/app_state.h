@@ -30,6 +30,10 @@ struct MainWindowTexts {
     bool overlayVisible = false;
     std::string autoSolveTag = "Auto Solve";
     std::string autoSolveTooltip = "Auto Solve";
+    // The status line below the grid (solving by hand: conflicts found by
+    // Verify, the finishing time); the hint line takes its place while a hint
+    // is shown. Empty: no status line.
+    std::string status;
 };
 
 // The hint of solving by hand: the presses on the step now hinted (the
