@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "files/safe_file.h"
+#include "manual/hint.h"
 #include "manual/saved_game.h"
 
 #include <filesystem>
@@ -106,6 +107,7 @@ void FinishGame(AppState& st) {
         }
     }
     st.texts.status = "Solved in " + ClockText(g.seconds) + " (best " + ClockText(best) + ")";
+    ClearHint(st); // the hint line would stand in its place
 }
 
 } // namespace vextor

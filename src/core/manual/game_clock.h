@@ -30,7 +30,7 @@ void ResetGameClock(AppState& st);
 // The grid was completed (the first time in this game): the clock stops and
 // the saved game is deleted. With the Timer on the time is kept as the
 // puzzle's best when it is, and the status line tells both: "Solved in 3:07
-// (best 2:41)".
+// (best 2:41)" (the hint line is emptied, so the status line shows).
 void FinishGame(AppState& st);
 
 // The best time kept for the puzzle in the grid; -1 when there is none.

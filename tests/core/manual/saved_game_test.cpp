@@ -1,6 +1,7 @@
 // Games solved by hand kept between sessions, and the clock.
 #include "files/puzzle_file.h"
 #include "manual/game_clock.h"
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
 #include "manual/saved_game.h"
@@ -192,9 +193,11 @@ TEST_F(SavedGames, NoFinishingAndStartingAfreshDeleteTheSavedGame) {
     EXPECT_TRUE(st.texts.status.empty());
     StartManualSolve(st, ui);
     st.game.seconds = 50;
+    HintCommand(st, ui); // a hint line gives way to the finishing time
     for (auto [cell, digit] : {std::pair{5, 1}, {6, 3}, {8, 2}, {9, 4}})
         put(st, cell, digit);
     EXPECT_EQ(st.texts.status, "Solved in 0:50 (best 0:42)");
+    EXPECT_EQ(HintText(st), "");
     EXPECT_EQ(ui.messages.back(), "Well done...");
     EXPECT_FALSE(TickGameClock(st)); // the clock stands
     // An edited record has another key: its old game is not offered.
