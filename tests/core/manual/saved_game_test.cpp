@@ -103,6 +103,14 @@ TEST_F(SavedGames, ANewStartResumesExactlyWhereThePlayerLeftOff) {
     EXPECT_EQ(ui.log, std::vector<std::string>{"yesno: Resume where you left off?"});
     EXPECT_EQ(game(after), game(before));
     EXPECT_EQ(SavedGameText(after), SavedGameText(before));
+    // The time alone is written once it moved on by kTimeSaveStep, or when asked.
+    for (auto [seconds, now, kept] : {std::tuple{50, false, 42}, {57, false, 57}, {58, true, 58}}) {
+        after.game.seconds = seconds;
+        AutoSaveGame(after, now);
+        EXPECT_NE(readFile(SavedGameFile(after)).find("time " + std::to_string(kept) + "\n"),
+                  std::string::npos);
+    }
+    after.game.seconds = 42;
     // The history works on: redo, undo twice, redo twice.
     for (AppState* st : {&before, &after}) {
         RedoLastEntry(*st, ui);
