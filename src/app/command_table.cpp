@@ -14,6 +14,7 @@
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "files/file_management.h"
+#include "manual/game_clock.h"
 #include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
@@ -155,6 +156,22 @@ void newGrid(MainWindow& w) {
     });
 }
 
+// Start with empty notes shows the notes: Edit Pencil Marks goes on with it.
+void startWithEmptyNotes(MainWindow& w, bool on) {
+    SetStartWithEmptyNotes(w.state(), on);
+    if (QAction* marks = w.action("mnupencilmarks"); marks && on)
+        marks->setChecked(true);
+}
+
+void fillInCandidates(MainWindow& w) {
+    w.runCommand([&w] {
+        QAction* marks = w.action("mnupencilmarks");
+        if (FillInCandidates(w.state(), w.ui()) && marks)
+            marks->setChecked(true); // the marks filled in are shown
+        w.gridView()->setFocus();
+    });
+}
+
 // The cell pad's menu: its items act on the cell named by its Tag.
 template <void (*command)(AppState&)> void padItem(MainWindow& w) {
     w.runCommand([&w] { command(w.state()); });
@@ -209,6 +226,13 @@ const AppCommand kCommands[] = {
      .refusedWhileSolving = true,
      .shownDisabled = true}, // as the program has always shown it
     {"mnuundo", "Undo Last Entry", kManualMenu, "Ctrl+Z", runOnGrid<UndoLastEntry>, true},
+    {.name = "mnuredo",
+     .caption = "Redo",
+     .menu = kManualMenu,
+     .key = "Ctrl+Y",
+     .handler = runOnGrid<RedoLastEntry>,
+     .refusedWhileSolving = true,
+     .otherKey = "Ctrl+Shift+Z"},
     {"mnuverifymanualentry", "Verify Manual Solve", kManualMenu, "", runOnGrid<VerifyManualSolve>,
      true},
     {"mnuhint", "Hint", kManualMenu, "H", runOnGrid<HintCommand>, true},
@@ -226,6 +250,20 @@ const AppCommand kCommands[] = {
      .menu = kManualMenu,
      .setting = "manualSolve/checkAsYouGo",
      .toggle = [](MainWindow& w, bool on) { SetCheckAsYouGo(w.state(), w.ui(), on); }},
+    {.name = "mnuemptynotes",
+     .caption = "Start with empty notes",
+     .menu = kManualMenu,
+     .key = "Ctrl+E",
+     .setting = "manualSolve/startWithEmptyNotes",
+     .toggle = startWithEmptyNotes},
+    {"mnufillin", "Fill In Candidates", kManualMenu, "Ctrl+I", fillInCandidates, true},
+    {.name = "mnutimer",
+     .caption = "Timer",
+     .menu = kManualMenu,
+     .key = "Ctrl+T",
+     .setting = "manualSolve/timer",
+     .toggle = [](MainWindow& w, bool on) { SetTimer(w.state(), on); },
+     .settingDefault = true},
     {"", "-", kManualMenu},
     {"mnumanualcancel", "Cancel", kManualMenu},
 
@@ -311,13 +349,17 @@ void check(MainWindow& w, std::span<const AppCommand> commands) {
             fault(c, "no control of that name");
         if (c.toggle && c.setting.empty())
             fault(c, "a check item without a setting");
-        if (c.key.empty())
-            continue;
-        const QKeySequence key = keyOf(c);
-        if (key.count() != 1 || key[0].key() == Qt::Key_unknown)
-            fault(c, "no key " + quoted(c.key));
-        if (!keys.insert(key.toString(QKeySequence::PortableText)).second)
-            fault(c, "key " + quoted(c.key) + " used twice");
+        if (!c.otherKey.empty() && (c.key.empty() || c.menu.empty()))
+            fault(c, "a second key without a first or outside a menu");
+        for (const std::string_view text : {c.key, c.otherKey}) {
+            if (text.empty())
+                continue;
+            const QKeySequence key = QKeySequence::fromString(qs(text), QKeySequence::PortableText);
+            if (key.count() != 1 || key[0].key() == Qt::Key_unknown)
+                fault(c, "no key " + quoted(text));
+            if (!keys.insert(key.toString(QKeySequence::PortableText)).second)
+                fault(c, "key " + quoted(text) + " used twice");
+        }
     }
 }
 
@@ -369,7 +411,7 @@ void addItem(MainWindow& w, const AppCommand& c) {
     if (c.toggle) {
         a->setCheckable(true);
         const QString setting = qs(c.setting);
-        const bool on = QSettings().value(setting, false).toBool();
+        const bool on = QSettings().value(setting, c.settingDefault).toBool();
         a->setChecked(on);
         c.toggle(w, on);
         QObject::connect(a, &QAction::toggled, &w, [&w, setting, toggle = c.toggle](bool on) {
@@ -382,10 +424,15 @@ void addItem(MainWindow& w, const AppCommand& c) {
     if (c.key.empty())
         return;
     a->setShortcut(keyOf(c)); // shown in the menu
-    QObject::connect(shortcut(w, keyOf(c)), &QShortcut::activated, &w, [a] {
-        if (a->isEnabled())
-            a->trigger();
-    });
+    for (const std::string_view text : {c.key, c.otherKey}) {
+        if (text.empty())
+            continue;
+        const QKeySequence key = QKeySequence::fromString(qs(text), QKeySequence::PortableText);
+        QObject::connect(shortcut(w, key), &QShortcut::activated, &w, [a] {
+            if (a->isEnabled())
+                a->trigger();
+        });
+    }
 }
 
 } // namespace

@@ -44,6 +44,10 @@ struct AppCommand {
     Toggle toggle = nullptr;
     // The item is shown but never enabled.
     bool shownDisabled = false;
+    // A second key that does the same; the menu shows only `key`.
+    std::string_view otherKey = {};
+    // A check item's state before it was ever changed.
+    bool settingDefault = false;
 };
 
 std::span<const AppMenu> appMenus();

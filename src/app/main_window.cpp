@@ -11,7 +11,9 @@
 #include "create/difficulty.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
+#include "manual/game_clock.h"
 #include "manual/hint.h"
+#include "manual/saved_game.h"
 #include "model/geometry.h"
 #include "shell/startup.h"
 #include "state/grid_commands.h"
@@ -25,6 +27,8 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 
@@ -157,6 +161,14 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
     // Every command's item, button, key and handler.
     installCommands(*this, appCommands());
     interaction_ = new GridInteraction(*this); // the grid's events, the digit menu, the cell pad
+    // Games in progress and best times live in the per-user data folder.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty())
+        st_.savefolder = (data + "/saved").toStdString();
+    auto* clock = new QTimer(this);
+    clock->setObjectName("GameClock");
+    connect(clock, &QTimer::timeout, this, &MainWindow::tickClock);
+    clock->start(1000);
     // The platform's button face colour is the panel colour of the default scheme.
     st_.buttoncol = toColour(button("Command13")->palette().color(QPalette::Button));
     BuildGrid(st_, *ui_, 9, 9);
@@ -165,6 +177,10 @@ MainWindow::MainWindow(UserInterface* ui, QWidget* parent) : QWidget(parent) {
 }
 
 MainWindow::~MainWindow() {
+    try {
+        AutoSaveGame(st_, true); // the time spent since the last save
+    } catch (...) {
+    }
     // Helper objects (event filters, command wiring) go first: the widget part
     // of the window still sends events while it is torn down, and they must
     // not see a half-destroyed main window.
@@ -206,6 +222,9 @@ void MainWindow::buildControls() {
         makeLabel(this, "Difficulty", QString(), kDifficultyLeft, 72, kDifficultyWidth, 276);
     difficulty_->setToolTip("Difficulty: easy, medium, hard, expert or trial, and 1 to 100");
     puzNumber_ = makeLabel(this, "puznumber", QString(), 5424, 400, 1200, 276);
+    timer_ = makeLabel(this, "Timer", QString(), kDifficultyLeft, 400, kDifficultyWidth, 276);
+    timer_->setToolTip("Time spent solving by hand");
+    timer_->hide();
 
     puzNumNow_ = new QLineEdit("1", this);
     puzNumNow_->setObjectName("PuzNumNow");
@@ -375,6 +394,9 @@ void MainWindow::popup(QMenu* m) {
 void MainWindow::runCommand(const std::function<void()>& command) {
     try {
         command();
+        // A puzzle loaded again may have a game to resume; a change is saved.
+        OfferResume(st_, *ui_);
+        AutoSaveGame(st_);
     } catch (const std::exception& e) {
         ui_->message(std::string("The command stopped on an unexpected error:\r\n") + e.what());
     } catch (...) {
@@ -407,6 +429,8 @@ void MainWindow::refresh() {
     gridSize_->setText(QString::fromStdString(t.gridSize));
     difficulty_->setText(QString::fromStdString(t.difficulty));
     puzNumber_->setText(QString::fromStdString(t.puzNumber));
+    timer_->setText(QString::fromStdString(TimerText(st_)));
+    timer_->setVisible(!timer_->text().isEmpty());
     const QString number = QString::fromStdString(t.puzNumNow);
     if (puzNumNow_->text() != number)
         puzNumNow_->setText(number);
@@ -471,6 +495,14 @@ void MainWindow::setGridHidden(bool hidden) {
     grid_->setHidden(hidden);
 }
 
+// The clock counts only while the player can see the window and work in it.
+void MainWindow::tickClock() {
+    if (!isActiveWindow() || isMinimized() || !TickGameClock(st_))
+        return;
+    timer_->setText(QString::fromStdString(TimerText(st_)));
+    AutoSaveGame(st_);
+}
+
 void MainWindow::onSchemeItem(int index) {
     bool applied = false;
     runCommand([&] { applied = ColourSchemeCommand(st_, *ui_, index); });
@@ -493,6 +525,7 @@ void MainWindow::hidePad() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    AutoSaveGame(st_, true);
     // A running AutoSolve ends at its next check, without an outcome box.
     BeginShutdown(st_);
     closeOtherWindows();

@@ -106,6 +106,7 @@ private:
     QMenu* makeMenu(const QString& name, const QString& caption);
     void fitWindow();
     void setGridHidden(bool hidden);
+    void tickClock();
 
     void buildViewMenu();
     void onSchemeItem(int index);
@@ -130,6 +131,7 @@ private:
     QLabel* seqLabel_ = nullptr;
     QLabel* overlay_ = nullptr;
     QLabel* hintLine_ = nullptr;
+    QLabel* timer_ = nullptr; // the time spent solving by hand, under the difficulty
     std::vector<QPushButton*> buttons_;
     std::vector<QMenu*> menus_;
     std::vector<QAction*> schemeItems_;

@@ -203,6 +203,7 @@ TEST_F(WindowFixture, CommandRowsThatMatchNothingStopTheStart) {
         {{"mnuundo", "Undo Last Entry", "mnumanualsolve"}},
         {{"mnuextra", "Extra", "mnumanualsolve", "J"},
          {"mnuextra2", "Extra", "mnumanualsolve", "J"}},
+        {{.name = "mnuextra", .menu = "mnumanualsolve", .key = "K", .otherKey = "K"}},
     };
     for (const Rows& rows : bad) {
         try {
@@ -212,5 +213,5 @@ TEST_F(WindowFixture, CommandRowsThatMatchNothingStopTheStart) {
             EXPECT_NE(std::string(e.what()).find(rows.back().name), std::string::npos) << e.what();
         }
     }
-    EXPECT_EQ(w->menu("mnumanualsolve")->actions().size(), 11); // nothing was added
+    EXPECT_EQ(w->menu("mnumanualsolve")->actions().size(), 15); // nothing was added
 }

@@ -4,6 +4,7 @@
 #include "app/help_viewer.h"
 #include "app/keyboard.h"
 #include "app/qt_support.h"
+#include "model/grid_checks.h"
 #include "program_folder.h"
 #include "support/grid_builder.h"
 
@@ -208,4 +209,35 @@ TEST_F(GridGui, HintFromTheMenuAndKeyHShowsInTheHintLineBelowTheGrid) {
     EXPECT_FALSE(line->isVisible());
     EXPECT_EQ(w->height(), height);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProgramWindow, AGameLeftOpenIsResumedAfterARestart) {
+    start(tinyRecords(2));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    run("mnusolvemanually");
+    GridView* grid = w->gridView();
+    grid->setFocus();
+    // Cell 5 gets 2; undo and redo by their keys, the second redo key too.
+    const std::pair<QKeyCombination, const char*> keys[] = {
+        {Qt::Key_2, "2"},
+        {Qt::ControlModifier | Qt::Key_Z, "12"},
+        {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z, "2"},
+        {Qt::ControlModifier | Qt::Key_Z, "12"},
+        {Qt::ControlModifier | Qt::Key_Y, "2"},
+    };
+    for (const auto& [key, cell5] : keys) {
+        QTest::keyClick(grid, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(st().grid[5].Choices, cell5);
+    }
+    EXPECT_EQ(w->action("mnuredo")->shortcut(), QKeySequence("Ctrl+Y"));
+    EXPECT_TRUE(w->label("Timer")->isVisible());
+    const std::string entries = snapshotLine(st().grid);
+    w.reset(); // the program ends
+    ui.log.clear();
+    ui.yesNoAnswers = {true};
+    w = startProgram(dir, &ui);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"yesno: Resume where you left off?"});
+    EXPECT_TRUE(st().manualmode && snapshotLine(st().grid) == entries);
+    EXPECT_EQ(st().undolist.front(), "5,12");
 }

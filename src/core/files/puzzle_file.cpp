@@ -219,6 +219,7 @@ bool readPuzzleWith(AppState& st, UserInterface& ui, const std::string& file, in
             st.manualmode = false;
             st.editmode = false;
             st.interactive = false;
+            st.texts.status.clear(); // it told about the cells replaced
         }
         if (ok) {
             if (n != -1)

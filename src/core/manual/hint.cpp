@@ -23,10 +23,19 @@ DigitMask maskOf(const std::string& digits) {
     return m;
 }
 
+// An open cell whose pencil marks are shown, and none written yet by a
+// player who started with empty notes: it stands for all its candidates.
+bool unwrittenNotes(const AppState& st, int i) {
+    const Square& s = st.grid[i];
+    return st.aids.editPencilMarks && playAidsCurrent(st) && s.Choices == s.Choices0 &&
+           st.aids.notesStartedEmpty && st.aids.pencil[at(i)] == 0;
+}
+
 // Whether an open cell's marks are its pencil marks (else its Choices).
 bool usesPencil(const AppState& st, int i) {
     const Square& s = st.grid[i];
-    return st.aids.editPencilMarks && playAidsCurrent(st) && s.Choices == s.Choices0;
+    return st.aids.editPencilMarks && playAidsCurrent(st) && s.Choices == s.Choices0 &&
+           !unwrittenNotes(st, i);
 }
 
 bool isWhite(const Square& s) {
@@ -69,8 +78,10 @@ void applyToGrid(AppState& st, const LogicStep& step) {
         if (c.placed) {
             s.Choices = std::to_string(c.digit);
             ClearPencilInRuns(st, c.cell, c.digit);
-        } else if (usesPencil(st, c.cell)) {
+        } else if (usesPencil(st, c.cell) || unwrittenNotes(st, c.cell)) {
             auto& marks = st.aids.pencil[at(c.cell)];
+            if (unwrittenNotes(st, c.cell))
+                marks = pencilMask(s.Choices); // the candidates the cell stood for
             marks = static_cast<PencilMask>(marks & ~(1u << c.digit));
         } else {
             std::erase(s.Choices, static_cast<char>('0' + c.digit));
@@ -192,7 +203,7 @@ void HintCommand(AppState& st, UserInterface& ui) {
         ColourAsYouGo(st);
         RemarkCursor(st);
         if (result == VerifyResult::Complete)
-            ui.message("Well done...");
+            GridCompleted(st, ui);
     }
     h.generation = g.generation;
 }

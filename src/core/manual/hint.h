@@ -12,7 +12,8 @@ namespace vextor {
 
 // The player's grid as the logic engine reads it: an entry (one digit) is a
 // placed digit; an open cell has its pencil marks when Edit Pencil Marks is
-// on, otherwise its candidates.
+// on, otherwise its candidates (and so has a cell whose notes, started
+// empty, were not written yet).
 LogicState PlayerCandidates(const AppState& st);
 
 // Hint (Manual Solve menu, key H). First the grid is checked against the

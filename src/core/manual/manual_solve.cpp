@@ -1,8 +1,10 @@
 #include "manual/manual_solve.h"
 
 #include "base/text.h"
+#include "manual/game_clock.h"
 #include "manual/hint.h"
 #include "manual/play_aids.h"
+#include "manual/saved_game.h"
 #include "model/grid_checks.h"
 #include "state/cursor.h"
 
@@ -157,6 +159,13 @@ void StartManualSolve(AppState& st, UserInterface& ui) {
     }
     if (!ConfirmDiscardEntries(st, ui))
         return;
+    BeginManualMode(st);
+    ForgetSavedGame(st);
+    ResetGameClock(st);
+}
+
+void BeginManualMode(AppState& st) {
+    st.texts.status.clear();
     st.pendingaction.clear();
     st.undolist.clear();
     ClearHint(st);
@@ -267,7 +276,38 @@ void DigitMenuClick(AppState& st, UserInterface& ui, int k, bool shift) {
         return; // another puzzle was loaded meanwhile
     ColourAsYouGo(st);
     if (result == VerifyResult::Complete)
-        ui.message(kWellDone);
+        GridCompleted(st, ui);
+}
+
+std::vector<UndoChange> undoChanges(const std::string& entry) {
+    // A group (a hint applied, Fill In Candidates): "G" and ";cell,previous"
+    // for each cell it changed.
+    std::vector<UndoChange> changes;
+    if (entry == "G")
+        return changes;
+    const std::vector<std::string> parts =
+        entry.starts_with("G;") ? split(entry.substr(2), ';') : std::vector<std::string>{entry};
+    for (const std::string& part : parts) {
+        const std::size_t comma = part.find(',');
+        if (comma != std::string::npos)
+            changes.push_back({leadingInt(part.substr(0, comma)), part.substr(comma + 1)});
+    }
+    return changes;
+}
+
+std::string reverseEntry(const Grid& g, const std::string& entry) {
+    const bool group = entry.starts_with("G");
+    std::string out = group ? "G" : "";
+    for (const UndoChange& c : undoChanges(entry)) {
+        const std::string now = g.valid(c.cell) ? g[c.cell].Choices : c.choices;
+        out += (group ? ";" : "") + std::to_string(c.cell) + "," + now;
+    }
+    return out;
+}
+
+void GridCompleted(AppState& st, UserInterface& ui) {
+    FinishGame(st);
+    ui.message(kWellDone);
 }
 
 void UndoLastEntry(AppState& st, UserInterface& ui) {
@@ -282,17 +322,16 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
     Grid& g = st.grid;
     if (!st.undolist.empty()) {
         const std::string entry = st.undolist.front();
+        // What Redo gives back: the cells and the pencil marks as they are now.
+        PlayAids::Redo redo{reverseEntry(g, entry), {}};
+        if (playAidsCurrent(st))
+            redo.pencil = st.aids.pencil;
         RestorePencilForUndo(st, st.undolist.size());
         st.undolist.pop_front();
-        // A hint applied: "G" and ";cell,previous" for each cell it changed.
-        const std::vector<std::string> parts =
-            entry.starts_with("G;") ? split(entry.substr(2), ';') : std::vector<std::string>{entry};
-        for (const std::string& part : parts) {
-            const std::size_t comma = part.find(',');
-            const int cell = leadingInt(part.substr(0, comma));
-            if (comma != std::string::npos && g.valid(cell))
-                g[cell].Choices = part.substr(comma + 1);
-        }
+        for (const UndoChange& c : undoChanges(entry))
+            if (g.valid(c.cell))
+                g[c.cell].Choices = c.choices;
+        st.aids.redo.push_back(std::move(redo));
         CheckAsYouGo(st, ui); // nothing else, unless Check As You Go is on
         return;
     }
@@ -302,6 +341,38 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
     ResetPlayAids(st);
     st.curcell = 0; // every tick is already cleared
     placeCursorOnFirstWhiteCell(st);
+}
+
+void RedoLastEntry(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message(kCancelAutoSolveFirst);
+        return;
+    }
+    if (!st.manualmode) {
+        ui.message("Redo in Manual Solve mode only");
+        return;
+    }
+    if (st.aids.redo.empty() || !playAidsCurrent(st))
+        return;
+    PlayAids::Redo redo = std::move(st.aids.redo.back());
+    st.aids.redo.pop_back();
+    Grid& g = st.grid;
+    // The entry again, with its undo record, as when it was first made.
+    st.undolist.push_front(reverseEntry(g, redo.entry));
+    st.aids.undo.push_back({st.undolist.size(), st.aids.pencil});
+    for (const UndoChange& c : undoChanges(redo.entry))
+        if (g.valid(c.cell))
+            g[c.cell].Choices = c.choices;
+    if (redo.pencil.size() == st.aids.pencil.size())
+        st.aids.pencil = std::move(redo.pencil);
+    const unsigned generation = g.generation;
+    const VerifyResult result = VerifyEntries(st, ui);
+    if (st.grid.generation != generation)
+        return; // another puzzle was loaded meanwhile
+    ColourAsYouGo(st);
+    RemarkCursor(st);
+    if (result == VerifyResult::Complete)
+        GridCompleted(st, ui);
 }
 
 void VerifyManualSolve(AppState& st, UserInterface& ui) {
@@ -319,7 +390,7 @@ void VerifyManualSolve(AppState& st, UserInterface& ui) {
         return; // another puzzle was loaded meanwhile
     ColourRunSums(st);
     if (result == VerifyResult::Complete)
-        ui.message(kWellDone);
+        GridCompleted(st, ui);
 }
 
 bool RemarkCursor(AppState& st) {

@@ -26,7 +26,11 @@ constexpr int kDigitMenuCancel = 11;
 // (No keeps them). Clears every entry, gives each white cell the candidates its
 // runs allow, colours the clues, writes the undo file and puts the cursor on
 // the first white cell (none when there is no white cell).
+// It also forgets the puzzle's saved game and starts the clock from 0.
 void StartManualSolve(AppState& st, UserInterface& ui);
+// Its steps after the question, on the grid as it is: what resuming a saved
+// game starts from. Empties the status line.
+void BeginManualMode(AppState& st);
 
 // Rebuilds the runs and gives each white cell the shorter of its two runs'
 // table strings (the down one on a tie), in ascending order.
@@ -60,6 +64,27 @@ void DigitMenuClick(AppState& st, UserInterface& ui, int k, bool shift = false);
 // Undo Last Entry: takes back the newest entry; with none left, restarts the
 // puzzle from its starting candidates. Refused while AutoSolve runs.
 void UndoLastEntry(AppState& st, UserInterface& ui);
+
+// The cells an undo entry names, with the Choices it gives back: "cell,prev",
+// or a group "G" followed by ";cell,prev" for each cell (a hint applied, Fill
+// In Candidates; "G" alone changes only pencil marks).
+struct UndoChange {
+    int cell = 0;
+    std::string choices;
+};
+std::vector<UndoChange> undoChanges(const std::string& entry);
+// The entry that gives the same cells back their Choices as they are now.
+std::string reverseEntry(const Grid& g, const std::string& entry);
+
+// Redo: makes the entry last taken back by Undo again, with the pencil marks
+// it left, and checks the grid as after an entry. A new entry, a restart and
+// the start of the mode forget what could be redone. Refused while AutoSolve
+// runs.
+void RedoLastEntry(AppState& st, UserInterface& ui);
+
+// A check found the grid complete: the game is finished (FinishGame) and
+// "Well done..." is shown.
+void GridCompleted(AppState& st, UserInterface& ui);
 
 // Verify Manual Solve. Refused while AutoSolve runs.
 void VerifyManualSolve(AppState& st, UserInterface& ui);

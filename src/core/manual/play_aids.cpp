@@ -27,11 +27,15 @@ void ResetPlayAids(AppState& st) {
     a.generation = st.grid.generation;
     a.pencil.assign(size, 0);
     a.undo.clear();
-    for (int i = 1; i <= st.grid.ncells; ++i)
-        a.pencil[at(i)] = pencilMask(st.grid[i].Choices0);
+    a.redo.clear();
+    a.notesStartedEmpty = a.emptyNotes;
+    if (!a.emptyNotes)
+        for (int i = 1; i <= st.grid.ncells; ++i)
+            a.pencil[at(i)] = pencilMask(st.grid[i].Choices0);
 }
 
 void SavePencilForUndo(AppState& st) {
+    st.aids.redo.clear();
     if (playAidsCurrent(st))
         st.aids.undo.push_back({st.undolist.size(), st.aids.pencil});
 }
@@ -73,6 +77,51 @@ bool TogglePencilMark(AppState& st, int cell, int digit) {
     return true;
 }
 
+bool FillInCandidates(AppState& st, UserInterface& ui) {
+    if (st.autosolving) {
+        ui.message("Cancel AutoSolve first");
+        return false;
+    }
+    if (!st.manualmode) {
+        ui.message("Fill In Candidates in Manual Solve mode only");
+        return false;
+    }
+    if (!playAidsCurrent(st))
+        return false;
+    std::vector<PencilMask> filled = st.aids.pencil;
+    bool changed = false;
+    for (int i = 1; i <= st.grid.ncells; ++i) {
+        if (!openWhiteCell(st, i) || filled[at(i)] != 0)
+            continue;
+        // The digits entered in the cell's runs are no longer candidates.
+        PencilMask taken = 0;
+        forEachRunCell(st, i, [&](int j) {
+            if (j != i && st.grid[j].Choices.size() == 1)
+                taken = static_cast<PencilMask>(taken | pencilMask(st.grid[j].Choices));
+        });
+        filled[at(i)] = static_cast<PencilMask>(pencilMask(st.grid[i].Choices) & ~taken);
+        changed |= filled[at(i)] != 0;
+    }
+    if (!changed)
+        return false;
+    // One undo entry that changes no cell's candidates: only the marks return.
+    st.undolist.push_front("G");
+    SavePencilForUndo(st);
+    st.aids.pencil = std::move(filled);
+    return true;
+}
+
+void SetStartWithEmptyNotes(AppState& st, bool on) {
+    st.aids.emptyNotes = on;
+    if (on)
+        st.aids.editPencilMarks = true;
+    // Before the first entry the marks follow at once; after it, from the
+    // next start.
+    if (st.manualmode && !st.autosolving && playAidsCurrent(st) && st.undolist.empty() &&
+        !HasManualEntries(st) && st.aids.notesStartedEmpty != on)
+        ResetPlayAids(st);
+}
+
 void ColourAsYouGo(AppState& st) {
     if (!st.aids.checkAsYouGo || !st.manualmode)
         return;
@@ -112,6 +161,7 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
     ClearHint(st);
     st.aids.pencil.clear();
     st.aids.undo.clear();
+    st.aids.redo.clear();
     clearCellMarks(st.grid, st.blackcol);
 }
 

@@ -10,10 +10,12 @@
 namespace vextor {
 
 // The mode starts or restarts: every white cell gets its candidates as pencil
-// marks; undo records and error digits are forgotten.
+// marks (none with Start with empty notes); undo and redo records and error
+// digits are forgotten.
 void ResetPlayAids(AppState& st);
 
-// Keeps the pencil marks as they are now for the undo entry just made.
+// Keeps the pencil marks as they are now for the new entry just made; the
+// entries undone before it can no longer be redone.
 void SavePencilForUndo(AppState& st);
 // Undo took back the entry that made the undo list depth long: the pencil
 // marks saved with it return.
@@ -27,6 +29,17 @@ void ClearPencilInRuns(AppState& st, int cell, int digit);
 // white cell, as an undo entry. The
 // candidates (Choices) stay as they are. False when nothing was changed.
 bool TogglePencilMark(AppState& st, int cell, int digit);
+
+// Fill In Candidates: every open white cell without pencil marks gets its
+// candidates (less the digits entered in its runs) as marks, in one undo
+// entry. False when no cell changed; refused while AutoSolve runs and
+// outside manual solving.
+bool FillInCandidates(AppState& st, UserInterface& ui);
+
+// Start with empty notes: the pencil marks start empty from the next start
+// of solving by hand, or at once while nothing has been entered. Turning it
+// on turns on Edit Pencil Marks.
+void SetStartWithEmptyNotes(AppState& st, bool on);
 
 // Check As You Go after an entry (already verified): the clue colours follow
 // the runs (repeated digits are drawn red by describeCell). Nothing when the

@@ -46,6 +46,18 @@ struct HintState {
     std::string text;                // empty: no hint line
 };
 
+// Solving by hand across sessions: the clock of the game in progress and
+// what was last saved of it (manual/saved_game.h, manual/game_clock.h).
+struct GameProgress {
+    bool timerOn = true;         // the Timer option
+    long long seconds = 0;       // time spent solving this grid by hand
+    bool finished = false;       // the grid was completed: the clock stands
+    unsigned seenGeneration = 0; // the grid last looked at for a saved game
+    std::string savedFile;       // the saved game written for this grid, "" none
+    std::string savedBody;       // what it holds apart from the time
+    long long savedSeconds = 0;  // the time it holds
+};
+
 struct AppState {
     AppState() : rng(Random::fromClock()) {}
     explicit AppState(std::uint64_t seed) : rng(seed) {}
@@ -66,6 +78,9 @@ struct AppState {
     int npuzzles = 0;
     std::string schemefile;
     std::string retractfile, startupfile, undofile, currentpuzfile, temppuzfile;
+    // The per-user folder of games in progress and best times; "": nothing
+    // is kept.
+    std::string savefolder;
 
     // Colours.
     Colour blackcol = packColour(0, 0, 0);
@@ -99,6 +114,7 @@ struct AppState {
     // Edit Pencil Marks and Check As You Go: the options and their marks.
     PlayAids aids;
     HintState hint;
+    GameProgress game;
     // Layout editing: the target cell of the cell menu and the cell pad, the
     // plain index or "A"/"D" followed by it (which side of a sum cell).
     std::string mnumainTag;

@@ -59,8 +59,9 @@ bool HasManualEntries(const AppState& st) {
         const Square& s = st.grid[i];
         if (s.known || s.Black)
             continue;
+        const PencilMask start = st.aids.notesStartedEmpty ? 0 : pencilMask(s.Choices0);
         if (s.Choices != s.Choices0 ||
-            (marks && st.aids.pencil[static_cast<std::size_t>(i)] != pencilMask(s.Choices0)))
+            (marks && st.aids.pencil[static_cast<std::size_t>(i)] != start))
             return true;
     }
     return false;

@@ -22,6 +22,10 @@ using PencilMask = std::uint16_t;
 struct PlayAids {
     bool editPencilMarks = false; // Shift+digit edits the pencil marks, which are shown
     bool checkAsYouGo = false;    // every entry and undo is checked at once
+    // Start with empty notes: the marks start empty (the player writes them)
+    // instead of as the cells' candidates; how the marks now shown started.
+    bool emptyNotes = false;
+    bool notesStartedEmpty = false;
 
     unsigned generation = 0;        // grid generation the marks below belong to
     std::vector<PencilMask> pencil; // per cell (index 0 unused)
@@ -32,6 +36,13 @@ struct PlayAids {
         std::vector<PencilMask> pencil;
     };
     std::vector<Saved> undo;
+    // Entries taken back by Undo, newest at the back: the entry that makes
+    // them again (as the undo list writes it) and the pencil marks after it.
+    struct Redo {
+        std::string entry;
+        std::vector<PencilMask> pencil;
+    };
+    std::vector<Redo> redo;
 };
 
 PencilMask pencilMask(const std::string& digits);
@@ -49,7 +60,7 @@ void forEachRunCell(const AppState& st, int cell, const std::function<void(int)>
 bool DigitRepeatsInRun(const AppState& st, int cell);
 
 // In manual solving: a white cell holds something other than its starting
-// candidates, or the player changed pencil marks.
+// candidates, or the pencil marks differ from how they started.
 bool HasManualEntries(const AppState& st);
 
 // Before a command replaces the grid or the entries on it: true when there

@@ -3,6 +3,7 @@
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "files/puzzle_file.h"
+#include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
 #include "model/grid_checks.h"
@@ -408,4 +409,48 @@ TEST_F(StaleRuns, RunListsBeyondTheGridAreNotFollowed) {
     UndoLastEntry(st, ui);
     UndoLastEntry(st, ui); // the restart
     EXPECT_EQ(st.grid[5].Choices, st.grid[5].Choices0);
+}
+
+TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
+    SetStartWithEmptyNotes(st, true); // Edit Pencil Marks goes on with it
+    start();
+    EXPECT_TRUE(st.aids.editPencilMarks && !HasManualEntries(st));
+    EXPECT_EQ(PlayerCandidates(st)[9], 0b11011); // no notes yet: the candidates 1245
+    auto shift = [&](int cell, int d) {
+        st.mnucnxTag = std::to_string(cell);
+        DigitMenuClick(st, ui, d - 1, true);
+    };
+    auto undo = [&] { UndoLastEntry(st, ui); };
+    auto redo = [&] { RedoLastEntry(st, ui); };
+    auto fill = [&] { FillInCandidates(st, ui); };
+    // What cells 5, 6, 8 and 9 show, and how many entries can be redone.
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { shift(9, 4); }, "[][][][4]0"},
+        {fill, "[12][13][12][4]0"}, // cell 9 keeps its own note
+        {undo, "[][][][4]1"},
+        {redo, "[12][13][12][4]0"},
+        {[&] { put(5, 1); }, "[1][3][2][4]0"},
+        {undo, "[12][13][12][4]1"},
+        {undo, "[][][][4]2"},
+        {redo, "[12][13][12][4]1"},
+        {[&] { shift(6, 1); }, "[12][3][12][4]0"}, // a new entry: nothing to redo
+        {redo, "[12][3][12][4]0"},
+        {[&] { undo(), undo(), undo(); }, "[][][][]3"},
+        {undo, "[][][][]0"}, // the restart
+        {[&] { SetStartWithEmptyNotes(st, false); }, "[12][13][12][1245]0"},
+    };
+    for (const auto& [step, shown] : steps) {
+        step();
+        std::string out;
+        for (int i : {5, 6, 8, 9})
+            out += "[" + describeCell(st, i).line1 + "]";
+        EXPECT_EQ(out + std::to_string(st.aids.redo.size()), shown);
+    }
+    st.autosolving = true;
+    redo();
+    st.autosolving = st.manualmode = false;
+    redo();
+    fill();
+    EXPECT_EQ(ui.messages, (Texts{"Cancel AutoSolve first", "Redo in Manual Solve mode only",
+                                  "Fill In Candidates in Manual Solve mode only"}));
 }
