@@ -76,7 +76,7 @@ bool TogglePencilMark(AppState& st, int cell, int digit) {
 void ColourAsYouGo(AppState& st) {
     if (!st.aids.checkAsYouGo || !st.manualmode)
         return;
-    ColourRunSums(st); // repeated digits are drawn in red from the grid itself
+    ColourCompleteRuns(st); // repeated digits are drawn ringed from the grid itself
 }
 
 void CheckAsYouGo(AppState& st, UserInterface& ui) {
@@ -110,6 +110,7 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
     st.manualmode = false;
     st.undolist.clear();
     ClearHint(st);
+    ClearVerifyStatus(st);
     st.aids.pencil.clear();
     st.aids.undo.clear();
     clearCellMarks(st.grid, st.blackcol);

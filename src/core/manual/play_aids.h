@@ -28,9 +28,10 @@ void ClearPencilInRuns(AppState& st, int cell, int digit);
 // candidates (Choices) stay as they are. False when nothing was changed.
 bool TogglePencilMark(AppState& st, int cell, int digit);
 
-// Check As You Go after an entry (already verified): the clue colours follow
-// the runs (repeated digits are drawn red by describeCell). Nothing when the
-// option is off.
+// Check As You Go after an entry (already verified): a complete run's clue
+// turns green when it adds up and red when not, an incomplete one keeps the
+// plain clue colour (repeated digits are marked by describeCell). Nothing
+// when the option is off.
 void ColourAsYouGo(AppState& st);
 // After an undo or a reset, or when the option is switched on: the grid is
 // verified as after an entry (without the congratulation), then coloured.
