@@ -152,7 +152,7 @@ void GridView::paintCell(QPainter& p, int i) const {
     if (d.cursor) {
         // Along the edges, leaving the corner marker's square free.
         const QRect tick = toPixels(kTickRect, o);
-        const int t = std::max(2, r.width() / 15);
+        const int t = std::max(2, r.width() / 12);
         const QColor c = toQColor(d.cursorColour);
         p.fillRect(QRect(tick.right() + 1, r.top(), r.right() - tick.right(), t), c);
         p.fillRect(QRect(r.left(), tick.bottom() + 1, t, r.bottom() - tick.bottom()), c);

@@ -1,5 +1,7 @@
 #include "model/cell_display.h"
 
+#include <algorithm>
+
 namespace vextor {
 
 std::string clueText(int clue) {
@@ -21,7 +23,7 @@ Colour runTintColour(Colour background, Colour highlight) {
 }
 
 Colour cursorOutlineColour(Colour background, Colour highlight) {
-    return shadeWithContrast(highlight, background, kCursorContrast);
+    return shadeWithContrast(highlight, background, std::max(kCursorContrast, kReadableContrast));
 }
 
 CellDisplay describeCell(const Square& cell, const CellMarks& marks) {

@@ -47,10 +47,11 @@ struct CellMarks {
     Colour highlight = 0; // the colour the cursor and the tint are made from
 };
 
-// The least contrast of the cursor's outline on its cell, and of a tinted
-// cell on its own colour (so the tint is seen).
+// The least contrast of the cursor's outline on its cell (it is drawn with
+// the contrast of text where the highlight allows), and of a tinted cell on
+// its own colour (so the tint is seen).
 constexpr double kCursorContrast = 3.0;
-constexpr double kRunTintContrast = 1.2;
+constexpr double kRunTintContrast = 1.3;
 
 // A cell of the cursor's runs: `background` moved towards `highlight` (or,
 // when the highlight is as light or dark as the cell, towards black or white)
