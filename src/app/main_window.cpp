@@ -512,18 +512,21 @@ void MainWindow::fitWindow(bool force) {
     const bool first = lastGridTwips_.isEmpty();
     lastGridTwips_ = gridTwips;
     // Loading a puzzle sizes the window to its grid; under Fit to Window the
-    // window keeps its size and the grid follows it. A window the user
-    // resized keeps its size until the grid or the view size changes.
-    const bool follow =
-        first || (!fitToWindow_ && (force || newGrid)) || (untouched && !fitToWindow_);
-    if (follow && !isMaximized() && !isFullScreen()) {
+    // window only grows to it and the grid then fills it. A window the user
+    // resized keeps its size until the grid or the view size changes; a
+    // maximised one always keeps it.
+    const bool follow = first || (!fitToWindow_ && (force || newGrid || untouched));
+    const bool grow = fitToWindow_ && newGrid;
+    if ((follow || grow) && !isMaximized() && !isFullScreen()) {
         QSize wanted = naturalSize();
-        if (const QScreen* screen = this->screen(); screen && isVisible()) {
+        if (const QScreen* screen = this->screen()) {
             // Never beyond the screen: the grid scrolls instead.
-            const QSize frame = frameGeometry().size() - size();
+            const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
             const QSize room = screen->availableGeometry().size() - frame;
             wanted = wanted.boundedTo(room).expandedTo(minimumSize());
         }
+        if (!follow)
+            wanted = wanted.expandedTo(size());
         resize(wanted);
         lastNatural_ = wanted;
     }
