@@ -117,7 +117,9 @@ private:
     QMenu* makeMenu(const QString& name, const QString& caption);
     // Sizes the window to the grid at its view size when the grid's geometry
     // or the view size changed (`force`), or when the user has not resized
-    // the window since; then lays out the grid area.
+    // the window since (under Fit to Window: only grows it for a grid of
+    // another size; a maximised window keeps its size); then lays out the
+    // grid area.
     void fitWindow(bool force = false);
     // The window's size for the grid at the chosen view size, with the hint line.
     QSize naturalSize() const;
