@@ -186,7 +186,7 @@ const AppMenu kMenus[] = {
     {kCreateMenu, "Create"},
     {"mnumain", "main"},           // the cell pad's menu; no button opens it
     {"mnucnx", "cnx"},             // the digit menu of solving by hand, filled by it
-    {kViewMenu, "View"},           // view sizes, filled by the window
+    {kViewMenu, "View"},           // view sizes, filled by the window; Fit to Window
     {kSchemeMenu, "Color Scheme"}, // one item per colour scheme, filled by the window
 };
 
@@ -291,6 +291,15 @@ const AppCommand kCommands[] = {
     {"mnuprintfile", "Print Puzzles from File", kPrintMenu, "", printPuzzlesFromFile, true},
     {"", "-", kPrintMenu},
     {"mnucan", "Cancel", kPrintMenu},
+
+    // After the view sizes: the grid fills the window; remembered between starts.
+    {"", "-", kViewMenu},
+    {.name = "mnufittowindow",
+     .caption = "Fit to Window",
+     .menu = kViewMenu,
+     .key = "Ctrl+0",
+     .setting = "view/fitToWindow",
+     .toggle = [](MainWindow& w, bool on) { w.setFitToWindow(on); }},
 
     {"mnuedit", "Edit", kCreateMenu, "", editLayout, true},
     {"mnunewgrid", "New", kCreateMenu, "", newGrid, true},

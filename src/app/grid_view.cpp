@@ -21,6 +21,9 @@ const QRect kDownRect(30, 320, 250, 200);
 const QRect kChoicesRect(0, 120, 610, 384);
 // Pencil marks: a 3 x 3 pattern below the corner marker.
 const QRect kPencilRect(36, 150, 552, 405);
+// The ring round a repeated digit: centred on the digit, clear of the corner
+// marker and of the cursor's outline.
+const QRect kRingRect(125, 142, 360, 340);
 
 } // namespace
 
@@ -139,6 +142,23 @@ void GridView::paintCell(QPainter& p, int i) const {
             text += '\n' + QString::fromStdString(d.line2);
         p.drawText(toPixels(kChoicesRect, o), Qt::AlignCenter, text);
     }
+    if (d.errorDigit && !s.Black) {
+        // A ring round the repeated digit: the mark is not in its colour alone.
+        const QRect ring = toPixels(kRingRect, o);
+        p.setPen(QPen(toQColor(d.errorColour), std::max(1.5, 1.6 * scale)));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(ring);
+    }
+    if (d.cursor) {
+        // Along the edges, leaving the corner marker's square free.
+        const QRect tick = toPixels(kTickRect, o);
+        const int t = std::max(2, r.width() / 12);
+        const QColor c = toQColor(d.cursorColour);
+        p.fillRect(QRect(tick.right() + 1, r.top(), r.right() - tick.right(), t), c);
+        p.fillRect(QRect(r.left(), tick.bottom() + 1, t, r.bottom() - tick.bottom()), c);
+        p.fillRect(QRect(r.right() - t + 1, r.top(), t, r.height()), c);
+        p.fillRect(QRect(r.left(), r.bottom() - t + 1, r.width(), t), c);
+    }
     if (d.tickVisible) {
         // The marker keeps its colour; its outline reads on any cell.
         const QRect tick = toPixels(kTickRect, o);
@@ -186,6 +206,23 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
     if (!st_.grid.valid(cell) || !st_.grid[cell].Enabled)
         return;
     emit cellMouseUp(mouseAt(cell, event));
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    // The cursor keys are the grid's own: the scrolled area around it must
+    // not move on them (it follows the cursor instead).
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void GridView::keyReleaseEvent(QKeyEvent* event) {

@@ -1,5 +1,6 @@
 // The grid area: one widget that paints every cell of the grid from the
-// application state and reports mouse and key events per cell.
+// application state and reports mouse and key events per cell. The main
+// window keeps it in a scrolled area.
 #pragma once
 
 #include "state/app_state.h"
@@ -67,6 +68,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:

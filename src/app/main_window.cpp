@@ -26,9 +26,13 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QStyle>
 #include <algorithm>
 #include <exception>
 
@@ -237,8 +241,19 @@ void MainWindow::buildControls() {
         runCommand([this] { PuzNumEnterCommand(st_, *ui_); });
     });
 
-    grid_ = new GridView(st_, this);
+    // The grid area scrolls when the grid is larger than the room for it.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("GridArea");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidgetResizable(false);
+    scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid_ = new GridView(st_);
     grid_->setObjectName("Picture1");
+    scroll_->setWidget(grid_);
+    // The window can be resized; never smaller than the toolbar and a few rows.
+    setMinimumSize(windowSizeFor(QSize(0, 0)).width(),
+                   px(kGridAreaTop + 1500 + kBelowGrid + kButtonHeight + 48));
 
     // The hint line, below the grid area while a hint is shown.
     hintLine_ = new QLabel(this);
@@ -307,6 +322,8 @@ void MainWindow::buildMenus() {
 void MainWindow::buildViewMenu() {
     QMenu* m = menu("mnuview");
     auto* sizes = new QActionGroup(this);
+    // Under Fit to Window no view size is checked.
+    sizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int percent : kZoomLevels) {
         QAction* a =
             addItem(m, QString("mnuzoom%1").arg(percent), QString("%1 %").arg(percent), true);
@@ -327,22 +344,60 @@ void MainWindow::buildViewMenu() {
 }
 
 void MainWindow::setZoom(int percent) {
+    if (fitToWindow_) {
+        if (QAction* fit = action("mnufittowindow"))
+            fit->setChecked(false); // remembered, and Fit to Window ends
+        fitToWindow_ = false;
+    }
+    applyZoomLevel(percent);
+}
+
+void MainWindow::applyZoomLevel(int percent) {
     if (std::find(std::begin(kZoomLevels), std::end(kZoomLevels), percent) == std::end(kZoomLevels))
         percent = 100;
+    zoomLevel_ = percent;
+    QSettings().setValue(kZoomSetting, percent);
+    if (fitToWindow_)
+        return; // kept for when Fit to Window ends
     if (QAction* a = action(QString("mnuzoom%1").arg(percent)))
         a->setChecked(true);
-    QSettings().setValue(kZoomSetting, percent);
     if (percent == grid_->zoom())
         return;
     grid_->setZoom(percent);
-    fitWindow();
+    fitWindow(true);
 }
 
 void MainWindow::stepZoom(int step) {
-    const auto* at = std::find(std::begin(kZoomLevels), std::end(kZoomLevels), grid_->zoom());
-    const int i = std::clamp(static_cast<int>(at - std::begin(kZoomLevels)) + step, 0,
-                             static_cast<int>(std::size(kZoomLevels)) - 1);
-    setZoom(kZoomLevels[i]);
+    // From the size shown, which under Fit to Window lies between the levels.
+    const int now = grid_->zoom();
+    int next = step > 0 ? kZoomLevels[std::size(kZoomLevels) - 1] : kZoomLevels[0];
+    if (step > 0) {
+        for (int z : kZoomLevels)
+            if (z > now) {
+                next = z;
+                break;
+            }
+    } else {
+        for (int z : kZoomLevels)
+            if (z < now)
+                next = z;
+    }
+    setZoom(next);
+}
+
+void MainWindow::setFitToWindow(bool on) {
+    if (on == fitToWindow_)
+        return;
+    fitToWindow_ = on;
+    if (!on) {
+        applyZoomLevel(zoomLevel_);
+        layoutGridArea();
+        return;
+    }
+    for (int percent : kZoomLevels)
+        if (QAction* a = action(QString("mnuzoom%1").arg(percent)))
+            a->setChecked(false);
+    layoutGridArea();
 }
 
 void MainWindow::openFile(const QString& path) {
@@ -407,10 +462,12 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::startUp(const QString& programFolder) {
-    setZoom(QSettings().value(kZoomSetting, 100).toInt());
+    applyZoomLevel(QSettings().value(kZoomSetting, 100).toInt());
     runCommand([&] { StartUp(st_, *ui_, programFolder.toStdString()); });
     schemeInUse_ = SchemeIndexOf(st_.schemefile);
     markSchemeInUse();
+    // Arrow keys and digits work at once.
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::markSchemeInUse() {
@@ -444,35 +501,113 @@ void MainWindow::refresh() {
     if (st_.schemesApplied != schemesShown_)
         applyPanels();
     fitWindow();
+    if (st_.curcell != lastCursor_) {
+        // The cursor cell is kept in view when the grid scrolls.
+        lastCursor_ = st_.curcell;
+        const QRect cell = grid_->cellRect(st_.curcell);
+        if (!cell.isNull())
+            scroll_->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 4,
+                                   cell.height() / 2 + 4);
+    }
     grid_->update();
 }
 
-void MainWindow::fitWindow() {
+QSize MainWindow::naturalSize() const {
     const WindowFit& f = st_.fit;
-    grid_->setGeometry(px(kGridAreaLeft), px(kGridAreaTop), grid_->zoomed(f.gridWidth),
-                       grid_->zoomed(f.gridHeight));
-    overlay_->setGeometry(grid_->x() + px(120), grid_->y() + px(120), grid_->width() - px(240),
-                          px(1200));
-    overlay_->raise();
-    QSize size = windowSizeFor(grid_->size());
-    if (QPushButton* c14 = button("Command14"))
-        c14->setGeometry(px(kGridAreaLeft), grid_->geometry().bottom() + 1 + px(kBelowGrid),
-                         px(kCommand14Width), px(kButtonHeight));
+    auto atLevel = [this](int twips) {
+        return static_cast<int>(std::lround(twips * zoomLevel_ / (100.0 * kTwipsPerPixel)));
+    };
+    const QSize area = fitToWindow_
+                           ? QSize(atLevel(f.gridWidth), atLevel(f.gridHeight))
+                           : QSize(grid_->zoomed(f.gridWidth), grid_->zoomed(f.gridHeight));
+    QSize size = windowSizeFor(area);
     if (hintLine_->isVisibleTo(this)) {
         // Below the CreateNewRandom button, as high as its words need.
         const int width = size.width() - px(kGridAreaLeft) - px(48);
-        const int top = size.height() - px(48) + px(kBelowGrid);
-        const int height = hintLine_->heightForWidth(width);
-        hintLine_->setGeometry(px(kGridAreaLeft), top, width, height);
-        size.setHeight(top + height + px(48));
+        size.setHeight(size.height() + px(kBelowGrid) + hintLine_->heightForWidth(width));
     }
-    setFixedSize(size);
+    return size;
+}
+
+void MainWindow::fitWindow(bool force) {
+    const QSize gridTwips(st_.fit.gridWidth, st_.fit.gridHeight);
+    const bool newGrid = gridTwips != lastGridTwips_;
+    const bool untouched = size() == lastNatural_;
+    const bool first = lastGridTwips_.isEmpty();
+    lastGridTwips_ = gridTwips;
+    // Loading a puzzle sizes the window to its grid; under Fit to Window the
+    // window only grows to it and the grid then fills it. A window the user
+    // resized keeps its size until the grid or the view size changes; a
+    // maximised one always keeps it.
+    const bool follow = first || (!fitToWindow_ && (force || newGrid || untouched));
+    const bool grow = fitToWindow_ && newGrid;
+    if ((follow || grow) && !isMaximized() && !isFullScreen()) {
+        QSize wanted = naturalSize();
+        if (const QScreen* screen = this->screen()) {
+            // Never beyond the screen: the grid scrolls instead.
+            const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+            const QSize room = screen->availableGeometry().size() - frame;
+            wanted = wanted.boundedTo(room).expandedTo(minimumSize());
+        }
+        if (!follow)
+            wanted = wanted.expandedTo(size());
+        resize(wanted);
+        lastNatural_ = wanted;
+    }
+    layoutGridArea();
+}
+
+void MainWindow::layoutGridArea() {
+    const WindowFit& f = st_.fit;
+    const int left = px(kGridAreaLeft), top = px(kGridAreaTop), margin = px(48);
+    const int roomWidth = std::max(1, width() - left - margin);
+    const bool hint = hintLine_->isVisibleTo(this);
+    const int hintHeight = hint ? hintLine_->heightForWidth(roomWidth) : 0;
+    const int below =
+        px(kBelowGrid + kButtonHeight) + margin + (hint ? px(kBelowGrid) + hintHeight : 0);
+    const int roomHeight = std::max(1, height() - top - below);
+    if (fitToWindow_ && f.gridWidth > 0 && f.gridHeight > 0) {
+        const double across = roomWidth * 100.0 * kTwipsPerPixel / f.gridWidth;
+        const double down = roomHeight * 100.0 * kTwipsPerPixel / f.gridHeight;
+        const int percent =
+            std::clamp(static_cast<int>(std::min(across, down)), kFitZoomMin, kFitZoomMax);
+        if (percent != grid_->zoom())
+            grid_->setZoom(percent);
+    }
+    const QSize grid(grid_->zoomed(f.gridWidth), grid_->zoomed(f.gridHeight));
+    grid_->resize(grid);
+    // As large as the grid, at most the room there is; a scroll bar one way
+    // takes room the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int w = std::min(grid.width(), roomWidth), h = std::min(grid.height(), roomHeight);
+    if (grid.width() > w)
+        h = std::min(grid.height() + bar, roomHeight);
+    if (grid.height() > h)
+        w = std::min(grid.width() + bar, roomWidth);
+    if (grid.width() > w)
+        h = std::min(grid.height() + bar, roomHeight);
+    scroll_->setGeometry(left, top, w, h);
+    overlay_->setGeometry(left + px(120), top + px(120), std::max(1, w - px(240)), px(1200));
+    overlay_->raise();
+    const int buttonTop = top + h + px(kBelowGrid);
+    if (QPushButton* c14 = button("Command14"))
+        c14->setGeometry(left, buttonTop, px(kCommand14Width), px(kButtonHeight));
+    if (hint)
+        hintLine_->setGeometry(left, buttonTop + px(kButtonHeight) + px(kBelowGrid), roomWidth,
+                               hintHeight);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (grid_)
+        layoutGridArea();
 }
 
 void MainWindow::applyPanels() {
     schemesShown_ = st_.schemesApplied;
     panel_ = toQColor(st_.schemesApplied > 0 ? st_.schemecolours[2] : st_.buttoncol);
     paintPanel(this, panel_);
+    paintPanel(scroll_, panel_);
     grid_->setPanelColour(panel_);
     // Icons keep a light halo on dark panels.
     for (QPushButton* b : buttons_) {

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -41,11 +42,20 @@ public:
     void openFile(const QString& path);
 
     // The view size of the grid in per cent, one of kZoomLevels; kept in the
-    // program's settings between starts.
+    // program's settings between starts. Choosing one ends Fit to Window.
     static constexpr int kZoomLevels[] = {100, 125, 150, 200};
     void setZoom(int percent);
     // The next larger (step 1) or smaller (step -1) view size.
     void stepZoom(int step);
+    // Fit to Window: the grid takes the view size that fills the room the
+    // window gives it (kFitZoomMin to kFitZoomMax per cent); the window keeps
+    // the size the user gives it. Off: the chosen view size again.
+    static constexpr int kFitZoomMin = 50;
+    static constexpr int kFitZoomMax = 400;
+    void setFitToWindow(bool on);
+    bool fitToWindow() const { return fitToWindow_; }
+    // The scrolled area around the grid view.
+    QScrollArea* gridArea() const { return scroll_; }
 
     AppState& state() { return st_; }
     UserInterface& ui() { return *ui_; }
@@ -96,6 +106,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -104,7 +115,17 @@ private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      bool enabled = false);
     QMenu* makeMenu(const QString& name, const QString& caption);
-    void fitWindow();
+    // Sizes the window to the grid at its view size when the grid's geometry
+    // or the view size changed (`force`), or when the user has not resized
+    // the window since (under Fit to Window: only grows it for a grid of
+    // another size; a maximised window keeps its size); then lays out the
+    // grid area.
+    void fitWindow(bool force = false);
+    // The window's size for the grid at the chosen view size, with the hint line.
+    QSize naturalSize() const;
+    // The grid area, the button and the hint line below it, in the window as it is.
+    void layoutGridArea();
+    void applyZoomLevel(int percent);
     void setGridHidden(bool hidden);
     void tickClock();
 
@@ -123,6 +144,12 @@ private:
     int schemeInUse_ = -1; // the Color Scheme item whose colours are shown
 
     GridView* grid_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    bool fitToWindow_ = false;
+    int zoomLevel_ = 100; // the chosen view size (also under Fit to Window)
+    QSize lastNatural_;   // the size the window was last given for its grid
+    QSize lastGridTwips_; // the grid geometry it was given for
+    int lastCursor_ = 0;  // the cursor cell last scrolled into view
     QLineEdit* puzNumNow_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* difficulty_ = nullptr;

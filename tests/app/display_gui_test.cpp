@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStandardPaths>
 
 using namespace vextor;
@@ -37,6 +39,29 @@ TEST_F(DisplayFixture, ViewSizesGrowGridAndWindowAndAreRemembered) {
     EXPECT_EQ(again->gridView()->zoom(), 150);
     again->setZoom(100);
     EXPECT_EQ(again->size(), window100);
+}
+
+TEST_F(DisplayFixture, TheWindowResizesFitToWindowFillsItAndATooLargeGridScrolls) {
+    app::GridView* g = w->gridView();
+    EXPECT_EQ(w->focusWidget(), g); // the keys reach the grid at once
+    QAction* fit = w->action("mnufittowindow");
+    ASSERT_TRUE(fit && fit->isCheckable());
+    EXPECT_EQ(fit->shortcut(), QKeySequence("Ctrl+0"));
+    const int width = g->width();
+    w->resize(w->width() + 200, w->height() + 300);
+    EXPECT_EQ(g->width(), width); // a view size keeps its grid
+    fit->trigger();
+    EXPECT_TRUE(w->fitToWindow() && QSettings().value("view/fitToWindow").toBool());
+    EXPECT_TRUE(g->zoom() > 150 && !w->action("mnuzoom100")->isChecked());
+    EXPECT_LT(w->gridArea()->geometry().bottom(), w->button("Command14")->y());
+    run("mnuzoom100"); // a view size ends it
+    EXPECT_FALSE(fit->isChecked() || w->fitToWindow());
+    EXPECT_EQ(g->zoom(), 100);
+    w->setZoom(200);
+    w->resize(w->minimumSize());
+    EXPECT_GT(w->gridArea()->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(w->rect().contains(w->button("Command14")->geometry()));
+    w->setZoom(100);
 }
 
 TEST_F(DisplayFixture, PencilMarksLandInTheirNinthsBelowTheCornerMarker) {

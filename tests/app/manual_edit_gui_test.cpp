@@ -8,6 +8,8 @@
 #include "program_folder.h"
 #include "support/grid_builder.h"
 
+#include <QImage>
+
 using namespace vextor;
 using namespace vextor::app;
 using namespace vextor::test;
@@ -41,6 +43,9 @@ struct GridGui : ProgramWindow {
 TEST_F(GridGui, DigitMenuKeysAndItemsOfSolvingByHand) {
     solveByHand();
     ASSERT_TRUE(st().manualmode && st().curcell == 7);
+    const QRect cursor = grid()->cellRect(7); // outlined along its right edge
+    EXPECT_EQ(grid()->grab().toImage().pixelColor(cursor.right() - 1, cursor.center().y()),
+              toQColor(describeCell(st(), 7).cursorColour));
     pick = "xx2"; // "3"
     rightClick(8);
     EXPECT_EQ(shownMenus, std::vector<QString>{"mnucnx"});

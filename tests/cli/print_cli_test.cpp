@@ -44,8 +44,9 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
     for (const auto& c : cases) {
         const auto r = test::runCli(c.args);
         EXPECT_TRUE(r.status == c.status && r.out.empty()) << c.args.back();
-        if (c.args[1] != bad || !r.err.starts_with(noPdf))
+        if (c.args[1] != bad || !r.err.starts_with(noPdf)) {
             EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
+        }
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
     EXPECT_EQ(readFile(file), kTwo);

@@ -33,17 +33,27 @@ double contrastRatio(Colour a, Colour b) {
 }
 
 Colour readableTextColour(Colour colour, Colour background) {
-    if (contrastRatio(colour, background) >= kReadableContrast)
+    return shadeWithContrast(colour, background, kReadableContrast);
+}
+
+Colour blendColour(Colour from, Colour to, int weight) {
+    return packColour(mixChannel(redOf(from), redOf(to), weight),
+                      mixChannel(greenOf(from), greenOf(to), weight),
+                      mixChannel(blueOf(from), blueOf(to), weight));
+}
+
+Colour shadeWithContrast(Colour colour, Colour background, double ratio) {
+    if (contrastRatio(colour, background) >= ratio)
         return colour;
-    // Step towards black and towards white at once; the first mix that reads
-    // is the one closest to the wanted colour. Pure black or white always
-    // reaches 4.5 on one side, so the loop ends with a result.
+    // Step towards black and towards white at once; the first mix that reaches
+    // the ratio is the one closest to the wanted colour. Pure black or white
+    // always reaches 4.5 on one side, so the loop ends with a result.
     const bool darkerFirst = relativeLuminance(background) >= 0.18;
     const int towards[2] = {darkerFirst ? 0 : 255, darkerFirst ? 255 : 0};
     for (int step = 1; step <= 255; ++step) {
         for (int to : towards) {
             const Colour c = mix(colour, to, step);
-            if (contrastRatio(c, background) >= kReadableContrast)
+            if (contrastRatio(c, background) >= ratio)
                 return c;
         }
     }

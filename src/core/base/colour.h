@@ -11,9 +11,15 @@ constexpr Colour packColour(int red, int green, int blue) {
     return static_cast<Colour>(red & 0xff) + 256u * static_cast<Colour>(green & 0xff) +
            65536u * static_cast<Colour>(blue & 0xff);
 }
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xff); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xff); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xff); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xff);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xff);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xff);
+}
 
 // Relative luminance of an sRGB colour (WCAG 2): 0 for black .. 1 for white.
 double relativeLuminance(Colour c);
@@ -30,6 +36,13 @@ constexpr double kReadableContrast = 4.5;
 // serves every coloured text drawn on a cell: clues, digits drawn in the error
 // colour, the outline of the corner markers.
 Colour readableTextColour(Colour colour, Colour background);
+
+// The same for any least contrast `ratio` (1 to 4.5): `colour` itself, or its
+// closest darker or lighter shade that reaches it.
+Colour shadeWithContrast(Colour colour, Colour background, double ratio);
+
+// `from` moved weight/255 of the way to `to`, channel by channel.
+Colour blendColour(Colour from, Colour to, int weight);
 
 // Black or white, whichever has the higher contrast on `background`: plain
 // digits and candidates.

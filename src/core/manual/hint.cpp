@@ -73,6 +73,7 @@ void applyToGrid(AppState& st, const LogicStep& step) {
         group += ";" + std::to_string(c) + "," + st.grid[c].Choices;
     st.undolist.push_front(group);
     SavePencilForUndo(st);
+    ClearVerifyStatus(st); // an entry like the player's
     for (const LogicChange& c : step.changes) {
         Square& s = st.grid[c.cell];
         if (c.placed) {

@@ -39,16 +39,40 @@ RunTotal runTotal(const Grid& g, const std::vector<int>& run) {
     return t;
 }
 
-void colourRun(AppState& st, const std::vector<int>& run, int len, int clue, Colour& colour) {
+// `incomplete`: the clue colour of a run not yet filled.
+void colourRun(AppState& st, const std::vector<int>& run, int len, int clue, Colour& colour,
+               Colour incomplete) {
     const RunTotal t = runTotal(st.grid, run);
     const bool complete = t.settled == len;
     if (complete && t.sum == clue) {
         colour = st.greencol;
     } else {
-        colour = st.redcol;
+        colour = complete ? st.redcol : incomplete;
         if (complete)
             TickCells(st, run);
     }
+}
+
+void colourRuns(AppState& st, Colour incomplete) {
+    Grid& g = st.grid;
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsacross.empty())
+            colourRun(st, g[i].cellsacross, g[i].lenacross, g[i].across, g[i].acrosscol,
+                      incomplete);
+    for (int i = 1; i <= g.ncells; ++i)
+        if (!g[i].cellsdown.empty())
+            colourRun(st, g[i].cellsdown, g[i].lendown, g[i].down, g[i].downcol, incomplete);
+}
+
+std::string verifyStatus(const AppState& st) {
+    int conflicts = 0;
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        conflicts += st.grid[i].tick == st.redcol;
+    std::string text(kVerifyStatusPrefix);
+    if (conflicts == 0)
+        return text + "no conflicts";
+    return text + std::to_string(conflicts) + (conflicts == 1 ? " cell" : " cells") +
+           " in conflict";
 }
 
 bool markDuplicates(AppState& st, const std::vector<int>& run) {
@@ -169,6 +193,7 @@ void BeginManualMode(AppState& st) {
     st.pendingaction.clear();
     st.undolist.clear();
     ClearHint(st);
+    ClearVerifyStatus(st);
     resetCells(st.grid, st.blackcol);
     for (int i = 1; i <= st.grid.ncells; ++i)
         if (st.grid[i].BackColor == st.whitecol)
@@ -179,17 +204,16 @@ void BeginManualMode(AppState& st) {
     st.manualmode = true;
     SnapshotChoices(st.grid);
     ResetPlayAids(st);
+    ColourAsYouGo(st);
     placeCursorOnFirstWhiteCell(st);
 }
 
 void ColourRunSums(AppState& st) {
-    Grid& g = st.grid;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsacross.empty())
-            colourRun(st, g[i].cellsacross, g[i].lenacross, g[i].across, g[i].acrosscol);
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].cellsdown.empty())
-            colourRun(st, g[i].cellsdown, g[i].lendown, g[i].down, g[i].downcol);
+    colourRuns(st, st.redcol);
+}
+
+void ColourCompleteRuns(AppState& st) {
+    colourRuns(st, st.blackcol);
 }
 
 void TickCells(AppState& st, const std::vector<int>& cells) {
@@ -254,6 +278,8 @@ void DigitMenuClick(AppState& st, UserInterface& ui, int k, bool shift) {
     // and the layout would be saved wrongly.
     if (!st.grid.valid(cell) || st.grid[cell].known || st.grid[cell].Black)
         return;
+    if (k == kDigitMenuReset || (k >= 0 && k <= 8))
+        ClearVerifyStatus(st);
     if (k == kDigitMenuReset) {
         Square& s = st.grid[cell];
         s.Choices = s.Choices0;
@@ -320,6 +346,7 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
         return;
     }
     Grid& g = st.grid;
+    ClearVerifyStatus(st);
     if (!st.undolist.empty()) {
         const std::string entry = st.undolist.front();
         // What Redo gives back: the cells and the pencil marks as they are now.
@@ -339,6 +366,7 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
     clearCellMarks(g, st.blackcol);
     ColourRunSums(st);
     ResetPlayAids(st);
+    ColourAsYouGo(st);
     st.curcell = 0; // every tick is already cleared
     placeCursorOnFirstWhiteCell(st);
 }
@@ -389,6 +417,8 @@ void VerifyManualSolve(AppState& st, UserInterface& ui) {
     if (st.grid.generation != generation)
         return; // another puzzle was loaded meanwhile
     ColourRunSums(st);
+    ColourAsYouGo(st);
+    st.texts.status = verifyStatus(st);
     if (result == VerifyResult::Complete)
         GridCompleted(st, ui);
 }

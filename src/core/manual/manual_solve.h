@@ -39,6 +39,9 @@ void PrepareManualCandidates(AppState& st);
 // Clue colours: green for a complete run that adds up, red otherwise; a
 // complete run that does not add up also gets red ticks.
 void ColourRunSums(AppState& st);
+// The clue colours of Check As You Go: as ColourRunSums, but a run not yet
+// complete keeps the plain clue colour (blackcol).
+void ColourCompleteRuns(AppState& st);
 
 // Red ticks on the listed cells.
 void TickCells(AppState& st, const std::vector<int>& cells);
@@ -86,7 +89,9 @@ void RedoLastEntry(AppState& st, UserInterface& ui);
 // "Well done..." is shown.
 void GridCompleted(AppState& st, UserInterface& ui);
 
-// Verify Manual Solve. Refused while AutoSolve runs.
+// Verify Manual Solve. Refused while AutoSolve runs. The status line tells
+// how many cells it marked: "Verify: 3 cells in conflict", "Verify: no
+// conflicts".
 void VerifyManualSolve(AppState& st, UserInterface& ui);
 
 // After the Help button's menu: in manual mode the cursor cell gets its green

@@ -125,7 +125,7 @@ void SetStartWithEmptyNotes(AppState& st, bool on) {
 void ColourAsYouGo(AppState& st) {
     if (!st.aids.checkAsYouGo || !st.manualmode)
         return;
-    ColourRunSums(st); // repeated digits are drawn in red from the grid itself
+    ColourCompleteRuns(st); // repeated digits are drawn ringed from the grid itself
 }
 
 void CheckAsYouGo(AppState& st, UserInterface& ui) {
@@ -159,6 +159,7 @@ void StopManualSolve(AppState& st, UserInterface& ui) {
     st.manualmode = false;
     st.undolist.clear();
     ClearHint(st);
+    ClearVerifyStatus(st);
     st.aids.pencil.clear();
     st.aids.undo.clear();
     st.aids.redo.clear();

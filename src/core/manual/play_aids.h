@@ -41,9 +41,10 @@ bool FillInCandidates(AppState& st, UserInterface& ui);
 // on turns on Edit Pencil Marks.
 void SetStartWithEmptyNotes(AppState& st, bool on);
 
-// Check As You Go after an entry (already verified): the clue colours follow
-// the runs (repeated digits are drawn red by describeCell). Nothing when the
-// option is off.
+// Check As You Go after an entry (already verified): a complete run's clue
+// turns green when it adds up and red when not, an incomplete one keeps the
+// plain clue colour (repeated digits are marked by describeCell). Nothing
+// when the option is off.
 void ColourAsYouGo(AppState& st);
 // After an undo or a reset, or when the option is switched on: the grid is
 // verified as after an entry (without the congratulation), then coloured.

@@ -1,5 +1,7 @@
 #include "model/cell_display.h"
 
+#include <algorithm>
+
 namespace vextor {
 
 std::string clueText(int clue) {
@@ -8,9 +10,31 @@ std::string clueText(int clue) {
     return clue == -1 ? "?" : std::to_string(clue);
 }
 
+Colour runTintColour(Colour background, Colour highlight) {
+    // A light touch first: the weakest blend that is seen keeps every text
+    // readable with the least change of its colour.
+    for (Colour towards : {highlight, plainTextColour(background)})
+        for (int weight = 24; weight <= 160; weight += 8) {
+            const Colour tint = blendColour(background, towards, weight);
+            if (contrastRatio(tint, background) >= kRunTintContrast)
+                return tint;
+        }
+    return blendColour(background, plainTextColour(background), 160);
+}
+
+Colour cursorOutlineColour(Colour background, Colour highlight) {
+    return shadeWithContrast(highlight, background, std::max(kCursorContrast, kReadableContrast));
+}
+
 CellDisplay describeCell(const Square& cell, const CellMarks& marks) {
     CellDisplay d;
     d.background = cell.Black ? packColour(0, 0, 0) : cell.BackColor;
+    if (marks.runTint && !cell.Black) {
+        d.background = runTintColour(d.background, marks.highlight);
+        d.runTinted = true;
+    }
+    d.cursor = marks.cursor;
+    d.cursorColour = cursorOutlineColour(d.background, marks.highlight);
     if (!cell.Black) {
         d.acrossText = clueText(cell.across);
         d.downText = clueText(cell.down);

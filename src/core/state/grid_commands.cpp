@@ -26,6 +26,7 @@ void BuildGrid(AppState& st, UserInterface& ui, int r, int c) {
     }
     g.place();
     st.pendingaction.clear();
+    ClearVerifyStatus(st);
 }
 
 void FitGridWindow(AppState& st) {

@@ -71,11 +71,29 @@ bool ConfirmDiscardEntries(const AppState& st, UserInterface& ui) {
     return !HasManualEntries(st) || ui.askYesNoDefaultNo("Discard your entries?");
 }
 
+Colour cursorHighlight(const AppState& st) {
+    // Slot 4 of a scheme is its highlight; navy before any scheme is read.
+    return st.schemesApplied > 0 ? st.schemecolours[4] : packColour(0, 0, 128);
+}
+
+bool sharesRunWithCursor(const AppState& st, int cell) {
+    const auto at = static_cast<std::size_t>(cell), cur = static_cast<std::size_t>(st.curcell);
+    auto same = [&](const std::vector<int>& owner) {
+        return at < owner.size() && cur < owner.size() && owner[at] != 0 && owner[at] == owner[cur];
+    };
+    return same(st.solver.acrossowner) || same(st.solver.downowner);
+}
+
 CellDisplay describeCell(const AppState& st, int i) {
     const Square& s = st.grid[i];
-    if (!st.manualmode || !playAidsCurrent(st) || s.known || s.Black)
-        return describeCell(s);
     CellMarks marks;
+    if (st.manualmode && !st.autosolving && st.grid.valid(st.curcell)) {
+        marks.highlight = cursorHighlight(st);
+        marks.cursor = i == st.curcell;
+        marks.runTint = !s.known && !s.Black && (marks.cursor || sharesRunWithCursor(st, i));
+    }
+    if (!st.manualmode || !playAidsCurrent(st) || s.known || s.Black)
+        return describeCell(s, marks);
     // An open cell of manual solving holds its starting candidates; anything
     // else (AutoSolve working on the grid) is shown as it is.
     if (st.aids.editPencilMarks && s.Choices == s.Choices0) {
@@ -87,6 +105,11 @@ CellDisplay describeCell(const AppState& st, int i) {
         marks.errorColour = st.redcol;
     }
     return describeCell(s, marks);
+}
+
+void ClearVerifyStatus(AppState& st) {
+    if (st.texts.status.starts_with(kVerifyStatusPrefix))
+        st.texts.status.clear();
 }
 
 } // namespace vextor

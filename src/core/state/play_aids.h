@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vextor {
@@ -68,9 +69,24 @@ bool HasManualEntries(const AppState& st);
 // (No is the default).
 bool ConfirmDiscardEntries(const AppState& st, UserInterface& ui);
 
+// The colour the cursor of solving by hand and the tint of its runs are made
+// from: the colour scheme's highlight.
+Colour cursorHighlight(const AppState& st);
+
+// Cell shares the across or the down run of the cursor cell.
+bool sharesRunWithCursor(const AppState& st, int cell);
+
 // What cell i shows, when those aids are on: the player's pencil marks in
 // place of its starting candidates, and a repeated digit in the error colour
-// (worked out as the cell is drawn, so it always fits the grid shown).
+// (worked out as the cell is drawn, so it always fits the grid shown). In
+// manual solving the cursor cell is outlined and the white cells of its runs
+// tinted.
 CellDisplay describeCell(const AppState& st, int i);
+
+// The status line after Verify Manual Solve starts with this; the next entry,
+// a new start of the mode or another grid clears it (ClearVerifyStatus), and
+// leaves any other status alone.
+inline constexpr std::string_view kVerifyStatusPrefix = "Verify: ";
+void ClearVerifyStatus(AppState& st);
 
 } // namespace vextor

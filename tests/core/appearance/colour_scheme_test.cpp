@@ -1,5 +1,6 @@
 #include "appearance/colour_scheme.h"
 #include "model/cell_display.h"
+#include "state/play_aids.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
@@ -125,23 +126,35 @@ TEST(ShippedSchemes, EveryMenuItemHasAFileOnWhichEveryTextAndMarkerReads) {
     for (std::size_t i = 0; i < kSchemeNames.size(); ++i) {
         ASSERT_TRUE(ColourSchemeCommand(st, ui, static_cast<int>(i))) << kSchemeNames[i];
         // Sum and white cells, white cells flagged red by Compile, black cells;
-        // clue colours, digits in the error colour, corner markers.
+        // clue colours, digits in the error colour, corner markers; plain, and
+        // as the cursor cell of solving by hand, tinted with its runs.
+        CellMarks cursor;
+        cursor.cursor = cursor.runTint = true;
+        cursor.highlight = cursorHighlight(st);
         for (Colour back : {st.greycol, st.whitecol, st.redcol, st.blackcol}) {
             for (Colour marking : {st.blackcol, st.greencol, st.redcol, st.yellowcol}) {
                 Square s;
                 s.BackColor = back;
                 s.Black = back == st.blackcol;
-                s.acrosscol = s.downcol = s.tick = marking;
+                s.acrosscol = s.downcol = s.tick = cursor.errorColour = marking;
                 s.Choices = "1379";
-                const CellDisplay d = describeCell(s);
-                const Colour error = readableTextColour(marking, back);
-                for (Colour text :
-                     {d.acrossColour, d.downColour, d.textColour, d.tickOutline, error})
-                    EXPECT_GE(contrastRatio(text, d.background), kReadableContrast)
-                        << kSchemeNames[i] << " " << back << " " << marking;
-                EXPECT_EQ( // green stays green, red stays red
-                    greenOf(d.acrossColour) > redOf(d.acrossColour),
-                    greenOf(marking) > redOf(marking));
+                for (const CellMarks& marks : {CellMarks{}, cursor}) {
+                    const CellDisplay d = describeCell(s, marks);
+                    const Colour error = readableTextColour(marking, d.background);
+                    for (Colour text :
+                         {d.acrossColour, d.downColour, d.textColour, d.tickOutline, error})
+                        EXPECT_GE(contrastRatio(text, d.background), kReadableContrast)
+                            << kSchemeNames[i] << " " << back << " " << marking;
+                    EXPECT_EQ( // green stays green, red stays red
+                        greenOf(d.acrossColour) > redOf(d.acrossColour),
+                        greenOf(marking) > redOf(marking));
+                    if (!marks.cursor)
+                        continue;
+                    EXPECT_GE(contrastRatio(d.cursorColour, d.background), kCursorContrast)
+                        << kSchemeNames[i] << " " << back;
+                    EXPECT_GE(contrastRatio(d.background, back), s.Black ? 1.0 : kRunTintContrast)
+                        << kSchemeNames[i] << " " << back;
+                }
             }
         }
     }

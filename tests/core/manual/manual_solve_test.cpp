@@ -327,19 +327,20 @@ TEST_F(SmallPuzzle, PencilMarksKeysAndUndo) {
 TEST_F(SmallPuzzle, CheckAsYouGoColoursAfterEntriesAndUndo) {
     start();
     SetCheckAsYouGo(st, ui, true);
+    // Incomplete runs keep the plain clue colour (B); complete ones are G or R.
     const struct {
         int cell, digit; // digit 0: Undo
         const char* colours;
         Cells errors;
     } steps[] = {
-        {5, 1, "RRRR", {}},     {6, 1, "RRRR", {5, 6}}, {0, 0, "RRRR", {}}, {6, 3, "GRRR", {}},
-        {8, 1, "GRRR", {5, 8}}, {0, 0, "GRRR", {}},     {0, 0, "RRRR", {}},
+        {5, 1, "BBBB", {}},     {6, 1, "RBBB", {5, 6}}, {0, 0, "BBBB", {}}, {6, 3, "GBBB", {}},
+        {8, 1, "GBRB", {5, 8}}, {0, 0, "GBBB", {}},     {0, 0, "BBBB", {}},
     };
     for (const auto& s : steps) {
         s.digit ? put(s.cell, s.digit) : UndoLastEntry(st, ui);
         Cells errors;
         for (int i = 1; i <= st.grid.ncells; ++i)
-            if (describeCell(st, i).errorDigit && describeCell(st, i).errorColour == st.redcol)
+            if (describeCell(st, i).errorDigit)
                 errors.push_back(i);
         EXPECT_EQ(clueColours(), s.colours);
         EXPECT_EQ(errors, s.errors);
@@ -347,6 +348,50 @@ TEST_F(SmallPuzzle, CheckAsYouGoColoursAfterEntriesAndUndo) {
     StopManualSolve(st, ui); // leaves the mode and its marks, keeps the entries
     EXPECT_TRUE(!st.manualmode && clueColours() == "BBBB" && ticked(0).empty() &&
                 st.grid[5].Choices == "1" && st.undolist.empty());
+}
+
+TEST_F(SmallPuzzle, VerifyTellsTheConflictsInTheStatusLineUntilTheNextEntry) {
+    start();
+    auto verify = [&] { VerifyManualSolve(st, ui); };
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { put(9, 5), verify(); }, "Verify: 1 cell in conflict"}, // 6 cannot make 2
+        {[&] { put(5, 2), verify(); }, "Verify: 2 cells in conflict"},
+        {[&] { put(5, 1); }, ""},
+        {[&] { verify(), start(); }, ""},
+        {[&] { put(5, 1), put(6, 1), verify(); }, "Verify: 3 cells in conflict"},
+        {[&] { UndoLastEntry(st, ui), verify(); }, "Verify: no conflicts"},
+        {[&] { st.texts.status = "Solved", put(6, 3); }, "Solved"}, // not ours: left alone
+    };
+    for (const auto& [step, status] : steps) {
+        step();
+        EXPECT_EQ(st.texts.status, status);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
+    auto shown = [&] {
+        std::string out;
+        for (int i = 1; i <= st.grid.ncells; ++i) {
+            const CellDisplay d = describeCell(st, i);
+            out += d.cursor ? 'C' : d.runTinted ? 't' : '.';
+        }
+        return out;
+    };
+    st.curcell = 5;
+    EXPECT_EQ(shown(), "........."); // only in solving by hand
+    start();
+    EXPECT_NE(describeCell(st, 5).background, st.whitecol);
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "....Ct.t."},
+        {[&] { digitKey(1), put(6, 1); }, "....Ct.t."}, // red ticks; the outline stays
+        {[&] { key(KeyCode::Right); }, "....tC..t"},
+        {[&] { key(KeyCode::Home); }, "C........"},
+    };
+    for (const auto& [step, cells] : steps) {
+        step();
+        EXPECT_EQ(shown(), cells);
+    }
 }
 
 TEST_F(StaleRuns, AFailedLoadEndsManualSolvingAndLeavesNoStaleRuns) {
