@@ -216,7 +216,6 @@ bool readPuzzleWith(AppState& st, UserInterface& ui, const std::string& file, in
             st.grid.place();
             FitGridWindow(st);
             st.solver.clearLists();
-            ClearVerifyStatus(st);
             st.manualmode = false;
             st.editmode = false;
             st.interactive = false;

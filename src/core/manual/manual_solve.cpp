@@ -382,6 +382,7 @@ void RedoLastEntry(AppState& st, UserInterface& ui) {
     }
     if (st.aids.redo.empty() || !playAidsCurrent(st))
         return;
+    ClearVerifyStatus(st);
     PlayAids::Redo redo = std::move(st.aids.redo.back());
     st.aids.redo.pop_back();
     Grid& g = st.grid;

@@ -360,6 +360,7 @@ TEST_F(SmallPuzzle, VerifyTellsTheConflictsInTheStatusLineUntilTheNextEntry) {
         {[&] { verify(), start(); }, ""},
         {[&] { put(5, 1), put(6, 1), verify(); }, "Verify: 3 cells in conflict"},
         {[&] { UndoLastEntry(st, ui), verify(); }, "Verify: no conflicts"},
+        {[&] { RedoLastEntry(st, ui); }, ""},
         {[&] { st.texts.status = "Solved", put(6, 3); }, "Solved"}, // not ours: left alone
     };
     for (const auto& [step, status] : steps) {
