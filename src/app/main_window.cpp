@@ -31,8 +31,8 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 
@@ -463,7 +463,10 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 
 void MainWindow::startUp(const QString& programFolder) {
     applyZoomLevel(QSettings().value(kZoomSetting, 100).toInt());
-    runCommand([&] { StartUp(st_, *ui_, programFolder.toStdString()); });
+    runCommand([&] {
+        StartUp(st_, *ui_, programFolder.toStdString());
+        ResumeLastGame(st_, *ui_);
+    });
     schemeInUse_ = SchemeIndexOf(st_.schemefile);
     markSchemeInUse();
     // Arrow keys and digits work at once.

@@ -1,5 +1,6 @@
 #include "manual/saved_game.h"
 
+#include "base/silent_user_interface.h"
 #include "base/text.h"
 #include "files/puzzle_file.h"
 #include "files/safe_file.h"
@@ -360,43 +361,71 @@ void AutoSaveGame(AppState& st, bool now) {
     ReplacingWriter out(file);
     out.out() << withTime(body, p.seconds);
     if (!out.commit())
-        return; // tried again after the next change
+        return;                // tried again after the next change
+    if (p.savedFile != file) { // the newest game: where the next start finds it
+        ReplacingWriter last(st.savefolder + "/" + kLastGameFile);
+        last.out() << st.puzfile << "\n" << st.puznum << "\n";
+        last.commit();
+    }
     p.savedFile = file;
     p.savedBody = body;
     p.savedSeconds = p.seconds;
 }
 
-void OfferResume(AppState& st, UserInterface& ui) {
+bool OfferResume(AppState& st, UserInterface& ui) {
     GameProgress& p = st.game;
     if (st.grid.generation == p.seenGeneration)
-        return;
+        return false;
     p.seenGeneration = st.grid.generation;
     p.savedFile.clear();
     p.savedBody.clear();
     if (st.savefolder.empty() || st.manualmode || st.editmode || st.autosolving || st.shuttingdown)
-        return;
+        return false;
     const std::string file = SavedGameFile(st);
     std::string text;
     if (!readSmallFile(file, text))
-        return;
+        return false;
     const Before before(st);
     if (!RestoreGame(st, text)) {
         removeQuietly(file);
-        return;
+        return false;
     }
     const unsigned generation = st.grid.generation;
     if (!ui.askYesNo("Resume where you left off?")) {
         if (st.grid.generation == generation)
             before.putBack(st);
         removeQuietly(file);
-        return;
+        return false;
     }
     if (st.grid.generation != generation)
-        return; // another puzzle was loaded meanwhile
+        return false; // another puzzle was loaded meanwhile
     p.savedFile = file;
     p.savedBody = gameBody(st);
     p.savedSeconds = p.seconds;
     CheckAsYouGo(st, ui);
+    return true;
+}
+
+bool ResumeLastGame(AppState& st, UserInterface& ui) {
+    std::string text;
+    if (st.savefolder.empty() || !readSmallFile(st.savefolder + "/" + kLastGameFile, text))
+        return false;
+    std::istringstream in(text);
+    std::string path, number;
+    std::getline(in, path);
+    std::getline(in, number);
+    const int n = leadingInt(number);
+    if (number != std::to_string(n) || n < 1 || n > st.npuzzles || n == st.puznum ||
+        !SameFile(path, st.puzfile))
+        return OfferResume(st, ui); // the grid loaded may have one
+    // The record is loaded quietly: only a game to resume is worth a word.
+    const int shown = st.puznum;
+    SilentUserInterface quiet;
+    if (ReadPuzzle(st, quiet, st.puzfile, n) && fs::exists(SavedGameFile(st)) &&
+        OfferResume(st, ui))
+        return true;
+    ReadPuzzle(st, ui, st.puzfile, shown); // its own game, if any, is offered next
+    return false;
 }
 
 void ForgetSavedGame(AppState& st) {

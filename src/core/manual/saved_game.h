@@ -44,8 +44,17 @@ void AutoSaveGame(AppState& st, bool now = false);
 // After every command: when another grid was loaded since the last call and
 // a saved game of it exists, asks "Resume where you left off?" (Yes the
 // default). Yes resumes it in manual solving; No deletes it. A saved file
-// that cannot be restored is deleted without a word.
-void OfferResume(AppState& st, UserInterface& ui);
+// that cannot be restored is deleted without a word. True when a game was
+// resumed.
+bool OfferResume(AppState& st, UserInterface& ui);
+
+// At start-up, after the current puzzle was loaded: the newest saved game
+// ("last-game.txt" names its puzzle file and record) is offered even when it
+// belongs to another record of the current puzzle file; that record is then
+// loaded. No, or a record whose game is gone, brings back the record loaded
+// before. True when a game was resumed.
+inline constexpr const char* kLastGameFile = "last-game.txt";
+bool ResumeLastGame(AppState& st, UserInterface& ui);
 
 // Deletes the grid's saved game (the puzzle was finished or started afresh).
 void ForgetSavedGame(AppState& st);

@@ -123,6 +123,37 @@ TEST_F(SavedGames, ANewStartResumesExactlyWhereThePlayerLeftOff) {
     EXPECT_EQ(after.grid[5].Choices + after.grid[8].Choices, "12");
 }
 
+TEST_F(SavedGames, AStartOffersTheNewestGameOfTheFileThoughAnotherRecordIsLoaded) {
+    const struct {
+        const char* name;
+        std::vector<bool> answers;
+        bool gameKept;
+        int puznum;
+    } cases[] = {
+        {"Yes", {true}, true, 2},
+        {"No", {false}, false, 1},
+        {"game gone", {}, false, 1},
+    };
+    for (const auto& c : cases) {
+        AppState played{1}, st{1};
+        load(played, 2);
+        StartManualSolve(played, ui);
+        put(played, 5, 1);
+        AutoSaveGame(played);
+        if (c.answers.empty())
+            std::filesystem::remove(SavedGameFile(played));
+        load(st); // the start loads record 1
+        ui.log.clear();
+        ui.yesNoAnswers.assign(c.answers.begin(), c.answers.end());
+        EXPECT_EQ(ResumeLastGame(st, ui), c.gameKept) << c.name;
+        EXPECT_EQ(st.puznum, c.puznum) << c.name;
+        EXPECT_EQ(st.manualmode, c.gameKept) << c.name;
+        EXPECT_EQ(ui.log.size(), c.answers.size()) << c.name;
+        EXPECT_EQ(st.grid[5].Choices == "1", c.gameKept) << c.name;
+        EXPECT_EQ(std::filesystem::exists(SavedGameFile(played)), c.gameKept) << c.name;
+    }
+}
+
 TEST_F(SavedGames, DamagedOrMismatchingSavedGamesAreDroppedWithoutAWord) {
     AppState played{1};
     play(played);
