@@ -1,3 +1,4 @@
+// Solving by hand: entries, checks, undo and redo, keys, pencil marks, hints.
 #include "create/random_layout.h"
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
@@ -56,10 +57,29 @@ struct SmallPuzzle : ::testing::Test {
             out += c == st.greencol ? 'G' : c == st.redcol ? 'R' : c == st.blackcol ? 'B' : '?';
         return out;
     }
+    // What the open cells 5, 6, 8 and 9 show.
+    std::string shown() const {
+        std::string out;
+        for (int i : {5, 6, 8, 9})
+            out += "[" + describeCell(st, i).line1 + "]";
+        return out;
+    }
     void key(KeyCode code) { GridKeyUp(st, ui, KeyEvent::of(code)); }
     void digitKey(int d) { GridKeyUp(st, ui, KeyEvent::mainDigit(d)); }
-    CellMouseResult mouse(MouseButton b, int cell) {
-        return GridMouseUp(st, MouseEvent{b, false, cell, 400, 400});
+};
+
+// Each case starts afresh, solving by hand already.
+struct HintPuzzle : SmallPuzzle {
+    void SetUp() override {
+        st = AppState(1);
+        ui = ScriptedUserInterface();
+        SmallPuzzle::SetUp();
+        ui.defaultYesNo = false;
+        start();
+    }
+    std::string hint() {
+        HintCommand(st, ui);
+        return HintText(st);
     }
 };
 
@@ -296,29 +316,26 @@ TEST_F(SmallPuzzle, PencilMarksKeysAndUndo) {
     st.aids.editPencilMarks = true;
     auto shift = [&](int d) { GridKeyUp(st, ui, KeyEvent{KeyCode::Digit, d, false, true}); };
     auto undo = [&] { UndoLastEntry(st, ui); };
-    // The shown candidates of cells 5, 6, 8 and 9 after each step.
+    // The shown candidates after each step.
     const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { st.curcell = 9; }, "12 13 12 1245"},
-        {[&] { shift(2); }, "12 13 12 145"},
-        {[&] { shift(2); }, "12 13 12 1245"},
-        {[&] { shift(2); }, "12 13 12 145"},
-        {[&] { st.curcell = 5, digitKey(1); }, "1 3 2 145"}, // 1 leaves both runs' marks
-        {undo, "12 13 12 145"},
-        {undo, "12 13 12 1245"},
-        {[&] { digitKey(1); }, "1 3 2 1245"},
-        {[&] { key(KeyCode::Backspace); }, "12 3 2 1245"},
-        {[&] { GridKeyUp(st, ui, KeyEvent::keypadDigit(2)); }, "2 3  1245"},
-        {[&] { shift(2), undo(); }, "12 3 2 1245"}, // no marks on a digit: undo takes the 2
-        {[&] { st.curcell = 9, shift(1); }, "12 3 2 245"},
-        {[&] { shift(3); }, "12 3 2 245"}, // no candidate of the cell
-        {[&] { st.aids.editPencilMarks = false, shift(4); }, "12 13 12 1245"}, // Choices kept
+        {[&] { st.curcell = 9; }, "[12][13][12][1245]"},
+        {[&] { shift(2); }, "[12][13][12][145]"},
+        {[&] { shift(2); }, "[12][13][12][1245]"},
+        {[&] { shift(2); }, "[12][13][12][145]"},
+        {[&] { st.curcell = 5, digitKey(1); }, "[1][3][2][145]"}, // 1 leaves both runs' marks
+        {undo, "[12][13][12][145]"},
+        {undo, "[12][13][12][1245]"},
+        {[&] { digitKey(1); }, "[1][3][2][1245]"},
+        {[&] { key(KeyCode::Backspace); }, "[12][3][2][1245]"},
+        {[&] { GridKeyUp(st, ui, KeyEvent::keypadDigit(2)); }, "[2][3][][1245]"},
+        {[&] { shift(2), undo(); }, "[12][3][2][1245]"}, // no marks on a digit: undo takes the 2
+        {[&] { st.curcell = 9, shift(1); }, "[12][3][2][245]"},
+        {[&] { shift(3); }, "[12][3][2][245]"}, // no candidate of the cell
+        {[&] { st.aids.editPencilMarks = false, shift(4); }, "[12][13][12][1245]"}, // Choices kept
     };
-    for (const auto& [step, shown] : steps) {
+    for (const auto& [step, cells] : steps) {
         step();
-        std::string out;
-        for (int i : {5, 6, 8, 9})
-            out += (out.empty() ? "" : " ") + describeCell(st, i).line1;
-        EXPECT_EQ(out, shown);
+        EXPECT_EQ(shown(), cells);
     }
     st.aids.editPencilMarks = true;
     EXPECT_FALSE(describeCell(st, 6).bold); // a lone pencil mark is no entry
@@ -371,7 +388,7 @@ TEST_F(SmallPuzzle, VerifyTellsTheConflictsInTheStatusLineUntilTheNextEntry) {
 }
 
 TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
-    auto shown = [&] {
+    auto outlined = [&] {
         std::string out;
         for (int i = 1; i <= st.grid.ncells; ++i) {
             const CellDisplay d = describeCell(st, i);
@@ -380,7 +397,7 @@ TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
         return out;
     };
     st.curcell = 5;
-    EXPECT_EQ(shown(), "........."); // only in solving by hand
+    EXPECT_EQ(outlined(), "........."); // only in solving by hand
     start();
     EXPECT_NE(describeCell(st, 5).background, st.whitecol);
     const std::pair<std::function<void()>, const char*> steps[] = {
@@ -391,7 +408,7 @@ TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
     };
     for (const auto& [step, cells] : steps) {
         step();
-        EXPECT_EQ(shown(), cells);
+        EXPECT_EQ(outlined(), cells);
     }
 }
 
@@ -469,7 +486,7 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
     auto undo = [&] { UndoLastEntry(st, ui); };
     auto redo = [&] { RedoLastEntry(st, ui); };
     auto fill = [&] { FillInCandidates(st, ui); };
-    // What cells 5, 6, 8 and 9 show, and how many entries can be redone.
+    // What the open cells show, and how many entries can be redone.
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[&] { shift(9, 4); }, "[][][][4]0"},
         {fill, "[12][13][12][4]0"}, // cell 9 keeps its own note
@@ -485,12 +502,9 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
         {undo, "[][][][]0"}, // the restart
         {[&] { SetStartWithEmptyNotes(st, false); }, "[12][13][12][1245]0"},
     };
-    for (const auto& [step, shown] : steps) {
+    for (const auto& [step, cells] : steps) {
         step();
-        std::string out;
-        for (int i : {5, 6, 8, 9})
-            out += "[" + describeCell(st, i).line1 + "]";
-        EXPECT_EQ(out + std::to_string(st.aids.redo.size()), shown);
+        EXPECT_EQ(shown() + std::to_string(st.aids.redo.size()), cells);
     }
     st.autosolving = true;
     redo();
@@ -499,4 +513,81 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
     fill();
     EXPECT_EQ(ui.messages, (Texts{"Cancel AutoSolve first", "Redo in Manual Solve mode only",
                                   "Fill In Candidates in Manual Solve mode only"}));
+}
+
+TEST_F(HintPuzzle, ThreePressesMarkTellAndApplyOneUndoTakesItBack) {
+    const auto before = gridRows(st);
+    EXPECT_EQ(hint(), "Hint 1 of 3: Combinations (easy): look at the marked cells.");
+    EXPECT_EQ(ticked(st.yellowcol), (Cells{5, 6}));
+    EXPECT_EQ(gridRows(st), before);
+    const std::string told = "4 across in 2 cells (row 2, columns 2\u20133): the only "
+                             "combination is 1 + 3, so row 2, column 2 is 1.";
+    EXPECT_EQ(hint(), "Hint 2 of 3: " + told);
+    EXPECT_EQ(gridRows(st), before);
+    st.texts.status = "Verify: no conflicts"; // goes with the entry the hint makes
+    EXPECT_EQ(hint(), "Hint 3 of 3, applied: " + told);
+    EXPECT_TRUE(st.grid[5].Choices == "1" && st.texts.status.empty());
+    EXPECT_EQ(st.undolist.size(), 1u);
+    // A change on the grid starts at the first press again.
+    EXPECT_EQ(hint().rfind("Hint 1 of 3: ", 0), 0u);
+    put(9, 4);
+    EXPECT_EQ(hint().rfind("Hint 1 of 3: ", 0), 0u);
+    UndoLastEntry(st, ui);
+    UndoLastEntry(st, ui); // the applied hint, all at once
+    EXPECT_EQ(gridRows(st), before);
+    EXPECT_TRUE(st.undolist.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(HintPuzzle, WrongEntriesAndMarksAreNamedNeverTheirDigit) {
+    const struct {
+        std::function<void(HintPuzzle&)> setUp;
+        std::string text;
+        Cells red;
+    } cases[] = {
+        {[](HintPuzzle& p) { p.put(5, 2); },
+         "Hint: Row 2, column 2 holds a wrong digit (marked in red).",
+         {5}},
+        {[](HintPuzzle& p) { p.st.grid[9].Choices = "125"; },
+         "Hint: the candidates of row 3, column 3 no longer hold the digit it needs (marked in "
+         "red).",
+         {9}},
+        {[](HintPuzzle& p) {
+             p.st.aids.editPencilMarks = true;
+             TogglePencilMark(p.st, 9, 4);
+         },
+         "Hint: the pencil marks of row 3, column 3 no longer hold the digit it needs (marked in "
+         "red).",
+         {9}},
+        // A lone pencil mark is no entry: the hint places it.
+        {[](HintPuzzle& p) {
+             p.st.aids.editPencilMarks = true;
+             for (const int d : {1, 2, 5})
+                 TogglePencilMark(p.st, 9, d);
+         },
+         "Hint 1 of 3: One candidate left (easy): look at the marked cells.",
+         {}},
+        {[](HintPuzzle& p) { StopManualSolve(p.st, p.ui); },
+         "Hints are given while solving by hand: choose Solve Manually first.",
+         {}},
+        {[](HintPuzzle& p) {
+             makeGrid(p.st, {"X 0,4 0,4", "4,0 . .", "4,0 . ."});
+             StartManualSolve(p.st, p.ui);
+         },
+         "This puzzle has more than one solution: no reasoning can choose between them, so there "
+         "is no hint.",
+         {}},
+        {[](HintPuzzle& p) {
+             makeGrid(p.st, {"X 0,3 0,3", "3,0 . .", "4,0 . ."});
+             StartManualSolve(p.st, p.ui);
+         },
+         "This puzzle has no solution, so there is no hint.",
+         {}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        c.setUp(*this);
+        EXPECT_EQ(hint(), c.text);
+        EXPECT_EQ(ticked(st.redcol), c.red) << c.text;
+    }
 }
