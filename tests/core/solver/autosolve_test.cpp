@@ -303,11 +303,6 @@ TEST(AutoSolve, PuzzlesWithoutASolution) {
         EXPECT_EQ(ui.messages, c.messages);
         EXPECT_EQ(st.solver.solveresult, SolveResult::None);
     }
-    AppState st(1);
-    ScriptedUserInterface ui;
-    makeGrid(st, kTwoSolutions);
-    EXPECT_EQ(RunAutoSolve(st, ui, false), SolveOutcome::Guessed);
-    EXPECT_TRUE(ui.log.empty()); // without messages nothing is shown
 }
 
 TEST(AutoSolve, SecondRunRequestCancelsAndTheButtonShowsCancel) {
