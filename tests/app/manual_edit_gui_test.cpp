@@ -1,4 +1,4 @@
-// Solving by hand and drawing layouts through the real widgets.
+// Solving by hand, Auto Solve and drawing layouts through the real widgets.
 #include "app/cell_pad.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
@@ -6,7 +6,9 @@
 #include "app/qt_support.h"
 #include "model/grid_checks.h"
 #include "program_folder.h"
+#include "solver/rules.h"
 #include "support/grid_builder.h"
+#include "support/random_puzzle.h"
 
 #include <QImage>
 
@@ -35,6 +37,15 @@ struct GridGui : ProgramWindow {
         w->refresh();
         run("mnusolvemanually");
         grid()->setFocus();
+    }
+};
+
+struct SolverWindow : GridGui {
+    // A loosely clued 9 x 9 puzzle that needs many guesses.
+    void SetUp() override {
+        GridGui::SetUp();
+        makeRandomPuzzle(st(), 9, 9, 1, 0.85);
+        w->refresh();
     }
 };
 
@@ -239,4 +250,44 @@ TEST_F(ProgramWindow, AGameLeftOpenIsResumedAfterARestart) {
     EXPECT_EQ(ui.log, std::vector<std::string>{"yesno: Resume where you left off?"});
     EXPECT_TRUE(st().manualmode && snapshotLine(st().grid) == entries);
     EXPECT_EQ(st().undolist.front(), "5,12");
+}
+
+TEST_F(SolverWindow, CancelAutoSolveStopsALongSolve) {
+    int pumps = 0;
+    ui.onPump = [&] {
+        w->refresh(); // as the program's own interface does between cycles
+        if (++pumps == 3) {
+            EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Cancel AutoSolve");
+            run("AutoSolve"); // a click on Auto Solve while it runs is ignored
+        }
+        if (pumps == 4 || st().solver.guessesApplied >= 2)
+            run("Command9");
+    };
+    run("AutoSolve");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cancelled"});
+    EXPECT_FALSE(st().autosolving);
+    EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Let computer solve this puzzle");
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+TEST_F(SolverWindow, ClosingWhileAutoSolveRunsEndsItWithoutAnOutcomeBox) {
+    for (const bool exitButton : {false, true}) {
+        SetUp();
+        ui.yesNoAnswers = {true};
+        int pumps = 0;
+        ui.onPump = [&] {
+            if (++pumps != 2)
+                return;
+            if (exitButton)
+                run("Exitcmd");
+            else
+                w->close();
+        };
+        run("AutoSolve");
+        EXPECT_FALSE(w->isVisible()) << exitButton;
+        EXPECT_FALSE(st().autosolving);
+        EXPECT_EQ(st().solver.solveresult, SolveResult::Cancelled) << exitButton;
+        EXPECT_TRUE(ui.messages.empty()) << exitButton;
+    }
+    EXPECT_EQ(ui.log.back(), "yesno: Exit?");
 }
