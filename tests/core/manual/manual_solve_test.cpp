@@ -524,7 +524,6 @@ TEST_F(StaleRuns, ALoadWhileVerifyingStopsTheCheck) {
     ui.messages.clear();
     put(9, 3);
     EXPECT_TRUE(st.grid.ncells == 25 && ui.messages.empty()); // no "Well done..."
-
     for (int i = 1; i <= st.grid.ncells; ++i)
         EXPECT_EQ(st.grid[i].tick, 0) << i;
     // The same through Verify Manual Solve: nothing is coloured on the new cells.
