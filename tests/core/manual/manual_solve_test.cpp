@@ -35,7 +35,8 @@ struct SmallPuzzle : ::testing::Test {
     AppState st{1};
     ScriptedUserInterface ui;
 
-    void SetUp() override {
+    void SetUp() override { // also afresh for each case of a table
+        st = AppState(1);
         st.apppath = dir.folder();
         st.setWorkingFiles();
         makeGrid(st, {"X 0,3 0,7", "4,0 . .", "6,0 . ."});
@@ -73,13 +74,10 @@ struct SmallPuzzle : ::testing::Test {
     void digitKey(int d) { GridKeyUp(st, ui, KeyEvent::mainDigit(d)); }
 };
 
-// Each case starts afresh, solving by hand already.
+// Solving by hand already.
 struct HintPuzzle : SmallPuzzle {
     void SetUp() override {
-        st = AppState(1);
-        ui = ScriptedUserInterface();
         SmallPuzzle::SetUp();
-        ui.defaultYesNo = false;
         start();
     }
     std::string hint() {
