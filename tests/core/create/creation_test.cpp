@@ -24,6 +24,9 @@ using Msgs = std::vector<std::string>;
 namespace {
 
 const Msgs kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .", "-1,0 . . ."};
+// The across run of cell 1 has ten cells: no digits for all of them.
+const Msgs kUnfit = {"-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X",
+                     "-1,0 . . X X X X X X X X", "-1,0 . . X X X X X X X X"};
 
 CreateDialogForm randomForm(const std::string& rows, const std::string& cols, int count,
                             const std::string& file) {
@@ -48,14 +51,6 @@ struct Batch : ::testing::Test {
     std::string file = dir.file("out.vxt");
     ScriptedUserInterface ui;
 };
-
-std::vector<int> redCells(const AppState& st) {
-    std::vector<int> out;
-    for (int i = 1; i <= st.grid.ncells; ++i)
-        if (st.grid[i].BackColor == st.redcol)
-            out.push_back(i);
-    return out;
-}
 
 } // namespace
 
@@ -95,7 +90,6 @@ TEST(CreateDialog, Validation) {
         {true, false, false, "10", "10", "Select Grid Size"},
         {true, true, false, "3", "10", "Random layouts need at least 4 rows and 4 columns"},
         {true, false, true, "3", "10", ""}, // the size boxes are not used
-        {true, false, true, "1", "1", ""},
         {true, true, false, "4", "10", ""},
         {true, true, false, "15", "18", "", true},
         {true, true, false, "4", "10",
@@ -176,8 +170,6 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
     // Bad layouts: reported once, loop ends; digits that never fit (also on a
     // single cell, where no attempt is made); a missing folder.
     const Msgs invalid = {"X 0,-1 X", "-1,0 . X", "X X X"};
-    const Msgs unfit = {"-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X",
-                        "-1,0 . . X X X X X X X X", "-1,0 . . X X X X X X X X"};
     const std::string missing = dir.file("missing/out.vxt");
     const struct {
         Msgs layout;
@@ -187,7 +179,7 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
     } cases[] = {
         {invalid, 3, file, {"Invalid puzzle, cannot compile", " 0 Puzzles added to file: " + file}},
         {invalid, 0, file, {"Invalid puzzle, cannot compile"}},
-        {unfit, 0, file, {"Unable to compile"}},
+        {kUnfit, 0, file, {"Unable to compile"}},
         {{"X"}, 1, file, {"Unable to compile", " 0 Puzzles added to file: " + file}},
         {{"."}, 2, file, {"Unable to compile", " 0 Puzzles added to file: " + file}},
         {kSquare,
@@ -201,7 +193,7 @@ TEST_F(Batch, NothingSavedForZeroAndTheCurrentLoopEnds) {
         CreateDialogForm f;
         f.count = std::to_string(c.count);
         f.fileNow = c.out;
-        EXPECT_EQ(RunBatch(st, ui, f).failed, c.layout != unfit || c.count > 0);
+        EXPECT_EQ(RunBatch(st, ui, f).failed, c.layout != kUnfit || c.count > 0);
         EXPECT_EQ(ui.messages, c.messages);
     }
     EXPECT_EQ(CountPuzzles(file, ui), 0);
@@ -396,7 +388,11 @@ TEST_F(Compile, BlockedLayoutPaintsTheLaterArea) {
                   "X X -1,0 . ."});
     CompileCommand(st, ui);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Cells are blocked"});
-    EXPECT_EQ(redCells(st), (std::vector<int>{19, 20, 24, 25}));
+    std::vector<int> red;
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        if (st.grid[i].BackColor == st.redcol)
+            red.push_back(i);
+    EXPECT_EQ(red, (std::vector<int>{19, 20, 24, 25}));
     EXPECT_TRUE(st.grid[7].Choices.empty());
 }
 
@@ -478,20 +474,15 @@ TEST_F(Compile, DoubleCrossIsRepaired) {
 }
 
 TEST_F(Compile, FailedFillingWritesNoClueAndUnableClearsEveryClue) {
-    // The across run of cell 1 has ten cells: no digits for all of them.
-    const std::vector<std::string> layout = {
-        "-1,0 . . . . . . . . . .", "X 0,-1 0,-1 X X X X X X X X", "-1,0 . . X X X X X X X X",
-        "-1,0 . . X X X X X X X X"};
-    makeGrid(st, layout);
+    makeGrid(st, kUnfit);
     PruneClues(st.grid);
     FindRuns(st.grid);
     BuildRunList(st);
     EXPECT_FALSE(FillDigits(st, false));
     EXPECT_EQ(std::pair(st.grid[23].across, st.grid[13].down), std::pair(-1, -1));
-    makeGrid(st, layout);
+    makeGrid(st, kUnfit);
     EXPECT_TRUE(CompileGrid(st, ui, true, true) == CompileResult::Unable &&
                 ui.messages.back() == "Unable to compile");
-
     for (int i = 1; i <= st.grid.ncells; ++i)
         EXPECT_TRUE(!st.grid[i].across && !st.grid[i].down && st.grid[i].Choices.empty()) << i;
     // Compiling again finds no runs: the layout is now invalid.

@@ -110,7 +110,6 @@ TEST(ExactSolver, MalformedLayouts) {
         {{"X 0,4", "X ."}, 1},                    // a white cell in one run of one
         {{"X X", "X ."}, 2},                      // a white cell in no run
         {{"X X X", "X X X"}, 1},                  // nothing to fill
-        {{"X 0,4 0,6", "4,0 . .", "6,0 . ."}, 1}, // 3 1 / 1 5
         {{"X 0,4 0,4", "4,0 . .", "4,0 . ."}, 2}, // 1 3 / 3 1 or 3 1 / 1 3
         {{"X 0,3 0,3", "3,0 . .", "4,0 . ."}, 0}, // the sums disagree
         // Two blocks apart, two solutions each: four in all.
@@ -121,10 +120,7 @@ TEST(ExactSolver, MalformedLayouts) {
         test::makeGrid(st, c.rows);
         const ExactResult r = CountSolutions(st.grid, 2);
         EXPECT_TRUE(!r.unknown && r.count == c.count) << c.rows[0] << " / " << c.rows[1];
-
-        const long long brute = bruteCount(st.grid);
-        EXPECT_EQ(r.count, std::min<long long>(brute, 2)) << c.rows[0];
-        EXPECT_EQ(CountSolutions(st.grid, 1000).count, brute) << c.rows[0];
+        EXPECT_EQ(CountSolutions(st.grid, 1000).count, bruteCount(st.grid)) << c.rows[0];
         expectConsistent(st.grid, r);
     }
 }

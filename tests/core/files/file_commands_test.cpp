@@ -53,7 +53,12 @@ TEST_F(FileCommandFixture, LoadAsksThePickerAndLoadsRecordOne) {
     EXPECT_EQ(ui.messages.back(), "Error reading puzzle# 1 from file " + dir.file("missing.vxt"));
 }
 
-TEST_F(FileCommandFixture, NavigationWrapsAround) {
+TEST_F(FileCommandFixture, NavigationWrapsAroundAndASingleRecordStopsIt) {
+    open(1);
+    st.grid[5].Choices = "7";
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(NavigateCommand(st, ui, static_cast<Navigate>(i)));
+    EXPECT_EQ(st.grid[5].Choices, "7"); // nothing was reloaded
     open(5);
     const std::pair<Navigate, int> steps[] = {{Navigate::Previous, 5}, {Navigate::Next, 1},
                                               {Navigate::Last, 5},     {Navigate::Previous, 4},
@@ -69,14 +74,6 @@ TEST_F(FileCommandFixture, NavigationWrapsAround) {
         EXPECT_EQ(st.texts.title, "Puzzle " + std::to_string(st.puznum));
     }
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(FileCommandFixture, ASingleRecordStopsNavigation) {
-    open(1);
-    st.grid[5].Choices = "7";
-    for (int i = 0; i < 5; ++i)
-        EXPECT_FALSE(NavigateCommand(st, ui, static_cast<Navigate>(i)));
-    EXPECT_EQ(st.grid[5].Choices, "7"); // nothing was reloaded
 }
 
 TEST_F(FileCommandFixture, NumberBoxLoadsOnlyNumbersInRange) {

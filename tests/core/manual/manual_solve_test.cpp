@@ -1,17 +1,23 @@
+// Solving by hand: entries, checks, undo and redo, keys, pencil marks, hints; games kept
+// between sessions, and the clock.
 #include "create/random_layout.h"
 #include "edit/grid_events.h"
 #include "edit/layout_edit.h"
 #include "files/file_commands.h"
 #include "files/puzzle_file.h"
+#include "manual/game_clock.h"
 #include "manual/hint.h"
 #include "manual/manual_solve.h"
 #include "manual/play_aids.h"
+#include "manual/saved_game.h"
 #include "model/grid_checks.h"
 #include "state/grid_commands.h"
 #include "support/grid_builder.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -29,7 +35,8 @@ struct SmallPuzzle : ::testing::Test {
     AppState st{1};
     ScriptedUserInterface ui;
 
-    void SetUp() override {
+    void SetUp() override { // also afresh for each case of a table
+        st = AppState(1);
         st.apppath = dir.folder();
         st.setWorkingFiles();
         makeGrid(st, {"X 0,3 0,7", "4,0 . .", "6,0 . ."});
@@ -56,10 +63,26 @@ struct SmallPuzzle : ::testing::Test {
             out += c == st.greencol ? 'G' : c == st.redcol ? 'R' : c == st.blackcol ? 'B' : '?';
         return out;
     }
+    // What the open cells 5, 6, 8 and 9 show.
+    std::string shown() const {
+        std::string out;
+        for (int i : {5, 6, 8, 9})
+            out += "[" + describeCell(st, i).line1 + "]";
+        return out;
+    }
     void key(KeyCode code) { GridKeyUp(st, ui, KeyEvent::of(code)); }
     void digitKey(int d) { GridKeyUp(st, ui, KeyEvent::mainDigit(d)); }
-    CellMouseResult mouse(MouseButton b, int cell) {
-        return GridMouseUp(st, MouseEvent{b, false, cell, 400, 400});
+};
+
+// Solving by hand already.
+struct HintPuzzle : SmallPuzzle {
+    void SetUp() override {
+        SmallPuzzle::SetUp();
+        start();
+    }
+    std::string hint() {
+        HintCommand(st, ui);
+        return HintText(st);
     }
 };
 
@@ -80,6 +103,78 @@ struct StaleRuns : SmallPuzzle {
         ReadPuzzle(st, ui, path, 1);
     };
 };
+
+// Record 1: X 0,3 0,7 / 4,0 . . / 6,0 . ., solved by 1 3 / 2 4.
+const std::string kRecord1 = "#1\r\nSmall\r\n 3, 3\r\nX 0,3 0,7\r\n4,0 2\r\n6,0 2\r\n";
+const std::string kRecord2 = "#2\r\nOther\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+
+struct SavedGames : ::testing::Test {
+    TempDir dir;
+    ScriptedUserInterface ui;
+    std::string puz = dir.file("p.vxt");
+
+    void SetUp() override { writeFile(puz, kRecord1 + kRecord2); }
+    // The state of a new start of the program with record n loaded.
+    void load(AppState& st, int n = 1) {
+        st.apppath = dir.folder();
+        st.setWorkingFiles();
+        st.savefolder = dir.file("saved");
+        st.puzfile = puz;
+        ASSERT_TRUE(ReadPuzzle(st, ui, puz, n));
+    }
+    void put(AppState& st, int cell, int digit, bool shift = false) {
+        st.mnucnxTag = std::to_string(cell);
+        DigitMenuClick(st, ui, digit - 1, shift);
+    }
+    // Entries, marks, an undo and a redo to come, 42 seconds: saved.
+    void play(AppState& st) {
+        load(st);
+        StartManualSolve(st, ui);
+        st.aids.editPencilMarks = true;
+        put(st, 9, 2, true);
+        put(st, 5, 1);
+        put(st, 8, 2);
+        UndoLastEntry(st, ui);
+        st.curcell = 8;
+        st.game.seconds = 42;
+        AutoSaveGame(st);
+    }
+    // Everything of a game in progress, written out independently of the file.
+    static std::string game(const AppState& st) {
+        auto marks = [](const std::vector<PencilMask>& m) {
+            std::string s;
+            for (PencilMask v : m)
+                s += std::to_string(v) + ".";
+            return s;
+        };
+        std::string s = snapshotLine(st.grid) + "|" + snapshotLine(st.grid, true) + "|" +
+                        marks(st.aids.pencil) + "|";
+        for (const auto& e : st.undolist)
+            s += e + " ";
+        for (const auto& u : st.aids.undo)
+            s += "|" + std::to_string(u.depth) + ":" + marks(u.pencil);
+        for (const auto& r : st.aids.redo)
+            s += "|" + r.entry + ":" + marks(r.pencil);
+        return s + "|" + std::to_string(st.game.seconds) + " " + std::to_string(st.curcell) +
+               (st.manualmode ? " manual" : "") + (st.aids.notesStartedEmpty ? " empty" : "");
+    }
+};
+
+// The text with its check sum made right again (64-bit FNV-1a, as written).
+std::string resummed(std::string text) {
+    text.erase(text.rfind("end "));
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (const unsigned char c : text)
+        h = (h ^ c) * 0x100000001b3ull;
+    char sum[17];
+    std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(h));
+    return text + "end " + sum + "\n";
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
 
 } // namespace
 
@@ -296,29 +391,26 @@ TEST_F(SmallPuzzle, PencilMarksKeysAndUndo) {
     st.aids.editPencilMarks = true;
     auto shift = [&](int d) { GridKeyUp(st, ui, KeyEvent{KeyCode::Digit, d, false, true}); };
     auto undo = [&] { UndoLastEntry(st, ui); };
-    // The shown candidates of cells 5, 6, 8 and 9 after each step.
+    // The shown candidates after each step.
     const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { st.curcell = 9; }, "12 13 12 1245"},
-        {[&] { shift(2); }, "12 13 12 145"},
-        {[&] { shift(2); }, "12 13 12 1245"},
-        {[&] { shift(2); }, "12 13 12 145"},
-        {[&] { st.curcell = 5, digitKey(1); }, "1 3 2 145"}, // 1 leaves both runs' marks
-        {undo, "12 13 12 145"},
-        {undo, "12 13 12 1245"},
-        {[&] { digitKey(1); }, "1 3 2 1245"},
-        {[&] { key(KeyCode::Backspace); }, "12 3 2 1245"},
-        {[&] { GridKeyUp(st, ui, KeyEvent::keypadDigit(2)); }, "2 3  1245"},
-        {[&] { shift(2), undo(); }, "12 3 2 1245"}, // no marks on a digit: undo takes the 2
-        {[&] { st.curcell = 9, shift(1); }, "12 3 2 245"},
-        {[&] { shift(3); }, "12 3 2 245"}, // no candidate of the cell
-        {[&] { st.aids.editPencilMarks = false, shift(4); }, "12 13 12 1245"}, // Choices kept
+        {[&] { st.curcell = 9; }, "[12][13][12][1245]"},
+        {[&] { shift(2); }, "[12][13][12][145]"},
+        {[&] { shift(2); }, "[12][13][12][1245]"},
+        {[&] { shift(2); }, "[12][13][12][145]"},
+        {[&] { st.curcell = 5, digitKey(1); }, "[1][3][2][145]"}, // 1 leaves both runs' marks
+        {undo, "[12][13][12][145]"},
+        {undo, "[12][13][12][1245]"},
+        {[&] { digitKey(1); }, "[1][3][2][1245]"},
+        {[&] { key(KeyCode::Backspace); }, "[12][3][2][1245]"},
+        {[&] { GridKeyUp(st, ui, KeyEvent::keypadDigit(2)); }, "[2][3][][1245]"},
+        {[&] { shift(2), undo(); }, "[12][3][2][1245]"}, // no marks on a digit: undo takes the 2
+        {[&] { st.curcell = 9, shift(1); }, "[12][3][2][245]"},
+        {[&] { shift(3); }, "[12][3][2][245]"}, // no candidate of the cell
+        {[&] { st.aids.editPencilMarks = false, shift(4); }, "[12][13][12][1245]"}, // Choices kept
     };
-    for (const auto& [step, shown] : steps) {
+    for (const auto& [step, cells] : steps) {
         step();
-        std::string out;
-        for (int i : {5, 6, 8, 9})
-            out += (out.empty() ? "" : " ") + describeCell(st, i).line1;
-        EXPECT_EQ(out, shown);
+        EXPECT_EQ(shown(), cells);
     }
     st.aids.editPencilMarks = true;
     EXPECT_FALSE(describeCell(st, 6).bold); // a lone pencil mark is no entry
@@ -371,7 +463,7 @@ TEST_F(SmallPuzzle, VerifyTellsTheConflictsInTheStatusLineUntilTheNextEntry) {
 }
 
 TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
-    auto shown = [&] {
+    auto outlined = [&] {
         std::string out;
         for (int i = 1; i <= st.grid.ncells; ++i) {
             const CellDisplay d = describeCell(st, i);
@@ -380,7 +472,7 @@ TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
         return out;
     };
     st.curcell = 5;
-    EXPECT_EQ(shown(), "........."); // only in solving by hand
+    EXPECT_EQ(outlined(), "........."); // only in solving by hand
     start();
     EXPECT_NE(describeCell(st, 5).background, st.whitecol);
     const std::pair<std::function<void()>, const char*> steps[] = {
@@ -391,7 +483,7 @@ TEST_F(SmallPuzzle, CursorCellIsOutlinedAndItsRunsTintedAfterEntriesToo) {
     };
     for (const auto& [step, cells] : steps) {
         step();
-        EXPECT_EQ(shown(), cells);
+        EXPECT_EQ(outlined(), cells);
     }
 }
 
@@ -430,7 +522,6 @@ TEST_F(StaleRuns, ALoadWhileVerifyingStopsTheCheck) {
     ui.messages.clear();
     put(9, 3);
     EXPECT_TRUE(st.grid.ncells == 25 && ui.messages.empty()); // no "Well done..."
-
     for (int i = 1; i <= st.grid.ncells; ++i)
         EXPECT_EQ(st.grid[i].tick, 0) << i;
     // The same through Verify Manual Solve: nothing is coloured on the new cells.
@@ -469,7 +560,7 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
     auto undo = [&] { UndoLastEntry(st, ui); };
     auto redo = [&] { RedoLastEntry(st, ui); };
     auto fill = [&] { FillInCandidates(st, ui); };
-    // What cells 5, 6, 8 and 9 show, and how many entries can be redone.
+    // What the open cells show, and how many entries can be redone.
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[&] { shift(9, 4); }, "[][][][4]0"},
         {fill, "[12][13][12][4]0"}, // cell 9 keeps its own note
@@ -485,12 +576,9 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
         {undo, "[][][][]0"}, // the restart
         {[&] { SetStartWithEmptyNotes(st, false); }, "[12][13][12][1245]0"},
     };
-    for (const auto& [step, shown] : steps) {
+    for (const auto& [step, cells] : steps) {
         step();
-        std::string out;
-        for (int i : {5, 6, 8, 9})
-            out += "[" + describeCell(st, i).line1 + "]";
-        EXPECT_EQ(out + std::to_string(st.aids.redo.size()), shown);
+        EXPECT_EQ(shown() + std::to_string(st.aids.redo.size()), cells);
     }
     st.autosolving = true;
     redo();
@@ -499,4 +587,259 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
     fill();
     EXPECT_EQ(ui.messages, (Texts{"Cancel AutoSolve first", "Redo in Manual Solve mode only",
                                   "Fill In Candidates in Manual Solve mode only"}));
+}
+
+TEST_F(HintPuzzle, ThreePressesMarkTellAndApplyOneUndoTakesItBack) {
+    const auto before = gridRows(st);
+    EXPECT_EQ(hint(), "Hint 1 of 3: Combinations (easy): look at the marked cells.");
+    EXPECT_EQ(ticked(st.yellowcol), (Cells{5, 6}));
+    EXPECT_EQ(gridRows(st), before);
+    const std::string told = "4 across in 2 cells (row 2, columns 2\u20133): the only "
+                             "combination is 1 + 3, so row 2, column 2 is 1.";
+    EXPECT_EQ(hint(), "Hint 2 of 3: " + told);
+    EXPECT_EQ(gridRows(st), before);
+    st.texts.status = "Verify: no conflicts"; // goes with the entry the hint makes
+    EXPECT_EQ(hint(), "Hint 3 of 3, applied: " + told);
+    EXPECT_TRUE(st.grid[5].Choices == "1" && st.texts.status.empty());
+    EXPECT_EQ(st.undolist.size(), 1u);
+    // A change on the grid starts at the first press again.
+    EXPECT_EQ(hint().rfind("Hint 1 of 3: ", 0), 0u);
+    put(9, 4);
+    EXPECT_EQ(hint().rfind("Hint 1 of 3: ", 0), 0u);
+    UndoLastEntry(st, ui);
+    UndoLastEntry(st, ui); // the applied hint, all at once
+    EXPECT_EQ(gridRows(st), before);
+    EXPECT_TRUE(st.undolist.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(HintPuzzle, WrongEntriesAndMarksAreNamedNeverTheirDigit) {
+    const struct {
+        std::function<void(HintPuzzle&)> setUp;
+        std::string text;
+        Cells red;
+    } cases[] = {
+        {[](HintPuzzle& p) { p.put(5, 2); },
+         "Hint: Row 2, column 2 holds a wrong digit (marked in red).",
+         {5}},
+        {[](HintPuzzle& p) { p.st.grid[9].Choices = "125"; },
+         "Hint: the candidates of row 3, column 3 no longer hold the digit it needs (marked in "
+         "red).",
+         {9}},
+        {[](HintPuzzle& p) {
+             p.st.aids.editPencilMarks = true;
+             TogglePencilMark(p.st, 9, 4);
+         },
+         "Hint: the pencil marks of row 3, column 3 no longer hold the digit it needs (marked in "
+         "red).",
+         {9}},
+        // A lone pencil mark is no entry: the hint places it.
+        {[](HintPuzzle& p) {
+             p.st.aids.editPencilMarks = true;
+             for (const int d : {1, 2, 5})
+                 TogglePencilMark(p.st, 9, d);
+         },
+         "Hint 1 of 3: One candidate left (easy): look at the marked cells.",
+         {}},
+        {[](HintPuzzle& p) { StopManualSolve(p.st, p.ui); },
+         "Hints are given while solving by hand: choose Solve Manually first.",
+         {}},
+        {[](HintPuzzle& p) {
+             makeGrid(p.st, {"X 0,4 0,4", "4,0 . .", "4,0 . ."});
+             StartManualSolve(p.st, p.ui);
+         },
+         "This puzzle has more than one solution: no reasoning can choose between them, so there "
+         "is no hint.",
+         {}},
+        {[](HintPuzzle& p) {
+             makeGrid(p.st, {"X 0,3 0,3", "3,0 . .", "4,0 . ."});
+             StartManualSolve(p.st, p.ui);
+         },
+         "This puzzle has no solution, so there is no hint.",
+         {}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        c.setUp(*this);
+        EXPECT_EQ(hint(), c.text);
+        EXPECT_EQ(ticked(st.redcol), c.red) << c.text;
+    }
+}
+
+TEST_F(SavedGames, ANewStartResumesExactlyWhereThePlayerLeftOff) {
+    AppState before{1}, after{2};
+    play(before);
+    ASSERT_TRUE(std::filesystem::exists(SavedGameFile(before)));
+    load(after);
+    ui.yesNoAnswers = {true};
+    OfferResume(after, ui);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"yesno: Resume where you left off?"});
+    EXPECT_EQ(game(after), game(before));
+    EXPECT_EQ(SavedGameText(after), SavedGameText(before));
+    // The time alone is written once it moved on by kTimeSaveStep, or when asked.
+    for (auto [seconds, now, kept] : {std::tuple{50, false, 42}, {57, false, 57}, {58, true, 58}}) {
+        after.game.seconds = seconds;
+        AutoSaveGame(after, now);
+        EXPECT_NE(readFile(SavedGameFile(after)).find("time " + std::to_string(kept) + "\n"),
+                  std::string::npos);
+    }
+    after.game.seconds = 42;
+    // The history works on: redo, undo twice, redo twice.
+    for (AppState* st : {&before, &after}) {
+        RedoLastEntry(*st, ui);
+        UndoLastEntry(*st, ui);
+        UndoLastEntry(*st, ui);
+        RedoLastEntry(*st, ui);
+        RedoLastEntry(*st, ui);
+    }
+    EXPECT_EQ(game(after), game(before));
+    EXPECT_EQ(after.grid[5].Choices + after.grid[8].Choices, "12");
+}
+
+TEST_F(SavedGames, AStartOffersTheNewestGameOfTheFileThoughAnotherRecordIsLoaded) {
+    const struct {
+        const char* name;
+        std::vector<bool> answers;
+        bool gameKept;
+        int puznum;
+    } cases[] = {
+        {"Yes", {true}, true, 2},
+        {"No", {false}, false, 1},
+        {"game gone", {}, false, 1},
+    };
+    for (const auto& c : cases) {
+        AppState played{1}, st{1};
+        load(played, 2);
+        StartManualSolve(played, ui);
+        put(played, 5, 1);
+        AutoSaveGame(played);
+        if (c.answers.empty())
+            std::filesystem::remove(SavedGameFile(played));
+        load(st); // the start loads record 1
+        ui.log.clear();
+        ui.yesNoAnswers.assign(c.answers.begin(), c.answers.end());
+        EXPECT_EQ(ResumeLastGame(st, ui), c.gameKept) << c.name;
+        EXPECT_EQ(st.puznum, c.puznum) << c.name;
+        EXPECT_EQ(st.manualmode, c.gameKept) << c.name;
+        EXPECT_EQ(ui.log.size(), c.answers.size()) << c.name;
+        EXPECT_EQ(st.grid[5].Choices == "1", c.gameKept) << c.name;
+        EXPECT_EQ(std::filesystem::exists(SavedGameFile(played)), c.gameKept) << c.name;
+    }
+}
+
+TEST_F(SavedGames, DamagedOrMismatchingSavedGamesAreDroppedWithoutAWord) {
+    AppState played{1};
+    play(played);
+    const std::string good = readFile(SavedGameFile(played));
+    AppState other{1}; // the game of record 2, in record 1's place
+    load(other, 2);
+    StartManualSolve(other, ui);
+    put(other, 5, 2);
+    const std::pair<const char*, std::string> cases[] = {
+        {"empty", ""},
+        {"cut short", good.substr(0, good.size() / 2)},
+        {"no check sum", good.substr(0, good.rfind("end "))},
+        {"a digit changed", replaced(good, "now ,,,,1,", "now ,,,,2,")},
+        {"not text", std::string("\0\xff\x01game\n", 9)},
+        {"another layout", resummed(replaced(good, "start ,,,,12,", "start ,,,,13,"))},
+        {"another file", resummed(replaced(good, "path /", "path /x/"))},
+        {"entry on a sum cell", resummed(replaced(good, "undo 5,12", "undo 4,12"))},
+        {"entry of two cells", resummed(replaced(good, "undo 5,12", "undo 5,12;6,13"))},
+        {"marks record too deep", resummed(replaced(good, "mark 2", "mark 3"))},
+        {"odd mask", resummed(replaced(good, "marks ", "marks 5=3 "))},
+        {"cursor off the grid", resummed(replaced(good, "cursor 8", "cursor 10"))},
+        {"time negative", resummed(replaced(good, "time 42", "time -42"))},
+        {"a line extra", resummed(replaced(good, "time", "notes 1\ntime"))},
+        {"another puzzle's game", SavedGameText(other)},
+    };
+    for (const auto& [name, text] : cases) {
+        ASSERT_NE(text, good) << name;
+        AppState st{1};
+        load(st);
+        const std::string file = SavedGameFile(st);
+        writeFile(file, text);
+        const std::string loaded = snapshotLine(st.grid);
+        ui.log.clear();
+        OfferResume(st, ui);
+        EXPECT_TRUE(ui.log.empty()) << name;
+        EXPECT_FALSE(st.manualmode) << name;
+        EXPECT_EQ(snapshotLine(st.grid), loaded) << name;
+        EXPECT_FALSE(std::filesystem::exists(file)) << name;
+    }
+}
+
+TEST_F(SavedGames, NoFinishingAndStartingAfreshDeleteTheSavedGame) {
+    const std::pair<const char*, std::function<void(AppState&)>> ends[] = {
+        {"No", [&](AppState& st) { OfferResume(st, ui); }},
+        {"Solve Manually",
+         [&](AppState& st) {
+             ui.yesNoAnswers = {true, true}; // resume, then discard the entries
+             OfferResume(st, ui);
+             StartManualSolve(st, ui);
+         }},
+        {"finished",
+         [&](AppState& st) {
+             ui.yesNoAnswers = {true};
+             OfferResume(st, ui);
+             put(st, 8, 2);
+             put(st, 6, 3);
+             put(st, 9, 4);
+         }},
+    };
+    for (const auto& [name, end] : ends) {
+        AppState played{1}, st{1};
+        play(played);
+        load(st);
+        const std::string loaded = snapshotLine(st.grid);
+        ui.messages.clear();
+        end(st);
+        AutoSaveGame(st);
+        EXPECT_FALSE(std::filesystem::exists(SavedGameFile(st))) << name;
+        EXPECT_EQ(st.manualmode, name != std::string("No")) << name;
+        EXPECT_TRUE(st.manualmode || snapshotLine(st.grid) == loaded) << name;
+    }
+    // The game finished last: its time is the best, and the status line tells it.
+    AppState st{1};
+    load(st);
+    EXPECT_EQ(BestTime(st), 42);
+    EXPECT_TRUE(st.texts.status.empty());
+    StartManualSolve(st, ui);
+    st.game.seconds = 50;
+    HintCommand(st, ui); // a hint line gives way to the finishing time
+    for (auto [cell, digit] : {std::pair{5, 1}, {6, 3}, {8, 2}, {9, 4}})
+        put(st, cell, digit);
+    EXPECT_EQ(st.texts.status, "Solved in 0:50 (best 0:42)");
+    EXPECT_EQ(HintText(st), "");
+    EXPECT_EQ(ui.messages.back(), "Well done...");
+    EXPECT_FALSE(TickGameClock(st)); // the clock stands
+    // An edited record has another key: its old game is not offered.
+    AppState edited{1};
+    play(edited);
+    writeFile(puz, replaced(kRecord1, "0,7", "0,8"));
+    load(edited);
+    ui.log.clear();
+    OfferResume(edited, ui);
+    EXPECT_TRUE(ui.log.empty() && !edited.manualmode);
+}
+
+TEST(GameClock, CountsOnlyWhileSolvingByHandWithTheTimerOn) {
+    AppState st{1};
+    const struct {
+        bool manual, timer, finished, solving, counts;
+    } cases[] = {
+        {true, true, false, false, true},   {false, true, false, false, false},
+        {true, false, false, false, false}, {true, true, true, false, false},
+        {true, true, false, true, false},
+    };
+    for (const auto& c : cases) {
+        st.manualmode = c.manual;
+        SetTimer(st, c.timer);
+        st.game.finished = c.finished;
+        st.autosolving = c.solving;
+        st.game.seconds = 186;
+        EXPECT_EQ(TickGameClock(st), c.counts);
+        EXPECT_EQ(TimerText(st), !c.manual || !c.timer ? "" : c.counts ? "3:07" : "3:06");
+    }
+    EXPECT_EQ(ClockText(3723), "1:02:03");
+    EXPECT_EQ(ClockText(5), "0:05");
 }

@@ -1,16 +1,18 @@
-// AutoSolve on whole puzzles: outcomes, messages, button, cancelling, interactive, random.
+// AutoSolve: guessing with retraction (choice list, guess step, retracting, restarting,
+// try limit), and whole puzzles (outcomes, messages, button, cancelling, interactive).
 #include "model/grid_checks.h"
 #include "solver/autosolve.h"
 #include "solver/deduce.h"
 #include "solver/guessing.h"
 #include "solver/rules.h"
+#include "solver/sum_combos.h"
 #include "support/grid_builder.h"
 #include "support/random_puzzle.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
-#include <random>
+#include <set>
 #include <tuple>
 
 using namespace vextor;
@@ -23,22 +25,31 @@ using Texts = std::vector<std::string>;
 namespace {
 
 const Texts kUnique = {"X 0,4 0,3", "3,0 . .", "4,0 . ."};
+// Two solutions: 12/21 and 21/12.
 const Texts kTwoSolutions = {"X 0,3 0,3", "3,0 . .", "3,0 . ."};
 const Texts kShortRun = {"X 0,4 0,3", "3,0 . .", "4,0 . X"};
 const char* kShortRunError = "Need at least 2 cells for sum ( 3) down at 3";
 
-// The seed of a random 7 x 7 puzzle AutoSolve needs at least minGuesses guesses for.
-std::uint64_t seedNeedingGuesses(int minGuesses) {
-    for (std::uint64_t seed = 1; seed < 200; ++seed) {
-        AppState probe(seed);
-        ScriptedUserInterface ui;
-        makeRandomPuzzle(probe, 7, 7, seed, 0.75);
-        RunAutoSolve(probe, ui, false);
-        if (probe.solver.guessesApplied >= minGuesses)
-            return seed;
-    }
-    ADD_FAILURE() << "no random puzzle needs guessing";
-    return 1;
+// The prepared and deduced grid of a layout, as AutoSolve has it before guessing.
+void prepare(AppState& st, ScriptedUserInterface& ui,
+             const std::vector<std::string>& rows = kTwoSolutions) {
+    makeGrid(st, rows);
+    ASSERT_TRUE(PrepareSolve(st, ui));
+    Deduce(st, ui);
+    st.solver.guesscount = st.solver.tries = 0;
+}
+
+void deadEnd(AppState& st) { // no digit survives
+    Grid& g = st.grid;
+    std::tie(g[5].Choices, g[6].Choices, g[8].Choices, g[9].Choices) =
+        std::tuple("1", "1", "12", "21");
+}
+
+std::string sortedCells(const Grid& g) {
+    std::string out;
+    for (int i = 1; i <= g.ncells; ++i)
+        out += SortDigits(g[i].Choices) + ",";
+    return out;
 }
 
 void expectIdleButton(const AppState& st) {
@@ -48,6 +59,178 @@ void expectIdleButton(const AppState& st) {
 }
 
 } // namespace
+
+TEST(ChoiceList, LineFormatOrderAndPick) {
+    AppState st(7);
+    makeGrid(st, {"3,4 ."});
+    EXPECT_EQ(ChoiceLine(st, 2), "00,00,01,02,"); // no run owners yet
+    makeGrid(st, {"X X X X 0,23 X", "X X X X . X", "X X X 16,0 . ."});
+    InitCandidates(st);
+    const int cell = st.grid.CellIndex(3, 5);
+    st.grid[cell].Choices = "79";
+    EXPECT_EQ(ChoiceLine(st, cell), "02,39,03,05,79");
+    st.grid[cell].Choices = "123456789";
+    EXPECT_EQ(ChoiceLine(st, cell), "09,39,03,05,123456789");
+    ScriptedUserInterface ui;
+    prepare(st, ui);
+    // The refinement runs first: the two-cell complements turn 213 into 21.
+    st.grid[9].Choices = "213";
+    RefineAndListChoices(st);
+    EXPECT_EQ(st.solver.choiceList, (std::vector<std::string>{"02,06,02,02,12", "02,06,02,03,12",
+                                                              "02,06,03,02,12", "02,06,03,03,21"}));
+    // The pick draws among the lines with the fewest candidates.
+    st.solver.choiceList = {"02,10,02,02,12", "02,10,02,03,34", "02,10,03,02,56",
+                            "03,10,03,03,789"};
+    std::set<std::string> drawn;
+    for (int n = 0; n < 200; ++n)
+        drawn.insert(PickGuessCell(st));
+    EXPECT_EQ(drawn, (std::set<std::string>{"02,10,02,02,12", "02,10,02,03,34", "02,10,03,02,56"}));
+    st.solver.choiceList = {"04,10,03,03,1234"};
+    EXPECT_EQ(PickGuessCell(st), "04,10,03,03,1234");
+    st.solver.choiceList.clear();
+    EXPECT_EQ(PickGuessCell(st), "");
+}
+
+TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
+    AppState st(1);
+    ScriptedUserInterface ui;
+    prepare(st, ui, {"X 0,4 0,3", "3,0 . .", "4,0 . ."});
+    // Settled by deduction: 1 2 / 3 1. Reopen the first cell.
+    st.grid[5].Choices = "213";
+    const std::string before = snapshotLine(st.grid);
+    EXPECT_EQ(ChooseOption(st, ui, "03,07,02,02,213"), "1");
+    EXPECT_EQ(snapshotLine(st.grid), before);
+    EXPECT_EQ(ChooseOption(st, ui, "02,07,02,02,23"), "");
+    EXPECT_EQ(ChooseOption(st, ui, "02,07,09,09,12"), ""); // no such cell
+    // No digit is an option while a white cell is empty.
+    prepare(st, ui, {"X 0,4 0,3 X", "3,0 . . X", "4,0 . . X", "X X X ."});
+    st.grid[6].Choices = "213";
+    EXPECT_EQ(ChooseOption(st, ui, "03,07,02,02,213"), "");
+    // Cells of the first column take guesses too.
+    prepare(st, ui, {"0,3 X", ". X", ". X"});
+    EXPECT_EQ(ChooseOption(st, ui, "02,03,02,01,12"), "2");
+}
+
+TEST(TryNextGuess, AppliesAGuessAndRecordsIt) {
+    // Up to 2 x ncells tries a guess is made; one more restarts instead.
+    for (int tries : {0, 18}) {
+        AppState st(3);
+        ScriptedUserInterface ui;
+        prepare(st, ui);
+        st.solver.tries = tries;
+        const std::string before = snapshotLine(st.grid);
+        TryNextGuess(st, ui, true);
+        ASSERT_EQ(st.solver.retractStack.size(), 1u);
+        const RetractEntry& e = st.solver.retractStack.front();
+        EXPECT_EQ(std::tuple(e.k, st.solver.tries, st.solver.guesscount, st.solver.restarts),
+                  std::tuple(tries + 1, tries + 1, 1, 0));
+        const int cell = st.grid.CellIndex(e.row, e.col);
+        ASSERT_EQ(st.grid[cell].Choices.size(), 1u);
+        // Both digits survive: the last one is applied, the other stays untried.
+        EXPECT_EQ(e.untried.size(), 1u);
+        EXPECT_NE(e.untried, st.grid[cell].Choices);
+        EXPECT_EQ(st.solver.retractLines, std::vector<std::string>{before});
+        EXPECT_TRUE(IsGridSolved(st.grid));
+    }
+}
+
+TEST(TryNextGuess, RetractsToTheNewestGuessWithUntriedDigits) {
+    AppState st(3);
+    ScriptedUserInterface ui;
+    prepare(st, ui);
+    // After a guess of 1 in (2, 2) led to a dead end; the spent top entry is dropped.
+    st.solver.retractLines = {snapshotLine(st.grid)};
+    st.solver.retractStack = {RetractEntry{1, 3, 2, ""}, RetractEntry{1, 2, 2, "2"}};
+    st.solver.tries = 1;
+    deadEnd(st);
+    TryNextGuess(st, ui, true);
+    EXPECT_EQ(st.grid[5].Choices, "2");
+    EXPECT_TRUE(IsGridSolved(st.grid));
+    ASSERT_EQ(st.solver.retractStack.size(), 1u);
+    const RetractEntry& e = st.solver.retractStack.front();
+    EXPECT_EQ(std::tuple(e.k, e.row, e.col, e.untried, st.solver.tries),
+              std::tuple(2, 2, 2, std::string(), 2));
+    EXPECT_TRUE(st.solver.retractLines.size() == 2u && !st.solver.searchExhausted);
+    // An entry pointing past the recorded lines restarts.
+    st.solver.startupSnapshot = ",,,,12,12,,12,12,";
+    st.solver.retractStack = {RetractEntry{3, 2, 2, "1"}};
+    deadEnd(st);
+    TryNextGuess(st, ui, true);
+    EXPECT_EQ(st.solver.restarts, 1);
+    EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
+}
+
+TEST(TryNextGuess, ExhaustedSearchRestartsFromTheStartupSnapshot) {
+    vextor::test::TempDir dir;
+    AppState st(3);
+    ScriptedUserInterface ui;
+    prepare(st, ui);
+    st.apppath = dir.folder();
+    st.setWorkingFiles();
+    vextor::test::writeFile(st.startupfile, ",,,,34,43,,43,34,\r\n");
+    deadEnd(st);
+    st.solver.guesscount = st.maxtries = 5; // no question after an exhausted search
+    TryNextGuess(st, ui, true);
+    EXPECT_TRUE(st.solver.searchExhausted && ui.log.empty());
+    EXPECT_EQ(std::pair(st.solver.restarts, st.solver.tries), std::pair(1, 0));
+    EXPECT_EQ(sortedCells(st.grid), ",,,,34,34,,34,34,");
+    EXPECT_EQ(snapshotLine(st.grid, true), snapshotLine(st.grid));
+    // The snapshot in memory wins over a stale file.
+    st.solver.guesscount = 0;
+    st.solver.startupSnapshot = ",,,,12,12,,12,12,";
+    st.solver.tries = 2 * st.grid.ncells + 1;
+    st.solver.retractLines = {"x", "y"};
+    st.solver.retractStack = {RetractEntry{2, 2, 2, "2"}};
+    TryNextGuess(st, ui, true);
+    EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
+    EXPECT_EQ(std::pair(st.solver.restarts, st.solver.tries), std::pair(2, 0));
+    EXPECT_TRUE(st.solver.retractStack.empty() && st.solver.retractLines.empty());
+}
+
+TEST(TryNextGuess, TryLimitQuestion) {
+    EXPECT_EQ(TryLimitQuestion(200),
+              "Unable to solve in 200 tries\r\nThis puzzle may have multiple solution...\r\n\r\n"
+              "Click Yes to continue without any limit\r\nClick No to continue for another 200 "
+              "tries\r\nClick Cancel to cancel AutoSolve\r\n");
+    struct Case {
+        Answer answer;
+        bool nolimit, cancel;
+        int restarts;
+    };
+    for (const Case c : {Case{Answer::Yes, true, false, 1}, Case{Answer::No, false, false, 1},
+                         Case{Answer::Cancel, false, true, 0}}) {
+        AppState st(3);
+        ScriptedUserInterface ui;
+        prepare(st, ui);
+        st.solver.startupSnapshot = ",,,,12,12,,12,12,";
+        st.maxtries = st.solver.guesscount = 200;
+        st.solver.tries = 2 * st.grid.ncells + 1;
+        ui.yesNoCancelAnswers = {c.answer};
+        TryNextGuess(st, ui, true);
+        EXPECT_EQ(ui.log, std::vector<std::string>{"yesnocancel: " + TryLimitQuestion(200)});
+        EXPECT_EQ(
+            std::tuple(st.solver.nolimit, st.cancelsolve, st.solver.guesscount, st.solver.restarts),
+            std::tuple(c.nolimit, c.cancel, 0, c.restarts));
+        // After Yes the limit is never asked again; after No, after maxtries more guesses.
+        st.cancelsolve = false;
+        st.solver.guesscount = 200;
+        st.solver.tries = 2 * st.grid.ncells + 1;
+        TryNextGuess(st, ui, true);
+        EXPECT_EQ(ui.log.size(), c.nolimit ? 1u : 2u);
+    }
+    // Without messages the limit gives up, even after an exhausted step.
+    AppState st(3);
+    ScriptedUserInterface ui;
+    prepare(st, ui);
+    st.maxtries = st.solver.guesscount = 10;
+    st.solver.tries = 2 * st.grid.ncells + 1;
+    st.solver.searchExhausted = true;
+    const std::string before = snapshotLine(st.grid);
+    TryNextGuess(st, ui, false);
+    EXPECT_EQ(snapshotLine(st.grid), before);
+    EXPECT_TRUE(st.solver.solveresult == SolveResult::GaveUp && st.solver.restarts == 0 &&
+                ui.log.empty());
+}
 
 TEST(AutoSolve, DeductionAloneSolvesWithoutRetractData) {
     vextor::test::TempDir dir;
@@ -106,17 +289,12 @@ TEST(AutoSolve, PuzzlesWithoutASolution) {
         EXPECT_EQ(ui.messages, c.messages);
         EXPECT_EQ(st.solver.solveresult, SolveResult::None);
     }
-    AppState st(1);
-    ScriptedUserInterface ui;
-    makeGrid(st, kTwoSolutions);
-    EXPECT_EQ(RunAutoSolve(st, ui, false), SolveOutcome::Guessed);
-    EXPECT_TRUE(ui.log.empty()); // without messages nothing is shown
 }
 
 TEST(AutoSolve, SecondRunRequestCancelsAndTheButtonShowsCancel) {
     AppState st(1);
     ScriptedUserInterface ui;
-    makeRandomPuzzle(st, 7, 7, seedNeedingGuesses(2), 0.75);
+    makeRandomPuzzle(st, 7, 7, 7, 0.75); // deduction alone leaves it open: many guesses
     int pumps = 0;
     ui.onPump = [&] {
         if (++pumps == 1) {
