@@ -201,19 +201,10 @@ TEST_F(PuzzleFile, TokenReadingRules) {
 
 TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
     buildTiny(st);
-    const std::vector<std::string> titles = {"Hard, really",
-                                             "\"Quoted\" start",
-                                             "a \"b\", c",
-                                             "#5 looks like a header",
-                                             "  \"  spaced",
-                                             "trailing,",
-                                             "Plain title 12x12",
-                                             "",
-                                             " lead",
-                                             "trail ",
-                                             "\tTab",
-                                             "   ",
-                                             "inner  blanks"};
+    const std::vector<std::string> titles =
+        split("Hard, really|\"Quoted\" start|a \"b\", c|#5 looks like a header|  \"  spaced|"
+              "trailing,|Plain title 12x12|| lead|trail |\tTab|   |inner  blanks",
+              '|');
     const std::string path = dir.file("titles.vxt");
     for (std::size_t k = 0; k < titles.size(); ++k)
         ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, path));
