@@ -24,7 +24,6 @@ TEST(SolutionsCli, CountsAndDifferingCells) {
     writeFile(file, kThree);
     writeFile(black, "#1\r\nBlack\r\n 2, 2\r\nX X\r\nX X\r\n"); // no white cell: nothing to count
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{file}, "0 #1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
         {{file, "all"}, "0 #1\t1\t\n#2\t2+\t5,6,8,9\n#3\t0\t\n"},
         {{file, "2"}, "0 #2\t2+\t5,6,8,9\n"},
         {{file, "-1"}, "0 #-1\t2+\t81\n"}, // no clues: any digits
