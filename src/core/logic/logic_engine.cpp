@@ -1311,7 +1311,7 @@ void LogicEngine::applyStep(LogicState& state, const LogicStep& step) const {
     }
 }
 
-LogicSolve SolveLogically(const Grid& grid, bool sentences, const LogicState* from) {
+LogicSolve SolveLogically(const Grid& grid, bool sentences, const LogicState* from, int maxTier) {
     LogicEngine engine(grid);
     LogicSolve out;
     out.state = from ? *from : engine.startState();
@@ -1321,7 +1321,7 @@ LogicSolve SolveLogically(const Grid& grid, bool sentences, const LogicState* fr
     // candidates of the grid.
     const long long bound = 20LL * (grid.ncells + 1);
     for (long long k = 0; k < bound; ++k) {
-        const LogicOutcome o = engine.nextStep(out.state, step, kTopTier, sentences);
+        const LogicOutcome o = engine.nextStep(out.state, step, maxTier, sentences);
         if (o != LogicOutcome::Step) {
             out.outcome = o;
             break;
