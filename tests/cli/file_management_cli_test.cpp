@@ -22,7 +22,7 @@ std::string rec(int n, const std::string& title, int rows = 1) {
     return s;
 }
 
-const std::string kTiny = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+const std::string kTiny = tinyRecord(1, false, "Tiny");
 
 const std::vector<std::string> kSquare = {"X 0,-1 0,-1 0,-1", "-1,0 . . .", "-1,0 . . .",
                                           "-1,0 . . ."};

@@ -9,8 +9,7 @@ using namespace vextor::test;
 
 namespace {
 
-const std::string kTwo = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n"
-                         "4,0 2|4,0 1 3\r\n#2\r\nNext\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+const std::string kTwo = tinyRecord(1, true, "Tiny") + tinyRecord(2, false, "Next");
 
 } // namespace
 
@@ -44,8 +43,9 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
     for (const auto& c : cases) {
         const auto r = test::runCli(c.args);
         EXPECT_TRUE(r.status == c.status && r.out.empty()) << c.args.back();
-        if (c.args[1] != bad || !r.err.starts_with(noPdf))
+        if (c.args[1] != bad || !r.err.starts_with(noPdf)) {
             EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
+        }
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
     EXPECT_EQ(readFile(file), kTwo);

@@ -146,10 +146,6 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          1,
          "16 across in 2 cells (row 2, columns 3\u20134): the only combination is 7 + 9, so row 2, "
          "column 3 cannot be 8 and row 2, column 4 keeps only 7 and 9."},
-        {{"X 0,4 0,6", "4,0 13 =1", "6,0 =1 =5"},
-         1,
-         "4 down (column 2, rows 2\u20133) has one open cell left: 4 - 1 = 3, so row 2, column 2 "
-         "is 3."},
         {{"X X X X X", "10,0 12 12 1234 1234"},
          2,
          "In 10 across (row 2, columns 2\u20135), row 2, columns 2\u20133 hold only 1 and 2 "
