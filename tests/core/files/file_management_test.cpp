@@ -292,7 +292,8 @@ TEST_F(Files, TemporaryFilesOfEndedWritersAreRemoved) {
         ::_exit(0);
     ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
     const std::string own = out + ".tmp" + std::to_string(::getpid()) + "-7";
-    const std::vector<std::string> kept = {own, out + ".tmp1-0", out + ".tmp0", out + ".tmpx-1"};
+    const std::vector<std::string> kept = {own, out + ".tmp1-0", out + ".tmp0", out + ".tmpx-1",
+                                           out + ".tmp-1"};
     for (const std::string& f : kept)
         writeFile(f, "");
     writeFile(out + ".tmp" + std::to_string(ended) + "-0", "");
@@ -458,7 +459,8 @@ TEST_F(Sorting, RefusalsAndFailuresLeaveTheOutputAlone) {
     writeFile(dir.file("rows.vxt"), rec("1", "a", 2) + "X 0,3\r\n" + rec("2", "b"));
     writeFile(dir.file("size.vxt"), "#1\r\na\r\n\r\nX 0,3\r\n" + rec("2", "b"));
     writeFile(dir.file("note.vxt"), rec("1", "a") + "note\r\n" + rec("2", "b"));
-    for (const char* bad : {"cut.vxt", "rows.vxt", "size.vxt", "note.vxt"}) {
+    writeFile(dir.file("title.vxt"), rec("1", "a") + "#2\r\nb\r\n"); // ends after a title
+    for (const char* bad : {"cut.vxt", "rows.vxt", "size.vxt", "note.vxt", "title.vxt"}) {
         o.input = dir.file(bad);
         EXPECT_FALSE(SortPuzzleFile(ui, o)) << bad;
     }
@@ -470,7 +472,8 @@ TEST_F(Sorting, RefusalsAndFailuresLeaveTheOutputAlone) {
                   "Input and output files cannot be same", "Input and output files cannot be same",
                   "There are no puzzles in this file", failed + dir.file("missing.vxt"),
                   failed + dir.file("cut.vxt"), failed + dir.file("rows.vxt"),
-                  failed + dir.file("size.vxt"), failed + dir.file("note.vxt")}));
+                  failed + dir.file("size.vxt"), failed + dir.file("note.vxt"),
+                  failed + dir.file("title.vxt")}));
     // A full disk: the old output stays whole and no temporary file is left.
     writeFile(dir.file("big.vxt"), std::string(5000, 'k'));
     o.output = dir.file("big.vxt");
