@@ -155,6 +155,22 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          2,
          "6 across (row 2, columns 2\u20134) needs a 3 (its only combination left holds it) and "
          "only row 2, column 3 can take it, so row 2, column 3 is 3."},
+        {{"X X X", "5,0 12 24"},
+         2,
+         "5 across (row 2, columns 2\u20133): the only combination its cells' candidates fit is 1 "
+         "+ 4, so row 2, column 2 is 1 and row 2, column 3 is 4."},
+        {{"X X 0,17 0,34", "23,0 . . .", "X 13,3 . .", "X . 0,10 .", "8,0 . . .", "X 6,3 . .",
+          "9,0 . . .", "12,0 . . ."},
+         4,
+         "Suppose row 7, column 2 were 2: then row 8, column 2 would be 1 (last open cell), row 7, "
+         "column 3 would be 1 (last open cell), row 8, column 4 would be 8 (last open cell), row "
+         "2, "
+         "column 4 would be 9 (placed digit), row 2, column 3 would be 8 (last open cell), row 3, "
+         "column 3 would be 9 (last open cell) and row 3, column 4 would be 4 (last open cell), "
+         "and "
+         "34 down (column 4, rows 2\u20138) could not be filled. So row 7, column 2 cannot be 2: "
+         "it "
+         "is 1."},
     };
     for (const auto& c : cases) {
         std::string sentence;
