@@ -170,6 +170,7 @@ TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
     } cases[] = {
         {1, 3, false, "[Puzzle Number1 : One|Puzzle Number2 : Two][Puzzle Number3 : Three]", 0, 3},
         {2, 2, true, "[Puzzle Number2 : Two|Solution Number2 : Two]", 0, 1},
+        {1, 2, false, "[Puzzle Number1 : One|Puzzle Number2 : Two]", 0, 2},
         {4, 5, true, "[][Puzzle Number5 : Five|Solution Number5 : Five]", 2, 1},
         {3, 2, true, "", 0, 0},
         {1, 3, true,
