@@ -30,6 +30,13 @@ TEST(ClassicCreateCli, LinesTitlesAndRepeatability) {
     again[1] = dir.file("again.vxt");
     ASSERT_EQ(runCli(again).status, 0);
     EXPECT_EQ(readFile(again[1]), readFile(file));
+    // --count 0 makes one and writes nothing; --title names every puzzle.
+    EXPECT_EQ(runCli({"create", file, "--count", "0", "--classic", "--size", "5x5"}).said(),
+              "0 Puzzle created\n");
+    ASSERT_EQ(runCli({"create", file, "--count", "1", "--classic", "--size", "5x5", "--title", "T"})
+                  .status,
+              0);
+    EXPECT_EQ(readRecord(file, 4)->title.substr(0, 2), "T "); // and the time on drawn layouts
 }
 
 TEST(ClassicCreateCli, Refusals) {

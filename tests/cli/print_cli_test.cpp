@@ -35,6 +35,9 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
         {{"print", file, "--pdf", pdf, "--current", "1", "--to", "2"},
          2,
          "vextor-cli print: --current"},
+        {{"print", file, "--pdf", pdf, "--current", "1", "--book"},
+         2,
+         "vextor-cli print: --current"},
         {{"print", file, "--pdf", pdf, "--current", "0"}, 2, "vextor-cli print: N must be"},
         {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from needs"},
     };
