@@ -15,7 +15,7 @@ using namespace vextor::test;
 
 namespace {
 
-const std::string kPuzzle = "#1\r\nSmall\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+const std::string kPuzzle = tinyRecord(1, false, "Small");
 
 struct DisplayFixture : ProgramWindow {
     void SetUp() override { start(kPuzzle + kPuzzle); }

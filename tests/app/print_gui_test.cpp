@@ -13,11 +13,8 @@ using namespace vextor::test;
 
 namespace {
 
-std::string rec(int n, const std::string& title) {
-    return "#" + std::to_string(n) + "\r\n" + title +
-           "\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3\r\n";
-}
-const std::string kThree = rec(1, "Gamma") + rec(2, "alpha") + rec(3, "Beta");
+const std::string kThree =
+    tinyRecord(1, true, "Gamma") + tinyRecord(2, true, "alpha") + tinyRecord(3, true, "Beta");
 
 struct PrintFixture : ProgramWindow {
     void SetUp() override { start(kThree); }

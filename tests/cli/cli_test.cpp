@@ -70,6 +70,8 @@ TEST(Cli, FailuresAndUsageErrors) {
         {"show|f", "missing arguments"},
         {"show|f|1|2", "too many arguments"},
         {"show|f|1|--bogus", "unknown option '--bogus'"},
+        {"show|f|1|-x", "unknown option '-x'"},
+        {"solve", "missing arguments"},
         {"count|f|--solution", "unknown option '--solution'"},
         {"solve|f|--tries", "--tries needs a value"},
         {"solve|f|--tries|5x", "--tries needs a whole number from 1 to 1000000000, not '5x'"},

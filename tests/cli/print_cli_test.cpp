@@ -9,8 +9,7 @@ using namespace vextor::test;
 
 namespace {
 
-const std::string kTwo = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n"
-                         "4,0 2|4,0 1 3\r\n#2\r\nNext\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+const std::string kTwo = tinyRecord(1, true, "Tiny") + tinyRecord(2, false, "Next");
 
 } // namespace
 
@@ -24,27 +23,35 @@ TEST(PrintCli, DialogChecksFailWithTheirMessages) {
     const struct {
         std::vector<std::string> args;
         int status;
-        std::string err; // start of standard error
+        std::string err;      // start of standard error
+        bool drawing = false; // reached only by a build with PDF output
     } cases[] = {
         {{"print", file, "--pdf", dir.folder() + "./p.vxt"},
          1,
          "A puzzle file cannot be printed into itself:\n" + dir.folder() + "./p.vxt\n"},
         {{"print", file, "--pdf", old}, 1, "OverWrite file: " + old + " ? [No]\n"},
-        {{"print", bad, "--pdf", pdf}, 1, "Error reading puzzle# 1 from file " + bad + "\n"},
+        {{"print", bad, "--pdf", pdf}, 1, "Error reading puzzle# 1 from file " + bad + "\n", true},
+        {{"print", file, "--pdf", dir.file("none/o.pdf")},
+         1,
+         "vextor-cli print: cannot write " + dir.file("none/o.pdf"),
+         true},
         {{"print", file, "--pdf", pdf, "--from", "0"}, 1, "Invalid from or to puzzle number\n"},
         {{"print", file}, 2, "vextor-cli print: --pdf OUT.pdf is required"},
         {{"print", file, "--pdf", pdf, "--current", "1", "--to", "2"},
          2,
          "vextor-cli print: --current"},
+        {{"print", file, "--pdf", pdf, "--current", "1", "--book"},
+         2,
+         "vextor-cli print: --current"},
         {{"print", file, "--pdf", pdf, "--current", "0"}, 2, "vextor-cli print: N must be"},
         {{"print", file, "--pdf", pdf, "--from", "x"}, 2, "vextor-cli print: --from needs"},
     };
-    // A build without Qt has no PDF output: it cannot reach the drawing of bad.vxt.
+    // A build without Qt has no PDF output: it cannot reach the drawing.
     const std::string noPdf = "vextor-cli print: this build has no PDF output";
     for (const auto& c : cases) {
         const auto r = test::runCli(c.args);
         EXPECT_TRUE(r.status == c.status && r.out.empty()) << c.args.back();
-        if (c.args[1] != bad || !r.err.starts_with(noPdf)) {
+        if (!c.drawing || !r.err.starts_with(noPdf)) {
             EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
         }
         EXPECT_FALSE(std::filesystem::exists(pdf));

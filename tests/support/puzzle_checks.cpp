@@ -6,6 +6,7 @@
 #include "support/scripted_ui.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace vextor::test {
 
@@ -19,25 +20,31 @@ std::vector<ClueRun> clueRuns(const Grid& g) {
     return out;
 }
 
-long long bruteCount(const Grid& g) {
+long long bruteCount(const Grid& g, const std::vector<std::uint16_t>& start,
+                     std::vector<std::uint16_t>* seen) {
     const std::vector<ClueRun> cs = clueRuns(g);
     std::vector<int> d(static_cast<std::size_t>(g.ncells) + 1, 0);
     std::vector<std::vector<const ClueRun*>> cluesOf(d.size());
+    if (seen)
+        seen->assign(d.size(), 0);
     for (const ClueRun& c : cs) {
         if (c.cells.empty())
             return 0;
         for (const int x : c.cells)
             cluesOf[static_cast<std::size_t>(x)].push_back(&c);
     }
+    auto allowed = [&](int cell) -> std::uint16_t {
+        return start.empty() ? 0x1FF : start[static_cast<std::size_t>(cell)];
+    };
     // A run's digits distinct, its sum within reach of the clue (each empty cell adds 1 to 9).
     auto runsOk = [&](int cell) {
         for (const ClueRun* c : cluesOf[static_cast<std::size_t>(cell)]) {
-            int empty = 0, sum = 0, seen = 0;
+            int empty = 0, sum = 0, used = 0;
             for (const int x : c->cells) {
                 empty += d[x] == 0;
-                if (d[x] && (seen & (1 << d[x])))
+                if (d[x] && (used & (1 << d[x])))
                     return false;
-                seen |= 1 << d[x];
+                used |= 1 << d[x];
                 sum += d[x];
             }
             if (sum + empty > c->sum || sum + 9 * empty < c->sum)
@@ -48,19 +55,26 @@ long long bruteCount(const Grid& g) {
     std::vector<int> white;
     long long free = 1;
     for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].known && cluesOf[static_cast<std::size_t>(i)].empty())
-            free *= 9;
-        else if (!g[i].known)
+        if (!g[i].known && cluesOf[static_cast<std::size_t>(i)].empty()) {
+            free *= std::popcount(allowed(i));
+            if (seen)
+                (*seen)[static_cast<std::size_t>(i)] = allowed(i);
+        } else if (!g[i].known) {
             white.push_back(i);
+        }
     long long count = 0;
     auto rec = [&](auto& self, std::size_t k) -> void {
         if (k == white.size()) {
             ++count;
+            for (const int c : white)
+                if (seen)
+                    (*seen)[static_cast<std::size_t>(c)] |=
+                        static_cast<std::uint16_t>(1 << (d[c] - 1));
             return;
         }
         for (int v = 1; v <= 9; ++v) {
             d[white[k]] = v;
-            if (runsOk(white[k]))
+            if ((allowed(white[k]) >> (v - 1) & 1) && runsOk(white[k]))
                 self(self, k + 1);
         }
         d[white[k]] = 0;

@@ -36,8 +36,9 @@ std::string readFile(const std::string& path) {
     return ss.str();
 }
 
-std::string tinyRecord(int i, bool solution) {
-    return "#" + std::to_string(i) + "\r\nPuzzle " + std::to_string(i) + "\r\n 3, 3\r\n" +
+std::string tinyRecord(int i, bool solution, const std::string& title) {
+    return "#" + std::to_string(i) + "\r\n" +
+           (title.empty() ? "Puzzle " + std::to_string(i) : title) + "\r\n 3, 3\r\n" +
            (solution ? "X 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3\r\n"
                      : "X 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n");
 }

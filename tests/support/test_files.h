@@ -25,9 +25,9 @@ private:
 };
 
 std::string readFile(const std::string& path);
-// Record i of a test file: a 3 x 3 puzzle titled "Puzzle i", with its solution
-// (2 1 / 1 3) when asked; tinyRecords(n) are records 1 to n.
-std::string tinyRecord(int i, bool solution = false);
+// Record i of a test file: a 3 x 3 puzzle titled "Puzzle i" (or title), with
+// its solution (2 1 / 1 3) when asked; tinyRecords(n) are records 1 to n.
+std::string tinyRecord(int i, bool solution = false, const std::string& title = "");
 std::string tinyRecords(int n);
 void writeFile(const std::string& path, const std::string& content);
 

@@ -81,10 +81,6 @@ long long microsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
 }
 
-std::string progressCaption(int next, int ncreate) {
-    return "Generating Puzzle" + spacedNumber(next) + " of" + spacedNumber(ncreate);
-}
-
 } // namespace
 
 BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& form,
@@ -148,7 +144,7 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                     sum.failed = true;
                 ++attempts;
                 if (ncreate > 0)
-                    st.texts.caption = progressCaption(sum.made + 1, ncreate);
+                    st.texts.caption = batchProgress(sum.made + 1, ncreate);
                 if (made) {
                     ++sum.made;
                     ++record;
@@ -187,7 +183,7 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                     BuildCreationGrid(st, ui, size, size);
                 }
                 if (ncreate > 0)
-                    st.texts.caption = progressCaption(sum.made + 1, ncreate);
+                    st.texts.caption = batchProgress(sum.made + 1, ncreate);
                 if (st.cancelsolve) {
                     sum.cancelled = true;
                     break;
@@ -217,11 +213,25 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
                 start = Clock::now();
             } while (sum.made < std::max(ncreate, 1));
         }
-        st.texts.caption = st.puzfile;
-        st.texts.overlayVisible = false;
-        st.cancelsolve = false;
-        FitGridWindow(st);
+        restoreAfterBatch(st);
     }
+    reportBatch(ui, sum, failure, ncreate, output, compileUnable && !form.randomTemplate);
+    return sum;
+}
+
+std::string batchProgress(int next, int ncreate) {
+    return "Generating Puzzle" + spacedNumber(next) + " of" + spacedNumber(ncreate);
+}
+
+void restoreAfterBatch(AppState& st) {
+    st.texts.caption = st.puzfile;
+    st.texts.overlayVisible = false;
+    st.cancelsolve = false;
+    FitGridWindow(st);
+}
+
+void reportBatch(UserInterface& ui, BatchSummary& sum, const std::string& failure, int ncreate,
+                 const std::string& output, bool unableToCompile) {
     if (!failure.empty()) {
         sum.failed = true;
         ui.message(failure);
@@ -231,12 +241,11 @@ BatchSummary RunBatch(AppState& st, UserInterface& ui, const CreateDialogForm& f
     if (ncreate < 1) {
         if (sum.made >= 1)
             ui.message("Puzzle created");
-        else if (compileUnable && !form.randomTemplate)
+        else if (unableToCompile)
             ui.message("Unable to compile");
     } else {
         ui.message(spacedNumber(sum.made) + " Puzzles added to file: " + output);
     }
-    return sum;
 }
 
 void AutoCreateCommand(AppState& st, UserInterface& ui, CreateDialogForm& form,

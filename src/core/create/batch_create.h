@@ -78,6 +78,16 @@ struct BatchSummary {
     bool failed = false; // gave up, could not write, or the layout did not compile
 };
 
+// The shared end of a batch. batchProgress: the caption while puzzle `next`
+// of ncreate is made. restoreAfterBatch: the window's caption and overlay as
+// before, Cancel answered, the window fitted to the grid. reportBatch: the
+// failure, "Cancelled", and what was made ("Puzzle created" for a single
+// puzzle not written; with unableToCompile "Unable to compile" when none was).
+std::string batchProgress(int next, int ncreate);
+void restoreAfterBatch(AppState& st);
+void reportBatch(UserInterface& ui, BatchSummary& sum, const std::string& failure, int ncreate,
+                 const std::string& output, bool unableToCompile = false);
+
 // Makes the puzzles the accepted form asks for (the Auto command after its
 // dialog): from the current layout or random layouts, appended to the form's
 // output file, progress in the window caption, Cancel Auto Solve honoured,

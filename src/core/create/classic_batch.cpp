@@ -105,8 +105,7 @@ BatchSummary RunClassicBatch(AppState& st, UserInterface& ui, const ClassicBatch
         ClassicLayoutsSeen seen;
         do {
             if (ncreate > 0)
-                st.texts.caption = "Generating Puzzle" + spacedNumber(sum.made + 1) + " of" +
-                                   spacedNumber(ncreate);
+                st.texts.caption = batchProgress(sum.made + 1, ncreate);
             ui.pumpEvents();
             if (st.cancelsolve) {
                 sum.cancelled = true;
@@ -144,23 +143,9 @@ BatchSummary RunClassicBatch(AppState& st, UserInterface& ui, const ClassicBatch
                          .count(),
                      p->word, p->number});
         } while (sum.made < std::max(ncreate, 1));
-        st.texts.caption = st.puzfile;
-        st.texts.overlayVisible = false;
-        st.cancelsolve = false;
-        FitGridWindow(st);
+        restoreAfterBatch(st);
     }
-    if (!failure.empty()) {
-        sum.failed = true;
-        ui.message(failure);
-    }
-    if (sum.cancelled)
-        ui.message("Cancelled");
-    if (ncreate < 1) {
-        if (sum.made >= 1)
-            ui.message("Puzzle created");
-    } else {
-        ui.message(spacedNumber(sum.made) + " Puzzles added to file: " + o.output);
-    }
+    reportBatch(ui, sum, failure, ncreate, o.output);
     return sum;
 }
 

@@ -277,38 +277,8 @@ private:
     // SolveLogically with steps of at most maxTier: the same steps as long as
     // none harder is needed (the engine always takes the simplest), and it
     // stops (stuck) where a harder one would be, without looking for it.
-    LogicSolve solveUpTo(int maxTier) {
-        LogicEngine engine(grid_);
-        LogicSolve out;
-        out.state = engine.startState();
-        long long easySum = 0;
-        LogicStep step;
-        const long long bound = 20LL * (grid_.ncells + 1);
-        for (long long k = 0; k < bound; ++k) {
-            const LogicOutcome o = engine.nextStep(out.state, step, maxTier, false);
-            if (o != LogicOutcome::Step) {
-                out.outcome = o;
-                break;
-            }
-            easySum += engine.easyStepsAvailable();
-            engine.applyStep(out.state, step);
-            if (step.tier > out.highestTier) {
-                out.highestTier = step.tier;
-                out.topTierSteps = 0;
-            }
-            if (step.tier == out.highestTier)
-                ++out.topTierSteps;
-            out.steps.push_back(step);
-        }
-        if (!out.steps.empty())
-            out.easyAvailable =
-                static_cast<double>(easySum) / static_cast<double>(out.steps.size());
-        for (const int w : whites_) {
-            ++out.whiteCells;
-            if (!(out.state[at(w)] & kPlacedFlag))
-                ++out.openCellsLeft;
-        }
-        return out;
+    LogicSolve solveUpTo(int maxTier) const {
+        return SolveLogically(grid_, false, nullptr, maxTier);
     }
 
     // The differing cells and their run-mates.

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "create/compile.h"
 #include "create/random_layout.h"
+#include "state/layout_check.h"
 
 #include <algorithm>
 #include <utility>
@@ -59,14 +60,12 @@ bool AdjustGreyCells(AppState& st, UserInterface& ui, bool showMessages) {
             const int i = g.CellIndex(r, c);
             if (!g[i].Black)
                 continue;
-            if (r <= g.rows - 2 && g[i + g.cols].BackColor == st.whitecol &&
-                g[i + 2 * g.cols].BackColor == st.whitecol) {
+            if (HeadsTwoWhiteCells(st, i, true)) {
                 paint(i, st.greycol);
                 g[i].down = -1;
                 return false;
             }
-            if (c <= g.cols - 2 && g[i + 1].BackColor == st.whitecol &&
-                g[i + 2].BackColor == st.whitecol) {
+            if (HeadsTwoWhiteCells(st, i, false)) {
                 paint(i, st.greycol);
                 g[i].across = -1;
                 return false;

@@ -396,16 +396,28 @@ struct LogicEngine::Impl {
                     return false;
             return true;
         };
-        // Inside: the crossing runs wholly in the band leave the rest.
-        {
+        // An area of this part read from the covering runs; kept when its
+        // left-over cells are few and new.
+        auto startArea = [&](bool outside) {
             Area area;
             area.rowsBand = rowsBand;
             area.from = a;
             area.to = b;
             area.corner = comp.front();
             area.size = static_cast<int>(comp.size());
+            area.outside = outside;
             area.cover = coverSum;
             area.runs.assign(covering.begin(), covering.end());
+            return area;
+        };
+        auto keep = [&](Area& area) {
+            if (!area.cells.empty() && static_cast<int>(area.cells.size()) <= kAreaCells &&
+                seen.insert({area.cells, area.total}).second)
+                areas.push_back(std::move(area));
+        };
+        // Inside: the crossing runs wholly in the band leave the rest.
+        {
+            Area area = startArea(false);
             std::set<int> in;
             for (const int r : crossing)
                 if (inside(r)) {
@@ -419,22 +431,12 @@ struct LogicEngine::Impl {
                     area.cells.push_back(c);
             }
             area.total = coverSum - area.other;
-            if (!in.empty() && !area.cells.empty() &&
-                static_cast<int>(area.cells.size()) <= kAreaCells &&
-                seen.insert({area.cells, area.total}).second)
-                areas.push_back(std::move(area));
+            if (!in.empty())
+                keep(area);
         }
         // Outside: the crossing runs reach beyond the band.
         if (allCrossed) {
-            Area area;
-            area.rowsBand = rowsBand;
-            area.from = a;
-            area.to = b;
-            area.corner = comp.front();
-            area.size = static_cast<int>(comp.size());
-            area.outside = true;
-            area.cover = coverSum;
-            area.runs.assign(covering.begin(), covering.end());
+            Area area = startArea(true);
             for (const int r : crossing) {
                 area.other += clueOf(r);
                 area.runs.push_back(r);
@@ -444,9 +446,7 @@ struct LogicEngine::Impl {
             }
             std::sort(area.cells.begin(), area.cells.end());
             area.total = area.other - coverSum;
-            if (!area.cells.empty() && static_cast<int>(area.cells.size()) <= kAreaCells &&
-                seen.insert({area.cells, area.total}).second)
-                areas.push_back(std::move(area));
+            keep(area);
         }
     }
 
@@ -1311,7 +1311,7 @@ void LogicEngine::applyStep(LogicState& state, const LogicStep& step) const {
     }
 }
 
-LogicSolve SolveLogically(const Grid& grid, bool sentences, const LogicState* from) {
+LogicSolve SolveLogically(const Grid& grid, bool sentences, const LogicState* from, int maxTier) {
     LogicEngine engine(grid);
     LogicSolve out;
     out.state = from ? *from : engine.startState();
@@ -1321,7 +1321,7 @@ LogicSolve SolveLogically(const Grid& grid, bool sentences, const LogicState* fr
     // candidates of the grid.
     const long long bound = 20LL * (grid.ncells + 1);
     for (long long k = 0; k < bound; ++k) {
-        const LogicOutcome o = engine.nextStep(out.state, step, kTopTier, sentences);
+        const LogicOutcome o = engine.nextStep(out.state, step, maxTier, sentences);
         if (o != LogicOutcome::Step) {
             out.outcome = o;
             break;

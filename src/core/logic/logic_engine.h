@@ -134,8 +134,9 @@ struct LogicSolve {
 };
 
 // Solves from the starting candidates (or from state when given), taking the
-// simplest step each time.
-LogicSolve SolveLogically(const Grid& grid, bool sentences = true,
-                          const LogicState* from = nullptr);
+// simplest step each time; with steps of at most maxTier it stops (stuck)
+// where a harder one would be needed, without looking for it.
+LogicSolve SolveLogically(const Grid& grid, bool sentences = true, const LogicState* from = nullptr,
+                          int maxTier = kTopTier);
 
 } // namespace vextor

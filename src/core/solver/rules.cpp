@@ -163,15 +163,6 @@ void PairRunComplements(SolverWork& w) {
     });
 }
 
-void RemovePairDigits(SolverWork& w, const std::string& pair, const std::vector<int>& run) {
-    // A cell with more than two candidates never equals the sorted pair.
-    removeDigits(w, DigitList::fromText(pair.substr(0, 2)).mask(), run, 2);
-}
-
-void RemoveTripleDigits(SolverWork& w, const std::string& triple, const std::vector<int>& run) {
-    removeDigits(w, DigitList::fromText(triple.substr(0, 3)).mask(), run, 3);
-}
-
 void FindSameChoices(SolverWork& w) {
     w.changed = false;
     // Sorted strings of distinct digits are equal when their digit sets are.

@@ -35,8 +35,6 @@ void PairRunComplements(SolverWork& work);
 // Equal pairs (two cells) and triples (three cells) inside one run remove
 // their digits from the run's longer candidate strings.
 void FindSameChoices(SolverWork& work);
-void RemovePairDigits(SolverWork& work, const std::string& pair, const std::vector<int>& run);
-void RemoveTripleDigits(SolverWork& work, const std::string& triple, const std::vector<int>& run);
 
 // The candidate grid passes the run checks: complete runs add up, settled
 // digits are 1..9 and distinct, and a last open cell can take the remainder.

@@ -17,6 +17,14 @@ void FlagCell(AppState& st, UserInterface& ui, int cell, const std::string& mess
     st.grid[cell].tick = 0;
 }
 
+bool HeadsTwoWhiteCells(const AppState& st, int cell, bool down) {
+    const Grid& g = st.grid;
+    const int step = down ? g.cols : 1;
+    const bool room = down ? g.rowOf(cell) <= g.rows - 2 : g.colOf(cell) <= g.cols - 2;
+    return room && g[cell + step].BackColor == st.whitecol &&
+           g[cell + 2 * step].BackColor == st.whitecol;
+}
+
 bool CheckLayout(AppState& st, UserInterface& ui, bool show) {
     Grid& g = st.grid;
     // A white cell is covered when it belongs to a run of some clue checked
@@ -61,15 +69,13 @@ bool CheckLayout(AppState& st, UserInterface& ui, bool show) {
             const int i = g.CellIndex(r, c);
             if (!g[i].Black)
                 continue;
-            if (r <= g.rows - 2 && g[i + g.cols].BackColor == st.whitecol &&
-                g[i + 2 * g.cols].BackColor == st.whitecol) {
+            if (HeadsTwoWhiteCells(st, i, true)) {
                 const std::string w = "Column at cell" + spacedNumber(i + g.cols) +
                                       " down may not have unique digits";
                 if (show)
                     FlagCell(st, ui, i + g.cols, w, st.yellowcol);
             }
-            if (c <= g.cols - 2 && g[i + 1].BackColor == st.whitecol &&
-                g[i + 2].BackColor == st.whitecol) {
+            if (HeadsTwoWhiteCells(st, i, false)) {
                 const std::string w =
                     "Row at cell" + spacedNumber(i + 1) + " across may not have unique digits";
                 if (show)

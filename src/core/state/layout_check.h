@@ -15,6 +15,10 @@ namespace vextor {
 // FlagCell; without it nothing is shown.
 bool CheckLayout(AppState& st, UserInterface& ui, bool show);
 
+// Whether the black cell heads two white cells below it (down) or to its
+// right: a run without a clue.
+bool HeadsTwoWhiteCells(const AppState& st, int cell, bool down);
+
 // Marks the cell with a tick of the colour while the message is shown.
 void FlagCell(AppState& st, UserInterface& ui, int cell, const std::string& message, Colour colour);
 

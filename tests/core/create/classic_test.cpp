@@ -1,6 +1,7 @@
 // Classic creation: drawn layouts keep the run rules, connection and symmetry;
 // puzzles have one solution and the word asked for; a drawn layout's first
 // fault is named.
+#include "create/classic_batch.h"
 #include "create/classic_fill.h"
 #include "create/classic_layout.h"
 #include "exact/exact_solver.h"
@@ -162,6 +163,22 @@ TEST(ClassicFill, PuzzlesHaveOneSolutionAndTheWordAsked) {
                 EXPECT_NE(rating.word, "trial");
         }
     }
+}
+
+TEST(ClassicBatch, ThePuzzleMadeShowsInTheSchemeColours) {
+    AppState st(3);
+    test::ScriptedUserInterface ui;
+    st.blackcol = packColour(1, 2, 3);
+    ClassicBatchOptions o;
+    o.rows = o.cols = 6;
+    o.count = 0;
+    EXPECT_FALSE(RunClassicBatch(st, ui, o).failed);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Puzzle created"});
+    for (int i = 1; i <= st.grid.ncells; ++i)
+        EXPECT_EQ(st.grid[i].BackColor, !st.grid[i].known  ? st.whitecol
+                                        : st.grid[i].Black ? st.blackcol
+                                                           : st.greycol)
+            << i;
 }
 
 TEST(ClassicFill, SameSeedSamePuzzles) {

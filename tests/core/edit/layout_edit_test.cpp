@@ -238,6 +238,7 @@ TEST_F(Pad, AnchorShiftsInTheLastRowsAndColumns) {
         EXPECT_EQ(PadAnchorCell(g, g.CellIndex(from.first, from.second)),
                   g.CellIndex(to.first, to.second));
     EXPECT_EQ(PadAnchorCell(g, 0), 0);
+    EXPECT_EQ(PadAnchorCell(makeGrid({"X X", "X X"}), 4), 1); // no row or column before the first
 }
 
 TEST_F(Pad, TagCarriesTheAnchorPosition) {

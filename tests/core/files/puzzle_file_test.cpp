@@ -17,9 +17,8 @@ using namespace vextor::test;
 
 namespace {
 
-const std::string kTinyWithSolution =
-    "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4|X 0,3 0,4\r\n3,0 2|3,0 2 1\r\n4,0 2|4,0 1 3\r\n";
-const std::string kTinyLayout = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n";
+const std::string kTinyWithSolution = tinyRecord(1, true, "Tiny");
+const std::string kTinyLayout = tinyRecord(1, false, "Tiny");
 
 void buildTiny(AppState& st) {
     test::makeGrid(st, {"X 0,3 0,4", "3,0 2 1", "4,0 1 3"});
@@ -201,19 +200,10 @@ TEST_F(PuzzleFile, TokenReadingRules) {
 
 TEST_F(PuzzleFile, TitlesWithCommasQuotesAndBlanksSurvive) {
     buildTiny(st);
-    const std::vector<std::string> titles = {"Hard, really",
-                                             "\"Quoted\" start",
-                                             "a \"b\", c",
-                                             "#5 looks like a header",
-                                             "  \"  spaced",
-                                             "trailing,",
-                                             "Plain title 12x12",
-                                             "",
-                                             " lead",
-                                             "trail ",
-                                             "\tTab",
-                                             "   ",
-                                             "inner  blanks"};
+    const std::vector<std::string> titles =
+        split("Hard, really|\"Quoted\" start|a \"b\", c|#5 looks like a header|  \"  spaced|"
+              "trailing,|Plain title 12x12|| lead|trail |\tTab|   |inner  blanks",
+              '|');
     const std::string path = dir.file("titles.vxt");
     for (std::size_t k = 0; k < titles.size(); ++k)
         ASSERT_TRUE(AppendPuzzle(st, titles[k], static_cast<int>(k + 1), false, path));

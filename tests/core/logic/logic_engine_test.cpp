@@ -6,6 +6,7 @@
 #include "files/puzzle_reader.h"
 #include "logic/logic_engine.h"
 #include "support/grid_builder.h"
+#include "support/puzzle_checks.h"
 #include "support/random_puzzle.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
@@ -67,62 +68,6 @@ std::string stepAt(const std::vector<std::string>& rows, int tier,
     if (sentence)
         *sentence = step.sentence;
     return std::string(techniqueId(step.technique)) + ": " + changesCode(st.grid, step.changes);
-}
-
-// Every solution of the grid's clues within the start masks, by brute
-// force: the digits each cell takes in some solution, and the count.
-struct Brute {
-    std::vector<DigitMask> seen;
-    int count = 0;
-};
-
-Brute bruteForce(const Grid& g, const LogicEngine& engine, const LogicState& start) {
-    Brute b;
-    b.seen.assign(static_cast<std::size_t>(g.ncells) + 1, 0);
-    std::vector<int> cells;
-    for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].known)
-            cells.push_back(i);
-    std::vector<std::vector<const LogicRun*>> runsOf(b.seen.size());
-    for (const LogicRun& r : engine.runs())
-        for (const int c : r.cells)
-            runsOf[static_cast<std::size_t>(c)].push_back(&r);
-    std::vector<int> d(b.seen.size(), 0);
-    auto fits = [&](int cell) {
-        for (const LogicRun* r : runsOf[static_cast<std::size_t>(cell)]) {
-            int sum = 0, empty = 0, used = 0;
-            for (const int x : r->cells) {
-                if (d[static_cast<std::size_t>(x)] && (used >> d[static_cast<std::size_t>(x)] & 1))
-                    return false;
-                used |= 1 << d[static_cast<std::size_t>(x)];
-                sum += d[static_cast<std::size_t>(x)];
-                empty += d[static_cast<std::size_t>(x)] == 0;
-            }
-            if (sum + empty > r->clue || sum + 9 * empty < r->clue)
-                return false;
-        }
-        return true;
-    };
-    auto rec = [&](auto& self, std::size_t k) -> void {
-        if (k == cells.size()) {
-            ++b.count;
-            for (const int c : cells)
-                b.seen[static_cast<std::size_t>(c)] |=
-                    static_cast<DigitMask>(1 << (d[static_cast<std::size_t>(c)] - 1));
-            return;
-        }
-        const int c = cells[k];
-        for (int v = 1; v <= 9; ++v) {
-            if (!(start[static_cast<std::size_t>(c)] >> (v - 1) & 1))
-                continue;
-            d[static_cast<std::size_t>(c)] = v;
-            if (fits(c))
-                self(self, k + 1);
-        }
-        d[static_cast<std::size_t>(c)] = 0;
-    };
-    rec(rec, 0);
-    return b;
 }
 
 } // namespace
@@ -201,10 +146,6 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          1,
          "16 across in 2 cells (row 2, columns 3\u20134): the only combination is 7 + 9, so row 2, "
          "column 3 cannot be 8 and row 2, column 4 keeps only 7 and 9."},
-        {{"X 0,4 0,6", "4,0 13 =1", "6,0 =1 =5"},
-         1,
-         "4 down (column 2, rows 2\u20133) has one open cell left: 4 - 1 = 3, so row 2, column 2 "
-         "is 3."},
         {{"X X X X X", "10,0 12 12 1234 1234"},
          2,
          "In 10 across (row 2, columns 2\u20135), row 2, columns 2\u20133 hold only 1 and 2 "
@@ -214,6 +155,22 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          2,
          "6 across (row 2, columns 2\u20134) needs a 3 (its only combination left holds it) and "
          "only row 2, column 3 can take it, so row 2, column 3 is 3."},
+        {{"X X X", "5,0 12 24"},
+         2,
+         "5 across (row 2, columns 2\u20133): the only combination its cells' candidates fit is 1 "
+         "+ 4, so row 2, column 2 is 1 and row 2, column 3 is 4."},
+        {{"X X 0,17 0,34", "23,0 . . .", "X 13,3 . .", "X . 0,10 .", "8,0 . . .", "X 6,3 . .",
+          "9,0 . . .", "12,0 . . ."},
+         4,
+         "Suppose row 7, column 2 were 2: then row 8, column 2 would be 1 (last open cell), row 7, "
+         "column 3 would be 1 (last open cell), row 8, column 4 would be 8 (last open cell), row "
+         "2, "
+         "column 4 would be 9 (placed digit), row 2, column 3 would be 8 (last open cell), row 3, "
+         "column 3 would be 9 (last open cell) and row 3, column 4 would be 4 (last open cell), "
+         "and "
+         "34 down (column 4, rows 2\u20138) could not be filled. So row 7, column 2 cannot be 2: "
+         "it "
+         "is 1."},
     };
     for (const auto& c : cases) {
         std::string sentence;
@@ -242,26 +199,27 @@ TEST(LogicEngine, EveryStepKeepsEverySolutionOnSmallRandomGrids) {
                 }
         LogicEngine engine(g);
         LogicState s = engine.startState();
-        Brute all = bruteForce(g, engine, s);
-        if (seed % 2 == 0 && all.count > 0) {
+        std::vector<DigitMask> seen;
+        const long long count = test::bruteCount(g, s, &seen);
+        if (seed % 2 == 0 && count > 0) {
             // Start from candidates that keep every solution and some more.
             std::mt19937 rng(static_cast<unsigned>(seed));
             for (int i = 1; i <= g.ncells; ++i)
                 if (!g[i].known)
                     s[static_cast<std::size_t>(i)] = static_cast<DigitMask>(
-                        all.seen[static_cast<std::size_t>(i)] | (rng() & kAllDigits));
+                        seen[static_cast<std::size_t>(i)] | (rng() & kAllDigits));
             ++fromMasks;
         }
         LogicStep step;
         LogicOutcome o;
         while ((o = engine.nextStep(s, step)) == LogicOutcome::Step) {
             for (const LogicChange& ch : step.changes) {
-                const DigitMask seen = all.seen[static_cast<std::size_t>(ch.cell)];
+                const DigitMask digits = seen[static_cast<std::size_t>(ch.cell)];
                 if (ch.placed)
-                    ASSERT_EQ(seen & ~(1 << (ch.digit - 1)), 0)
+                    ASSERT_EQ(digits & ~(1 << (ch.digit - 1)), 0)
                         << "seed " << seed << ": " << step.sentence;
                 else
-                    ASSERT_FALSE(seen >> (ch.digit - 1) & 1)
+                    ASSERT_FALSE(digits >> (ch.digit - 1) & 1)
                         << "seed " << seed << ": " << step.sentence;
             }
             engine.applyStep(s, step);

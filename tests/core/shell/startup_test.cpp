@@ -13,9 +13,9 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const std::string kTwoPuzzles = "#1\r\nTiny\r\n 3, 3\r\nX 0,3 0,4\r\n3,0 2\r\n4,0 2\r\n#2\r\n"
-                                "Wide one\r\n 3, 12\r\nX 0,3 0,4 X X X X X X X X X\r\n3,0 2 9\r\n"
-                                "4,0 2 9\r\n";
+const std::string kTwoPuzzles = tinyRecord(1, false, "Tiny") +
+                                "#2\r\nWide one\r\n 3, 12\r\nX 0,3 0,4 X X X X X X X X X\r\n"
+                                "3,0 2 9\r\n4,0 2 9\r\n";
 
 std::string tealScheme() {
     std::string s = "0;0;0\r\n240;250;250\r\n0;128;128\r\n130;200;200\r\n";

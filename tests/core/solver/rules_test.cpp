@@ -169,6 +169,7 @@ TEST(Rules, ValidAndSolvedGrids) {
     EXPECT_TRUE(IsGridSolved(st.grid));
     test::makeGrid(st, {"X X"});
     EXPECT_FALSE(IsGridSolved(st.grid));
+    EXPECT_TRUE(HasWhiteCell(test::makeGrid({". X"})) && !HasWhiteCell(st.grid));
 }
 
 TEST(SumBounds, Helpers) {
