@@ -164,17 +164,11 @@ TEST_F(GridGui, ShortcutsReachTheButtonsAndItems) {
     // Each key: the menu it opens, or the start of what it says or asks.
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> keys[] = {
         {Qt::Key_F, Qt::AltModifier, "mnupuzfile"},
-        {Qt::Key_P, Qt::AltModifier, "mnupuzzle"},
-        {Qt::Key_R, Qt::AltModifier, "mnuprint"},
-        {Qt::Key_C, Qt::AltModifier, "mnucreate"},
         {Qt::Key_M, Qt::AltModifier, "mnumanualsolve"},
-        {Qt::Key_S, Qt::AltModifier, "mnuColScheme"},
-        {Qt::Key_H, Qt::AltModifier, "mnuhelpabout"},
         {Qt::Key_O, Qt::ControlModifier, "pick: Vextor"},
         {Qt::Key_Q, Qt::ControlModifier, "yesno: Exit?"},
         {Qt::Key_Z, Qt::ControlModifier, "message: Undo in Manual Solve mode only"},
         {Qt::Key_PageDown, Qt::NoModifier, "message: Error reading puzzle# 2"},
-        {Qt::Key_End, Qt::ControlModifier, "message: Error reading puzzle# 3"},
         {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "message: Invalid puzzle"},
     };
     for (const auto& [key, modifiers, expected] : keys) {

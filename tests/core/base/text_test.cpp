@@ -23,13 +23,6 @@ TEST(Text, LeadingNumberRule) {
         EXPECT_EQ(leadingInt(text), n) << text;
 }
 
-TEST(Text, SplitTrimUpper) {
-    EXPECT_EQ(split(" 1, 2,", ','), (std::vector<std::string>{" 1", " 2", ""}));
-    EXPECT_EQ(split("abc", ','), (std::vector<std::string>{"abc"}));
-    EXPECT_EQ(trim("  a b \t"), "a b");
-    EXPECT_EQ(upper("x1a"), "X1A");
-}
-
 // The one random source draws exactly what std::generate_canonical draws;
 // its draws of 1..m meet every value and no other.
 TEST(Random, UniformIsGenerateCanonicalAndDrawsCoverOneToM) {

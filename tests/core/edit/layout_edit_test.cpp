@@ -116,21 +116,6 @@ TEST_F(Editing, TypedCluesAndTheirRefusals) {
     EXPECT_EQ(kind(16), "7,0");
 }
 
-TEST_F(Editing, NavigationWraps) {
-    // 5 rows of 6 columns: 30 cells. Down and Up wrap to the same column.
-    st.curcell = 30;
-    const std::pair<KeyCode, int> steps[] = {
-        {KeyCode::Enter, 1},  {KeyCode::Left, 30}, {KeyCode::Left, 29},
-        {KeyCode::Right, 30}, {KeyCode::Down, 6},  {KeyCode::Up, 30},
-        {KeyCode::Up, 24},    {KeyCode::Home, 1},  {KeyCode::End, 30}};
-    for (auto [code, cell] : steps) {
-        key(code);
-        EXPECT_EQ(st.curcell, cell) << static_cast<int>(code);
-        EXPECT_EQ(st.grid[cell].tick, st.greencol);
-    }
-    EXPECT_EQ(st.grid[1].tick, 0u);
-}
-
 TEST_F(Editing, SingleNumberGoesToTheQuarterClicked) {
     const int half = AppState::cellwidth / 2; // 312, also used vertically
     st.pendingaction = "17";
@@ -239,13 +224,6 @@ TEST_F(Pad, AnchorShiftsInTheLastRowsAndColumns) {
                   g.CellIndex(to.first, to.second));
     EXPECT_EQ(PadAnchorCell(g, 0), 0);
     EXPECT_EQ(PadAnchorCell(makeGrid({"X X", "X X"}), 4), 1); // no row or column before the first
-}
-
-TEST_F(Pad, TagCarriesTheAnchorPosition) {
-    EXPECT_EQ(PadTag(1234, 567), "0123400567");
-    const PadPosition p = PadPositionFromTag("0123400567");
-    EXPECT_EQ(std::pair(p.left, p.top), std::pair(1234, 567 + 380));
-    EXPECT_EQ(PadTag(-30, 123456), "0000099999");
 }
 
 TEST_F(Pad, LeftNumberSetsTheClueOfTheTagSide) {

@@ -109,17 +109,6 @@ TEST_F(PuzzleFile, TinyReadsIntoTheGridWithEveryLabel) {
     EXPECT_EQ(recordText(st.grid, st.whitecol, st.texts.title, 1, true), kTinyWithSolution);
 }
 
-TEST_F(PuzzleFile, EmptyNineByNineForMinusOne) {
-    test::makeGrid(st, {"X 3,4 .", "12 5,6 X"});
-    st.puzfile = "x.vxt";
-    st.puznum = 4;
-    ASSERT_TRUE(ReadPuzzle(st, ui, "/no/such/file.vxt", -1));
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(test::gridRows(st), std::vector<std::string>(9, "- - - - - - - - -"));
-    EXPECT_EQ(st.puznum * 10 + st.npuzzles, 11);
-    EXPECT_EQ(st.texts.puzNumNow + st.texts.puzNumber + st.texts.caption, "1 of 1x.vxt");
-}
-
 TEST_F(PuzzleFile, AFailedLoadOfALargerRecordPlacesItsCellsAndEndsTheModes) {
     ASSERT_TRUE(load(kTinyLayout));
     st.manualmode = st.editmode = st.interactive = true;

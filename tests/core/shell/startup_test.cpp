@@ -49,19 +49,6 @@ struct StartUpFixture : ::testing::Test {
 
 } // namespace
 
-TEST(StartUpPaths, FolderGetsOneSeparator) {
-    EXPECT_EQ(folderWithSeparator("/opt/vextor") + folderWithSeparator("/") +
-                  folderWithSeparator("C:\\"),
-              "/opt/vextor//C:\\");
-    AppState st(1);
-    ScriptedUserInterface ui;
-    TempDir dir;
-    StartUp(st, ui, dir.path().string() + "/");
-    EXPECT_EQ(st.apppath, dir.folder());
-    EXPECT_EQ(st.retractfile + "|" + st.temppuzfile,
-              dir.folder() + "retractbackup.vxt|" + dir.folder() + "temporarypuzfile.vxt");
-}
-
 TEST_F(StartUpFixture, FreshFolderWritesTheConfigurationAndShowsTheEmptyGrid) {
     writeFile(dir.file("retractbackup.vxt"), "1,2,\r\n");
     st.editmode = st.manualmode = st.interactive = true;

@@ -111,55 +111,6 @@ TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
     EXPECT_EQ(ChooseOption(st, ui, "02,03,02,01,12"), "2");
 }
 
-TEST(TryNextGuess, AppliesAGuessAndRecordsIt) {
-    // Up to 2 x ncells tries a guess is made; one more restarts instead.
-    for (int tries : {0, 18}) {
-        AppState st(3);
-        ScriptedUserInterface ui;
-        prepare(st, ui);
-        st.solver.tries = tries;
-        const std::string before = snapshotLine(st.grid);
-        TryNextGuess(st, ui, true);
-        ASSERT_EQ(st.solver.retractStack.size(), 1u);
-        const RetractEntry& e = st.solver.retractStack.front();
-        EXPECT_EQ(std::tuple(e.k, st.solver.tries, st.solver.guesscount, st.solver.restarts),
-                  std::tuple(tries + 1, tries + 1, 1, 0));
-        const int cell = st.grid.CellIndex(e.row, e.col);
-        ASSERT_EQ(st.grid[cell].Choices.size(), 1u);
-        // Both digits survive: the last one is applied, the other stays untried.
-        EXPECT_EQ(e.untried.size(), 1u);
-        EXPECT_NE(e.untried, st.grid[cell].Choices);
-        EXPECT_EQ(st.solver.retractLines, std::vector<std::string>{before});
-        EXPECT_TRUE(IsGridSolved(st.grid));
-    }
-}
-
-TEST(TryNextGuess, RetractsToTheNewestGuessWithUntriedDigits) {
-    AppState st(3);
-    ScriptedUserInterface ui;
-    prepare(st, ui);
-    // After a guess of 1 in (2, 2) led to a dead end; the spent top entry is dropped.
-    st.solver.retractLines = {snapshotLine(st.grid)};
-    st.solver.retractStack = {RetractEntry{1, 3, 2, ""}, RetractEntry{1, 2, 2, "2"}};
-    st.solver.tries = 1;
-    deadEnd(st);
-    TryNextGuess(st, ui, true);
-    EXPECT_EQ(st.grid[5].Choices, "2");
-    EXPECT_TRUE(IsGridSolved(st.grid));
-    ASSERT_EQ(st.solver.retractStack.size(), 1u);
-    const RetractEntry& e = st.solver.retractStack.front();
-    EXPECT_EQ(std::tuple(e.k, e.row, e.col, e.untried, st.solver.tries),
-              std::tuple(2, 2, 2, std::string(), 2));
-    EXPECT_TRUE(st.solver.retractLines.size() == 2u && !st.solver.searchExhausted);
-    // An entry pointing past the recorded lines restarts.
-    st.solver.startupSnapshot = ",,,,12,12,,12,12,";
-    st.solver.retractStack = {RetractEntry{3, 2, 2, "1"}};
-    deadEnd(st);
-    TryNextGuess(st, ui, true);
-    EXPECT_EQ(st.solver.restarts, 1);
-    EXPECT_EQ(sortedCells(st.grid), ",,,,12,12,,12,12,");
-}
-
 TEST(TryNextGuess, ExhaustedSearchRestartsFromTheStartupSnapshot) {
     vextor::test::TempDir dir;
     AppState st(3);

@@ -120,15 +120,6 @@ TEST(Rules, OneRunAcrossAndDown) {
     }
 }
 
-TEST(Rules, CompleteLastCellStopsAtTheFirstContradiction) {
-    Grid g = test::makeGrid({"15,0 4 8 12", "15,0 4 8 123"});
-    FindRuns(g);
-    SolverWork w(g);
-    EXPECT_TRUE(CompleteLastCell(w));
-    EXPECT_EQ(w[8].text(), "123");
-    EXPECT_FALSE(w.changed);
-}
-
 TEST(Rules, TableRowsFindTheContradictionsTheirColumnPromises) {
     // Two open cells left less than 3; a last open cell that cannot take 3.
     Grid g = test::makeGrid({"7,0 5 123 123", "15,0 4 8 12"});
@@ -170,15 +161,4 @@ TEST(Rules, ValidAndSolvedGrids) {
     test::makeGrid(st, {"X X"});
     EXPECT_FALSE(IsGridSolved(st.grid));
     EXPECT_TRUE(HasWhiteCell(test::makeGrid({". X"})) && !HasWhiteCell(st.grid));
-}
-
-TEST(SumBounds, Helpers) {
-    EXPECT_EQ(std::tuple(MaxDigit(""), MinDigit(""), MaxDigit("3817"), MinDigit("3817")),
-              std::tuple(0, 99, 8, 1));
-    const Grid g = runGrid("23,0 5 89 9 .", false);
-    const auto& run = g[1].cellsacross;
-    ASSERT_EQ(run.size(), 4u);
-    EXPECT_EQ(SumOfMax(g, run, '9'), 5 + 8 + 9); // settled digits always count
-    EXPECT_EQ(SumOfMin(g, run, '8'), 5 + 9 + 9);
-    EXPECT_EQ(SumOfMin(g, run, '1'), 5 + 8 + 9);
 }
