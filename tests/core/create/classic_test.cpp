@@ -113,6 +113,9 @@ TEST(ClassicLayout, FirstFaultIsNamed) {
     const ClassicLayout l = drawn({"#####", "#..##", "#..##", "##...", "##..."});
     EXPECT_EQ(ClassicLayoutProblem(l, ClassicSymmetry::HalfTurn),
               "The pattern is not symmetric (half-turn)");
+    EXPECT_EQ(ClassicLayoutProblem(drawn({"#####", "#....", "#....", "#....", "#...."}),
+                                   ClassicSymmetry::None),
+              "White cells make 100 % of the grid (55 to 75 % wanted)");
 }
 
 TEST(ClassicLayout, SizesOutsideTheRangeAreRefused) {

@@ -58,6 +58,10 @@ TEST_F(Editing, CellKindsKeepTheirDigits) {
     MakeWhite(st);
     EXPECT_EQ(kind(8), "white");
     EXPECT_EQ(st.grid[8].Choices, "5");
+    st.mnumainTag = "1"; // the first cell is a cell like any other
+    MakeWhite(st);
+    MakeBlack(st);
+    EXPECT_EQ(kind(1), "black");
     st.mnumainTag = "A999"; // no such cell: nothing happens
     MakeBlack(st);
     st.mnumainTag = "";

@@ -292,8 +292,13 @@ TEST_F(Files, TemporaryFilesOfEndedWritersAreRemoved) {
         ::_exit(0);
     ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
     const std::string own = out + ".tmp" + std::to_string(::getpid()) + "-7";
-    const std::vector<std::string> kept = {own, out + ".tmp1-0", out + ".tmp0", out + ".tmpx-1",
-                                           out + ".tmp-1"};
+    // Names not of the form NAME.tmpPID-K are no writer's, whatever their number.
+    const std::vector<std::string> kept = {own,
+                                           out + ".tmp1-0",
+                                           out + ".tmp0",
+                                           out + ".tmpx-1",
+                                           out + ".tmp-1",
+                                           out + ".tmp" + std::to_string(ended) + "-"};
     for (const std::string& f : kept)
         writeFile(f, "");
     writeFile(out + ".tmp" + std::to_string(ended) + "-0", "");
@@ -353,6 +358,7 @@ TEST_F(Files, BackupNames) {
         {"puzzles.vxt", "puzzles;01.vxt"},
         {"puzzles.vxt", "puzzles;02.vxt"},
         {"puzzles;07.vxt", "puzzles;08.vxt"},
+        {"puzzles;98.vxt", "puzzles;99.vxt"},
         {"puzzles;99.vxt", "puzzles;03.vxt"}, // 100 -> 1
         {"noext", "noext;01"},
     };
@@ -554,4 +560,8 @@ TEST(PuzzleFileReader, FindsWhatFindPuzzleFinds) {
     }
     EXPECT_FALSE(PuzzleFileReader(dir.file("missing.vxt")).ok() ||
                  PuzzleFileReader(dir.file("missing.vxt")).record(1));
+    // A record cut short after its title, and one past the end, read as none.
+    writeFile(path, "#1\r\nT\r\n");
+    PuzzleFileReader cut(path);
+    EXPECT_FALSE(readRecord(cut, 1) || readRecord(cut, 2));
 }
