@@ -131,6 +131,7 @@ TEST(LogicEngine, EachTechniqueWhereItIsTheStepAndWhereItMustNotFire) {
         {{"X 0,4 0,4", "4,0 . .", "4,0 . ."}, 4, "stuck"},
         // A run that cannot be filled.
         {{"X X X", "5,0 12 12"}, 1, "contradiction"},
+        {{"X X X X X X X X X X X", "45,0 . . . . . . . . . ."}, 1, "contradiction"}, // 10 cells
     };
     for (const auto& c : cases)
         EXPECT_EQ(stepAt(c.rows, c.tier), c.step) << c.rows[1];
@@ -155,6 +156,10 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          2,
          "6 across (row 2, columns 2\u20134) needs a 3 (its only combination left holds it) and "
          "only row 2, column 3 can take it, so row 2, column 3 is 3."},
+        {{"X X X X", "6,0 =1 123 123"},
+         1,
+         "Row 2, column 2 is 1 in 6 across (row 2, columns 2\u20134), so row 2, columns 3\u20134 "
+         "cannot be 1."},
         {{"X X X", "5,0 12 24"},
          2,
          "5 across (row 2, columns 2\u20133): the only combination its cells' candidates fit is 1 "
