@@ -156,10 +156,16 @@ TEST(LogicEngine, SentencesNameCellsRunsAndCombinations) {
          2,
          "6 across (row 2, columns 2\u20134) needs a 3 (its only combination left holds it) and "
          "only row 2, column 3 can take it, so row 2, column 3 is 3."},
-        {{"X X X X", "6,0 =1 123 123"},
+        {{"X X X X X", "10,0 =1 1234 1234 1234"},
          1,
-         "Row 2, column 2 is 1 in 6 across (row 2, columns 2\u20134), so row 2, columns 3\u20134 "
+         "Row 2, column 2 is 1 in 10 across (row 2, columns 2\u20135), so row 2, columns 3\u20135 "
          "cannot be 1."},
+        {{"X 0,14 0,23 X X X", "20,0 . . . 0,16 X", "6,0 . . 0,7 . 0,10", "X 15,0 . . . .",
+          "6,0 . . . 0,4 .", "X 14,0 . . . .", "16,0 . . 3,0 . ."},
+         3,
+         "If row 4, column 3 were 4, then by 23 down (column 3, rows 2\u20137) row 5, column 3 "
+         "would be 2, and 6 across (row 5, columns 2\u20134) could not be filled; so row 4, "
+         "column 3 cannot be 4."},
         {{"X X X", "5,0 12 24"},
          2,
          "5 across (row 2, columns 2\u20133): the only combination its cells' candidates fit is 1 "
