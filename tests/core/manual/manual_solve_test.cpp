@@ -573,7 +573,9 @@ TEST_F(SmallPuzzle, RedoFillInCandidatesAndEmptyNotes) {
         {[&] { shift(6, 1); }, "[12][3][12][4]0"}, // a new entry: nothing to redo
         {redo, "[12][3][12][4]0"},
         {[&] { undo(), undo(), undo(); }, "[][][][]3"},
-        {undo, "[][][][]0"}, // the restart
+        {undo, "[][][][]0"},                              // the restart
+        {[&] { put(5, 1), fill(); }, "[1][3][2][1245]0"}, // less the digits in its runs
+        {[&] { undo(), undo(); }, "[][][][]2"},
         {[&] { SetStartWithEmptyNotes(st, false); }, "[12][13][12][1245]0"},
     };
     for (const auto& [step, cells] : steps) {
@@ -706,6 +708,7 @@ TEST_F(SavedGames, AStartOffersTheNewestGameOfTheFileThoughAnotherRecordIsLoaded
         {"Yes", {true}, true, 2},
         {"No", {false}, false, 1},
         {"game gone", {}, false, 1},
+        {"game damaged", {}, false, 1},
     };
     for (const auto& c : cases) {
         AppState played{1}, st{1};
@@ -713,8 +716,10 @@ TEST_F(SavedGames, AStartOffersTheNewestGameOfTheFileThoughAnotherRecordIsLoaded
         StartManualSolve(played, ui);
         put(played, 5, 1);
         AutoSaveGame(played);
-        if (c.answers.empty())
+        if (c.name == std::string("game gone"))
             std::filesystem::remove(SavedGameFile(played));
+        else if (c.answers.empty())
+            writeFile(SavedGameFile(played), "damaged");
         load(st); // the start loads record 1
         ui.log.clear();
         ui.yesNoAnswers.assign(c.answers.begin(), c.answers.end());
