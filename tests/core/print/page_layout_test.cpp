@@ -153,7 +153,7 @@ TEST(PageLayout, OversizedPagesShrinkToFit) {
         EXPECT_DOUBLE_EQ(fitFactor(page), 1.0) << rows;
         EXPECT_EQ(header.substr(0, 20), "Puzzle Number1 : TTT") << rows;
         EXPECT_EQ(header.substr(header.size() - 4), "T...") << rows;
-        EXPECT_EQ(header.size(), 85u) << rows; // as many as the width takes
+        EXPECT_EQ(header.size(), rows == 9 ? 85u : 121u) << rows; // as many as the width takes
     }
 }
 
