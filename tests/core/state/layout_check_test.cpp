@@ -120,4 +120,6 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
     EXPECT_TRUE(st.editmode && !st.manualmode && st.curcell == 1 && st.grid[1].tick == st.greencol);
     EXPECT_EQ(st.fit.gridWidth, 18 * 624 + 150);
     EXPECT_EQ(std::pair(ui.busyDepth, ui.hiddenDepth), std::pair(0, 0));
+    ui.inputAnswers = {std::string("5,5")}; // the smallest size asked for
+    EXPECT_TRUE(NewGridCommand(st, ui) && st.grid.ncells == 25);
 }
