@@ -54,27 +54,6 @@ struct Batch : ::testing::Test {
 
 } // namespace
 
-TEST(CreateDialog, EnablingRules) {
-    CreateDialogForm f;
-    // Size checks, size boxes, Fixed, Random after each click ('-': off).
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {[] {}, "----"},
-        {[&] { SelectRandomTemplate(f); }, "C---"},
-        {[&] { f.fixedSize = true, FixedSizeReleased(f); }, "CBF-"},
-        {[&] { f.randomSize = true, RandomSizeReleased(f); }, "C--R"},
-        {[&] { f.randomSize = false, RandomSizeReleased(f); }, "C---"},
-        {[&] { f.fixedSize = false, FixedSizeReleased(f); }, "C--R"}, // Fixed cleared: Random
-        {[&] { SelectCurrentTemplate(f); }, "----"},
-    };
-    for (const auto& [click, flags] : steps) {
-        click();
-        EXPECT_EQ(std::string({f.sizeChecksEnabled ? 'C' : '-', f.sizeBoxesEnabled ? 'B' : '-',
-                               f.fixedSize ? 'F' : '-', f.randomSize ? 'R' : '-'}),
-                  flags);
-        EXPECT_EQ(f.randomTemplate, flags[0] == 'C');
-    }
-}
-
 TEST(CreateDialog, Validation) {
     const std::string limited = "Maximum rows or columns are limted to 10 for this option";
     const struct {

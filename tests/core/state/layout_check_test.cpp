@@ -74,27 +74,6 @@ TEST(CheckLayout, ErrorsAndWarnings) {
     EXPECT_EQ(check(cases[0].rows, false), Texts{"failed"}); // silently
 }
 
-TEST(BuildGrid, PlacesEmptyWhiteCellsAndSetsTheTryLimit) {
-    AppState st(1);
-    ScriptedUserInterface ui;
-    BuildGrid(st, ui, 10, 10);
-    st.grid[3].Black = st.grid[3].known = true;
-    st.grid[3].Choices = "12";
-    st.grid[40].across = 7;
-    st.grid[40].tick = st.redcol;
-    st.pendingaction = "Black";
-    BuildGrid(st, ui, 9, 9);
-    EXPECT_EQ(st.grid.CellIndex(2, 1), 10);
-    EXPECT_EQ(std::tuple(st.grid[10].left, st.grid[10].top, st.grid[9].left, st.maxtries),
-              std::tuple(54, 50 + 564, 9 * 624 - 570, 3 * 81));
-    EXPECT_TRUE(ui.busyDepth == 0 && st.pendingaction.empty());
-    for (int i = 1; i <= 81; ++i) {
-        const Square& s = st.grid[i];
-        EXPECT_FALSE(s.Black || s.known || s.across || s.tick || !s.Enabled) << i;
-        EXPECT_TRUE(s.BackColor == st.whitecol && s.Choices.empty()) << i;
-    }
-}
-
 TEST(NewGrid, AsksUntilTheSizeIsValid) {
     AppState st(1);
     ScriptedUserInterface ui;
@@ -118,7 +97,7 @@ TEST(NewGrid, AsksUntilTheSizeIsValid) {
     EXPECT_TRUE(st.grid.ncells == 15 * 18 && st.texts.gridSize == "15x18" &&
                 st.texts.title.empty());
     EXPECT_TRUE(st.editmode && !st.manualmode && st.curcell == 1 && st.grid[1].tick == st.greencol);
-    EXPECT_EQ(st.fit.gridWidth, 18 * 624 + 150);
+    EXPECT_EQ(std::pair(st.fit.gridWidth, st.maxtries), std::pair(18 * 624 + 150, 3 * 270));
     EXPECT_EQ(std::pair(ui.busyDepth, ui.hiddenDepth), std::pair(0, 0));
     ui.inputAnswers = {std::string("5,5")}; // the smallest size asked for
     EXPECT_TRUE(NewGridCommand(st, ui) && st.grid.ncells == 25);
