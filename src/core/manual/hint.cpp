@@ -197,14 +197,8 @@ void HintCommand(AppState& st, UserInterface& ui) {
         h.text = "Hint 3 of 3, applied: " + step.sentence;
         h.presses = 0;
         h.seen.clear();
-        const unsigned generation = g.generation;
-        const VerifyResult result = VerifyEntries(st, ui);
-        if (st.grid.generation != generation)
+        if (!CheckAfterChange(st, ui))
             return; // another puzzle was loaded meanwhile
-        ColourAsYouGo(st);
-        RemarkCursor(st);
-        if (result == VerifyResult::Complete)
-            GridCompleted(st, ui);
     }
     h.generation = g.generation;
 }

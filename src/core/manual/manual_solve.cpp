@@ -394,14 +394,19 @@ void RedoLastEntry(AppState& st, UserInterface& ui) {
             g[c.cell].Choices = c.choices;
     if (redo.pencil.size() == st.aids.pencil.size())
         st.aids.pencil = std::move(redo.pencil);
-    const unsigned generation = g.generation;
+    CheckAfterChange(st, ui);
+}
+
+bool CheckAfterChange(AppState& st, UserInterface& ui) {
+    const unsigned generation = st.grid.generation;
     const VerifyResult result = VerifyEntries(st, ui);
     if (st.grid.generation != generation)
-        return; // another puzzle was loaded meanwhile
+        return false; // another puzzle was loaded meanwhile
     ColourAsYouGo(st);
     RemarkCursor(st);
     if (result == VerifyResult::Complete)
         GridCompleted(st, ui);
+    return true;
 }
 
 void VerifyManualSolve(AppState& st, UserInterface& ui) {

@@ -85,6 +85,11 @@ std::string reverseEntry(const Grid& g, const std::string& entry);
 // runs.
 void RedoLastEntry(AppState& st, UserInterface& ui);
 
+// After a change made for the player (a redo, an applied hint): the grid is
+// checked as after an entry, coloured, the cursor ticked again and a complete
+// grid finished. False when the check let another puzzle be loaded.
+bool CheckAfterChange(AppState& st, UserInterface& ui);
+
 // A check found the grid complete: the game is finished (FinishGame) and
 // "Well done..." is shown.
 void GridCompleted(AppState& st, UserInterface& ui);
