@@ -230,14 +230,6 @@ TEST_F(Pad, AnchorShiftsInTheLastRowsAndColumns) {
     EXPECT_EQ(PadAnchorCell(makeGrid({"X X", "X X"}), 4), 1); // no row or column before the first
 }
 
-TEST_F(Pad, LeftNumberSetsTheClueOfTheTagSide) {
-    EXPECT_TRUE(press(17, MouseButton::Left).hide && st.pendingaction.empty());
-    EXPECT_EQ(clues(), std::pair(17, 0));
-    st.mnumainTag = "D10";
-    press(4, MouseButton::Left);
-    EXPECT_EQ(clues(), std::pair(17, 4));
-}
-
 TEST_F(Pad, RightButtonsPickAPair) {
     // Outcome as hide, paintWhite, paintRed; then the pending action.
     auto right = [&](int n) {
@@ -253,6 +245,9 @@ TEST_F(Pad, RightButtonsPickAPair) {
         st.pendingaction = pending;
         EXPECT_EQ(right(9), std::tuple(false, white, 9, std::string("9")));
     }
+    st.mnumainTag = "D10"; // a left number sets the clue of the Tag's side at once
+    EXPECT_TRUE(press(4, MouseButton::Left).hide && st.pendingaction.empty());
+    EXPECT_EQ(clues(), std::pair(12, 4));
 }
 
 TEST_F(Pad, KindButtonsAndExit) {

@@ -5,6 +5,7 @@
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vextor;
 using namespace vextor::print;
@@ -34,15 +35,6 @@ const DrawOp* findText(const Section& sec, const std::string& t, int skip = 0) {
         if (op.kind == DrawOp::Kind::Text && op.text == t && skip-- == 0)
             return &op;
     return nullptr;
-}
-
-// Record n: a rows x 3 grid, X 7,0 0,16 then rows of a sum cell and two white cells.
-std::string record(int n, const std::string& title, int rows = 3) {
-    std::string text = "#" + std::to_string(n) + "\r\n" + title + "\r\n " + std::to_string(rows) +
-                       ", 3\r\nX 7,0 0,16|X 7,0 0,16\r\n";
-    for (int r = 2; r <= rows; ++r)
-        text += "3,0 2|3,0 1 2\r\n";
-    return text;
 }
 
 const double kCw = 1.1 * kCellWidth;
@@ -159,8 +151,9 @@ TEST(PageLayout, OversizedPagesShrinkToFit) {
 
 TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
     // Header number 2 appears twice; 4 is missing.
-    writeFile(file, record(1, "One") + record(2, "Two") + record(2, "Again") + record(3, "Three") +
-                        record(5, "Five"));
+    writeFile(file, tinyRecord(1, true, "One") + tinyRecord(2, true, "Two") +
+                        tinyRecord(2, true, "Again") + tinyRecord(3, true, "Three") +
+                        tinyRecord(5, true, "Five"));
     const struct {
         int from, to;
         bool solution;
@@ -201,7 +194,8 @@ TEST_F(PrintCommands, RangesFindRecordsByHeaderNumber) {
 }
 
 TEST_F(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
-    writeFile(file, record(1, "One") + "#2\r\nBig\r\n 16, 3\r\nX 2\r\n" + record(3, "Three"));
+    writeFile(file, tinyRecord(1, true, "One") + "#2\r\nBig\r\n 16, 3\r\nX 2\r\n" +
+                        tinyRecord(3, true, "Three"));
     EXPECT_EQ(PrintPuzzlesFromFile(st, ui, {file, 1, 3, false}, sink, "f"), 2);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Error reading puzzle# 2 from file " + file});
     ASSERT_EQ(sink.pages.size(), 2u);
@@ -214,7 +208,7 @@ TEST_F(PrintCommands, BadRecordsAndFilesNeverStopPrinting) {
 }
 
 TEST_F(PrintCommands, DialogChecksAndTag) {
-    writeFile(file, record(1, "One") + record(2, "Two"));
+    writeFile(file, tinyRecord(1, true, "One") + tinyRecord(2, true, "Two"));
     const struct {
         std::string file, from, to;
         std::string message; // empty: accepted
@@ -231,16 +225,15 @@ TEST_F(PrintCommands, DialogChecksAndTag) {
         EXPECT_EQ(r.has_value(), c.message.empty()) << c.from << c.to;
         EXPECT_EQ(ui.messages.empty() ? "" : ui.messages[0], c.message);
     }
-    const PrintRequest r{"/a,b/p.vxt", 2, 5, false};
-    const auto back = parseRequestTag(requestTag(r));
-    ASSERT_TRUE(back);
-    EXPECT_TRUE(back->file == r.file && back->to == 5 && !back->withSolution);
-    const auto plain = parseRequestTag(requestTag({"p.vxt", 1, 2, true}));
-    ASSERT_TRUE(plain);
-    EXPECT_TRUE(plain->file == "p.vxt" && plain->from == 1 && plain->withSolution && !plain->book);
-    const auto book = parseRequestTag(requestTag({"p.vxt", 1, 2, true, true}));
-    ASSERT_TRUE(book);
-    EXPECT_TRUE(book->book && book->withSolution && book->to == 2);
+    // The file name may hold commas; the flag carries solutions and booklet.
+    for (const PrintRequest& r : {PrintRequest{"/a,b/p.vxt", 2, 5, false},
+                                  {"p.vxt", 1, 2, true},
+                                  {"p.vxt", 1, 2, true, true}}) {
+        const auto back = parseRequestTag(requestTag(r));
+        ASSERT_TRUE(back) << r.file;
+        EXPECT_EQ(std::tuple(back->file, back->from, back->to, back->withSolution, back->book),
+                  std::tuple(r.file, r.from, r.to, r.withSolution, r.book));
+    }
     EXPECT_FALSE(parseRequestTag("X"));
     EXPECT_FALSE(parseRequestTag("")); // the close box leaves the Tag empty
 }
@@ -248,7 +241,7 @@ TEST_F(PrintCommands, DialogChecksAndTag) {
 TEST_F(PrintCommands, CurrentPuzzlePrintsTheGridAndItsContents) {
     st.apppath = dir.folder();
     st.setWorkingFiles();
-    writeFile(st.currentpuzfile, record(9, "Old"));
+    writeFile(st.currentpuzfile, tinyRecord(9, true, "Old"));
     test::makeGrid(st, {"X 0,3 0,4", "3,0 2 1", "4,0 13 3"});
     st.texts.title = "Now";
     ASSERT_EQ(PrintCurrentPuzzle(st, ui, sink, "f"), 1);

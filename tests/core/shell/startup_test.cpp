@@ -54,8 +54,7 @@ TEST_F(StartUpFixture, FreshFolderWritesTheConfigurationAndShowsTheEmptyGrid) {
     st.editmode = st.manualmode = st.interactive = true;
     StartUp(st, ui, dir.path().string());
 
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], configMessage("new file will be created"));
+    EXPECT_EQ(ui.messages, Texts{configMessage("new file will be created")});
     const auto lines = configLines(cfg());
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].size(), std::string("12-06-2026 21:40:00").size());
@@ -119,8 +118,7 @@ TEST_F(StartUpFixture, ConfigurationThatCannotBeCreatedStillStarts) {
     // A folder in the file's place can be neither read nor written as a file.
     std::filesystem::create_directory(cfg());
     StartUp(st, ui, dir.path().string());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], configMessage("new file will be created"));
+    EXPECT_EQ(ui.messages, Texts{configMessage("new file will be created")});
     EXPECT_EQ(st.schemefile + "|" + st.puzfile, "default.sch|" + dir.folder() + "puzzles.vxt");
     EXPECT_EQ(st.grid.ncells, 81);
 }
