@@ -123,13 +123,11 @@ TEST(Cli, ConsoleUserInterface) {
     no.message("bare\rCR and\nLF\r");
     EXPECT_FALSE(no.askYesNo("Delete?"));
     EXPECT_EQ(no.askYesNoCancel("Keep?"), Answer::No);
+    EXPECT_FALSE(no.askYesNoDefaultNo("Sure?"));
     EXPECT_FALSE(no.inputBox("p", "t", "d").has_value());
     EXPECT_EQ(no.pickFile(FileRequest{}), "");
-    {
-        BusyPointer busy(no);
-        no.pumpEvents();
-    }
-    EXPECT_EQ(err.str(), "Line one\nLine two\nbare\rCR and\nLF\r\nDelete? [No]\nKeep? [No]\n");
+    EXPECT_EQ(err.str(), "Line one\nLine two\nbare\rCR and\nLF\r\nDelete? [No]\nKeep? [No]\n"
+                         "Sure? (default No) [No]\n");
 
     cli::ConsoleUserInterface yes(err, true);
     EXPECT_TRUE(yes.askYesNo("Delete?"));
