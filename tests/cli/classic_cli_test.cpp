@@ -8,7 +8,6 @@ using namespace vextor::test;
 
 TEST(ClassicCreateCli, LinesTitlesAndRepeatability) {
     TempDir dir;
-    test::ScriptedUserInterface ui;
     const std::string file = dir.file("classic.vxt");
     const std::vector<std::string> args = {"create",    file,     "--count", "3",
                                            "--classic", "--size", "8x9",     "--difficulty",
@@ -49,7 +48,8 @@ TEST(ClassicCreateCli, Refusals) {
          "--difficulty needs easy, medium, hard or expert, not 'fiendish'"},
         {{"--size", "9x9", "--symmetry", "diagonal"},
          "--symmetry needs half-turn, mirror or none, not 'diagonal'"},
-        {{}, "give one of --size, --random-size and --template"},
+        {{"--template", "t.vxt:1", "--symmetry", "none"},
+         "--symmetry applies to drawn layouts, not to --template"},
         {{"--random-size"}, "--classic needs one of --size and --template"},
     };
     for (const auto& [extra, message] : refused) {

@@ -3,7 +3,6 @@
 #include "cli/command.h"
 #include "run_cli.h"
 #include "support/file_size_limit.h"
-#include "support/scripted_ui.h"
 #include "support/test_files.h"
 
 #include <algorithm>
@@ -113,21 +112,8 @@ TEST(CompileCli, WritesTheCompiledRecordOrTheReason) {
     EXPECT_EQ(runCli({"compile", file, "2"}).said(), "1 Invalid puzzle, cannot compile\n");
 }
 
-// The records of a file without their title lines (random titles carry the time).
-std::string withoutTitles(const std::string& text) {
-    std::string out;
-    bool title = false;
-    for (const auto& line : split(text, '\n')) {
-        if (!title)
-            out += line + "\n";
-        title = !line.empty() && line[0] == '#';
-    }
-    return out;
-}
-
 TEST(CreateCli, SizesTemplatesSeedsAndAFullDisk) {
     TempDir dir;
-    test::ScriptedUserInterface ui;
     const std::string out = dir.file("out.vxt"), layouts = dir.file("layouts.vxt");
     CliRun r =
         runCli({"create", out, "--count", "2", "--size", "7x8", "--seed", "3", "--solution"});
@@ -141,10 +127,11 @@ TEST(CreateCli, SizesTemplatesSeedsAndAFullDisk) {
     EXPECT_TRUE(record && record->title.substr(0, 11) == "New Puzzle " &&
                 record->lines[1].find('|') != std::string::npos);
     // The same seed makes the same puzzles (RxC may be written RXC); another seed others.
+    // Only the row lines compare: random titles carry the time.
     for (const char* seed : {"3", "4"}) {
         const std::string again = dir.file(std::string("again") + seed);
         runCli({"create", again, "--count", "2", "--size", "7X8", "--seed", seed, "--solution"});
-        EXPECT_EQ(withoutTitles(readFile(again)) == withoutTitles(readFile(out)), *seed == '3');
+        EXPECT_EQ(readRecord(again, 2)->lines == record->lines, *seed == '3');
     }
     append(layouts, kSquare, 1);
     r = runCli({"create", out, "--count", "1", "--template", layouts + ":1", "--title", "Sq"});
@@ -152,7 +139,6 @@ TEST(CreateCli, SizesTemplatesSeedsAndAFullDisk) {
     r = runCli({"create", out, "--count", "1", "--random-size", "--seed", "2"});
     const int side = leadingInt(split(r.out, '\t')[1]);
     EXPECT_TRUE(r.status == 0 && side >= 7 && side <= 10) << r.out;
-    EXPECT_EQ(CountPuzzles(out, ui), 4);
     // A size the creation dialog refuses is wrong usage, with its message.
     EXPECT_EQ(runCli({"create", out, "--count", "1", "--size", "11x10"}).said(),
               "2 Maximum rows or columns are limted to 10 for this option\n");
