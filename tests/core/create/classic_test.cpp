@@ -131,8 +131,6 @@ TEST(ClassicLayout, SizesOutsideTheRangeAreRefused) {
                       .has_value(),
                   k.ok);
     }
-    EXPECT_EQ(ClassicSizeProblem(16, 10),
-              "Classic puzzles have 5 to 15 rows and 5 to 18 columns, not 16x10");
 }
 
 TEST(ClassicFill, PuzzlesHaveOneSolutionAndTheWordAsked) {
@@ -145,10 +143,14 @@ TEST(ClassicFill, PuzzlesHaveOneSolutionAndTheWordAsked) {
         {8, 11, 0, ClassicSymmetry::HalfTurn},
     };
     for (const auto& k : cases) {
-        Random rng(static_cast<std::uint64_t>(7 + k.tier));
+        Random rng(static_cast<std::uint64_t>(7 + k.tier)), again(rng);
         for (int n = 0; n < 2; ++n) {
             const auto p = MakeClassicPuzzle(rng, k.rows, k.cols, k.s, k.tier);
             ASSERT_TRUE(p) << k.rows << "x" << k.cols << " tier " << k.tier;
+            if (n == 0) { // the same seed, the same puzzle
+                const auto q = MakeClassicPuzzle(again, k.rows, k.cols, k.s, k.tier);
+                EXPECT_TRUE(q && p->layout == q->layout && p->digits == q->digits);
+            }
             EXPECT_EQ(ClassicLayoutProblem(p->layout, k.s), "");
             Grid g;
             BuildClassicGrid(g, p->layout, p->digits);
@@ -184,30 +186,20 @@ TEST(ClassicBatch, ThePuzzleMadeShowsInTheSchemeColours) {
             << i;
 }
 
-TEST(ClassicFill, SameSeedSamePuzzles) {
-    Random a(42), b(42);
-    const auto p = MakeClassicPuzzle(a, 9, 9, ClassicSymmetry::HalfTurn, 2);
-    const auto q = MakeClassicPuzzle(b, 9, 9, ClassicSymmetry::HalfTurn, 2);
-    ASSERT_TRUE(p && q);
-    EXPECT_TRUE(p->layout == q->layout && p->digits == q->digits);
-}
-
 TEST(ClassicFill, PublishedLayoutsAreFilledAsDrawn) {
     const auto dir = test::corpusDir();
     if (!dir)
         GTEST_SKIP() << "no corpus";
-    for (const int n : {1}) { // record 25, a 13 x 13 template, is timed in bench/
-        AppState st(1);
-        test::ScriptedUserInterface ui;
-        ASSERT_TRUE(ReadPuzzle(st, ui, (*dir / "published.vxt").string(), n));
-        const ClassicLayout l = LayoutOfGrid(st.grid);
-        ASSERT_EQ(ClassicLayoutFault(l), "") << n;
-        const auto p = FillClassicLayout(st.rng, l, 0, kClassicTemplateFills);
-        ASSERT_TRUE(p) << n;
-        EXPECT_TRUE(p->layout == l);
-        Grid g;
-        BuildClassicGrid(g, p->layout, p->digits);
-        EXPECT_EQ(CountSolutions(g, 2).count, 1);
-        EXPECT_TRUE(RateLogically(g).solved);
-    }
+    AppState st(1); // record 25, a 13 x 13 template, is timed in bench/
+    test::ScriptedUserInterface ui;
+    ASSERT_TRUE(ReadPuzzle(st, ui, (*dir / "published.vxt").string(), 1));
+    const ClassicLayout l = LayoutOfGrid(st.grid);
+    ASSERT_EQ(ClassicLayoutFault(l), "");
+    const auto p = FillClassicLayout(st.rng, l, 0, kClassicTemplateFills);
+    ASSERT_TRUE(p);
+    EXPECT_TRUE(p->layout == l);
+    Grid g;
+    BuildClassicGrid(g, p->layout, p->digits);
+    EXPECT_EQ(CountSolutions(g, 2).count, 1);
+    EXPECT_TRUE(RateLogically(g).solved);
 }

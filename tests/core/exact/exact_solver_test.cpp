@@ -1,8 +1,11 @@
-// The exact solver against brute force, the published corpus, bad layouts, its budget.
+// The exact solver against brute force, the published corpus, bad layouts, its
+// budget; the logic engine's steps judged by brute force and the exact solver.
 #include "create/compile.h"
+#include "create/unique.h"
 #include "exact/exact_solver.h"
 #include "files/puzzle_file.h"
 #include "files/puzzle_reader.h"
+#include "logic/logic_engine.h"
 #include "model/runs.h"
 #include "support/grid_builder.h"
 #include "support/puzzle_checks.h"
@@ -12,6 +15,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <thread>
 
 using namespace vextor;
@@ -58,10 +62,24 @@ void expectConsistent(const Grid& g, const ExactResult& r) {
     }
 }
 
+// Every change of the logic engine's steps agrees with the one solution; the
+// highest tier needed, 5 when stuck.
+int logicTier(const Grid& g, const ExactResult& r, const std::string& what) {
+    const LogicSolve solve = SolveLogically(g, false);
+    for (const LogicStep& step : solve.steps)
+        for (const LogicChange& ch : step.changes)
+            EXPECT_EQ(ch.placed, ch.digit == r.first[static_cast<std::size_t>(ch.cell)])
+                << what << " cell " << ch.cell << " " << techniqueId(step.technique);
+    return solve.outcome == LogicOutcome::Solved ? solve.highestTier : 5;
+}
+
 } // namespace
 
+// Small random grids counted by trying every digit: the exact count, and
+// every step of the logic engine keeps every solution.
 TEST(ExactSolver, MatchesBruteForceOnSmallRandomGrids) {
     int seen[3] = {0, 0, 0};
+    int solved = 0, stuck = 0, none = 0, fromMasks = 0;
     long long most = 0; // the largest count met: the search then restarts and remembers
     for (std::uint64_t seed = 1; seed <= 400; ++seed) {
         AppState st(seed);
@@ -79,7 +97,8 @@ TEST(ExactSolver, MatchesBruteForceOnSmallRandomGrids) {
                     g[i].across += seed % 2 ? 1 : -1;
                     break;
                 }
-        const long long brute = bruteCount(g);
+        std::vector<DigitMask> digits; // by cell, the digits some solution puts there
+        const long long brute = bruteCount(g, {}, &digits);
         const ExactResult r = CountSolutions(g, 2);
         ASSERT_FALSE(r.unknown) << seed;
         EXPECT_EQ(r.count, std::min<long long>(brute, 2)) << "seed " << seed;
@@ -91,9 +110,45 @@ TEST(ExactSolver, MatchesBruteForceOnSmallRandomGrids) {
         EXPECT_EQ(CountSolutions(g, 300).count, std::min<long long>(brute, 300)) << seed;
         ++seen[std::min<long long>(brute, 2)];
         most = std::max(most, brute);
+        LogicEngine engine(g);
+        LogicState s = engine.startState();
+        if (seed % 2 == 0 && brute > 0) {
+            // Start from candidates that keep every solution and some more.
+            std::mt19937 rng(static_cast<unsigned>(seed));
+            for (int i = 1; i <= g.ncells; ++i)
+                if (!g[i].known)
+                    s[static_cast<std::size_t>(i)] = static_cast<DigitMask>(
+                        digits[static_cast<std::size_t>(i)] | (rng() & kAllDigits));
+            ++fromMasks;
+        }
+        LogicStep step;
+        LogicOutcome o;
+        while ((o = engine.nextStep(s, step)) == LogicOutcome::Step) {
+            for (const LogicChange& ch : step.changes) {
+                const DigitMask d = digits[static_cast<std::size_t>(ch.cell)];
+                if (ch.placed)
+                    ASSERT_EQ(d & ~(1 << (ch.digit - 1)), 0)
+                        << "seed " << seed << ": " << step.sentence;
+                else
+                    ASSERT_FALSE(d >> (ch.digit - 1) & 1)
+                        << "seed " << seed << ": " << step.sentence;
+            }
+            engine.applyStep(s, step);
+        }
+        // Clues no run can make are no run of the engine's: the count judges the outcome.
+        if (o == LogicOutcome::Solved) {
+            EXPECT_EQ(brute, 1) << seed;
+            ++solved;
+        } else if (o == LogicOutcome::Contradiction) {
+            EXPECT_EQ(brute, 0) << seed;
+            ++none;
+        } else {
+            ++stuck;
+        }
     }
-    // The sample covers every answer, and counts large enough for restarts.
-    EXPECT_GT(std::min({seen[0], seen[1], seen[2]}), 5);
+    // The sample covers every answer and every outcome, and counts large
+    // enough for restarts.
+    EXPECT_GT(std::min({seen[0], seen[1], seen[2], solved, stuck, none, fromMasks}), 5);
     EXPECT_GT(most, 10000);
 }
 
@@ -114,6 +169,7 @@ TEST(ExactSolver, MalformedLayouts) {
         {{"X 0,3 0,3", "3,0 . .", "4,0 . ."}, 0}, // the sums disagree
         // Two blocks apart, two solutions each: four in all.
         {{"X 0,4 0,4 X 0,4 0,4", "4,0 . . 4,0 . .", "4,0 . . 4,0 . ."}, 2},
+        {{"X X X X X X X X X X X", "45,0 . . . . . . . . . ."}, 0}, // ten cells in one run
     };
     for (const auto& c : cases) {
         AppState st(1);
@@ -125,11 +181,8 @@ TEST(ExactSolver, MalformedLayouts) {
     }
 }
 
-TEST(ExactSolver, LongRunsAndTheLargestGrid) {
+TEST(ExactSolver, ANewThreadAndTheLargestGrid) {
     AppState st(1);
-    // Ten cells in one run: no set of distinct digits fills it.
-    test::makeGrid(st, {"X X X X X X X X X X X", "45,0 . . . . . . . . . ."});
-    EXPECT_EQ(CountSolutions(st.grid).count, 0);
     // The first count of a new thread, with no white cell at all.
     int nothing = -1;
     test::makeGrid(st, {"X X", "X X"});
@@ -159,22 +212,47 @@ TEST(ExactSolver, BudgetRunOutIsUnknownNeverAGuess) {
     }
 }
 
-TEST(ExactSolver, PublishedPuzzlesAreUniqueWithTheirStoredSolutions) {
+TEST(LogicEngine, CreatedPuzzlesAreSolvedSoundly) {
+    int tiers[6] = {};
+    for (std::uint64_t seed = 1; seed <= 160; ++seed) {
+        AppState st(seed);
+        test::makeRandomPuzzle(st, 5 + static_cast<int>(seed % 4),
+                               5 + static_cast<int>(seed / 4 % 4), seed, 0.75);
+        if (MakeUnique(st, true) == Uniqueness::Failed)
+            continue;
+        const ExactResult r = CountSolutions(st.grid, 2);
+        ASSERT_EQ(r.count, 1) << seed;
+        ++tiers[logicTier(st.grid, r, "seed " + std::to_string(seed))];
+    }
+    // Created puzzles reach the chains, and beyond.
+    EXPECT_GT(tiers[3], 0);
+    EXPECT_GT(tiers[4] + tiers[5], 0);
+}
+
+// Each record is written back byte for byte (AutoSolve's runs over it are pinned).
+TEST(ExactSolver, PublishedPuzzlesAreUniqueAndTheLogicEngineSolvesThemSoundly) {
     const auto dir = test::corpusDir();
     if (!dir)
         GTEST_SKIP() << "corpus not present";
     PuzzleFileReader reader((*dir / "published.vxt").string());
     ASSERT_EQ(reader.count(), 225);
     test::ScriptedUserInterface ui;
+    int solved = 0;
+    int tiers[kTopTier + 2] = {};
+    std::string written; // every record as AppendPuzzle writes it, with its solution
     for (int k = 1; k <= reader.count(); ++k) {
         AppState st(1);
         ASSERT_TRUE(ReadPuzzle(st, ui, reader, k)) << k;
         const ExactResult r = CountSolutions(st.grid, 2);
         ASSERT_FALSE(r.unknown) << k;
         ASSERT_EQ(r.count, 1) << "record " << k;
+        const int tier = logicTier(st.grid, r, "record " + std::to_string(k));
+        ++tiers[tier];
+        solved += tier >= 1 && tier <= kTopTier;
         const auto record = readRecord(reader, k);
         ASSERT_TRUE(record) << k;
         applySolution(st.grid, st.whitecol, record->lines);
+        written += recordText(st.grid, st.whitecol, st.texts.title, record->number, true);
         for (int i = 1; i <= st.grid.ncells; ++i)
             ASSERT_TRUE(st.grid[i].known || st.grid[i].Choices == std::to_string(r.first[i]))
                 << k << " cell " << i;
@@ -188,4 +266,9 @@ TEST(ExactSolver, PublishedPuzzlesAreUniqueWithTheirStoredSolutions) {
         ASSERT_TRUE(!again.unknown && again.count >= 1) << "record " << k;
         expectConsistent(st.grid, again);
     }
+    EXPECT_EQ(written, test::readFile((*dir / "published.vxt").string()));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_GE(solved, 220);
+    // Every tier up to the area sums is needed somewhere.
+    EXPECT_GT(std::min({tiers[1], tiers[2], tiers[3]}), 0);
 }

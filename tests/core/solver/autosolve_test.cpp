@@ -16,10 +16,7 @@
 #include <tuple>
 
 using namespace vextor;
-using vextor::test::gridRows;
-using vextor::test::makeGrid;
-using vextor::test::makeRandomPuzzle;
-using vextor::test::ScriptedUserInterface;
+using namespace vextor::test;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -37,12 +34,6 @@ void prepare(AppState& st, ScriptedUserInterface& ui,
     ASSERT_TRUE(PrepareSolve(st, ui));
     Deduce(st, ui);
     st.solver.guesscount = st.solver.tries = 0;
-}
-
-void deadEnd(AppState& st) { // no digit survives
-    Grid& g = st.grid;
-    std::tie(g[5].Choices, g[6].Choices, g[8].Choices, g[9].Choices) =
-        std::tuple("1", "1", "12", "21");
 }
 
 std::string sortedCells(const Grid& g) {
@@ -112,14 +103,16 @@ TEST(ChooseOption, LastSurvivingDigitAndGridUnchanged) {
 }
 
 TEST(TryNextGuess, ExhaustedSearchRestartsFromTheStartupSnapshot) {
-    vextor::test::TempDir dir;
+    TempDir dir;
     AppState st(3);
     ScriptedUserInterface ui;
     prepare(st, ui);
     st.apppath = dir.folder();
     st.setWorkingFiles();
-    vextor::test::writeFile(st.startupfile, ",,,,34,43,,43,34,\r\n");
-    deadEnd(st);
+    writeFile(st.startupfile, ",,,,34,43,,43,34,\r\n");
+    Grid& g = st.grid; // no digit survives
+    std::tie(g[5].Choices, g[6].Choices, g[8].Choices, g[9].Choices) =
+        std::tuple("1", "1", "12", "21");
     st.solver.guesscount = st.maxtries = 5; // no question after an exhausted search
     TryNextGuess(st, ui, true);
     EXPECT_TRUE(st.solver.searchExhausted && ui.log.empty());
@@ -184,7 +177,7 @@ TEST(TryNextGuess, TryLimitQuestion) {
 }
 
 TEST(AutoSolve, DeductionAloneSolvesWithoutRetractData) {
-    vextor::test::TempDir dir;
+    TempDir dir;
     AppState st(1);
     ScriptedUserInterface ui;
     makeGrid(st, kUnique);
@@ -204,7 +197,7 @@ TEST(AutoSolve, DeductionAloneSolvesWithoutRetractData) {
 }
 
 TEST(AutoSolve, TwoSolutionsReachOneByGuessing) {
-    vextor::test::TempDir dir;
+    TempDir dir;
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
         AppState st(seed);
         ScriptedUserInterface ui;
@@ -216,7 +209,7 @@ TEST(AutoSolve, TwoSolutionsReachOneByGuessing) {
         EXPECT_TRUE(IsGridSolved(st.grid) && st.solver.solveresult == SolveResult::Solved);
         EXPECT_TRUE(st.solver.guessesApplied >= 1 && st.solver.retractStack.empty());
         // The start-up snapshot holds the grid after the first deduction.
-        EXPECT_EQ(vextor::test::readFile(st.startupfile), ",,,,12,12,,12,12,\r\n");
+        EXPECT_EQ(readFile(st.startupfile), ",,,,12,12,,12,12,\r\n");
     }
 }
 
