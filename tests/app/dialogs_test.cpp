@@ -1,5 +1,4 @@
 #include "app/qt_user_interface.h"
-#include "support/test_files.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +8,6 @@
 
 using namespace vextor;
 using namespace vextor::app;
-using namespace vextor::test;
 
 TEST(QtUserInterface, MessagesAreTitledAndAnswered) {
     QWidget owner;

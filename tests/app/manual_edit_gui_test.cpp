@@ -71,13 +71,6 @@ TEST_F(GridGui, DigitMenuKeysAndItemsOfSolvingByHand) {
     QTest::keyClick(grid(), Qt::Key_Down);
     QTest::keyClick(grid(), Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(st().grid[13].Choices, "4");
-    for (Qt::Key k : {Qt::Key_Left, Qt::Key_2, Qt::Key_Up, Qt::Key_1, Qt::Key_Right, Qt::Key_3})
-        QTest::keyClick(grid(), k);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Well done..."});
-    run("mnuverifymanualentry");
-    EXPECT_EQ(st().grid[6].acrosscol, st().greencol);
-    run("mnuundo");
-    EXPECT_EQ(st().grid[8].Choices, "13");
     EXPECT_FALSE(pad()->isVisible());
 }
 
@@ -148,15 +141,6 @@ TEST_F(GridGui, OnlyTheWindowBackgroundDisarmsThePadChoice) {
     EXPECT_TRUE(st().pendingaction.empty());
 }
 
-TEST_F(GridGui, TheHelpButtonGivesTheCursorItsTickBack) {
-    solveByHand();
-    st().grid[7].tick = 0;
-    run("help");
-    EXPECT_EQ(shownMenus, std::vector<QString>{"mnuhelpabout"});
-    EXPECT_EQ(st().grid[7].tick, st().greencol);
-    EXPECT_TRUE(grid()->hasFocus());
-}
-
 TEST_F(GridGui, ShortcutsReachTheButtonsAndItems) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -198,8 +182,15 @@ TEST_F(GridGui, ShortcutsReachTheButtonsAndItems) {
     EXPECT_TRUE(shifted.code == KeyCode::Digit && shifted.digit == 2 && shifted.shift);
 }
 
-TEST_F(GridGui, HintFromTheMenuAndKeyHShowsInTheHintLineBelowTheGrid) {
+TEST_F(GridGui, HelpButtonAndHintLineWhileSolvingByHand) {
     solveByHand();
+    // The Help button's menu gives the cursor its tick back.
+    st().grid[7].tick = 0;
+    run("help");
+    EXPECT_EQ(shownMenus, std::vector<QString>{"mnuhelpabout"});
+    EXPECT_EQ(st().grid[7].tick, st().greencol);
+    EXPECT_TRUE(grid()->hasFocus());
+    // Hints from the menu and the H key show in the hint line below the grid.
     QLabel* line = w->label("HintLine");
     ASSERT_NE(line, nullptr);
     EXPECT_FALSE(line->isVisible());

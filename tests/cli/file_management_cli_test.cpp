@@ -6,7 +6,6 @@
 #include "support/test_files.h"
 
 #include <algorithm>
-#include <filesystem>
 
 using namespace vextor;
 using namespace vextor::test;

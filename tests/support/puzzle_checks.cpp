@@ -5,7 +5,6 @@
 #include "solver/autosolve.h"
 #include "support/scripted_ui.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace vextor::test {

@@ -11,6 +11,7 @@
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace vextor;
@@ -31,9 +32,8 @@ std::string runFault(const ClassicLayout& l) {
             down[static_cast<std::size_t>(c)] = g[i].lendown;
     }
     for (int i = 1; i <= g.ncells; ++i)
-        if (!g[i].known &&
-            (across[static_cast<std::size_t>(i)] < 2 || across[static_cast<std::size_t>(i)] > 9 ||
-             down[static_cast<std::size_t>(i)] < 2 || down[static_cast<std::size_t>(i)] > 9))
+        if (const auto k = static_cast<std::size_t>(i);
+            !g[i].known && (std::min(across[k], down[k]) < 2 || std::max(across[k], down[k]) > 9))
             return "r" + std::to_string(g.rowOf(i)) + "c" + std::to_string(g.colOf(i));
     return {};
 }

@@ -13,7 +13,6 @@
 #include "support/test_files.h"
 
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
 

@@ -377,10 +377,6 @@ TEST_F(Files, BackupNames) {
     EXPECT_FALSE(BackupPuzzleFile(ui, p));
     EXPECT_EQ(ui.messages.back(),
               "No free backup name: all 99 backups of this file exist:\r\n" + p);
-    st.puzfile = path("noext");
-    EXPECT_TRUE(BackupPuzzleFileCommand(st, ui) &&
-                ui.messages.back() == "File backed up as:\r\n" + path("noext;02"));
-
     fs::create_directory(path("gone"));
     EXPECT_FALSE(BackupPuzzleFile(ui, path("gone/missing.vxt")));
     EXPECT_EQ(ui.messages.back(), "Error backing to file:\r\n" + path("gone/missing;01.vxt"));

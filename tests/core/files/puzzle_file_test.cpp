@@ -8,7 +8,6 @@
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <tuple>
 

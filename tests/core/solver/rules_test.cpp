@@ -5,10 +5,8 @@
 #include "solver/rule_table.h"
 #include "support/grid_builder.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <tuple>
 
 using namespace vextor;
 

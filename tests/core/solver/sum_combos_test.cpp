@@ -3,6 +3,7 @@
 #include "support/grid_builder.h"
 
 #include <algorithm>
+#include <bit>
 #include <gtest/gtest.h>
 
 using namespace vextor;
@@ -14,12 +15,10 @@ TEST(SumCombos, EveryEntryHoldsTheDigitsOfItsSetsInFirstSeenOrder) {
         for (int s = -2; s <= 47; ++s) {
             std::string expected;
             for (int m = 1; m < 512 && n >= 2; ++m) {
-                int count = 0, total = 0;
+                const int count = std::popcount(static_cast<unsigned>(m));
+                int total = 0;
                 for (int b = 0; b < 9; ++b)
-                    if (m & (1 << b)) {
-                        ++count;
-                        total += b + 1;
-                    }
+                    total += m & (1 << b) ? b + 1 : 0;
                 for (int b = 0; b < 9 && count == n && total == s; ++b)
                     if ((m & (1 << b)) && expected.find(char('1' + b)) == std::string::npos)
                         expected += char('1' + b);

@@ -7,7 +7,6 @@
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 using namespace vextor;
 using Texts = std::vector<std::string>;
