@@ -331,20 +331,22 @@ std::string reverseEntry(const Grid& g, const std::string& entry) {
     return out;
 }
 
+bool refusedOutsideManualSolve(AppState& st, UserInterface& ui, const std::string& command) {
+    if (st.autosolving)
+        ui.message(kCancelAutoSolveFirst);
+    else if (!st.manualmode)
+        ui.message(command + " in Manual Solve mode only");
+    return st.autosolving || !st.manualmode;
+}
+
 void GridCompleted(AppState& st, UserInterface& ui) {
     FinishGame(st);
     ui.message(kWellDone);
 }
 
 void UndoLastEntry(AppState& st, UserInterface& ui) {
-    if (st.autosolving) {
-        ui.message(kCancelAutoSolveFirst);
+    if (refusedOutsideManualSolve(st, ui, "Undo"))
         return;
-    }
-    if (!st.manualmode) {
-        ui.message("Undo in Manual Solve mode only");
-        return;
-    }
     Grid& g = st.grid;
     ClearVerifyStatus(st);
     if (!st.undolist.empty()) {
@@ -372,14 +374,8 @@ void UndoLastEntry(AppState& st, UserInterface& ui) {
 }
 
 void RedoLastEntry(AppState& st, UserInterface& ui) {
-    if (st.autosolving) {
-        ui.message(kCancelAutoSolveFirst);
+    if (refusedOutsideManualSolve(st, ui, "Redo"))
         return;
-    }
-    if (!st.manualmode) {
-        ui.message("Redo in Manual Solve mode only");
-        return;
-    }
     if (st.aids.redo.empty() || !playAidsCurrent(st))
         return;
     ClearVerifyStatus(st);
@@ -410,14 +406,8 @@ bool CheckAfterChange(AppState& st, UserInterface& ui) {
 }
 
 void VerifyManualSolve(AppState& st, UserInterface& ui) {
-    if (st.autosolving) {
-        ui.message(kCancelAutoSolveFirst);
+    if (refusedOutsideManualSolve(st, ui, "Verify"))
         return;
-    }
-    if (!st.manualmode) {
-        ui.message("Verify in Manual Solve mode only");
-        return;
-    }
     const unsigned generation = st.grid.generation;
     const VerifyResult result = VerifyEntries(st, ui);
     if (st.grid.generation != generation)

@@ -98,6 +98,9 @@ void GridCompleted(AppState& st, UserInterface& ui);
 // how many cells it marked: "Verify: 3 cells in conflict", "Verify: no
 // conflicts".
 void VerifyManualSolve(AppState& st, UserInterface& ui);
+// While AutoSolve runs, or outside solving by hand, says why `command` is refused
+// ("Cancel AutoSolve first", "<command> in Manual Solve mode only") and returns true.
+bool refusedOutsideManualSolve(AppState& st, UserInterface& ui, const std::string& command);
 
 // After the Help button's menu: in manual mode the cursor cell gets its green
 // tick back. Returns true when it did (the grid then takes the focus).

@@ -78,14 +78,8 @@ bool TogglePencilMark(AppState& st, int cell, int digit) {
 }
 
 bool FillInCandidates(AppState& st, UserInterface& ui) {
-    if (st.autosolving) {
-        ui.message("Cancel AutoSolve first");
+    if (refusedOutsideManualSolve(st, ui, "Fill In Candidates"))
         return false;
-    }
-    if (!st.manualmode) {
-        ui.message("Fill In Candidates in Manual Solve mode only");
-        return false;
-    }
     if (!playAidsCurrent(st))
         return false;
     std::vector<PencilMask> filled = st.aids.pencil;
