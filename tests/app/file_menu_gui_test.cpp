@@ -18,9 +18,7 @@ using namespace vextor::test;
 
 namespace {
 
-std::string rec(int n, const std::string& title) {
-    return tinyRecord(n, false, title);
-}
+const auto rec = [](int n, const std::string& title) { return tinyRecord(n, false, title); };
 const std::string kThree = rec(1, "Gamma") + rec(2, "alpha") + rec(3, "Beta");
 
 using FileWindow = ProgramWindow;

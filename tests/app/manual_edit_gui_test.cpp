@@ -190,7 +190,6 @@ TEST_F(GridGui, HelpButtonAndHintLineWhileSolvingByHand) {
     EXPECT_EQ(shownMenus, std::vector<QString>{"mnuhelpabout"});
     EXPECT_EQ(st().grid[7].tick, st().greencol);
     EXPECT_TRUE(grid()->hasFocus());
-    // Hints from the menu and the H key show in the hint line below the grid.
     QLabel* line = w->label("HintLine");
     ASSERT_NE(line, nullptr);
     EXPECT_FALSE(line->isVisible());

@@ -11,8 +11,6 @@ using namespace vextor::test;
 
 namespace {
 
-using Result = vextor::test::CliRun;
-
 // A 4 x 5 puzzle with a run over a row end and a solution with an unsolved and
 // an empty cell.
 void appendSample(const std::string& path, const std::string& title, int n, bool withSolution) {
@@ -29,11 +27,11 @@ TEST(Cli, CountAndShowReproduceWhatAppendPuzzleWrote) {
     appendSample(path, "Second", 2, false);
     EXPECT_EQ(runCli({"count", path}).out, "2\n");
     // Options may stand anywhere; --yes is accepted everywhere.
-    const Result one = runCli({"--yes", "show", "--solution", path, "1"});
+    const CliRun one = runCli({"--yes", "show", "--solution", path, "1"});
     EXPECT_TRUE(one.status == 0 && one.err.empty()) << one.err;
     EXPECT_EQ(one.out + runCli({"show", path, "2"}).out, readFile(path));
     // Without --solution only the layout part is printed.
-    const Result layout = runCli({"show", path, "1"});
+    const CliRun layout = runCli({"show", path, "1"});
     EXPECT_EQ(layout.out.find('|'), std::string::npos);
     EXPECT_EQ(layout.out.substr(0, 27), "#1\r\n\"First, with a comma\"\r\n");
 }
@@ -43,7 +41,7 @@ TEST(Cli, FailuresAndUsageErrors) {
     const std::string path = dir.file("p.vxt");
     appendSample(path, "One", 1, true);
 
-    Result r = runCli({"show", path, "2"});
+    CliRun r = runCli({"show", path, "2"});
     EXPECT_TRUE(r.status == 1 && r.out.empty());
     EXPECT_EQ(r.err, "Error reading puzzle# 2 from file " + path + "\n");
 
@@ -104,12 +102,12 @@ TEST(Cli, FailuresAndUsageErrors) {
 }
 
 TEST(Cli, Help) {
-    const Result tool = runCli({"--help"});
+    const CliRun tool = runCli({"--help"});
     EXPECT_EQ(tool.status, 0);
     EXPECT_EQ(runCli({"help"}).out, tool.out);
     // Usage lines come from the declarations; each summary goes on the line below.
     EXPECT_NE(tool.out.find("\n  show FILE N [--solution]\n      "), std::string::npos);
-    const Result show = runCli({"show", "--help"});
+    const CliRun show = runCli({"show", "--help"});
     EXPECT_EQ(show.out.rfind("Usage: vextor-cli show FILE N [--solution]\n", 0), 0u);
     EXPECT_EQ(runCli({"help", "show"}).out, show.out);
     EXPECT_EQ(runCli({"show", "x.vxt", "1", "-h"}).out, show.out);
@@ -154,7 +152,7 @@ TEST(Cli, CheckAndCandidates) {
     for (const auto& c : cases) {
         const std::string file = dir.file("p.vxt");
         writeFile(file, "#1\r\nT\r\n 3, 3\r\n" + std::string(c.layout) + "\r\n");
-        Result r = runCli({"check", file, "1"});
+        CliRun r = runCli({"check", file, "1"});
         EXPECT_TRUE(r.status == c.check && r.err == c.err) << c.layout << ": " << r.err;
         if (c.candidates) {
             r = runCli({"candidates", file, "1"});
